@@ -1,0 +1,28 @@
+# Sourced by the run and test scripts: installs the Debian packages that are missing,
+# and nothing when everything is there already.
+
+# need_packages PACKAGE...: apt-get installs those that dpkg does not report installed.
+need_packages() {
+    missing=""
+    for pkg in "$@"; do
+        dpkg -s "$pkg" >/dev/null 2>&1 || missing="$missing $pkg"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if [ -z "${ZORVI_APT_UPDATED:-}" ]; then
+        $sudo apt-get update -q || return 1
+        ZORVI_APT_UPDATED=1
+    fi
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+
+# What builds the program and its tests: host compiler, GoogleTest, the two MinGW-w64
+# cross compilers, Wine and a virtual X display to run the Windows programs.
+need_build_packages() {
+    need_packages cmake make g++ libgtest-dev googletest \
+        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 \
+        binutils-mingw-w64-i686 wine64 xvfb xauth
+}

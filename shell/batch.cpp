@@ -1,0 +1,193 @@
+#include "shell/batch.h"
+
+#include <utility>
+
+#include "shell/export.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "util/number_format.h"
+#include "util/strings.h"
+
+ExerciseRecord CurrentExercise;
+ExerciseBatch Batch;
+bool AskConfirmation = true;
+HintPlacement DefaultHintPlacement = HintPlacement::None;
+
+namespace {
+
+class NoView final : public BatchView {
+public:
+    void ClearList() override {}
+    void AddListLine(const std::string&) override {}
+    void SelectListLine(int) override {}
+    int SelectedListLine() override { return 0; }
+    void EnableButton(BatchButton, bool) override {}
+    void ShowButton(BatchButton, bool) override {}
+    void EnableBatchMenu(bool) override {}
+    void SetTitle(const std::string&) override {}
+};
+
+NoView g_noView;
+BatchView* g_view = &g_noView;
+
+// The selected slot, 0 when no line is selected or the selection is past the batch.
+int SelectedSlot() {
+    const int s = g_view->SelectedListLine();
+    return s >= 1 && s <= Batch.count ? s : 0;
+}
+
+std::string WithHint(const std::string& text, const ExerciseRecord& record, HintPlacement where) {
+    std::string result = CutText(text, kMarkupMax);
+    if (record.hintPlacement != where) return result;
+    if (result.size() < kMarkupMax) result += '\r';
+    return result + "  Comentario: " + record.hint;
+}
+
+}  // namespace
+
+void SetBatchView(BatchView* view) { g_view = view ? view : &g_noView; }
+
+void BatchStart() {
+    Batch.count = 0;
+    Batch.slots = std::make_unique<std::array<ExerciseRecord, kBatchCapacity>>();
+}
+
+void BatchEnd() {
+    Batch.slots.reset();
+    Batch.count = 0;
+}
+
+void OfferExercise(ExerciseRecord& record) {
+    if (!record.accepted || record.statement.empty()) return;
+    if (Batch.count >= kBatchCapacity) {
+        // Refused before anything is touched: the batch and the record stay as they are.
+        ShowMessage("Lote completo",
+                    "El lote ya tiene 50 ejercicios, el máximo.\r"
+                    "Exporte el lote o elimine algún ejercicio antes de añadir otro.");
+        return;
+    }
+    record.hintPlacement = DefaultHintPlacement;
+    if (AskConfirmation) record.accepted = Ui().EditExercise(record);
+    if (record.accepted) BatchAdd(record);
+}
+
+bool BatchAdd(const ExerciseRecord& record) {
+    if (!Batch.slots || Batch.count >= kBatchCapacity) return false;
+    ExerciseRecord& slot = Batch.Slot(++Batch.count);
+    slot = record;
+    slot.statement = CutText(slot.statement, kMarkupMax);
+    slot.answer = CutText(slot.answer, kMarkupMax);
+    slot.hint = CutText(slot.hint, kHintMax);
+    g_view->AddListLine(BatchLine(Batch.count));
+    g_view->SelectListLine(Batch.count);
+    // Buttons hidden by a delete or a reset come back under the same conditions.
+    for (BatchButton b : {BatchButton::Edit, BatchButton::Delete}) {
+        g_view->ShowButton(b, true);
+        g_view->EnableButton(b, true);
+    }
+    if (Batch.count > 1) {
+        for (BatchButton b : {BatchButton::MoveUp, BatchButton::MoveDown}) {
+            g_view->ShowButton(b, true);
+            g_view->EnableButton(b, true);
+        }
+    }
+    UpdateMainTitle();
+    return true;
+}
+
+void BatchDelete() {
+    const int s = SelectedSlot();
+    if (s == 0) return;
+    if (AskYesNo("*Confirmar eliminar*", "Eliminar l'ejercicio seleccionado?") != kAnswerYes) return;
+    --Batch.count;
+    int select = s;
+    if (s <= Batch.count) {
+        for (int i = s; i <= Batch.count; ++i) Batch.Slot(i) = std::move(Batch.Slot(i + 1));
+    } else {
+        select = Batch.count;
+    }
+    RefillBatchList(select);
+    UpdateMainTitle();
+    if (Batch.count == 0) {
+        g_view->ShowButton(BatchButton::Edit, false);
+        g_view->ShowButton(BatchButton::Delete, false);
+        g_view->EnableBatchMenu(false);
+    } else if (Batch.count == 1) {
+        g_view->ShowButton(BatchButton::MoveUp, false);
+        g_view->ShowButton(BatchButton::MoveDown, false);
+    }
+}
+
+void BatchMoveDown() {
+    const int s = SelectedSlot();
+    if (s > 0 && s < Batch.count) {
+        std::swap(Batch.Slot(s), Batch.Slot(s + 1));
+        RefillBatchList(s + 1);
+    }
+}
+
+void BatchMoveUp() {
+    const int s = SelectedSlot();
+    if (s > 1) {
+        std::swap(Batch.Slot(s - 1), Batch.Slot(s));
+        RefillBatchList(s - 1);
+    }
+}
+
+void EditSelected() {
+    const int s = SelectedSlot();
+    if (s == 0) return;
+    ExerciseRecord copy = Batch.Slot(s);
+    if (!Ui().EditExercise(copy)) return;
+    Batch.Slot(s) = std::move(copy);
+    // The line shows the edited statement at once, not only after the next move or delete.
+    RefillBatchList(s);
+}
+
+void BatchReset() {
+    if (Batch.count == 0) return;
+    if (AskYesNo("Reinicio Lote", "Reiniciar Lote a 0? ") != kAnswerYes) return;
+    Batch.count = 0;
+    BatchExported = false;
+    for (BatchButton b : {BatchButton::MoveUp, BatchButton::MoveDown, BatchButton::Edit,
+                          BatchButton::Delete}) {
+        g_view->ShowButton(b, false);
+    }
+    g_view->EnableBatchMenu(false);
+    g_view->ClearList();
+    UpdateMainTitle();
+}
+
+std::string BatchLine(int slot) {
+    return CutText(IntToText(slot) + "]" + Batch.Slot(slot).statement, kMarkupMax);
+}
+
+void RefillBatchList(int select) {
+    g_view->ClearList();
+    for (int i = 1; i <= Batch.count; ++i) g_view->AddListLine(BatchLine(i));
+    if (Batch.count > 0) g_view->SelectListLine(select);
+}
+
+void UpdateBatchControls() {
+    const bool any = Batch.count > 0;
+    const bool several = Batch.count > 1;
+    g_view->EnableButton(BatchButton::Edit, any);
+    g_view->EnableButton(BatchButton::Delete, any);
+    g_view->EnableButton(BatchButton::MoveUp, several);
+    g_view->EnableButton(BatchButton::MoveDown, several);
+    g_view->EnableBatchMenu(any);
+}
+
+void UpdateMainTitle() {
+    UpdateBatchControls();
+    g_view->SetTitle(Descriptor.longName + ". Nº ejercicios: " + IntToText(Batch.count));
+}
+
+std::string StatementWithHint(const ExerciseRecord& record) {
+    return WithHint(record.statement, record, HintPlacement::InStatement);
+}
+
+std::string AnswerWithHint(const ExerciseRecord& record) {
+    return WithHint(record.answer, record, HintPlacement::InAnswer);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The batch of exercises ("Lote ejercicios"): up to 50 exercises, in print order, kept
+// in memory for the run. Generators hand exercises over with OfferExercise; the main
+// window's commands delete, move, edit and reset them. What the batch shows (list lines,
+// buttons, menu items, title) goes through a BatchView.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+enum class HintPlacement : int32_t {
+    None = 0,         // "no poner"
+    InStatement = 1,  // "en enunciado"
+    InAnswer = 2,     // "en respuesta"
+};
+
+constexpr std::size_t kMarkupMax = 255;  // statement and answer
+constexpr std::size_t kHintMax = 80;
+constexpr uint8_t kBatchCapacity = 50;
+
+struct ExerciseRecord {
+    std::string statement;  // MarkupText
+    std::string answer;     // MarkupText
+    std::string hint;       // a comment typed in the editor
+    HintPlacement hintPlacement = HintPlacement::None;
+    bool accepted = false;  // set by a generator once it has filled the record
+};
+
+struct ExerciseBatch {
+    std::unique_ptr<std::array<ExerciseRecord, kBatchCapacity>> slots;  // while the main window lives
+    uint8_t count = 0;
+
+    // Slot i, numbered from 1.
+    ExerciseRecord& Slot(int i) { return (*slots)[i - 1]; }
+};
+
+// The four buttons beside the list, by their control ids.
+enum class BatchButton : uint16_t { Edit = 3, Delete = 4, MoveDown = 5, MoveUp = 6 };
+
+class BatchView {
+public:
+    virtual ~BatchView() = default;
+    virtual void ClearList() = 0;
+    virtual void AddListLine(const std::string& line) = 0;
+    // Selects line `position` (from 1); 0 clears the selection.
+    virtual void SelectListLine(int position) = 0;
+    // The selected line (from 1), 0 when none.
+    virtual int SelectedListLine() = 0;
+    virtual void EnableButton(BatchButton button, bool enabled) = 0;
+    virtual void ShowButton(BatchButton button, bool shown) = 0;
+    // "&Guardar", "&Editar/Imprimir" and "&Reiniciar" of the "Lote ejercicios" menu.
+    virtual void EnableBatchMenu(bool enabled) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+};
+
+// The view in force; without one, nothing is shown.
+void SetBatchView(BatchView* view);
+
+extern ExerciseRecord CurrentExercise;  // the one record that generators fill
+extern ExerciseBatch Batch;
+extern bool AskConfirmation;                // open the editor on every new exercise
+extern HintPlacement DefaultHintPlacement;  // the placement given to new exercises
+
+// Storage for the main window's lifetime; starting empties the batch.
+void BatchStart();
+void BatchEnd();
+
+// The hand-over from a generator: editor first while AskConfirmation is on, then BatchAdd.
+void OfferExercise(ExerciseRecord& record);
+
+// Appends a copy of the record; false (nothing changes) when the batch is full.
+bool BatchAdd(const ExerciseRecord& record);
+
+void BatchDelete();
+void BatchMoveUp();
+void BatchMoveDown();
+void EditSelected();
+void BatchReset();
+
+// The list line of slot i: its number, "]" and the statement, cut to 255 characters.
+std::string BatchLine(int slot);
+
+// Clears the list, adds every slot's line and selects `select` (0: no selection).
+void RefillBatchList(int select);
+
+void UpdateBatchControls();
+void UpdateMainTitle();
+
+// The texts that the export prints, with the comment where its placement puts it.
+std::string StatementWithHint(const ExerciseRecord& record);
+std::string AnswerWithHint(const ExerciseRecord& record);

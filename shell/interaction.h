@@ -1,0 +1,58 @@
+#pragma once
+// How the program's logic reaches the user. The windows implement this interface in
+// the program; tests install a scripted fake. Nothing else in the portable code talks
+// to the user.
+
+#include <cstdint>
+#include <string>
+
+struct ExerciseRecord;
+
+// Message-box button sets, icons and answers: the Win32 values, so they pass through as they are.
+enum : uint16_t {
+    kBoxOk = 0x0000,
+    kBoxYesNoCancel = 0x0003,
+    kBoxYesNo = 0x0004,
+    kBoxIconExclamation = 0x0030,
+};
+enum : uint8_t {
+    kAnswerOk = 1,
+    kAnswerCancel = 2,
+    kAnswerRetry = 4,
+    kAnswerYes = 6,
+    kAnswerNo = 7,
+};
+
+class UserInteraction {
+public:
+    virtual ~UserInteraction() = default;
+
+    // The generation window: the chosen sub-kind (from 1), or 0 when the user leaves.
+    virtual uint8_t ChooseSubKind(const std::string& subKinds) = 0;
+
+    // One line of text under a prompt; true, with the edited text, when accepted.
+    virtual bool InputText(const std::string& prompt, std::string& text) = 0;
+
+    // A message box with the given flags; returns the button pressed.
+    virtual uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) = 0;
+
+    // The exercise editor; true, with the edited record, when accepted.
+    virtual bool EditExercise(ExerciseRecord& record) = 0;
+
+    // The save window of the export: proposes the settings and, when the user accepts,
+    // returns true with them changed.
+    virtual bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) = 0;
+
+    // Opens a document with the program that the system associates with it (or runs a
+    // command naming an ".exe"); the shell's result, 32 and below meaning failure.
+    virtual uint16_t ShellOpen(const std::string& command) = 0;
+
+    // The element data windows.
+    virtual void OpenElementList() = 0;
+    virtual void OpenElementEditor() = 0;
+};
+
+// The interface in force. Until one is installed, every question is answered with
+// Cancel or No and every window is left unopened.
+UserInteraction& Ui();
+void SetUserInteraction(UserInteraction* ui);

@@ -1,0 +1,221 @@
+#include "shell/main_window.h"
+
+#include <string>
+
+#include "shell/batch.h"
+#include "shell/program.h"
+#include "shell/topic_menu_win.h"
+#include "ui/window.h"
+#include "util/random.h"
+
+namespace {
+
+constexpr char kClassName[] = "FPrincipal";
+constexpr char kLabel[] = "Lote ejercicios:";
+constexpr int kLabelX = 20, kLabelY = 344;
+
+bool g_registered = false;
+HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+HICON g_icon = nullptr;    // the class icon, destroyed with the window
+HWND g_window = nullptr;
+HDC g_dc = nullptr;  // the window's device context, kept while it lives
+COLORREF g_labelColour = 0;
+WPARAM g_exitCode = 0;
+HMENU g_batchMenu = nullptr;    // "Lote ejercicios"
+HMENU g_topicMenu = nullptr;    // "Temas"
+HMENU g_optionsMenu = nullptr;  // "&Opciones"
+bool g_lowerButtonsEnabled = true;
+
+HWND Item(int id) { return GetDlgItem(g_window, id); }
+
+class MainBatchView final : public BatchView {
+public:
+    void ClearList() override { SendMessageA(Item(kIdBatchList), LB_RESETCONTENT, 0, 0); }
+    void AddListLine(const std::string& line) override {
+        SendMessageA(Item(kIdBatchList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+    void SelectListLine(int position) override {
+        SendMessageA(Item(kIdBatchList), LB_SETCURSEL, position - 1, 0);
+    }
+    int SelectedListLine() override {
+        return static_cast<int>(SendMessageA(Item(kIdBatchList), LB_GETCURSEL, 0, 0)) + 1;
+    }
+    void EnableButton(BatchButton button, bool enabled) override {
+        EnableWindow(Item(static_cast<int>(button)), enabled);
+    }
+    void ShowButton(BatchButton button, bool shown) override {
+        ShowWindow(Item(static_cast<int>(button)), shown ? SW_SHOW : SW_HIDE);
+    }
+    void EnableBatchMenu(bool enabled) override {
+        if (g_batchMenu == nullptr) return;
+        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdReset}) {
+            EnableMenuItem(g_batchMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        }
+    }
+    void SetTitle(const std::string& title) override { SetWindowTextA(g_window, title.c_str()); }
+};
+
+MainBatchView g_view;
+
+// The three lower buttons follow the batch on every message; the label's colour with them.
+void FollowBatchWithLowerButtons() {
+    const bool enabled = Batch.count > 0;
+    if (enabled == g_lowerButtonsEnabled) return;
+    g_lowerButtonsEnabled = enabled;
+    for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EnableWindow(Item(id), enabled);
+    RECT label = {kLabelX, kLabelY, kLabelX + 100, kLabelY + 20};
+    InvalidateRect(g_window, &label, TRUE);
+}
+
+void OnInitDialog(HWND window) {
+    g_labelColour = RGB(200, 150, 160);
+    g_window = window;
+    SetBatchView(&g_view);
+    SetWindowTextA(window, Descriptor.longName.c_str());
+    HMENU menu = LoadMenuA(AppInstance(), "MENU");
+    SetMenu(window, menu);  // destroyed with the window
+    g_batchMenu = GetSubMenu(menu, 0);
+    g_topicMenu = GetSubMenu(menu, 1);
+    g_optionsMenu = GetSubMenu(menu, 2);
+    UpdateBatchControls();
+    DeleteMenu(g_topicMenu, 0, MF_BYPOSITION);  // the resource's placeholder
+    BuildTopicMenu(g_topicMenu, Descriptor.topicList);
+    DrawMenuBar(window);
+    UpdateBatchControls();
+}
+
+void OnPaint(HWND window) {
+    // The default painting validates and erases first, so the label is not wiped out after it.
+    DefWindowProcA(window, WM_PAINT, 0, 0);
+    SetTextColor(g_dc, Batch.count > 0 ? RGB(0, 0, 0) : g_labelColour);
+    TextOutA(g_dc, kLabelX, kLabelY, kLabel, 16);
+    SetTextColor(g_dc, RGB(0, 0, 0));
+}
+
+void OnCommand(uint16_t id, uint16_t notification) {
+    if (id == kCmdExit) {
+        SendMessageA(g_window, WM_CLOSE, 0, 0);
+    } else if (id == kIdBatchList) {
+        if (notification == LBN_DBLCLK) EditSelected();
+    } else if (id >= 200 && id <= 299) {
+        if (GenerateTopic) GenerateTopic(id - 200);
+    } else if (!DispatchCommand(id) && DataMenuEnabled && DataCommand) {
+        DataCommand(id);
+    }
+}
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_window == window) FollowBatchWithLowerButtons();
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog(window);
+            break;
+        case WM_PAINT:
+            if (g_window == window) {
+                OnPaint(window);
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            g_exitCode = wParam;
+            CloseSecondaryWindows();
+            break;
+        case WM_DESTROY:
+            if (g_icon) DestroyIcon(g_icon);
+            g_icon = nullptr;
+            if (g_dc) ReleaseDC(window, g_dc);
+            g_dc = nullptr;
+            SetBatchView(nullptr);
+            g_window = nullptr;
+            g_batchMenu = g_topicMenu = g_optionsMenu = nullptr;
+            PostQuitMessage(static_cast<int>(g_exitCode));
+            break;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterMainClass() {
+    if (g_registered) return true;
+    if (g_brush == nullptr) g_brush = CreateSolidBrush(MainColour);
+    g_icon = LoadIconA(AppInstance(), "IcPrg");
+    WNDCLASSA wc = {};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = MainProc;
+    wc.hInstance = AppInstance();
+    wc.hIcon = g_icon;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = g_brush;
+    wc.lpszClassName = kClassName;
+    if (RegisterClassA(&wc) == 0) return false;
+    g_registered = true;
+    return true;
+}
+
+}  // namespace
+
+HWND MainWindowHandle() { return g_window; }
+
+HWND CreateMainWindow() {
+    if (!RegisterMainClass()) {
+        ShowWindowFailure("Register failed");
+        return nullptr;
+    }
+    if (g_icon == nullptr) g_icon = LoadIconA(AppInstance(), "IcPrg");
+    g_exitCode = 0;
+    g_lowerButtonsEnabled = true;
+    HWND window = CreateWindowExA(0, kClassName, "nose", kToolWindowStyle, 300, 100, 600, 420, nullptr,
+                                  nullptr, AppInstance(), nullptr);
+    if (window == nullptr) {
+        ShowWindowFailure("CreaFPrin failed");
+        return nullptr;
+    }
+    SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_icon));  // reloaded after a close
+    CreateControl(window, "LISTBOX", "", kListBox, 20, 20, 540, 320, kIdBatchList);
+    CreateControl(window, "BUTTON", "->", kPushButton, 566, 302, 22, 22, kIdEditButton);
+    CreateControl(window, "BUTTON", "-", kPushButton, 566, 278, 22, 22, kIdDeleteButton);
+    CreateControl(window, "BUTTON", "/\\", kPushButton, 566, 150, 22, 30, kIdUpButton);
+    CreateControl(window, "BUTTON", "\\/", kPushButton, 566, 190, 22, 30, kIdDownButton);
+    CreateControl(window, "BUTTON", "-> fichero .rtf", kPushButtonNoTab, 120, 340, 100, 22, kIdExportButton);
+    CreateControl(window, "BUTTON", "+ editar/imprimir", kPushButtonNoTab, 224, 340, 160, 22, kIdOpenButton);
+    CreateControl(window, "BUTTON", "Reset", kPushButtonNoTab, 390, 340, 60, 22, kIdResetButton);
+    g_dc = GetDC(window);
+    // The dialog font keeps the label clear of the button beside it (a stock object: never deleted).
+    SelectObject(g_dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkColor(g_dc, MainColour);
+    SetTextColor(g_dc, RGB(0, 0, 0));
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    ShowWindow(window, AppShowCommand());
+    UpdateWindow(window);
+    return window;
+}
+
+void RunMainWindow() {
+    if (CreateMainWindow() == nullptr) return;  // reported; no loop for a window that does not exist
+    BatchStart();
+    SeedRandom(GetTickCount());
+    RunMessageLoop();
+    BatchEnd();
+}
+
+bool DispatchCommand(uint16_t id) {
+    UpdateMainTitle();
+    switch (id) {
+        case kIdEditButton: EditSelected(); return true;
+        case kIdDeleteButton: BatchDelete(); return true;
+        case kIdDownButton: BatchMoveDown(); return true;
+        case kIdUpButton: BatchMoveUp(); return true;
+        case kCmdReset:
+            if (Batch.count > 0) BatchReset();
+            return true;
+        case kCmdAskConfirmation:
+            AskConfirmation = !AskConfirmation;
+            CheckMenuItem(g_optionsMenu, kCmdAskConfirmation,
+                          MF_BYCOMMAND | (AskConfirmation ? MF_CHECKED : MF_UNCHECKED));
+            return true;
+        default:
+            return false;
+    }
+}

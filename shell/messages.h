@@ -1,0 +1,12 @@
+#pragma once
+// The program's message boxes: caption first, then the text (lines separated by
+// carriage returns), each cut to 255 characters. They return the button pressed.
+
+#include <cstdint>
+#include <string>
+
+uint8_t ShowMessage(const std::string& caption, const std::string& text);
+uint8_t ShowMessageFlags(const std::string& caption, const std::string& text, uint16_t flags);
+uint8_t AskYesNo(const std::string& caption, const std::string& text);
+uint8_t AskYesNoFlags(const std::string& caption, const std::string& text, uint16_t flags);
+uint8_t AskYesNoCancelFlags(const std::string& caption, const std::string& text, uint16_t flags);

@@ -1,0 +1,60 @@
+#include "shell/program.h"
+
+#include "shell/interaction.h"
+#include "util/strings.h"
+
+ProgramDescriptor Descriptor;
+std::string CurrentTopicTitle;
+uint32_t MainColour = 0;
+bool DataMenuEnabled = false;
+int32_t UiLanguage = 2;
+TopicHandler GenerateTopic = nullptr;
+CommandHandler DataCommand = nullptr;
+
+namespace {
+
+uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red | (green << 8) | (blue << 16); }
+
+}  // namespace
+
+void TopicDispatch(uint16_t topic) {
+    switch (topic) {
+        // The four topic generators join here as they are written.
+        default:
+            break;
+    }
+}
+
+void DataDispatch(uint16_t id) {
+    if (id == 600) {
+        Ui().OpenElementList();
+    } else if (id == 601) {
+        Ui().OpenElementEditor();
+    }
+}
+
+void SetUpProgram() {
+    CurrentTopicTitle = "Ejercicios de Química";
+    MainColour = Rgb(195, 0, 142);
+    DataMenuEnabled = true;
+    UiLanguage = 2;
+    Descriptor.shortName = CutText("Zorvi", kShortNameMax);
+    Descriptor.longName = CutText("Ejercicios de Química", kLongNameMax);
+    Descriptor.topicList = "Atomística;Moles;Concentraciones;Ejercicios de pH";
+    Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
+    GenerateTopic = TopicDispatch;
+    DataCommand = DataDispatch;
+}
+
+void ReleaseProgram() {
+    GenerateTopic = nullptr;
+    DataCommand = nullptr;
+}
+
+const char* InLanguage(const char* catalan, const char* english, const char* spanish) {
+    switch (UiLanguage) {
+        case 0: return catalan;
+        case 1: return english;
+        default: return spanish;
+    }
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The program's windows behind the user-interaction interface.
+
+#include "shell/interaction.h"
+
+class WindowsInteraction final : public UserInteraction {
+public:
+    uint8_t ChooseSubKind(const std::string& subKinds) override;
+    bool InputText(const std::string& prompt, std::string& text) override;
+    uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) override;
+    bool EditExercise(ExerciseRecord& record) override;
+    bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) override;
+    uint16_t ShellOpen(const std::string& command) override;
+    void OpenElementList() override;
+    void OpenElementEditor() override;
+};

@@ -1,0 +1,17 @@
+#include <windows.h>
+
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/win_interaction.h"
+#include "ui/window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    SetAppStart(instance, showCommand);
+    WindowsInteraction ui;
+    SetUserInteraction(&ui);
+    SetUpProgram();
+    RunMainWindow();
+    ReleaseProgram();
+    SetUserInteraction(nullptr);
+    return 0;
+}

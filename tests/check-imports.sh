@@ -1,0 +1,23 @@
+#!/bin/sh
+# Fails when a Windows program imports a DLL that Windows itself does not provide
+# (libstdc++, libgcc, winpthread...): the program must run from a bare folder.
+objdump=$1
+exe=$2
+allowed="kernel32.dll user32.dll gdi32.dll shell32.dll advapi32.dll comdlg32.dll comctl32.dll msvcrt.dll ole32.dll"
+dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
+[ -n "$dlls" ] || { echo "no imports found in $exe"; exit 1; }
+status=0
+for dll in $dlls; do
+    case " $allowed " in
+        *" $dll "*) echo "ok: $dll" ;;
+        *) echo "not a Windows DLL: $dll"; status=1 ;;
+    esac
+done
+# A GUI program, not a console one.
+if ! "$objdump" -p "$exe" | grep -q 'Subsystem.*0*2.*(Windows GUI)'; then
+    case "$exe" in
+        *zorvi_win_tests*) ;;
+        *) echo "not a GUI subsystem program"; status=1 ;;
+    esac
+fi
+exit $status

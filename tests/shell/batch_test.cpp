@@ -1,0 +1,335 @@
+#include "shell/batch.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/export.h"
+#include "shell/program.h"
+#include "tests/support/recording_batch_view.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+const std::string kTitleBase = "Ejercicios de Química. Nº ejercicios: ";
+
+class BatchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetUpProgram();
+        BatchStart();
+        CurrentExercise = ExerciseRecord{};
+        AskConfirmation = true;
+        DefaultHintPlacement = HintPlacement::None;
+        BatchExported = false;
+    }
+    void TearDown() override { BatchEnd(); }
+
+    // A generator's hand-over of an exercise with this statement.
+    void Generate(const std::string& statement, const std::string& answer = "resp") {
+        CurrentExercise.statement = statement;
+        CurrentExercise.answer = answer;
+        CurrentExercise.accepted = true;
+        OfferExercise(CurrentExercise);
+    }
+
+    // Adds exercises straight to the batch, without the editor.
+    void Fill(int n) {
+        for (int i = 1; i <= n; ++i) {
+            ExerciseRecord r;
+            r.statement = "E" + std::to_string(i);
+            r.answer = "A" + std::to_string(i);
+            r.hint = "h" + std::to_string(i);
+            r.hintPlacement = HintPlacement(i % 3);
+            r.accepted = true;
+            ASSERT_TRUE(BatchAdd(r));
+        }
+    }
+
+    std::vector<std::string> Statements() {
+        std::vector<std::string> out;
+        for (int i = 1; i <= Batch.count; ++i) out.push_back(Batch.Slot(i).statement);
+        return out;
+    }
+
+    RecordingBatchView view;
+    ScriptedUi ui;
+};
+
+TEST_F(BatchTest, FirstExerciseShowsLineTitleAndEnablesEditAndDeleteOnly) {
+    ui.edits.push_back(ScriptedUi::Accept());
+    Generate("Un átomo H_2O");
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(view.lines, std::vector<std::string>{"1]Un átomo H_2O"});
+    EXPECT_EQ(view.selected, 1);
+    EXPECT_EQ(view.title, kTitleBase + "1");
+    EXPECT_TRUE(view.Usable(BatchButton::Edit));
+    EXPECT_TRUE(view.Usable(BatchButton::Delete));
+    EXPECT_FALSE(view.Usable(BatchButton::MoveUp));
+    EXPECT_FALSE(view.Usable(BatchButton::MoveDown));
+    EXPECT_TRUE(view.menuEnabled);
+}
+
+TEST_F(BatchTest, TitleCountsInCp1252Bytes) {
+    UpdateMainTitle();
+    // "Química" and "Nº" are single Windows-1252 bytes.
+    EXPECT_EQ(view.title, "Ejercicios de Qu\xEDmica. N\xBA ejercicios: 0");
+    EXPECT_FALSE(view.menuEnabled);
+}
+
+TEST_F(BatchTest, SecondExerciseEnablesTheMoveButtons) {
+    Fill(2);
+    EXPECT_TRUE(view.Usable(BatchButton::MoveUp));
+    EXPECT_TRUE(view.Usable(BatchButton::MoveDown));
+    EXPECT_EQ(view.title, kTitleBase + "2");
+}
+
+TEST_F(BatchTest, DeletingLastLineSelectsNewLast) {
+    Fill(3);
+    view.selected = 3;
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchDelete();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "*Confirmar eliminar*");
+    EXPECT_EQ(ui.boxes[0].text, "Eliminar l'ejercicio seleccionado?");
+    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo);
+    EXPECT_EQ(Statements(), (std::vector<std::string>{"E1", "E2"}));
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"1]E1", "2]E2"}));
+    EXPECT_EQ(view.selected, 2);
+    EXPECT_EQ(view.title, kTitleBase + "2");
+}
+
+TEST_F(BatchTest, DeletingFirstLineKeepsItSelectedWithTheNextExercise) {
+    Fill(3);
+    view.selected = 1;
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchDelete();
+    EXPECT_EQ(Statements(), (std::vector<std::string>{"E2", "E3"}));
+    EXPECT_EQ(Batch.Slot(1).answer, "A2");
+    EXPECT_EQ(Batch.Slot(1).hint, "h2");
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"1]E2", "2]E3"}));
+    EXPECT_EQ(view.selected, 1);
+}
+
+TEST_F(BatchTest, DeleteAnsweredNoOrWithoutSelectionChangesNothing) {
+    Fill(2);
+    view.selected = 0;
+    BatchDelete();  // no question at all
+    EXPECT_TRUE(ui.boxes.empty());
+    view.selected = 1;
+    ui.boxAnswers.push_back(kAnswerNo);
+    BatchDelete();
+    EXPECT_EQ(Statements(), (std::vector<std::string>{"E1", "E2"}));
+}
+
+TEST_F(BatchTest, DeletingDownToOneHidesMoveButtonsAndToNoneHidesEditAndDelete) {
+    Fill(2);
+    view.selected = 2;
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchDelete();
+    EXPECT_TRUE(view.Hidden(BatchButton::MoveUp));
+    EXPECT_TRUE(view.Hidden(BatchButton::MoveDown));
+    EXPECT_FALSE(view.Hidden(BatchButton::Edit));
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchDelete();
+    EXPECT_EQ(Batch.count, 0);
+    EXPECT_TRUE(view.Hidden(BatchButton::Edit));
+    EXPECT_TRUE(view.Hidden(BatchButton::Delete));
+    EXPECT_FALSE(view.menuEnabled);
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_EQ(view.title, kTitleBase + "0");
+}
+
+TEST_F(BatchTest, MovingPastEitherEndDoesNothing) {
+    Fill(3);
+    view.selected = 1;
+    BatchMoveUp();
+    view.selected = 3;
+    BatchMoveDown();
+    view.selected = 0;
+    BatchMoveDown();
+    BatchMoveUp();
+    EXPECT_EQ(Statements(), (std::vector<std::string>{"E1", "E2", "E3"}));
+}
+
+TEST_F(BatchTest, MoveUpThenDownRestoresOrderAndEveryField) {
+    Fill(3);
+    std::vector<ExerciseRecord> before(Batch.slots->begin(), Batch.slots->begin() + 3);
+    view.selected = 3;
+    BatchMoveUp();
+    EXPECT_EQ(Statements(), (std::vector<std::string>{"E1", "E3", "E2"}));
+    EXPECT_EQ(view.selected, 2);
+    EXPECT_EQ(view.lines[1], "2]E3");
+    BatchMoveDown();
+    EXPECT_EQ(view.selected, 3);
+    for (int i = 0; i < 3; ++i) {
+        const ExerciseRecord& r = Batch.Slot(i + 1);
+        EXPECT_EQ(r.statement, before[i].statement);
+        EXPECT_EQ(r.answer, before[i].answer);
+        EXPECT_EQ(r.hint, before[i].hint);
+        EXPECT_EQ(r.hintPlacement, before[i].hintPlacement);
+    }
+}
+
+TEST_F(BatchTest, WithoutConfirmationExerciseEntersDirectlyWithDefaultPlacementAndKeptHint) {
+    AskConfirmation = false;
+    DefaultHintPlacement = HintPlacement::InAnswer;
+    CurrentExercise.hint = "ojo con las unidades";
+    Generate("S1");
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Batch.Slot(1).hintPlacement, HintPlacement::InAnswer);
+    EXPECT_EQ(Batch.Slot(1).hint, "ojo con las unidades");
+    EXPECT_EQ(CurrentExercise.hint, "ojo con las unidades");
+    EXPECT_TRUE(ui.editedRecords.empty());
+}
+
+TEST_F(BatchTest, EditorSeesTheDefaultPlacementAndTheLastAcceptedHint) {
+    DefaultHintPlacement = HintPlacement::InStatement;
+    ui.edits.push_back([](ExerciseRecord& r) {
+        r.hint = "primera pista";
+        r.statement = "editado";
+        return true;
+    });
+    Generate("S1");
+    ui.edits.push_back(ScriptedUi::Accept());
+    Generate("S2");
+    ASSERT_EQ(ui.editedRecords.size(), 2u);
+    EXPECT_EQ(ui.editedRecords[0].hintPlacement, HintPlacement::InStatement);
+    EXPECT_EQ(ui.editedRecords[1].hint, "primera pista");
+    EXPECT_EQ(Batch.Slot(1).statement, "editado");
+    EXPECT_EQ(view.lines[0], "1]editado");
+}
+
+TEST_F(BatchTest, CancellingTheEditorOnANewExerciseLeavesTheBatchUnchanged) {
+    Fill(1);
+    ui.edits.push_back(ScriptedUi::Cancel());
+    Generate("S2");
+    EXPECT_EQ(Batch.count, 1);
+    EXPECT_FALSE(CurrentExercise.accepted);
+    EXPECT_EQ(view.lines.size(), 1u);
+}
+
+TEST_F(BatchTest, HandOverWithoutAcceptedFlagOrStatementIsIgnored) {
+    CurrentExercise.statement = "S";
+    CurrentExercise.accepted = false;
+    OfferExercise(CurrentExercise);
+    CurrentExercise.statement = "";
+    CurrentExercise.accepted = true;
+    OfferExercise(CurrentExercise);
+    EXPECT_EQ(Batch.count, 0);
+    EXPECT_TRUE(ui.editedRecords.empty());
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(BatchTest, FullBatchRefusesTheExerciseWithAMessageAndKeepsEverything) {
+    Fill(50);
+    AskConfirmation = true;
+    CurrentExercise.hintPlacement = HintPlacement::InAnswer;
+    DefaultHintPlacement = HintPlacement::InStatement;
+    CurrentExercise.hint = "pista";
+    Generate("S51");
+    EXPECT_EQ(Batch.count, 50);
+    EXPECT_EQ(Batch.Slot(50).statement, "E50");
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Lote completo");
+    EXPECT_NE(ui.boxes[0].text.find("50 ejercicios"), std::string::npos);
+    EXPECT_TRUE(ui.editedRecords.empty());  // no editor for an exercise that cannot enter
+    EXPECT_EQ(CurrentExercise.statement, "S51");
+    EXPECT_EQ(CurrentExercise.hintPlacement, HintPlacement::InAnswer);
+    EXPECT_TRUE(CurrentExercise.accepted);
+    ExerciseRecord extra;
+    extra.statement = "x";
+    EXPECT_FALSE(BatchAdd(extra));
+    EXPECT_EQ(view.lines.size(), 50u);
+}
+
+TEST_F(BatchTest, EditingABatchExerciseReplacesItAndItsLineOrLeavesItOnCancel) {
+    Fill(2);
+    view.selected = 2;
+    ui.edits.push_back(ScriptedUi::Cancel());
+    EditSelected();
+    EXPECT_EQ(Batch.Slot(2).statement, "E2");
+    ui.edits.push_back([](ExerciseRecord& r) {
+        r.statement = "nuevo";
+        r.hintPlacement = HintPlacement::InAnswer;
+        return true;
+    });
+    EditSelected();
+    EXPECT_EQ(Batch.Slot(2).statement, "nuevo");
+    EXPECT_EQ(Batch.Slot(2).hintPlacement, HintPlacement::InAnswer);
+    EXPECT_EQ(view.lines[1], "2]nuevo");
+    EXPECT_EQ(view.selected, 2);
+    view.selected = 0;
+    EditSelected();  // nothing selected: no editor
+    EXPECT_EQ(ui.editedRecords.size(), 2u);
+}
+
+TEST_F(BatchTest, ResetAsksAndOnYesEmptiesTheBatchAndForgetsTheExport) {
+    Fill(3);
+    BatchExported = true;
+    ui.boxAnswers.push_back(kAnswerNo);
+    BatchReset();
+    EXPECT_EQ(Batch.count, 3);
+    EXPECT_TRUE(BatchExported);
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchReset();
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].caption, "Reinicio Lote");
+    EXPECT_EQ(ui.boxes[1].text, "Reiniciar Lote a 0? ");
+    EXPECT_EQ(Batch.count, 0);
+    EXPECT_FALSE(BatchExported);
+    EXPECT_TRUE(view.lines.empty());
+    for (BatchButton b : {BatchButton::Edit, BatchButton::Delete, BatchButton::MoveUp, BatchButton::MoveDown}) {
+        EXPECT_TRUE(view.Hidden(b));
+    }
+    EXPECT_FALSE(view.menuEnabled);
+    EXPECT_EQ(view.title, kTitleBase + "0");
+}
+
+TEST_F(BatchTest, AfterResetAddingShowsTheButtonsAgainStepByStep) {
+    Fill(2);
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchReset();
+    Fill(1);
+    EXPECT_TRUE(view.Usable(BatchButton::Edit));
+    EXPECT_TRUE(view.Usable(BatchButton::Delete));
+    EXPECT_TRUE(view.Hidden(BatchButton::MoveUp));
+    Fill(1);
+    EXPECT_TRUE(view.Usable(BatchButton::MoveUp));
+    EXPECT_TRUE(view.Usable(BatchButton::MoveDown));
+}
+
+TEST_F(BatchTest, ListLineIsCutTo255Characters) {
+    ExerciseRecord r;
+    r.statement = std::string(255, 'x');
+    r.accepted = true;
+    BatchAdd(r);
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.lines[0], "1]" + std::string(253, 'x'));
+}
+
+struct HintCase {
+    HintPlacement placement;
+    std::string statement;
+    const char* expectedStatement;
+    const char* expectedAnswer;
+};
+
+TEST(ExportTexts, CommentGoesWhereItsPlacementPutsIt) {
+    const std::string full(255, 's');
+    const HintCase cases[] = {
+        {HintPlacement::None, "S", "S", "A"},
+        {HintPlacement::InStatement, "S", "S\r  Comentario: ojo", "A"},
+        {HintPlacement::InAnswer, "S", "S", "A\r  Comentario: ojo"},
+    };
+    for (const HintCase& c : cases) {
+        ExerciseRecord r{c.statement, "A", "ojo", c.placement, true};
+        EXPECT_EQ(StatementWithHint(r), c.expectedStatement);
+        EXPECT_EQ(AnswerWithHint(r), c.expectedAnswer);
+    }
+    // A statement of 255 characters leaves no room for the line break.
+    ExerciseRecord r{full, "A", "ojo", HintPlacement::InStatement, true};
+    EXPECT_EQ(StatementWithHint(r), full + "  Comentario: ojo");
+    r.statement = std::string(254, 's');
+    EXPECT_EQ(StatementWithHint(r), std::string(254, 's') + "\r  Comentario: ojo");
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#include "shell/program.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+TEST(StartUp, FillsTheDescriptorGlobalsAndHandlers) {
+    ReleaseProgram();
+    SetUpProgram();
+    EXPECT_EQ(Descriptor.shortName, "Zorvi");
+    EXPECT_EQ(Descriptor.longName, "Ejercicios de Qu\xEDmica");
+    EXPECT_EQ(Descriptor.topicList, "Atomística;Moles;Concentraciones;Ejercicios de pH");
+    EXPECT_EQ(Descriptor.helpFile, "zorvi.pdf");
+    EXPECT_EQ(CurrentTopicTitle, "Ejercicios de Química");
+    EXPECT_EQ(MainColour, 9306307u);  // red 195, green 0, blue 142
+    EXPECT_TRUE(DataMenuEnabled);
+    EXPECT_EQ(UiLanguage, 2);
+    EXPECT_EQ(GenerateTopic, &TopicDispatch);
+    EXPECT_EQ(DataCommand, &DataDispatch);
+    ReleaseProgram();
+    EXPECT_EQ(GenerateTopic, nullptr);
+    EXPECT_EQ(DataCommand, nullptr);
+}
+
+TEST(DataDispatch, OpensTheElementWindowsOnlyFor600And601) {
+    ScriptedUi ui;
+    for (uint16_t id : {0, 1, 599, 602, 901, 65535}) DataDispatch(id);
+    EXPECT_EQ(ui.elementListOpened, 0);
+    EXPECT_EQ(ui.elementEditorOpened, 0);
+    DataDispatch(600);
+    EXPECT_EQ(ui.elementListOpened, 1);
+    EXPECT_EQ(ui.elementEditorOpened, 0);
+    DataDispatch(601);
+    EXPECT_EQ(ui.elementEditorOpened, 1);
+}
+
+TEST(TopicDispatch, TopicZeroAndUnknownTopicsOpenNothing) {
+    ScriptedUi ui;  // any window opened would fail: nothing is scripted
+    for (uint16_t topic : {0, 5, 99, 65535}) TopicDispatch(topic);
+    EXPECT_TRUE(ui.subKindLists.empty());
+}
+
+TEST(Languages, TablesAreIndexedByTheLanguage) {
+    const int saved = UiLanguage;
+    UiLanguage = 0;
+    EXPECT_STREQ(InLanguage("ca", "en", "es"), "ca");
+    UiLanguage = 1;
+    EXPECT_STREQ(InLanguage("ca", "en", "es"), "en");
+    UiLanguage = 2;
+    EXPECT_STREQ(InLanguage("ca", "en", "es"), "es");
+    UiLanguage = saved;
+}
+
+}  // namespace

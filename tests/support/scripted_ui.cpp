@@ -1,0 +1,96 @@
+#include "tests/support/scripted_ui.h"
+
+#include <gtest/gtest.h>
+
+ScriptedUi::ScriptedUi() { SetUserInteraction(this); }
+
+ScriptedUi::~ScriptedUi() {
+    SetUserInteraction(nullptr);
+    EXPECT_TRUE(subKinds.empty()) << subKinds.size() << " generation-window answers not used";
+    EXPECT_TRUE(texts.empty()) << texts.size() << " text answers not used";
+    EXPECT_TRUE(boxAnswers.empty()) << boxAnswers.size() << " message-box answers not used";
+    EXPECT_TRUE(edits.empty()) << edits.size() << " editor answers not used";
+    EXPECT_TRUE(saves.empty()) << saves.size() << " save-window answers not used";
+}
+
+std::function<bool(ExerciseRecord&)> ScriptedUi::Accept() {
+    return [](ExerciseRecord&) { return true; };
+}
+
+std::function<bool(ExerciseRecord&)> ScriptedUi::Cancel() {
+    return [](ExerciseRecord&) { return false; };
+}
+
+uint8_t ScriptedUi::ChooseSubKind(const std::string& list) {
+    subKindLists.push_back(list);
+    if (subKinds.empty()) {
+        ADD_FAILURE() << "generation window opened with no answer scripted";
+        return 0;
+    }
+    const uint8_t answer = subKinds.front();
+    subKinds.pop_front();
+    return answer;
+}
+
+bool ScriptedUi::InputText(const std::string& prompt, std::string& text) {
+    prompts.push_back(prompt);
+    if (texts.empty()) {
+        ADD_FAILURE() << "text input \"" << prompt << "\" opened with no answer scripted";
+        return false;
+    }
+    const std::optional<std::string> answer = texts.front();
+    texts.pop_front();
+    if (!answer) return false;
+    text = *answer;
+    return true;
+}
+
+uint8_t ScriptedUi::Message(const std::string& caption, const std::string& text, uint16_t flags) {
+    boxes.push_back({caption, text, flags});
+    if ((flags & 0x0F) == kBoxOk) return kAnswerOk;
+    if (boxAnswers.empty()) {
+        ADD_FAILURE() << "question \"" << caption << "\" / \"" << text << "\" with no answer scripted";
+        return kAnswerCancel;
+    }
+    const uint8_t answer = boxAnswers.front();
+    boxAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedUi::EditExercise(ExerciseRecord& record) {
+    editedRecords.push_back(record);
+    if (edits.empty()) {
+        ADD_FAILURE() << "exercise editor opened with no answer scripted";
+        return false;
+    }
+    auto answer = edits.front();
+    edits.pop_front();
+    return answer(record);
+}
+
+bool ScriptedUi::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
+    proposedSaves.push_back({exportName, documentTitle, presentation});
+    if (saves.empty()) {
+        ADD_FAILURE() << "save window opened with no answer scripted";
+        return false;
+    }
+    const std::optional<SaveAnswer> answer = saves.front();
+    saves.pop_front();
+    if (!answer) return false;
+    exportName = answer->exportName;
+    documentTitle = answer->documentTitle;
+    presentation = answer->presentation;
+    return true;
+}
+
+uint16_t ScriptedUi::ShellOpen(const std::string& command) {
+    shellOpened.push_back(command);
+    return shellResult;
+}
+
+void ScriptedUi::OpenElementList() { ++elementListOpened; }
+
+void ScriptedUi::OpenElementEditor() {
+    ++elementEditorOpened;
+    if (onElementEditor) onElementEditor();
+}

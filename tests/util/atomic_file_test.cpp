@@ -1,0 +1,101 @@
+#include "util/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("zorvi-atomic-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string PathOf(const std::string& name) { return (dir / name).string(); }
+    bool OnlyFileIs(const std::string& name) {
+        int count = 0;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            ++count;
+            if (entry.path().filename() != name) return false;
+        }
+        return count == 1;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(AtomicFileTest, WritesANewFileExactlyAndLeavesNoTemporaryFile) {
+    std::string error;
+    const std::string bytes("{\\rtf\\ansi}\r\n\xE1\x00z", 15);
+    ASSERT_TRUE(WriteWholeFile(PathOf("a.rtf"), bytes, error)) << error;
+    EXPECT_EQ(ReadAll(dir / "a.rtf"), bytes);
+    EXPECT_TRUE(OnlyFileIs("a.rtf"));
+}
+
+TEST_F(AtomicFileTest, ReplacesAnExistingFile) {
+    std::string error;
+    ASSERT_TRUE(WriteWholeFile(PathOf("e.dat"), std::string(300, 'o'), error));
+    ASSERT_TRUE(WriteWholeFile(PathOf("e.dat"), "new", error)) << error;
+    EXPECT_EQ(ReadAll(dir / "e.dat"), "new");
+    EXPECT_TRUE(OnlyFileIs("e.dat"));
+}
+
+TEST_F(AtomicFileTest, AFolderThatDoesNotExistIsReportedInSpanish) {
+    std::string error;
+    EXPECT_FALSE(WriteWholeFile(PathOf("missing/x.rtf"), "x", error));
+    EXPECT_EQ(error, "la carpeta no existe");
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+}
+
+TEST_F(AtomicFileTest, AFailedReplacementKeepsTheOldTarget) {
+    // A folder stands where the file should go: the rename fails after a full write.
+    fs::create_directories(dir / "taken" / "inside");
+    std::string error;
+    EXPECT_FALSE(WriteWholeFile(PathOf("taken"), "bytes", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(dir / "taken" / "inside"));
+    EXPECT_FALSE(fs::exists(dir / "taken.tmp~"));
+}
+
+TEST_F(AtomicFileTest, AbandonedFileLeavesTheOldContent) {
+    std::string error;
+    ASSERT_TRUE(WriteWholeFile(PathOf("keep.dat"), "old", error));
+    {
+        AtomicFile file;
+        ASSERT_TRUE(file.Open(PathOf("keep.dat")));
+        EXPECT_TRUE(file.Write("partial"));
+    }  // destroyed without Commit
+    EXPECT_EQ(ReadAll(dir / "keep.dat"), "old");
+    EXPECT_TRUE(OnlyFileIs("keep.dat"));
+}
+
+TEST_F(AtomicFileTest, CommitWithoutOpenFails) {
+    AtomicFile file;
+    EXPECT_FALSE(file.Write("x"));
+    EXPECT_FALSE(file.Commit());
+    EXPECT_FALSE(file.Error().empty());
+}
+
+TEST(FileErrors, CausesAreNamedInSpanish) {
+    EXPECT_EQ(FileErrorText(ENOSPC), "el disco está lleno");
+    EXPECT_EQ(FileErrorText(EACCES), "no hay permiso para escribir ahí");
+    EXPECT_EQ(FileErrorText(ENOENT), "la carpeta no existe");
+    EXPECT_EQ(FileErrorText(12345), "error de escritura nº 12345");
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include "util/strings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Trimming, RemovesBlanksOnlyAtTheEnds) {
+    EXPECT_EQ(TrimText("  a b  "), "a b");
+    EXPECT_EQ(TrimText("   "), "");
+    EXPECT_EQ(TrimText(""), "");
+    EXPECT_EQ(TrimRight("  a  "), "  a");
+    EXPECT_EQ(TrimRight("   "), "");
+    // Only code 32 counts as a blank.
+    EXPECT_EQ(TrimText("\ta\t"), "\ta\t");
+    EXPECT_EQ(TrimRight("a\r\n "), "a\r\n");
+}
+
+TEST(Runs, RepeatTheCharacter) {
+    EXPECT_EQ(Spaces(0), "");
+    EXPECT_EQ(Spaces(3), "   ");
+    EXPECT_EQ(RepeatChar('_', 4), "____");
+    EXPECT_EQ(RepeatChar('-', 33).size(), 33u);
+}
+
+TEST(LastCharPosition, CountsFromOneAndGivesZeroWhenAbsent) {
+    EXPECT_EQ(LastCharPos('\\', "C:\\dir\\file.txt"), 7u);
+    EXPECT_EQ(LastCharPos('.', "name"), 0u);
+    EXPECT_EQ(LastCharPos('.', ""), 0u);
+    EXPECT_EQ(LastCharPos('a', "a"), 1u);
+}
+
+struct ParenCase {
+    const char* text;
+    const char* expected;
+};
+
+class CloseParen : public ::testing::TestWithParam<ParenCase> {};
+
+TEST_P(CloseParen, CutsAtTheParenthesisThatClosesTheOpenOne) {
+    EXPECT_EQ(UpToCloseParen(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, CloseParen,
+                         ::testing::Values(ParenCase{"abc)def", "abc"}, ParenCase{"a(b)c)d", "a(b)c"},
+                                           ParenCase{"abc", ""}, ParenCase{"", ""}, ParenCase{")", ""},
+                                           ParenCase{"a(b)c", ""}, ParenCase{"((x)))", "((x))"}));
+
+TEST(Cutting, KeepsAtMostTheMaximum) {
+    EXPECT_EQ(CutText("abcdef", 3), "abc");
+    EXPECT_EQ(CutText("ab", 3), "ab");
+    EXPECT_EQ(CutText(std::string(300, 'x'), 255).size(), 255u);
+}
+
+}  // namespace

@@ -1,0 +1,234 @@
+#include "shell/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/batch.h"
+#include "shell/program.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+std::vector<uint16_t> g_topics;
+void RecordTopic(uint16_t topic) { g_topics.push_back(topic); }
+
+std::string MenuText(HMENU menu, UINT item, UINT flags) {
+    char text[256] = {};
+    GetMenuStringA(menu, item, text, sizeof text, flags);
+    return text;
+}
+
+std::string WindowText(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetUpProgram();
+        AskConfirmation = true;
+        window = CreateMainWindow();
+        ASSERT_NE(window, nullptr);
+        BatchStart();
+    }
+
+    void TearDown() override {
+        if (IsWindow(window)) DestroyWindow(window);
+        DrainUntilQuit();
+        BatchEnd();
+        ReleaseProgram();
+    }
+
+    // Runs pending messages; true when the quit message came, with its code.
+    bool DrainUntilQuit(WPARAM* code = nullptr) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                if (code) *code = msg.wParam;
+                return true;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        return false;
+    }
+
+    void Command(int id, int notification = 0) {
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, notification), 0);
+    }
+
+    bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(window, id)) != 0; }
+    bool Visible(int id) { return (GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    int ListCount() { return int(SendDlgItemMessageA(window, kIdBatchList, LB_GETCOUNT, 0, 0)); }
+    int ListSelection() { return int(SendDlgItemMessageA(window, kIdBatchList, LB_GETCURSEL, 0, 0)) + 1; }
+    std::string ListLine(int position) {
+        char text[300] = {};
+        SendDlgItemMessageA(window, kIdBatchList, LB_GETTEXT, position - 1, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    bool MenuGreyed(int id) {
+        return (GetMenuState(GetSubMenu(GetMenu(window), 0), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+
+    void Add(const std::string& statement) {
+        ExerciseRecord r;
+        r.statement = statement;
+        r.answer = "a";
+        r.accepted = true;
+        ASSERT_TRUE(BatchAdd(r));
+        SendMessageA(window, WM_NULL, 0, 0);  // any message re-evaluates the lower buttons
+    }
+
+    // True when some pixel of the label's area has exactly this colour.
+    bool LabelDrawnIn(COLORREF colour) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(window);
+        bool found = false;
+        for (int y = 344; y < 362 && !found; ++y) {
+            for (int x = 20; x < 120 && !found; ++x) found = GetPixel(dc, x, y) == colour;
+        }
+        ReleaseDC(window, dc);
+        return found;
+    }
+
+    HWND window = nullptr;
+    ScriptedUi ui;
+};
+
+TEST_F(MainWindowTest, StartsWithTheEmptyBatchLook) {
+    EXPECT_EQ(WindowText(window), "Ejercicios de Química");
+    for (int id : {kIdEditButton, kIdDeleteButton, kIdUpButton, kIdDownButton, kIdExportButton, kIdOpenButton,
+                   kIdResetButton}) {
+        EXPECT_FALSE(Enabled(id)) << "button " << id;
+    }
+    for (int id : {kCmdSave, kCmdEditPrint, kCmdReset}) EXPECT_TRUE(MenuGreyed(id)) << id;
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(ListCount(), 0);
+    EXPECT_TRUE(LabelDrawnIn(RGB(200, 150, 160)));
+    EXPECT_FALSE(LabelDrawnIn(RGB(0, 0, 0)));
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsTheResourceMenusAndTheTopics) {
+    HMENU bar = GetMenu(window);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 6);
+    const char* titles[] = {"Lote ejercicios", "Temas", "&Opciones", "&Datos", "&Info", "&Salir"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(MenuText(bar, i, MF_BYPOSITION), titles[i]);
+    EXPECT_EQ(GetMenuItemID(bar, 5), 2u);
+    HMENU topics = GetSubMenu(bar, 1);
+    ASSERT_EQ(GetMenuItemCount(topics), 4);  // the placeholder separator is gone
+    EXPECT_EQ(MenuText(topics, 201, MF_BYCOMMAND), "Atomística");
+    EXPECT_EQ(MenuText(topics, 204, MF_BYCOMMAND), "Ejercicios de pH");
+    HMENU options = GetSubMenu(bar, 2);
+    EXPECT_TRUE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(MenuText(GetSubMenu(bar, 3), 600, MF_BYCOMMAND), "Masas atómicas");
+}
+
+TEST_F(MainWindowTest, FirstExerciseEnablesItsButtonsAndTurnsTheLabelBlack) {
+    Add("H_2O");
+    EXPECT_EQ(ListCount(), 1);
+    EXPECT_EQ(ListLine(1), "1]H_2O");
+    EXPECT_EQ(ListSelection(), 1);
+    EXPECT_EQ(WindowText(window), "Ejercicios de Química. Nº ejercicios: 1");
+    EXPECT_TRUE(Enabled(kIdEditButton));
+    EXPECT_TRUE(Enabled(kIdDeleteButton));
+    EXPECT_FALSE(Enabled(kIdUpButton));
+    EXPECT_FALSE(Enabled(kIdDownButton));
+    for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EXPECT_TRUE(Enabled(id)) << id;
+    for (int id : {kCmdSave, kCmdEditPrint, kCmdReset}) EXPECT_FALSE(MenuGreyed(id)) << id;
+    EXPECT_TRUE(LabelDrawnIn(RGB(0, 0, 0)));
+    Add("NaCl");
+    EXPECT_TRUE(Enabled(kIdUpButton));
+    EXPECT_TRUE(Enabled(kIdDownButton));
+}
+
+TEST_F(MainWindowTest, DeleteButtonAsksAndSelectsTheNewLastLine) {
+    Add("E1");
+    Add("E2");
+    Add("E3");
+    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 2, 0);
+    ui.boxAnswers.push_back(kAnswerYes);
+    Command(kIdDeleteButton);
+    EXPECT_EQ(Batch.count, 2);
+    EXPECT_EQ(ListCount(), 2);
+    EXPECT_EQ(ListSelection(), 2);
+    EXPECT_EQ(WindowText(window), "Ejercicios de Química. Nº ejercicios: 2");
+}
+
+TEST_F(MainWindowTest, DeletingEverythingHidesTheEditButtons) {
+    Add("E1");
+    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
+    ui.boxAnswers.push_back(kAnswerYes);
+    Command(kIdDeleteButton);
+    EXPECT_FALSE(Visible(kIdEditButton));
+    EXPECT_FALSE(Visible(kIdDeleteButton));
+    Add("E2");
+    EXPECT_TRUE(Visible(kIdEditButton));
+    EXPECT_TRUE(Enabled(kIdEditButton));
+}
+
+TEST_F(MainWindowTest, MoveButtonsReorderTheList) {
+    Add("E1");
+    Add("E2");
+    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 1, 0);
+    Command(kIdUpButton);
+    EXPECT_EQ(ListLine(1), "1]E2");
+    EXPECT_EQ(ListSelection(), 1);
+    Command(kIdDownButton);
+    EXPECT_EQ(ListLine(1), "1]E1");
+    EXPECT_EQ(ListSelection(), 2);
+}
+
+TEST_F(MainWindowTest, DoubleClickWithNoLineSelectedOpensNothing) {
+    Add("E1");
+    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, WPARAM(-1), 0);
+    Command(kIdBatchList, LBN_DBLCLK);
+    EXPECT_TRUE(ui.editedRecords.empty());
+    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
+    ui.edits.push_back(ScriptedUi::Cancel());
+    Command(kIdBatchList, LBN_DBLCLK);
+    EXPECT_EQ(ui.editedRecords.size(), 1u);
+}
+
+TEST_F(MainWindowTest, AskConfirmationTogglesWithItsCheckMark) {
+    HMENU options = GetSubMenu(GetMenu(window), 2);
+    Command(kCmdAskConfirmation);
+    EXPECT_FALSE(AskConfirmation);
+    EXPECT_FALSE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
+    Command(kCmdAskConfirmation);
+    EXPECT_TRUE(AskConfirmation);
+    EXPECT_TRUE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(MainWindowTest, TopicCommandsGoToGenerateTopicAndOthersToDataCommand) {
+    g_topics.clear();
+    GenerateTopic = RecordTopic;
+    Command(203);
+    Command(200);
+    EXPECT_EQ(g_topics, (std::vector<uint16_t>{3, 0}));
+    Command(600);
+    Command(601);
+    Command(777);
+    EXPECT_EQ(ui.elementListOpened, 1);
+    EXPECT_EQ(ui.elementEditorOpened, 1);
+    DataMenuEnabled = false;
+    Command(600);
+    EXPECT_EQ(ui.elementListOpened, 1);
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndEndsTheLoopWithCodeZero) {
+    Add("never exported");
+    Command(kCmdExit);
+    EXPECT_FALSE(IsWindow(window));
+    WPARAM code = 99;
+    EXPECT_TRUE(DrainUntilQuit(&code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(MainWindowHandle(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include "util/atomic_file.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "util/number_format.h"
+
+namespace {
+
+// Replaces `to` by `from`; std::filesystem::rename replaces an existing file on Windows too.
+int ReplaceWith(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    // Narrow paths are Windows-1252 like every text of the program: the ANSI code page on Windows.
+    std::filesystem::rename(std::filesystem::path(from), std::filesystem::path(to), ec);
+    return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
+}
+
+}  // namespace
+
+AtomicFile::~AtomicFile() { Abort(); }
+
+bool AtomicFile::Open(const std::string& path) {
+    Abort();
+    path_ = path;
+    temp_ = path + ".tmp~";
+    error_.clear();
+    failed_ = false;
+    errno = 0;
+    file_ = std::fopen(temp_.c_str(), "wb");
+    if (file_ == nullptr) {
+        Fail(errno);
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::Write(std::string_view bytes) {
+    if (file_ == nullptr || failed_) return false;
+    if (bytes.empty()) return true;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        Fail(errno);
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::Commit() {
+    if (file_ == nullptr) {
+        if (error_.empty()) Fail(EBADF);
+        return false;
+    }
+    if (failed_) {
+        Abort();
+        return false;
+    }
+    errno = 0;
+    const bool flushed = std::fflush(file_) == 0;
+    const int flushError = errno;
+    errno = 0;
+    const bool closed = std::fclose(file_) == 0;
+    const int closeError = errno;
+    file_ = nullptr;
+    if (!flushed || !closed) {
+        Fail(!flushed ? flushError : closeError);
+        std::remove(temp_.c_str());
+        return false;
+    }
+    if (const int err = ReplaceWith(temp_, path_); err != 0) {
+        Fail(err);
+        std::remove(temp_.c_str());
+        return false;
+    }
+    return true;
+}
+
+void AtomicFile::Abort() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+        std::remove(temp_.c_str());
+    }
+}
+
+void AtomicFile::Fail(int err) {
+    if (!failed_) error_ = FileErrorText(err);
+    failed_ = true;
+}
+
+std::string FileErrorText(int err) {
+    switch (err) {
+        case ENOSPC: return "el disco está lleno";
+        case EACCES:
+        case EPERM:
+        case EROFS: return "no hay permiso para escribir ahí";
+        case ENOENT:
+        case ENOTDIR: return "la carpeta no existe";
+        case EINVAL:
+        case ENAMETOOLONG: return "el nombre del fichero no es válido";
+        case EEXIST:
+        case EBUSY: return "el fichero está en uso";
+        case EMFILE:
+        case ENFILE: return "hay demasiados ficheros abiertos";
+        case 0: return "error de escritura";
+        default: return "error de escritura nº " + IntToText(err);
+    }
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& error) {
+    AtomicFile file;
+    if (!file.Open(path) || !file.Write(bytes) || !file.Commit()) {
+        error = file.Error();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#include "util/strings.h"
+
+std::string TrimRight(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return std::string(text.substr(0, end));
+}
+
+std::string TrimText(std::string_view text) {
+    std::string right = TrimRight(text);
+    std::size_t begin = 0;
+    while (begin < right.size() && right[begin] == ' ') ++begin;
+    return right.substr(begin);
+}
+
+std::string RepeatChar(char c, uint16_t count) { return std::string(count, c); }
+
+std::string Spaces(uint16_t count) { return RepeatChar(' ', count); }
+
+std::size_t LastCharPos(char c, std::string_view text) {
+    std::size_t pos = text.rfind(c);
+    return pos == std::string_view::npos ? 0 : pos + 1;
+}
+
+std::string UpToCloseParen(std::string_view text) {
+    int depth = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') {
+            ++depth;
+        } else if (text[i] == ')' && --depth == 0) {
+            return std::string(text.substr(0, i));
+        }
+    }
+    return {};
+}
+
+std::string CutText(std::string_view text, std::size_t max) {
+    return std::string(text.substr(0, max));
+}

@@ -4,6 +4,7 @@
 
 #include "shell/batch.h"
 #include "shell/program.h"
+#include "shell/shell_utils.h"
 #include "shell/topic_menu_win.h"
 #include "ui/window.h"
 #include "util/random.h"
@@ -127,6 +128,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             g_dc = nullptr;
             SetBatchView(nullptr);
             g_window = nullptr;
+            SetProgramEnding(true);
             g_batchMenu = g_topicMenu = g_optionsMenu = nullptr;
             PostQuitMessage(static_cast<int>(g_exitCode));
             break;
@@ -166,6 +168,7 @@ HWND CreateMainWindow() {
     if (g_icon == nullptr) g_icon = LoadIconA(AppInstance(), "IcPrg");
     g_exitCode = 0;
     g_lowerButtonsEnabled = true;
+    SetProgramEnding(false);
     HWND window = CreateWindowExA(0, kClassName, "nose", kToolWindowStyle, 300, 100, 600, 420, nullptr,
                                   nullptr, AppInstance(), nullptr);
     if (window == nullptr) {
@@ -214,6 +217,9 @@ bool DispatchCommand(uint16_t id) {
             AskConfirmation = !AskConfirmation;
             CheckMenuItem(g_optionsMenu, kCmdAskConfirmation,
                           MF_BYCOMMAND | (AskConfirmation ? MF_CHECKED : MF_UNCHECKED));
+            return true;
+        case kCmdInfo:
+            ShellOpen(Descriptor.helpFile);  // looked for in the current folder; the result is ignored
             return true;
         default:
             return false;

@@ -7,7 +7,6 @@ ProgramDescriptor Descriptor;
 std::string CurrentTopicTitle;
 uint32_t MainColour = 0;
 bool DataMenuEnabled = false;
-int32_t UiLanguage = 2;
 TopicHandler GenerateTopic = nullptr;
 CommandHandler DataCommand = nullptr;
 
@@ -49,12 +48,4 @@ void SetUpProgram() {
 void ReleaseProgram() {
     GenerateTopic = nullptr;
     DataCommand = nullptr;
-}
-
-const char* InLanguage(const char* catalan, const char* english, const char* spanish) {
-    switch (UiLanguage) {
-        case 0: return catalan;
-        case 1: return english;
-        default: return spanish;
-    }
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/language.h"
+
 struct ProgramDescriptor {
     std::string shortName;  // at most 8 characters
     std::string longName;   // at most 40: the main window's title and its base
@@ -19,7 +21,6 @@ extern ProgramDescriptor Descriptor;
 extern std::string CurrentTopicTitle;  // caption of the generation window
 extern uint32_t MainColour;            // COLORREF of the main window's background
 extern bool DataMenuEnabled;           // unhandled main-window commands go to DataCommand
-extern int32_t UiLanguage;             // 0 Catalan, 1 English, 2 Spanish
 extern TopicHandler GenerateTopic;     // "Temas" command 200 + n calls it with n
 extern CommandHandler DataCommand;
 
@@ -38,6 +39,3 @@ void SetUpProgram();
 
 // After the main window has ended: the handlers are released.
 void ReleaseProgram();
-
-// Picks a text of a three-language table (Catalan, English, Spanish) by UiLanguage.
-const char* InLanguage(const char* catalan, const char* english, const char* spanish);

@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
-uint8_t WindowsInteraction::ChooseSubKind(const std::string&) {
-    return 0;  // the generation window is not part of the program yet
-}
+#include "shell/generation_window.h"
+#include "shell/save_window.h"
+#include "shell/shell_utils.h"
+#include "ui/input_text.h"
 
-bool WindowsInteraction::InputText(const std::string&, std::string&) {
-    return false;  // the text input window is not part of the program yet
+uint8_t WindowsInteraction::ChooseSubKind(const std::string& subKinds) { return ::ChooseSubKind(subKinds); }
+
+bool WindowsInteraction::InputText(const std::string& prompt, std::string& text) {
+    return ::InputText(prompt, text);
 }
 
 uint8_t WindowsInteraction::Message(const std::string& caption, const std::string& text, uint16_t flags) {
@@ -19,13 +22,11 @@ bool WindowsInteraction::EditExercise(ExerciseRecord&) {
     return false;  // the exercise editor is not part of the program yet
 }
 
-bool WindowsInteraction::SaveSeries(std::string&, std::string&, int32_t&) {
-    return false;  // the save window is not part of the program yet
+bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
+    return SaveSeriesWindow(exportName, documentTitle, presentation);
 }
 
-uint16_t WindowsInteraction::ShellOpen(const std::string&) {
-    return 0;  // opening documents is not part of the program yet
-}
+uint16_t WindowsInteraction::ShellOpen(const std::string& command) { return ::ShellOpen(command); }
 
 void WindowsInteraction::OpenElementList() {}
 

@@ -8,6 +8,7 @@
 #include "shell/batch.h"
 #include "shell/program.h"
 #include "tests/support/scripted_ui.h"
+#include "ui/window.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ protected:
         DrainUntilQuit();
         BatchEnd();
         ReleaseProgram();
+        SetProgramEnding(false);  // the next test's windows belong to a program that runs
     }
 
     // Runs pending messages; true when the quit message came, with its code.

@@ -1,0 +1,106 @@
+#include "shell/generation_window.h"
+
+#include <windows.h>
+
+#include "shell/batch.h"
+#include "shell/program.h"
+#include "ui/controls.h"
+#include "ui/window.h"
+#include "util/number_format.h"
+#include "util/random.h"
+
+std::string SubKindList;
+uint8_t LastSubKind = 0;
+uint16_t CaseCount = 1;
+std::string CaseCountFlags(33, '0');
+
+namespace {
+
+WindowKind g_kind{"problmen", "IcPrg"};
+HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+KeptDC g_dc;
+
+void ReseedFromTicks() { SeedRandom(GetTickCount()); }
+
+// The number field and its arrows follow the flag of the selected sub-kind.
+void FollowCaseCountFlag(HWND window) {
+    const int line = ListSelected(window, kIdSubKindList);
+    const bool allowed = line >= 1 && line <= int(CaseCountFlags.size()) && CaseCountFlags[line - 1] == '1';
+    for (int id : {kIdCaseCount, kIdCaseUp, kIdCaseDown}) {
+        HWND control = GetDlgItem(window, id);
+        if (control && (IsWindowEnabled(control) != 0) != allowed) EnableWindow(control, allowed);
+    }
+}
+
+void OnInitDialog(HWND window) {
+    SetTitle(window, CurrentTopicTitle);
+    ListFillNumbered(window, kIdSubKindList, SubKindList);
+    if (LastSubKind == 0) LastSubKind = 1;
+    ListSelect(window, kIdSubKindList, LastSubKind);
+}
+
+void Choose(HWND window) {
+    LastSubKind = static_cast<uint8_t>(ListSelected(window, kIdSubKindList));
+    bool error = false;
+    const int32_t cases = GetItemInt(window, kIdCaseCount, error);
+    if (error) return;  // stays open, as a field that holds no integer should
+    CaseCount = static_cast<uint16_t>(cases);
+    CloseWithCode(window, LastSubKind);
+}
+
+void OnCommand(HWND window, int id, int notification) {
+    switch (id) {
+        case IDOK: Choose(window); break;
+        case kIdSubKindList:
+            if (notification == LBN_DBLCLK) Choose(window);
+            break;
+        case IDCANCEL: CloseWithCode(window, 0); break;
+        case kIdCaseUp:
+            ++CaseCount;
+            SetItemText(window, kIdCaseCount, IntToText(CaseCount));
+            break;
+        case kIdCaseDown:
+            if (CaseCount > 1) --CaseCount;
+            SetItemText(window, kIdCaseCount, IntToText(CaseCount));
+            break;
+    }
+}
+
+LRESULT CALLBACK GenerationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FollowCaseCountFlag(window);
+    switch (message) {
+        case WM_INITDIALOG: OnInitDialog(window); break;
+        case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); break;
+        case WM_CLOSE: KindClosing(g_kind, wParam); break;
+        case WM_DESTROY:
+            g_dc.Release();
+            KindDestroyed(g_kind);
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+uint8_t ChooseSubKind(const std::string& subKinds) {
+    UpdateMainTitle();
+    CurrentExercise.accepted = false;
+    SubKindList = subKinds;
+    if (ProgramEnding()) return 0;
+    if (g_brush == nullptr) g_brush = CreateSolidBrush(kToolBackground);
+    if (!RegisterKind(g_kind, GenerationProc, g_brush)) return 0;
+    HWND window = CreateKindWindow(g_kind, "genera ejercicio de...", kToolWindowStyle, 600, 138, 312, 268,
+                                   "CreaFMex failed");
+    if (window == nullptr) return 0;  // reported; as if the user had left
+    CreateControl(window, "LISTBOX", "", kListBox, 12, 12, 286, 167, kIdSubKindList);
+    CreateControl(window, "EDIT", "1", kLineEditCentred, 176, 176, 35, 22, kIdCaseCount);
+    CreateControl(window, "BUTTON", "<", kPushButton, 156, 176, 22, 22, kIdCaseDown);
+    CreateControl(window, "BUTTON", ">", kPushButton, 206, 176, 22, 22, kIdCaseUp);
+    CreateControl(window, "BUTTON", "Bien", kPushButton, 220, 212, 52, 24, IDOK);
+    CreateControl(window, "BUTTON", "Salir", kPushButton, 20, 212, 52, 24, IDCANCEL);
+    g_dc.Take(window, kToolBackground, RGB(0, 0, 0));
+    OpenWindowSlots[kSlotGeneration] = window;
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    const WPARAM code = RunWindowLoop(window, ReseedFromTicks);
+    return static_cast<uint8_t>(code & 0xFF);
+}

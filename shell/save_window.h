@@ -1,0 +1,16 @@
+#pragma once
+// The save window "desarserie" of the export: file name, document title, presentation.
+
+#include <cstdint>
+#include <string>
+
+// Proposes the three settings; on "&Aceptar" stores the edited ones and returns true.
+bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32_t& presentation);
+
+// Control ids.
+enum : int {
+    kIdExportName = 100,
+    kIdDocumentTitle = 101,
+    kIdStatementThenAnswer = 102,
+    kIdBlocks = 103,
+};

@@ -1,0 +1,47 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include "shell/shell_command.h"
+#include "shell/shell_utils.h"
+#include "util/number_format.h"
+#include "util/strings.h"
+
+namespace {
+
+bool IsExistingFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+uint16_t ShellOpen(const std::string& text) {
+    const std::string command = CutText(text, 255);
+    const ShellCommand parsed = ParseShellCommand(command, IsExistingFile(command));
+    if (parsed.runProgram) return RunCommand(parsed.file);
+    const HINSTANCE result = ShellExecuteA(nullptr, "open", parsed.file.c_str(), parsed.parameters.c_str(), "",
+                                           SW_SHOW);
+    return static_cast<uint16_t>(reinterpret_cast<INT_PTR>(result));
+}
+
+uint16_t RunCommand(const std::string& commandLine) {
+    return static_cast<uint16_t>(WinExec(CutText(commandLine, 255).c_str(), SW_SHOWNORMAL));
+}
+
+std::string ProgramBaseName() {
+    char path[256] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, 255);
+    return BaseNameOf(std::string(path, length < 255 ? length : 255));
+}
+
+std::string FileYear(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    FindClose(search);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return {};
+    FILETIME local;
+    SYSTEMTIME time;
+    if (!FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time)) return {};
+    return IntToText(time.wYear);
+}

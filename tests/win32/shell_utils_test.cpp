@@ -1,0 +1,52 @@
+#include "shell/shell_utils.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fstream>
+
+#include "shell/batch.h"
+#include "shell/win_interaction.h"
+#include "tests/win32/ui_driver.h"
+
+namespace {
+
+TEST(ProgramFile, BaseNameAndYearOfTheRunningProgram) {
+    EXPECT_EQ(ProgramBaseName(), "zorvi_win_tests");
+    const std::time_t now = std::time(nullptr);
+    const std::string year = std::to_string(std::localtime(&now)->tm_year + 1900);
+    // Built moments ago, unless built on New Year's Eve.
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string fileYear = FileYear(path);
+    EXPECT_TRUE(fileYear == year || fileYear == std::to_string(std::stoi(year) - 1)) << fileYear;
+    EXPECT_EQ(FileYear("no-such-file.exe"), "");
+}
+
+TEST(ShellOpening, AMissingDocumentFailsThroughTheResult) {
+    EXPECT_LE(ShellOpen("no-such-document-zorvi.rtf"), 32);
+    EXPECT_LE(ShellOpen("no such document.rtf"), 32);
+}
+
+TEST(ShellOpening, ACommandNamingAnExeIsRun) {
+    // cmd.exe exists in every Wine prefix and ends at once.
+    EXPECT_GT(ShellOpen("cmd.exe /c exit"), 31);
+    EXPECT_LE(RunCommand("no-such-program-zorvi.exe"), 31);
+}
+
+TEST(MessageBoxes, ShowCaptionAndTextAndReturnTheButton) {
+    WindowsInteraction ui;
+    UiDriver driver;
+    driver.AnswerBox(IDYES).AnswerBox(IDNO).AnswerBox(IDOK);
+    EXPECT_EQ(ui.Message("Reinicio Lote", "Reiniciar Lote a 0? ", MB_YESNO), 6);
+    EXPECT_EQ(ui.Message("* Error *", "O no está en la base de datos\r¿añadir?", MB_YESNO | MB_ICONEXCLAMATION),
+              7);
+    EXPECT_EQ(ui.Message("Aviso", "texto", MB_OK), 1);
+    ASSERT_EQ(driver.boxes.size(), 3u);
+    EXPECT_EQ(driver.boxes[0].caption, "Reinicio Lote");
+    EXPECT_EQ(driver.boxes[0].text, "Reiniciar Lote a 0? ");
+    EXPECT_EQ(driver.boxes[1].caption, "* Error *");
+    EXPECT_EQ(driver.boxes[1].text, "O no está en la base de datos\r¿añadir?");
+}
+
+}  // namespace

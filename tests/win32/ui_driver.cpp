@@ -1,0 +1,121 @@
+#include "tests/win32/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+UiDriver* g_driver = nullptr;
+
+struct FindRequest {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindInThread(HWND window, LPARAM param) {
+    auto* request = reinterpret_cast<FindRequest*>(param);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, request->className) == 0 && IsWindowVisible(window)) {
+        request->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CloseInThread(HWND window, LPARAM) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0) {
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    } else {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindThreadWindow(const char* className) {
+    FindRequest request{className, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindInThread, reinterpret_cast<LPARAM>(&request));
+    return request.found;
+}
+
+void Click(HWND window, int id) {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+void DoubleClickList(HWND window, int id) {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ItemTextOf(HWND window, int id) { return TextOf(GetDlgItem(window, id)); }
+
+UiDriver::UiDriver(DWORD stepTimeoutMs) : stepTimeout_(stepTimeoutMs) {
+    g_driver = this;
+    timer_ = SetTimer(nullptr, 0, 25, Tick);
+    waitingSince_ = GetTickCount();
+}
+
+UiDriver::~UiDriver() {
+    KillTimer(nullptr, timer_);
+    g_driver = nullptr;
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " driver steps never ran; the first waits for "
+                                << (steps_.empty() ? "" : steps_.front().className);
+}
+
+UiDriver& UiDriver::When(const char* className, std::function<void(HWND)> action) {
+    steps_.push_back({className, std::move(action)});
+    return *this;
+}
+
+UiDriver& UiDriver::AnswerBox(int button) {
+    return When("#32770", [this, button](HWND box) {
+        boxes.push_back({TextOf(box), ItemTextOf(box, 0xFFFF)});
+        PostMessageA(box, WM_COMMAND, button, 0);
+    });
+}
+
+UiDriver& UiDriver::Then(std::function<void()> action) {
+    steps_.push_back({"", [action](HWND) { action(); }});
+    return *this;
+}
+
+void CALLBACK UiDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_driver) g_driver->OnTick();
+}
+
+void UiDriver::OnTick() {
+    if (steps_.empty()) {
+        waitingSince_ = GetTickCount();
+        return;
+    }
+    const Step& step = steps_.front();
+    HWND window = nullptr;
+    if (!step.className.empty()) {
+        window = FindThreadWindow(step.className.c_str());
+        if (window == nullptr) {
+            if (GetTickCount() - waitingSince_ > stepTimeout_) Rescue();
+            return;
+        }
+    }
+    // Taken off the queue before it runs: an action may open a window whose loop fires
+    // this timer again for the following steps.
+    Step current = steps_.front();
+    steps_.pop_front();
+    waitingSince_ = GetTickCount();
+    current.action(window);
+}
+
+void UiDriver::Rescue() {
+    ADD_FAILURE() << "timed out waiting for a window of class " << steps_.front().className;
+    steps_.clear();
+    EnumThreadWindows(GetCurrentThreadId(), CloseInThread, 0);
+}
+

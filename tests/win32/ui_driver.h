@@ -1,0 +1,59 @@
+#pragma once
+// Drives the program's windows the way a user would, from a thread timer. The timer fires
+// inside whichever message loop is running (the windows' own loops, a message box's), so
+// a test starts an operation that opens a window, and the driver's steps, one after the
+// other, wait for that window and act on it with messages.
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+
+class UiDriver {
+public:
+    // Fails the test and closes every window of the thread when a step waits longer.
+    explicit UiDriver(DWORD stepTimeoutMs = 8000);
+    ~UiDriver();
+    UiDriver(const UiDriver&) = delete;
+    UiDriver& operator=(const UiDriver&) = delete;
+
+    // Waits for a visible top-level window of the class, then runs the action on it.
+    UiDriver& When(const char* className, std::function<void(HWND)> action);
+    // Waits for a message box, answers it with the button id and records caption and text.
+    UiDriver& AnswerBox(int button);
+    // Runs an action at the next tick, without waiting for anything.
+    UiDriver& Then(std::function<void()> action);
+
+    bool Finished() const { return steps_.empty(); }
+
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+    std::deque<Box> boxes;  // the message boxes answered, in order
+
+private:
+    struct Step {
+        std::string className;  // empty: run at once
+        std::function<void(HWND)> action;
+    };
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void OnTick();
+    void Rescue();
+
+    std::deque<Step> steps_;
+    UINT_PTR timer_ = 0;
+    DWORD stepTimeout_;
+    DWORD waitingSince_ = 0;
+};
+
+// The top-level window of a class owned by this thread, or nullptr.
+HWND FindThreadWindow(const char* className);
+
+// A click on a control, as the control itself reports it to its parent.
+void Click(HWND window, int id);
+void DoubleClickList(HWND window, int id);
+std::string TextOf(HWND window);
+std::string ItemTextOf(HWND window, int id);
+

@@ -3,9 +3,11 @@
 #include <string>
 
 #include "shell/batch.h"
+#include "shell/hint_window.h"
 #include "shell/program.h"
 #include "shell/shell_utils.h"
 #include "shell/topic_menu_win.h"
+#include "ui/about_box.h"
 #include "ui/window.h"
 #include "util/random.h"
 
@@ -218,9 +220,11 @@ bool DispatchCommand(uint16_t id) {
             CheckMenuItem(g_optionsMenu, kCmdAskConfirmation,
                           MF_BYCOMMAND | (AskConfirmation ? MF_CHECKED : MF_UNCHECKED));
             return true;
+        case kCmdHints: HintWindow(); return true;
         case kCmdInfo:
             ShellOpen(Descriptor.helpFile);  // looked for in the current folder; the result is ignored
             return true;
+        case kCmdAbout: ShowAbout(Descriptor.longName); return true;
         default:
             return false;
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
 #include "shell/save_window.h"
 #include "shell/shell_utils.h"
@@ -18,9 +19,7 @@ uint8_t WindowsInteraction::Message(const std::string& caption, const std::strin
     return static_cast<uint8_t>(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags));
 }
 
-bool WindowsInteraction::EditExercise(ExerciseRecord&) {
-    return false;  // the exercise editor is not part of the program yet
-}
+bool WindowsInteraction::EditExercise(ExerciseRecord& record) { return ::EditExercise(record); }
 
 bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
     return SaveSeriesWindow(exportName, documentTitle, presentation);

@@ -1,0 +1,120 @@
+#include "shell/exercise_editor.h"
+
+#include <windows.h>
+
+#include "richtext/drawing.h"
+#include "shell/exercise_preview.h"
+#include "ui/controls.h"
+#include "ui/window.h"
+#include "util/strings.h"
+
+namespace {
+
+WindowKind g_kind{"contingutprob", "IcPrg"};
+HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+KeptDC g_dc;               // the labels; the preview goes through the current drawing context
+bool g_initialised = false;
+ExerciseRecord g_work;     // the working copy, copied back only on acceptance
+
+// The checked radio button as a placement; none checked reads as "no poner".
+HintPlacement CheckedPlacement(HWND window) {
+    const int checked = CheckedInRange(window, kIdHintNowhere, kIdHintInAnswer);
+    return static_cast<HintPlacement>(checked > 0 ? checked - 1 : 0);
+}
+
+void PaintPreview() {
+    Rectangle(CurrentDrawingDC(), 10, 5, 586, 245);  // the white panel, with the context's pen and brush
+    PaintExercisePreview(CurrentDrawing(), g_work);
+}
+
+void OnInitDialog(HWND window) {
+    SetItemText(window, kIdStatementEdit, g_work.statement);
+    SetItemText(window, kIdAnswerEdit, g_work.answer);
+    SetItemText(window, kIdHintEdit, g_work.hint);
+    CheckDlgButton(window, kIdHintNowhere + static_cast<int>(g_work.hintPlacement), BST_CHECKED);
+    SetFocus(GetDlgItem(window, kIdStatementEdit));
+    PaintPreview();
+    g_initialised = true;
+    // The window was first painted before it had anything to show: the labels come now.
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void OnPaint(HWND window) {
+    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
+    auto label = [](int x, int y, const char* text) { TextOutA(g_dc.Get(), x, y, text, lstrlenA(text)); };
+    label(10, 250, "Enunciado");
+    label(10, 330, "respuesta");
+    label(8, 380, "pista:");
+    PaintPreview();
+}
+
+void Accept(HWND window) {
+    g_work.statement = GetItemText(window, kIdStatementEdit);
+    g_work.answer = GetItemText(window, kIdAnswerEdit);
+    g_work.hint = CutText(GetItemText(window, kIdHintEdit), kHintMax);
+    g_work.hintPlacement = CheckedPlacement(window);
+    CloseWithCode(window, 1);
+}
+
+void OnCommand(HWND window, int id) {
+    switch (id) {
+        case IDOK: Accept(window); break;
+        case IDCANCEL: CloseWithCode(window, 0); break;
+        case kIdHintNowhere:
+        case kIdHintInStatement:
+        case kIdHintInAnswer:
+            g_work.hintPlacement = CheckedPlacement(window);
+            PaintPreview();
+            break;
+    }
+}
+
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: OnInitDialog(window); break;
+        case WM_PAINT:
+            if (g_initialised) {
+                OnPaint(window);
+                return 0;
+            }
+            break;
+        case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
+        case WM_CLOSE: KindClosing(g_kind, wParam); break;
+        case WM_DESTROY:
+            g_initialised = false;
+            EndDrawing();
+            g_dc.Release();
+            KindDestroyed(g_kind);
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool EditExercise(ExerciseRecord& record) {
+    if (ProgramEnding()) return false;
+    g_work = record;
+    if (g_brush == nullptr) g_brush = CreateSolidBrush(kToolBackground);
+    if (!RegisterKind(g_kind, EditorProc, g_brush)) return false;
+    HWND window = CreateKindWindow(g_kind, "Ejercicio", kToolWindowStyle, 200, 10, 600, 500, "CreaFEdPrbl failed");
+    if (window == nullptr) return false;  // reported; as if cancelled
+    CreateControl(window, "EDIT", "", kMultiLineEdit, 8, 270, 576, 57, kIdStatementEdit);
+    CreateControl(window, "EDIT", "", kMultiLineEdit, 8, 350, 576, 26, kIdAnswerEdit);
+    CreateControl(window, "EDIT", "", kLineEdit, 8, 400, 576, 26, kIdHintEdit);
+    CreateControl(window, "BUTTON", "no poner", kRadioButton, 60, 378, 110, 22, kIdHintNowhere);
+    CreateControl(window, "BUTTON", "en enunciado", kRadioButton, 170, 378, 110, 22, kIdHintInStatement);
+    CreateControl(window, "BUTTON", "en respuesta", kRadioButton, 280, 378, 110, 22, kIdHintInAnswer);
+    CreateControl(window, "BUTTON", "Aceptar", kPushButtonNoTab, 340, 432, 77, 30, IDOK);
+    CreateControl(window, "BUTTON", "Cancelar", kPushButtonNoTab, 200, 432, 81, 30, IDCANCEL);
+    g_dc.Take(window, kToolBackground, RGB(0, 0, 0));
+    BeginDrawing(window);
+    SetBkColor(CurrentDrawingDC(), RGB(255, 255, 255));
+    SetTextColor(CurrentDrawingDC(), RGB(0, 0, 0));
+    OpenWindowSlots[kSlotEditor] = window;
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    const WPARAM code = RunWindowLoop(window);
+    if (code == 0) return false;
+    record = g_work;
+    return true;
+}

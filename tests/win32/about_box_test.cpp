@@ -1,0 +1,170 @@
+#include "ui/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/shell_utils.h"
+#include "tests/win32/gdi_objects.h"
+#include "tests/win32/ui_driver.h"
+#include "ui/language.h"
+#include "ui/window.h"
+#include "util/random.h"
+
+namespace {
+
+constexpr char kClass[] = "FerSobre";
+constexpr COLORREF kBackground = RGB(255, 255, 178);
+constexpr COLORREF kColourA = RGB(0, 100, 250);
+constexpr COLORREF kColourB = RGB(220, 100, 0);
+
+// True when some client pixel of the band has exactly the colour.
+bool ColourIn(HWND w, COLORREF colour, int x0, int y0, int x1, int y1) {
+    HDC dc = GetDC(w);
+    bool found = false;
+    for (int y = y0; y < y1 && !found; ++y) {
+        for (int x = x0; x < x1 && !found; ++x) found = GetPixel(dc, x, y) == colour;
+    }
+    ReleaseDC(w, dc);
+    return found;
+}
+
+// True when every client pixel of the band is the background.
+bool OnlyBackgroundIn(HWND w, int x0, int y0, int x1, int y1) {
+    HDC dc = GetDC(w);
+    bool plain = true;
+    for (int y = y0; y < y1 && plain; ++y) {
+        for (int x = x0; x < x1 && plain; ++x) plain = GetPixel(dc, x, y) == kBackground;
+    }
+    ReleaseDC(w, dc);
+    return plain;
+}
+
+bool ButtonInClient(HWND w, int x, int y, int width, int height) {
+    RECT r;
+    GetWindowRect(GetDlgItem(w, IDOK), &r);
+    MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+    return r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height;
+}
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        UiLanguage = 2;
+        ScriptRandom({});
+    }
+};
+
+TEST_F(AboutBoxTest, ShowsItsTextsTitleAndARandomWordInSpanish) {
+    ScriptRandom({3});
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_EQ(TextOf(w), "Respecto " + ProgramBaseName() + "...");
+        RECT r;
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r.left, 400);
+        EXPECT_EQ(r.top, 200);
+        EXPECT_EQ(r.right - r.left, 312);
+        EXPECT_EQ(r.bottom - r.top, 240);
+        const DWORD style = DWORD(GetWindowLongA(w, GWL_STYLE));
+        EXPECT_EQ(style & 0x80C80080u, 0x80C80080u);
+        EXPECT_EQ(style & WS_MINIMIZEBOX, 0u);
+        EXPECT_EQ(ItemTextOf(w, IDOK), "psé");
+        EXPECT_TRUE(ButtonInClient(w, 122, 180, 70, 24));
+        EXPECT_TRUE(ColourIn(w, kColourA, 60, 10, 300, 46));    // the program's name, large
+        EXPECT_TRUE(ColourIn(w, kColourB, 20, 50, 300, 66));    // the caller's text
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 120, 300, 134));  // author and year
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 134, 300, 150));  // web
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 150, 300, 166));  // mail
+        EXPECT_FALSE(OnlyBackgroundIn(w, 134, 80, 166, 112));   // the icon
+        Click(w, IDOK);
+    });
+    ShowAboutBox("Ejercicios de Química", "zorvi@example.org");
+    EXPECT_EQ(FindThreadWindow(kClass), nullptr);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+}
+
+TEST_F(AboutBoxTest, TheButtonWordIsOneOfTheLanguagesSeven) {
+    const std::set<std::string> spanish = {"bueno", "¡Ah!", "¡Oh!", "psé", "hum!", "mmm..", "¡vaya!"};
+    const std::set<std::string> english = {"Ok", "Ah!", "Oh!", "Bah!", "hum!", "mmm..", "Done"};
+    std::set<std::string> seen;
+    for (int i = 0; i < 7; ++i) {
+        ScriptRandom({i});
+        UiDriver driver;
+        driver.When(kClass, [&seen](HWND w) {
+            seen.insert(ItemTextOf(w, IDOK));
+            Click(w, IDOK);
+        });
+        ShowAboutBox("x", "");
+    }
+    EXPECT_EQ(seen, spanish);
+
+    UiLanguage = 1;
+    ScriptRandom({6});
+    UiDriver driver;
+    driver.When(kClass, [&english](HWND w) {
+        EXPECT_EQ(TextOf(w), "About " + ProgramBaseName() + "...");
+        EXPECT_EQ(ItemTextOf(w, IDOK), "Done");
+        EXPECT_TRUE(english.count(ItemTextOf(w, IDOK)));
+        PostMessageA(w, WM_CLOSE, 0, 0);
+    });
+    ShowAboutBox("x", "");
+}
+
+TEST_F(AboutBoxTest, AnEmptyMailLeavesItsLineOutAndTheOthersInPlace) {
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 120, 300, 134));
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 134, 300, 150));
+        EXPECT_TRUE(OnlyBackgroundIn(w, 0, 151, 300, 178));
+        Click(w, IDOK);
+    });
+    ShowAboutBox("Ejercicios de Química", "");
+}
+
+TEST_F(AboutBoxTest, UncoveredTextsComeBackAndTheIconDoesNot) {
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        ASSERT_FALSE(OnlyBackgroundIn(w, 134, 80, 166, 112));
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_TRUE(ColourIn(w, kColourB, 20, 50, 300, 66));
+        EXPECT_TRUE(ColourIn(w, kColourA, 60, 10, 300, 46));
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 150, 300, 166));
+        EXPECT_TRUE(OnlyBackgroundIn(w, 134, 80, 166, 112));
+        Click(w, IDOK);
+    });
+    ShowAboutBox("Ejercicios de Química", kAboutMail);
+}
+
+TEST_F(AboutBoxTest, ShowingItAgainKeepsNoGdiObject) {
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) { Click(w, IDOK); });
+    ShowAboutBox("x", kAboutMail);  // the class and its brush stay for the run
+    const DWORD before = GdiObjectCount();
+    for (int i = 0; i < 5; ++i) {
+        driver.When(kClass, [](HWND w) {
+            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            Click(w, IDOK);
+        });
+        ShowAboutBox("x", kAboutMail);
+    }
+    EXPECT_EQ(GdiObjectCount(), before);
+}
+
+TEST_F(AboutBoxTest, TheSobreCommandOpensTheBoxWithTheProgramsMail) {
+    SetUpProgram();
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_TRUE(ColourIn(w, kColourB, 20, 50, 300, 66));
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 150, 300, 166));  // the program's mail address
+        Click(w, IDOK);
+    });
+    EXPECT_TRUE(DispatchCommand(kCmdAbout));
+    EXPECT_EQ(FindThreadWindow(kClass), nullptr);
+    ReleaseProgram();
+}
+
+}  // namespace

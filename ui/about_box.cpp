@@ -1,0 +1,129 @@
+#include "ui/about_box.h"
+
+#include <windows.h>
+
+#include "richtext/drawing.h"
+#include "shell/shell_utils.h"
+#include "ui/controls.h"
+#include "ui/language.h"
+#include "ui/window.h"
+#include "util/random.h"
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(255, 255, 178);
+constexpr COLORREF kColourA = RGB(0, 100, 250);
+constexpr COLORREF kColourB = RGB(220, 100, 0);
+
+WindowKind g_kind{"FerSobre", "Ic0"};
+HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+FontObject g_font;         // owns the device context every text is drawn on
+bool g_initialised = false;
+std::string g_text;
+std::string g_mail;
+std::string g_baseName;
+std::string g_year;
+
+const char* const kWords[3][7] = {
+    {"buenu", "Ah!", "Oh!", "vaja!", "hum!", "mmm..", "i vés!"},
+    {"Ok", "Ah!", "Oh!", "Bah!", "hum!", "mmm..", "Done"},
+    {"bueno", "¡Ah!", "¡Oh!", "psé", "hum!", "mmm..", "¡vaya!"},
+};
+
+int LanguageIndex() { return UiLanguage >= 0 && UiLanguage <= 2 ? UiLanguage : 2; }
+
+std::string ModulePath() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
+// The year of the program file, looked for in the current folder; a program started
+// from elsewhere still knows its own file.
+std::string ProgramYear(const std::string& baseName) {
+    std::string year = FileYear(baseName + ".exe");
+    if (year.empty()) year = FileYear(ModulePath());
+    return year;
+}
+
+void Text(int x, int y, const std::string& text) { DrawTextAt(g_font.Dc(), x, y, text); }
+
+void PaintTexts() {
+    HDC dc = g_font.Dc();
+    g_font.SetSize(16, 6);
+    g_font.SetFace("arial");
+    g_font.SetBold(false);
+    SetTextColor(dc, kColourB);
+    Text(20, 50, g_text);
+    SetTextColor(dc, kColourA);
+    // Without a year there is nothing to join to the name.
+    Text(66, 120, g_year.empty() ? std::string(kAboutAuthor) : std::string(kAboutAuthor) + " - " + g_year);
+    Text(66, 134, std::string("web: ") + kAboutWeb + InLanguage("", "/en", "/es"));
+    if (!g_mail.empty()) Text(66, 150, "mail: " + g_mail);
+    g_font.SetFace("Comic sans ms");
+    g_font.SetBold(false);
+    g_font.SetSize(36, 16);
+    Text(60, 10, g_baseName);
+}
+
+void DrawProgramIcon() {
+    HICON icon = static_cast<HICON>(LoadImageA(AppInstance(), "Ic0", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    if (icon == nullptr) return;
+    DrawIcon(g_font.Dc(), 134, 80, icon);
+    DestroyIcon(icon);
+}
+
+void OnInitDialog(HWND window) {
+    g_baseName = ProgramBaseName();
+    g_year = ProgramYear(g_baseName);
+    SetTitle(window, InLanguage("Quant a ", "About ", "Respecto ") + g_baseName + "...");
+    DrawProgramIcon();
+    PaintTexts();
+    SetItemText(window, IDOK, kWords[LanguageIndex()][Random(7)]);
+    g_initialised = true;
+}
+
+LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: OnInitDialog(window); break;
+        case WM_PAINT:
+            if (g_initialised) {
+                DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
+                PaintTexts();                             // the icon is not drawn again
+                return 0;
+            }
+            break;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
+            break;
+        case WM_CLOSE: KindClosing(g_kind, wParam); break;
+        case WM_DESTROY:
+            g_initialised = false;
+            g_font.Done();
+            KindDestroyed(g_kind);
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ShowAbout(const std::string& text) { ShowAboutBox(text, kAboutMail); }
+
+void ShowAboutBox(const std::string& text, const std::string& mail) {
+    if (ProgramEnding()) return;
+    SeedRandom(GetTickCount());
+    g_initialised = false;
+    g_text = text;
+    g_mail = mail;
+    if (g_brush == nullptr) g_brush = CreateSolidBrush(kBackground);
+    if (!RegisterKind(g_kind, AboutProc, g_brush)) return;
+    HWND window = CreateKindWindow(g_kind, "", kToolWindowStyleNoMinimize, 400, 200, 312, 240, "CreaFSobre failed");
+    if (window == nullptr) return;
+    CreateControl(window, "BUTTON", "Vist", kPushButtonNoTab, 122, 180, 70, 24, IDOK);
+    g_font.Init(window);
+    SetBkColor(g_font.Dc(), kBackground);
+    SetTextColor(g_font.Dc(), kColourA);
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    RunWindowLoop(window);
+}

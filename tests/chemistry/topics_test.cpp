@@ -186,12 +186,6 @@ TEST_F(TopicTest, MolesToGrams) {
     EXPECT_EQ(Answer(1), "     18 g.");
 }
 
-TEST_F(TopicTest, MoleculesAreMolesTimesAvogadroInExtendedPrecision) {
-    ScriptRandom({0});
-    Run(MolesTopic, {2});
-    EXPECT_EQ(Answer(1), "  6.02e23 moléculas.");
-}
-
 TEST_F(TopicTest, AFailedFormulaProducesNothingAndTheWindowComesBack) {
     ui.texts.push_back(std::nullopt);  // cancelled
     Type({"h2o", "()", "Xe"});         // wrong, weighs nothing, missing element
@@ -441,16 +435,6 @@ TEST_F(TopicTest, PhDrawsStayInTheirRanges) {
     EXPECT_EQ(grams.size(), 10u);
     EXPECT_EQ(*grams.begin(), 5);
     EXPECT_EQ(*grams.rbegin(), 14);
-}
-
-TEST_F(TopicTest, TheEditorSeesEachExerciseAndCancelLeavesTheBatch) {
-    AskConfirmation = true;
-    ui.edits = {ScriptedUi::Cancel(), ScriptedUi::Accept()};
-    ScriptRandom({3, 1, 0, 3, 1, 0});
-    Run(AtomicStructureTopic, {1, 1});
-    ASSERT_EQ(ui.editedRecords.size(), 2u);
-    EXPECT_EQ(ui.editedRecords[0].answer, "  a) 11 protones b) M = 23 c) 11 electrones d) lugar = 11");
-    EXPECT_EQ(Batch.count, 1);
 }
 
 }  // namespace

@@ -186,15 +186,14 @@ bool PrepareExportFile() {
         return false;
     }
     const std::string path = ExportFilePath(directory, ExportName);
-    if (path.size() > kExportPathMax) {
+    if (path.size() > kDocumentPathMax) {
         // Cutting the path would lose ".rtf" or write under another name.
-        const std::size_t room = kExportPathMax - std::min(kExportPathMax, path.size() - ExportName.size());
+        const std::size_t fixed = path.size() - ExportName.size();
         ShowMessage(kNameCaption,
-                    room == 0 ? "La carpeta actual tiene una ruta demasiado larga para guardar documentos "
-                                "en ella (más de " + IntToText(kExportPathMax) + " caracteres)."
-                              : "El nombre del fichero es demasiado largo: la ruta del documento pasaría de " +
-                                    IntToText(kExportPathMax) + " caracteres. Use como máximo " +
-                                    IntToText(static_cast<int32_t>(room)) + " caracteres.");
+                    fixed >= kDocumentPathMax
+                        ? "La ruta de la carpeta actual es demasiado larga para guardar documentos en ella."
+                        : "El nombre del fichero es demasiado largo para la ruta de la carpeta Exerc. Use como "
+                          "máximo " + IntToText(static_cast<int32_t>(kDocumentPathMax - fixed)) + " caracteres.");
         return false;
     }
     const std::string folder = JoinPath(directory, kFolderName);

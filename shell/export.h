@@ -14,7 +14,9 @@ extern std::string ExportPath;     // full path of the last document written
 extern bool BatchExported;         // a document has been written since the last reset
 extern bool UnexportedChanges;     // the batch changed after its last export
 
-constexpr std::size_t kExportPathMax = 255;
+// The longest document path that is written: the document is first written beside itself
+// under a name five characters longer, which must stay within Windows' 259 characters.
+constexpr std::size_t kDocumentPathMax = 254;
 
 // Asks for the name, title and presentation and writes the document; true when written.
 bool ExportBatch();

@@ -123,10 +123,13 @@ bool IsReservedDeviceName(const std::string& name) {
 std::string DocumentWord(int i, const char* after) { return RtfBold(IntToText(i) + after); }
 
 void WriteDocument() {
+    // The centred title is a paragraph of its own, ended inside its group: readers take a
+    // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
+    // only so is the title alone centred in both.
     WriteRtf("{\\qc");
     WriteRtfLine(RtfBold(DocumentTitle));
     WriteRtfLineBreak();
-    WriteRtfLineBreak();
+    WriteRtf("\\par ");
     WriteRtf("}");
     // Only the save window sets the presentation; any value but 0 keeps the answers apart.
     const bool answersApart = Presentation != 0;

@@ -102,7 +102,7 @@ TEST_F(ExportTest, EachAnswerFollowsItsStatementInPresentation0) {
     ASSERT_TRUE(ExportBatch());
     EXPECT_EQ(ReadAll(Document("serie")),
               kHeader +
-                  "{\\qc{\\b Química #B(x)}\\line \\line \\line }"
+                  "{\\qc{\\b Química #B(x)}\\line \\line \\par }"
                   "{\\b 1) }Agua: H{\\sub 2}O\\par   Comentario: ojo\\line \\line "
                   "Resp: M = 18 g/mol\\line \\line "
                   "{\\b 2) }10{\\super -3} M\\line \\line "
@@ -122,7 +122,7 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
     ASSERT_TRUE(ExportBatch());
     EXPECT_EQ(ReadAll(Document("bloques")),
               kHeader +
-                  "{\\qc{\\b T}\\line \\line \\line }"
+                  "{\\qc{\\b T}\\line \\line \\par }"
                   "{\\b 1) }E1\\line \\line \\line "
                   "{\\b 2) }E{\\sub 2}\\line \\line \\line "
                   "\\line \\line {\\b Respuestas}\\line \\line "

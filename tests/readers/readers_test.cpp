@@ -151,6 +151,17 @@ protected:
         r.hint = "[H_3O^+] = 10^(-3) M";
         r.hintPlacement = HintPlacement::InAnswer;
         BatchAdd(r);
+        // A statement whose document line is cut inside a subscript, and one after it.
+        std::string formulas;
+        for (int i = 0; i < 50; ++i) formulas += "H_2O ";
+        r = ExerciseRecord{};
+        r.accepted = true;
+        r.statement = formulas;
+        r.answer = "r3";
+        BatchAdd(r);
+        r.statement = "Siguiente ejercicio";
+        r.answer = "r4";
+        BatchAdd(r);
         ScriptedUi ui;
         const std::string title = "Título de la serie: ñ, ü, ¿? y ¡!";
         ui.saves.push_back(ScriptedUi::SaveAnswer{"p0", title, 0});
@@ -173,19 +184,41 @@ protected:
     static inline std::vector<std::string> libreOffice;  // HTML of p0 and p1
 };
 
+const std::string kStatement3 = "<b>3) </b>H<sub>2</sub>O H<sub>2</sub>O H<sub>2</sub>O";
+const std::string kStatement4 = "<b>4) </b>Siguiente ejercicio";
+
 const std::vector<std::string> kEachAnswerAfterItsStatement = {
     kTitle, kStatement1, kComment1, "Resp: " + kAnswer1, kStatement2, "Resp: " + kAnswer2, kComment2,
+    kStatement3, "Resp: r3", kStatement4, "Resp: r4",
 };
 const std::vector<std::string> kAnswersInABlock = {
-    kTitle, kStatement1, kComment1, kStatement2, "<b>Respuestas</b>",
+    kTitle, kStatement1, kComment1, kStatement2, kStatement3, kStatement4, "<b>Respuestas</b>",
     "<b>1)Respuesta:</b>" + kAnswer1.substr(kAnswer1.find("</b>") + 4), "<b>2)</b>" + kAnswer2, kComment2,
+    "<b>3)</b>r3", "<b>4)</b>r4",
 };
+
+// Fails when the text stands inside a subscript or superscript that a cut left open.
+::testing::AssertionResult OutsideScripts(const std::string& text, const std::string& fragment) {
+    const std::size_t at = text.find(fragment);
+    if (at == std::string::npos) return ::testing::AssertionFailure() << "not found: " << fragment;
+    const std::string before = text.substr(0, at);
+    for (const char* tag : {"sub>", "sup>"}) {
+        std::size_t open = 0;
+        std::size_t closed = 0;
+        for (std::size_t p = before.find(tag); p != std::string::npos; p = before.find(tag, p + 1)) {
+            ++(before[p - 1] == '/' ? closed : open);
+        }
+        if (open != closed) return ::testing::AssertionFailure() << fragment << " inside <" << tag << "\n" << text;
+    }
+    return ::testing::AssertionSuccess();
+}
 
 TEST_F(RealReaders, PandocReadsEachAnswerAfterItsStatement) {
     ASSERT_EQ(pandoc.size(), 2u);
     const std::string text = Readable(pandoc[0]);
     EXPECT_TRUE(InOrder(text, kEachAnswerAfterItsStatement));
     EXPECT_EQ(text.find("Respuestas"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
 }
 
 TEST_F(RealReaders, PandocReadsTheAnswersInABlock) {
@@ -193,6 +226,8 @@ TEST_F(RealReaders, PandocReadsTheAnswersInABlock) {
     const std::string text = Readable(pandoc[1]);
     EXPECT_TRUE(InOrder(text, kAnswersInABlock));
     EXPECT_EQ(text.find("Resp:"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
+    EXPECT_TRUE(OutsideScripts(text, "<b>4)</b>r4"));
 }
 
 TEST_F(RealReaders, LibreOfficeReadsEachAnswerAfterItsStatement) {
@@ -200,6 +235,7 @@ TEST_F(RealReaders, LibreOfficeReadsEachAnswerAfterItsStatement) {
     const std::string text = Readable(libreOffice[0]);
     EXPECT_TRUE(InOrder(text, kEachAnswerAfterItsStatement));
     EXPECT_EQ(text.find("Respuestas"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
 }
 
 TEST_F(RealReaders, LibreOfficeReadsTheAnswersInABlock) {
@@ -207,6 +243,8 @@ TEST_F(RealReaders, LibreOfficeReadsTheAnswersInABlock) {
     const std::string text = Readable(libreOffice[1]);
     EXPECT_TRUE(InOrder(text, kAnswersInABlock));
     EXPECT_EQ(text.find("Resp:"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
+    EXPECT_TRUE(OutsideScripts(text, "<b>4)</b>r4"));
 }
 
 // The paragraph (its opening tag) in which a text stands.

@@ -4,6 +4,7 @@
 // word processor. Every failure is told to the user in Spanish and leaves the batch, the
 // settings of the last export and any earlier document as they were.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 

@@ -303,6 +303,15 @@ TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 1);
     EXPECT_FALSE(BatchExported);
 }
+
+TEST_F(ExportTest, AVanishedCurrentFolderIsToldBeforeAsking) {
+    Add("uno", "1");
+    fs::remove_all(dir);  // the process stays in the deleted folder
+    EXPECT_FALSE(ExportBatch());  // no save window: none is scripted
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "No se puede leer la carpeta actual (la carpeta no existe).");
+    EXPECT_FALSE(BatchExported);
+}
 #endif
 
 TEST(ExportFilePath, JoinsFolderNameAndExtension) {

@@ -223,6 +223,8 @@ bool DispatchCommand(uint16_t id) {
         case kIdDeleteButton: BatchDelete(); return true;
         case kIdDownButton: BatchMoveDown(); return true;
         case kIdUpButton: BatchMoveUp(); return true;
+        case kCmdSave: ExportBatch(); return true;
+        case kCmdEditPrint: OpenExportedBatch(); return true;
         case kCmdReset:
             if (Batch.count > 0) BatchReset();
             return true;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,6 +54,19 @@ TEST_F(AtomicFileTest, ReplacesAnExistingFile) {
     ASSERT_TRUE(WriteWholeFile(PathOf("e.dat"), "new", error)) << error;
     EXPECT_EQ(ReadAll(dir / "e.dat"), "new");
     EXPECT_TRUE(OnlyFileIs("e.dat"));
+}
+
+TEST_F(AtomicFileTest, NamesWithEveryWindows1252LetterAreKept) {
+    // "€", the dash and curly quotes lie where Windows-1252 and Latin-1 differ.
+    const std::string name = "Tema \x96 5\x80 \x93\xE1\x94.rtf";
+    std::string error;
+    ASSERT_TRUE(WriteWholeFile(PathOf(name), "x", error)) << error;
+    ASSERT_TRUE(WriteWholeFile(PathOf(name), "y", error)) << error;
+    std::FILE* f = std::fopen(PathOf(name).c_str(), "rb");  // as the program's narrow names open
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(std::fgetc(f), 'y');
+    std::fclose(f);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
 }
 
 TEST_F(AtomicFileTest, AFolderThatDoesNotExistIsReportedInSpanish) {

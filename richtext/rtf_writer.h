@@ -1,0 +1,41 @@
+#pragma once
+// The RTF document writer: one document open at a time, written through a temporary file
+// that takes the document's name only when EndRtfDocument succeeds, and the conversion of
+// MarkupText into RTF.
+//
+// Every string that passes through the writer is at most 255 characters. A longer one is
+// cut where no control word, escape or Unicode character is split, and the groups that the
+// cut leaves open are closed within the 255, so that a cut line never damages the rest of
+// the document.
+//
+// File failures are not thrown: BeginRtfDocument and EndRtfDocument return false and
+// RtfDocumentError() names the first cause in Spanish; writes after a failure are dropped.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+constexpr std::size_t kRtfTextMax = 255;
+
+// Creates the document (its temporary file) and writes the header and font table.
+bool BeginRtfDocument(const std::string& path);
+void WriteRtf(std::string_view rtf);
+void WriteRtfLine(std::string_view rtf);  // the text, then "\line "
+void WriteMarkupLine(std::string_view markup);  // MarkupToRtf of the text, then "\line "
+void WriteRtfLineBreak();
+// Closes the document group and puts the file in place under its name.
+bool EndRtfDocument();
+// The cause of the last failed document, in Spanish.
+const std::string& RtfDocumentError();
+
+std::string RtfBold(std::string_view text);
+std::string MarkupToRtf(std::string_view markup);
+std::string RtfFraction(std::string_view argument);
+std::string RtfRoot(std::string_view argument);
+std::string RtfRows(std::string_view argument);
+// The length in twips, rounded to the nearest (halves to even), as decimal digits.
+std::string CmToTwips(double cm);
+
+// The longest start of the RTF text that fits `max` without splitting a control word or an
+// escape, with the groups it leaves open closed; the text itself when it fits.
+std::string CutRtf(std::string_view rtf, std::size_t max);

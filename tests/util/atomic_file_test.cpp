@@ -81,7 +81,7 @@ TEST_F(AtomicFileTest, AFailedReplacementKeepsTheOldTarget) {
     fs::create_directories(dir / "taken" / "inside");
     std::string error;
     EXPECT_FALSE(WriteWholeFile(PathOf("taken"), "bytes", error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "hay una carpeta con ese nombre");
     EXPECT_TRUE(fs::is_directory(dir / "taken" / "inside"));
     EXPECT_FALSE(fs::exists(dir / "taken.tmp~"));
 }

@@ -50,6 +50,7 @@ void SetBatchView(BatchView* view) { g_view = view ? view : &g_noView; }
 
 void BatchStart() {
     Batch.count = 0;
+    UnexportedChanges = false;
     Batch.slots = std::make_unique<std::array<ExerciseRecord, kBatchCapacity>>();
 }
 
@@ -79,6 +80,7 @@ bool BatchAdd(const ExerciseRecord& record) {
     slot.statement = CutText(slot.statement, kMarkupMax);
     slot.answer = CutText(slot.answer, kMarkupMax);
     slot.hint = CutText(slot.hint, kHintMax);
+    UnexportedChanges = true;
     g_view->AddListLine(BatchLine(Batch.count));
     g_view->SelectListLine(Batch.count);
     // Buttons hidden by a delete or a reset come back under the same conditions.
@@ -101,6 +103,7 @@ void BatchDelete() {
     if (s == 0) return;
     if (AskYesNo("*Confirmar eliminar*", "Eliminar l'ejercicio seleccionado?") != kAnswerYes) return;
     --Batch.count;
+    UnexportedChanges = true;
     int select = s;
     if (s <= Batch.count) {
         for (int i = s; i <= Batch.count; ++i) Batch.Slot(i) = std::move(Batch.Slot(i + 1));
@@ -123,6 +126,7 @@ void BatchMoveDown() {
     const int s = SelectedSlot();
     if (s > 0 && s < Batch.count) {
         std::swap(Batch.Slot(s), Batch.Slot(s + 1));
+        UnexportedChanges = true;
         RefillBatchList(s + 1);
     }
 }
@@ -131,6 +135,7 @@ void BatchMoveUp() {
     const int s = SelectedSlot();
     if (s > 1) {
         std::swap(Batch.Slot(s - 1), Batch.Slot(s));
+        UnexportedChanges = true;
         RefillBatchList(s - 1);
     }
 }
@@ -141,6 +146,7 @@ void EditSelected() {
     ExerciseRecord copy = Batch.Slot(s);
     if (!Ui().EditExercise(copy)) return;
     Batch.Slot(s) = std::move(copy);
+    UnexportedChanges = true;
     // The line shows the edited statement at once, not only after the next move or delete.
     RefillBatchList(s);
 }
@@ -150,6 +156,7 @@ void BatchReset() {
     if (AskYesNo("Reinicio Lote", "Reiniciar Lote a 0? ") != kAnswerYes) return;
     Batch.count = 0;
     BatchExported = false;
+    UnexportedChanges = false;
     for (BatchButton b : {BatchButton::MoveUp, BatchButton::MoveDown, BatchButton::Edit,
                           BatchButton::Delete}) {
         g_view->ShowButton(b, false);

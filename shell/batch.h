@@ -62,7 +62,8 @@ extern ExerciseBatch Batch;
 extern bool AskConfirmation;                // open the editor on every new exercise
 extern HintPlacement DefaultHintPlacement;  // the placement given to new exercises
 
-// Storage for the main window's lifetime; starting empties the batch.
+// Storage for the main window's lifetime; starting empties the batch. Every change to the
+// batch marks it as changed since its last export (UnexportedChanges).
 void BatchStart();
 void BatchEnd();
 

@@ -1,7 +1,236 @@
 #include "shell/export.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <string_view>
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "richtext/markup.h"
+#include "richtext/rtf_writer.h"
+#include "shell/batch.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "util/atomic_file.h"
+#include "util/number_format.h"
+#include "util/strings.h"
+
 std::string ExportName;
 std::string DocumentTitle;
 int32_t Presentation = 1;
 std::string ExportPath;
 bool BatchExported = false;
+bool UnexportedChanges = false;
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+constexpr const char* kFolderName = "Exerc";
+constexpr const char* kNameCaption = "Nombre de fichero no válido";
+constexpr const char* kFailureCaption = "No se ha podido exportar";
+
+// The document being written, which becomes ExportPath once it is complete.
+std::string g_target;
+
+bool EndsWithSeparator(const std::string& path) {
+    if (path.empty()) return false;
+    const char last = path.back();
+    return last == kSeparator || last == '/';
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+    return EndsWithSeparator(directory) ? directory + name : directory + kSeparator + name;
+}
+
+// The current directory as the system's narrow (ANSI) functions name it, the same code
+// page that the file functions take; the errno value when it cannot be read.
+int ReadCurrentDirectory(std::string& directory) {
+    char buffer[4096];
+    errno = 0;
+#ifdef _WIN32
+    const char* got = _getcwd(buffer, sizeof buffer);
+#else
+    const char* got = getcwd(buffer, sizeof buffer);
+#endif
+    if (got == nullptr) return errno != 0 ? errno : EIO;
+    directory = got;
+    return 0;
+}
+
+enum class Entry { None, Folder, Other };
+
+Entry EntryAt(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return Entry::None;
+    return (info.st_mode & S_IFMT) == S_IFDIR ? Entry::Folder : Entry::Other;
+}
+
+int MakeFolder(const std::string& path) {
+    errno = 0;
+#ifdef _WIN32
+    const int result = _mkdir(path.c_str());
+#else
+    const int result = mkdir(path.c_str(), 0777);
+#endif
+    return result == 0 ? 0 : (errno != 0 ? errno : EIO);
+}
+
+// The export folder exists afterwards, or the user has been told why it cannot.
+bool EnsureExportFolder(const std::string& folder) {
+    switch (EntryAt(folder)) {
+        case Entry::Folder:
+            return true;
+        case Entry::Other:
+            ShowMessage(kFailureCaption,
+                        "Ya existe un fichero llamado Exerc donde debe ir la carpeta de los "
+                        "documentos:\r" + folder);
+            return false;
+        case Entry::None:
+            break;
+    }
+    if (const int err = MakeFolder(folder); err != 0) {
+        ShowMessage(kFailureCaption,
+                    "No se ha podido crear la carpeta (" + FileErrorText(err) + "):\r" + folder);
+        return false;
+    }
+    return true;
+}
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Device names that Windows keeps for itself, also followed by an extension.
+bool IsReservedDeviceName(const std::string& name) {
+    std::string stem = TrimRight(name.substr(0, name.find('.')));
+    for (char& c : stem) c = UpperAscii(c);
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    if (stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0)) {
+        const char d = stem[3];
+        return (d >= '1' && d <= '9') || d == '\xB9' || d == '\xB2' || d == '\xB3';
+    }
+    return false;
+}
+
+std::string DocumentWord(int i, const char* after) { return RtfBold(IntToText(i) + after); }
+
+void WriteDocument() {
+    // The centred title is a paragraph of its own, ended inside its group: readers take a
+    // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
+    // only so is the title alone centred in both.
+    WriteRtf("{\\qc");
+    WriteRtfLine(RtfBold(DocumentTitle));
+    WriteRtfLineBreak();
+    WriteRtf("\\par ");
+    WriteRtf("}");
+    // Only the save window sets the presentation; any value but 0 keeps the answers apart.
+    const bool answersApart = Presentation != 0;
+    for (int i = 1; i <= Batch.count; ++i) {
+        const ExerciseRecord& exercise = Batch.Slot(i);
+        WriteMarkupLine(CutMarkup(DocumentWord(i, ") ") + StatementWithHint(exercise)));
+        WriteRtfLineBreak();
+        if (!answersApart) WriteMarkupLine(CutMarkup("Resp: " + AnswerWithHint(exercise)));
+        WriteRtfLineBreak();
+    }
+    if (!answersApart) return;
+    WriteRtfLineBreak();
+    WriteRtfLineBreak();
+    WriteRtfLine(RtfBold("Respuestas"));
+    WriteRtfLineBreak();
+    for (int i = 1; i <= Batch.count; ++i) {
+        WriteMarkupLine(CutMarkup(DocumentWord(i, ")") + AnswerWithHint(Batch.Slot(i))));
+    }
+}
+
+}  // namespace
+
+std::string ExportNameProblem(const std::string& name) {
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 32) {
+            return "El nombre del fichero no puede contener tabuladores ni otros caracteres de control.";
+        }
+        if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            return std::string("El nombre del fichero no puede contener el carácter «") + c +
+                   "».\rWindows no admite en un nombre ninguno de estos: \\ / : * ? \" < > |";
+        }
+    }
+    if (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+        return "El nombre del fichero no puede terminar en punto ni en blanco.";
+    }
+    if (IsReservedDeviceName(name)) {
+        return "\"" + TrimRight(name.substr(0, name.find('.'))) +
+               "\" es un nombre reservado de Windows: elija otro nombre para el fichero.";
+    }
+    return "";
+}
+
+std::string ExportFilePath(const std::string& directory, const std::string& name) {
+    return JoinPath(JoinPath(directory, kFolderName), name + ".rtf");
+}
+
+bool PrepareExportFile() {
+    std::string directory;
+    if (const int err = ReadCurrentDirectory(directory); err != 0) {
+        ShowMessage(kFailureCaption, "No se puede leer la carpeta actual (" + FileErrorText(err) + ").");
+        return false;
+    }
+    if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation)) return false;
+    if (ExportName.empty()) return false;
+    if (const std::string problem = ExportNameProblem(ExportName); !problem.empty()) {
+        ShowMessage(kNameCaption, problem);
+        return false;
+    }
+    const std::string path = ExportFilePath(directory, ExportName);
+    if (path.size() > kDocumentPathMax) {
+        // Cutting the path would lose ".rtf" or write under another name.
+        const std::size_t fixed = path.size() - ExportName.size();
+        ShowMessage(kNameCaption,
+                    fixed >= kDocumentPathMax
+                        ? "La ruta de la carpeta actual es demasiado larga para guardar documentos en ella."
+                        : "El nombre del fichero es demasiado largo para la ruta de la carpeta Exerc. Use como "
+                          "máximo " + IntToText(static_cast<int32_t>(kDocumentPathMax - fixed)) + " caracteres.");
+        return false;
+    }
+    const std::string folder = JoinPath(directory, kFolderName);
+    if (!EnsureExportFolder(folder)) return false;
+    if (!BeginRtfDocument(path)) {
+        ShowMessage(kFailureCaption,
+                    "No se ha podido crear el documento (" + RtfDocumentError() + "):\r" + path);
+        return false;
+    }
+    g_target = path;
+    return true;
+}
+
+bool ExportBatch() {
+    if (Batch.count == 0) return false;
+    if (!PrepareExportFile()) return false;
+    WriteDocument();
+    if (!EndRtfDocument()) {
+        ShowMessage(kFailureCaption,
+                    "No se ha podido guardar el documento (" + RtfDocumentError() + "):\r" + g_target);
+        return false;
+    }
+    ExportPath = g_target;
+    BatchExported = true;
+    UnexportedChanges = false;
+    return true;
+}
+
+void OpenExportedBatch() {
+    if (Batch.count == 0) return;
+    if (!BatchExported && !ExportBatch()) return;
+    if (Ui().ShellOpen(ExportPath) <= 32) {
+        ShowMessage("Se requiere un editor de ficheros .rtf",
+                    "Como, WordPad o Word\r" + RepeatChar('-', 33) +
+                        "\rSi ya está instalado\rhay que asociar la'extensión .rtf\rcon él (\"Opciones de carpeta\"...)");
+    }
+}

@@ -3,7 +3,10 @@
 #include <string>
 
 #include "shell/batch.h"
+#include "shell/export.h"
 #include "shell/hint_window.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
 #include "shell/program.h"
 #include "shell/shell_utils.h"
 #include "shell/topic_menu_win.h"
@@ -95,6 +98,15 @@ void OnPaint(HWND window) {
     SetTextColor(g_dc, RGB(0, 0, 0));
 }
 
+// Exercises added or changed since the last export would be lost: ask before leaving.
+bool ConfirmLeaving() {
+    if (Batch.count == 0 || !UnexportedChanges) return true;
+    return AskYesNoFlags("Salir del programa",
+                         "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"
+                         "¿Salir sin guardarlos?",
+                         kBoxIconExclamation) == kAnswerYes;
+}
+
 void OnCommand(uint16_t id, uint16_t notification) {
     if (id == kCmdExit) {
         SendMessageA(g_window, WM_CLOSE, 0, 0);
@@ -120,6 +132,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             }
             break;
         case WM_CLOSE:
+            if (!ConfirmLeaving()) return 0;  // the program stays open, the batch intact
             g_exitCode = wParam;
             CloseSecondaryWindows();
             break;
@@ -212,6 +225,8 @@ bool DispatchCommand(uint16_t id) {
         case kIdDeleteButton: BatchDelete(); return true;
         case kIdDownButton: BatchMoveDown(); return true;
         case kIdUpButton: BatchMoveUp(); return true;
+        case kCmdSave: ExportBatch(); return true;
+        case kCmdEditPrint: OpenExportedBatch(); return true;
         case kCmdReset:
             if (Batch.count > 0) BatchReset();
             return true;

@@ -1,5 +1,7 @@
 #include "shell/program.h"
 
+#include "chemistry/elements.h"
+#include "chemistry/topics.h"
 #include "shell/interaction.h"
 #include "util/strings.h"
 
@@ -18,9 +20,11 @@ uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red | (green 
 
 void TopicDispatch(uint16_t topic) {
     switch (topic) {
-        // The four topic generators join here as they are written.
-        default:
-            break;
+        case 1: AtomicStructureTopic(); break;
+        case 2: MolesTopic(); break;
+        case 3: ConcentrationTopic(); break;
+        case 4: PhTopic(); break;
+        default: break;
     }
 }
 
@@ -43,6 +47,8 @@ void SetUpProgram() {
     Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;
+    // Before the main window: the formula parser and the data windows read the table.
+    LoadElements();
 }
 
 void ReleaseProgram() {

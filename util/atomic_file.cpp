@@ -1,6 +1,8 @@
 #include "util/atomic_file.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <locale.h>
 #include <filesystem>
 #include <system_error>
 
@@ -8,11 +10,26 @@
 
 namespace {
 
+#ifdef _WIN32
+// Narrow paths are in the ANSI code page (Windows-1252), as fopen reads them. MinGW's
+// std::filesystem would read their bytes as Latin-1, which names another file for the
+// bytes 0x80 to 0x9F ("€", "–", curly quotes), so they are widened by the code page.
+std::filesystem::path NativePath(const std::string& narrow) {
+    static const _locale_t ansi = _create_locale(LC_CTYPE, ".ACP");
+    std::wstring wide(narrow.size() + 1, L'\0');
+    const std::size_t n = ansi ? _mbstowcs_l(wide.data(), narrow.c_str(), wide.size(), ansi) : std::size_t(-1);
+    if (n == std::size_t(-1)) return std::filesystem::path(narrow);
+    wide.resize(n);
+    return std::filesystem::path(wide);
+}
+#else
+std::filesystem::path NativePath(const std::string& narrow) { return std::filesystem::path(narrow); }
+#endif
+
 // Replaces `to` by `from`; std::filesystem::rename replaces an existing file on Windows too.
 int ReplaceWith(const std::string& from, const std::string& to) {
     std::error_code ec;
-    // Narrow paths are Windows-1252 like every text of the program: the ANSI code page on Windows.
-    std::filesystem::rename(std::filesystem::path(from), std::filesystem::path(to), ec);
+    std::filesystem::rename(NativePath(from), NativePath(to), ec);
     return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
 }
 
@@ -98,6 +115,7 @@ std::string FileErrorText(int err) {
         case ENOTDIR: return "la carpeta no existe";
         case EINVAL:
         case ENAMETOOLONG: return "el nombre del fichero no es válido";
+        case EISDIR: return "hay una carpeta con ese nombre";
         case EEXIST:
         case EBUSY: return "el fichero está en uso";
         case EMFILE:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/export.h"
 #include "shell/program.h"
 #include "tests/support/recording_batch_view.h"
@@ -304,6 +306,42 @@ TEST_F(BatchTest, ListLineIsCutTo255Characters) {
     BatchAdd(r);
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_EQ(view.lines[0], "1]" + std::string(253, 'x'));
+}
+
+TEST_F(BatchTest, EveryChangeMarksTheBatchAsUnexportedAndResetClearsIt) {
+    EXPECT_FALSE(UnexportedChanges);
+    Fill(2);
+    EXPECT_TRUE(UnexportedChanges);
+    const auto changes = std::vector<std::function<void()>>{
+        [&] { view.selected = 2; BatchMoveUp(); },
+        [&] { view.selected = 1; BatchMoveDown(); },
+        [&] {
+            view.selected = 1;
+            ui.edits.push_back(ScriptedUi::Accept());
+            EditSelected();
+        },
+        [&] {
+            view.selected = 1;
+            ui.boxAnswers.push_back(kAnswerYes);
+            BatchDelete();
+        },
+    };
+    for (const auto& change : changes) {
+        UnexportedChanges = false;  // as after an export
+        change();
+        EXPECT_TRUE(UnexportedChanges);
+    }
+    // Looking without changing leaves the mark alone.
+    UnexportedChanges = false;
+    view.selected = 1;
+    ui.edits.push_back(ScriptedUi::Cancel());
+    EditSelected();
+    BatchMoveUp();
+    EXPECT_FALSE(UnexportedChanges);
+    UnexportedChanges = true;
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchReset();
+    EXPECT_FALSE(UnexportedChanges);
 }
 
 struct HintCase {

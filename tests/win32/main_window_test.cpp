@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/batch.h"
+#include "shell/export.h"
 #include "shell/program.h"
 #include "tests/support/scripted_ui.h"
 #include "ui/window.h"
@@ -223,14 +224,44 @@ TEST_F(MainWindowTest, TopicCommandsGoToGenerateTopicAndOthersToDataCommand) {
     EXPECT_EQ(ui.elementListOpened, 1);
 }
 
-TEST_F(MainWindowTest, ExitClosesTheWindowAndEndsTheLoopWithCodeZero) {
-    Add("never exported");
+TEST_F(MainWindowTest, ExitWithAnEmptyBatchClosesAtOnceWithCodeZero) {
     Command(kCmdExit);
+    EXPECT_TRUE(ui.boxes.empty());
     EXPECT_FALSE(IsWindow(window));
     WPARAM code = 99;
     EXPECT_TRUE(DrainUntilQuit(&code));
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(MainWindowHandle(), nullptr);
+}
+
+TEST_F(MainWindowTest, LeavingWithUnexportedExercisesAsksAndAnythingButYesStays) {
+    Add("never exported");
+    ui.boxAnswers.push_back(kAnswerNo);
+    Command(kCmdExit);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Salir del programa");
+    EXPECT_EQ(ui.boxes[0].text, "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"
+                                "¿Salir sin guardarlos?");
+    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(Batch.count, 1);
+    // The close box asks the same.
+    ui.boxAnswers.push_back(kAnswerCancel);
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(DrainUntilQuit());
+    ui.boxAnswers.push_back(kAnswerYes);
+    Command(kCmdExit);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(DrainUntilQuit());
+}
+
+TEST_F(MainWindowTest, LeavingAfterTheExportClosesAtOnce) {
+    Add("exported");
+    UnexportedChanges = false;  // as a successful export leaves it
+    Command(kCmdExit);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_FALSE(IsWindow(window));
 }
 
 }  // namespace

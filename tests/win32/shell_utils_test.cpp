@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 
 #include "shell/batch.h"
@@ -47,6 +48,35 @@ TEST(MessageBoxes, ShowCaptionAndTextAndReturnTheButton) {
     EXPECT_EQ(driver.boxes[0].text, "Reiniciar Lote a 0? ");
     EXPECT_EQ(driver.boxes[1].caption, "* Error *");
     EXPECT_EQ(driver.boxes[1].text, "O no está en la base de datos\r¿añadir?");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShellOpening, AnExistingDocumentInAFolderWithBlanksOpensWhole) {
+    std::filesystem::create_directories("Ana María");
+    std::ofstream("Ana María\\serie 1.rtf") << "{\\rtf1\\ansi hola}";
+    UiDriver driver;
+    std::string opened;
+    // Wine's WordPad is the program associated with RTF files; its window names the file.
+    driver.WhenAnyProcess("WORDPADTOP", "serie 1.rtf", [&](HWND w) {
+        opened = TextOf(w);
+        PostMessageA(w, WM_CLOSE, 0, 0);
+    });
+    EXPECT_GT(ShellOpen("Ana María\\serie 1.rtf"), 32);
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (!driver.Finished() && GetTickCount() - start < 10000) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        } else {
+            Sleep(10);
+        }
+    }
+    EXPECT_EQ(opened.rfind("serie 1.rtf", 0), 0u) << opened;
+    // A text that names no file is still split at its first blank, and fails.
+    EXPECT_LE(ShellOpen("Ana María\\no existe.rtf"), 32);
 }
 
 }  // namespace

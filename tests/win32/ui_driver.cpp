@@ -33,7 +33,31 @@ BOOL CALLBACK CloseInThread(HWND window, LPARAM) {
     return TRUE;
 }
 
+struct TitledRequest {
+    const char* className;
+    const char* titlePrefix;
+    HWND found;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM param) {
+    auto* request = reinterpret_cast<TitledRequest*>(param);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, request->className) == 0 &&
+        TextOf(window).rfind(request->titlePrefix, 0) == 0) {
+        request->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
+
+HWND FindAnyWindow(const char* className, const char* titlePrefix) {
+    TitledRequest request{className, titlePrefix, nullptr};
+    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&request));
+    return request.found;
+}
 
 HWND FindThreadWindow(const char* className) {
     FindRequest request{className, nullptr};
@@ -75,6 +99,12 @@ UiDriver& UiDriver::When(const char* className, std::function<void(HWND)> action
     return *this;
 }
 
+UiDriver& UiDriver::WhenAnyProcess(const char* className, const char* titlePrefix,
+                                   std::function<void(HWND)> action) {
+    steps_.push_back({className, std::move(action), true, titlePrefix});
+    return *this;
+}
+
 UiDriver& UiDriver::AnswerBox(int button) {
     return When("#32770", [this, button](HWND box) {
         boxes.push_back({TextOf(box), ItemTextOf(box, 0xFFFF)});
@@ -99,7 +129,8 @@ void UiDriver::OnTick() {
     const Step& step = steps_.front();
     HWND window = nullptr;
     if (!step.className.empty()) {
-        window = FindThreadWindow(step.className.c_str());
+        window = step.anyProcess ? FindAnyWindow(step.className.c_str(), step.titlePrefix.c_str())
+                                 : FindThreadWindow(step.className.c_str());
         if (window == nullptr) {
             if (GetTickCount() - waitingSince_ > stepTimeout_) Rescue();
             return;

@@ -20,6 +20,10 @@ public:
 
     // Waits for a visible top-level window of the class, then runs the action on it.
     UiDriver& When(const char* className, std::function<void(HWND)> action);
+    // Waits for a top-level window of the class in any process (a program the shell
+    // started) whose title begins with the prefix, then runs the action on it.
+    UiDriver& WhenAnyProcess(const char* className, const char* titlePrefix,
+                             std::function<void(HWND)> action);
     // Waits for a message box, answers it with the button id and records caption and text.
     UiDriver& AnswerBox(int button);
     // Runs an action at the next tick, without waiting for anything.
@@ -37,6 +41,8 @@ private:
     struct Step {
         std::string className;  // empty: run at once
         std::function<void(HWND)> action;
+        bool anyProcess = false;
+        std::string titlePrefix;
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void OnTick();
@@ -50,6 +56,8 @@ private:
 
 // The top-level window of a class owned by this thread, or nullptr.
 HWND FindThreadWindow(const char* className);
+// A top-level window of any process with the class and a title that begins with the prefix.
+HWND FindAnyWindow(const char* className, const char* titlePrefix);
 
 // A click on a control, as the control itself reports it to its parent.
 void Click(HWND window, int id);

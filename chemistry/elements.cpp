@@ -1,0 +1,161 @@
+#include "chemistry/elements.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "util/atomic_file.h"
+#include "util/number_format.h"
+#include "util/strings.h"
+
+ElementTable Elements;
+
+namespace {
+
+// Offsets of the record's fields.
+constexpr std::size_t kZAt = 0;
+constexpr std::size_t kSymbolLengthAt = 2;
+constexpr std::size_t kSymbolAt = 3;
+constexpr std::size_t kMassAt = 6;
+constexpr std::size_t kNameLengthAt = 14;
+constexpr std::size_t kNameAt = 15;
+
+const char* const kCaption = "Elementos químicos";
+
+void PutText(ElementRecordBytes& record, std::size_t lengthAt, std::size_t textAt, const std::string& text,
+             std::size_t max) {
+    const std::string cut = CutText(text, max);
+    record[lengthAt] = uint8_t(cut.size());
+    std::copy(cut.begin(), cut.end(), record.begin() + textAt);
+}
+
+std::string GetText(const ElementRecordBytes& record, std::size_t lengthAt, std::size_t textAt, std::size_t max) {
+    // A length past the room (a damaged file) reads as much as the room holds.
+    const std::size_t length = std::min<std::size_t>(record[lengthAt], max);
+    return std::string(record.begin() + textAt, record.begin() + textAt + length);
+}
+
+std::string ReadErrorText(int err) {
+    switch (err) {
+        case EACCES:
+        case EPERM: return "no hay permiso para leerlo";
+        case EISDIR: return "es una carpeta";
+        case 0: return "error de lectura";
+        default: return "error de lectura nº " + IntToText(err);
+    }
+}
+
+void TellLoadProblem(const std::string& text) {
+    ShowMessageFlags(kCaption, text, kBoxIconExclamation);
+}
+
+}  // namespace
+
+ElementRecordBytes Element::EmptyRecord() {
+    ElementRecordBytes record{};
+    std::fill_n(record.begin() + kSymbolAt, kSymbolMax, uint8_t(' '));
+    std::fill_n(record.begin() + kNameAt, kElementNameMax, uint8_t(' '));
+    return record;
+}
+
+ElementRecordBytes EncodeElement(const Element& element) {
+    ElementRecordBytes record = element.stored;
+    record[kZAt] = uint8_t(element.z & 0xFF);
+    record[kZAt + 1] = uint8_t(element.z >> 8);
+    PutText(record, kSymbolLengthAt, kSymbolAt, element.symbol, kSymbolMax);
+    const uint64_t bits = std::bit_cast<uint64_t>(element.mass);
+    for (std::size_t i = 0; i < 8; ++i) record[kMassAt + i] = uint8_t(bits >> (8 * i));
+    PutText(record, kNameLengthAt, kNameAt, element.name, kElementNameMax);
+    return record;
+}
+
+Element DecodeElement(const ElementRecordBytes& bytes) {
+    Element element;
+    element.z = uint16_t(bytes[kZAt] | (bytes[kZAt + 1] << 8));
+    element.symbol = GetText(bytes, kSymbolLengthAt, kSymbolAt, kSymbolMax);
+    uint64_t bits = 0;
+    for (std::size_t i = 0; i < 8; ++i) bits |= uint64_t(bytes[kMassAt + i]) << (8 * i);
+    element.mass = std::bit_cast<double>(bits);
+    element.name = GetText(bytes, kNameLengthAt, kNameAt, kElementNameMax);
+    element.stored = bytes;
+    return element;
+}
+
+int FindElement(std::string_view symbol) {
+    for (int i = 1; i <= Elements.count; ++i) {
+        if (Elements.Slot(i).symbol == symbol) return i;
+    }
+    return 0;
+}
+
+void LoadElements() {
+    Elements.count = 0;
+    errno = 0;
+    std::FILE* file = std::fopen(kElementsFile, "rb");
+    if (file == nullptr) {
+        const int openError = errno;
+        std::error_code ec;
+        const bool exists = std::filesystem::exists(kElementsFile, ec);
+        if (exists || ec) {
+            // Never truncate a table that is there but unreadable: the teacher's data stays.
+            TellLoadProblem("No se puede leer el fichero elements.dat (" + ReadErrorText(openError) +
+                            ").\rLa tabla de elementos queda vacía.");
+            return;
+        }
+        // Append mode creates the file without ever emptying one that appeared meanwhile.
+        errno = 0;
+        std::FILE* created = std::fopen(kElementsFile, "ab");
+        if (created == nullptr) {
+            TellLoadProblem("No se puede crear el fichero elements.dat (" + FileErrorText(errno) +
+                            ").\rLa tabla de elementos queda vacía.");
+            return;
+        }
+        std::fclose(created);
+        return;
+    }
+
+    bool tooMany = false;
+    ElementRecordBytes bytes;
+    errno = 0;
+    // A trailing partial record is ignored.
+    while (std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size()) {
+        if (Elements.count == kElementRoom) {
+            tooMany = true;
+            break;
+        }
+        Elements.Slot(++Elements.count) = DecodeElement(bytes);
+    }
+    const bool readFailed = std::ferror(file) != 0;
+    const int readError = errno;
+    std::fclose(file);
+
+    if (readFailed) {
+        TellLoadProblem("Error al leer el fichero elements.dat (" + ReadErrorText(readError) + ").\rSe usan los " +
+                        IntToText(Elements.count) + " elementos leídos.");
+    } else if (tooMany) {
+        TellLoadProblem("El fichero elements.dat tiene más de 200 elementos, los que caben en la tabla.\r"
+                        "Se usan los 200 primeros; si se graban cambios, los demás se pierden.");
+    }
+}
+
+bool SaveElements() {
+    std::string bytes;
+    bytes.reserve(std::size_t(Elements.count) * kElementRecordSize);
+    for (int i = 1; i <= Elements.count; ++i) {
+        const ElementRecordBytes record = EncodeElement(Elements.Slot(i));
+        bytes.append(record.begin(), record.end());
+    }
+    std::string error;
+    if (WriteWholeFile(kElementsFile, bytes, error)) return true;
+    ShowMessageFlags(kCaption,
+                     "No se han podido grabar los elementos en elements.dat (" + error +
+                         ").\rEl fichero anterior no ha cambiado; los cambios siguen en la tabla mientras el "
+                         "programa esté abierto.",
+                     kBoxIconExclamation);
+    return false;
+}

@@ -1,0 +1,268 @@
+#include "chemistry/topics.h"
+
+#include <cmath>
+
+#include "chemistry/formula.h"
+#include "shell/batch.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "util/number_format.h"
+#include "util/random.h"
+#include "util/strings.h"
+
+namespace {
+
+// Exactly 6.022e23 in extended precision, where the molecule counts are computed.
+constexpr long double kAvogadro = 6.022e23L;
+constexpr long double kKw = 1e-14L;  // ionic product of water
+constexpr double kLn10 = 2.302585092994046;
+
+const char* const kLineBreak = "\r\n";
+const char* const kData = "datos: ";
+
+// The form of every quantity in these exercises unless a text says otherwise.
+std::string Quantity(double x) { return RealToText(x, 8, 2); }
+
+void StoreExercise(const std::string& statement, const std::string& answer) {
+    CurrentExercise.statement = CutText(statement, kMarkupMax);
+    CurrentExercise.answer = CutText(answer, kMarkupMax);
+    CurrentExercise.accepted = true;
+}
+
+// The loop every topic runs: one generation window per exercise, until the user leaves.
+void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind)) {
+    for (;;) {
+        // Set at every pass: another topic may have run meanwhile from the main window.
+        CurrentTopicTitle = title;
+        UpdateMainTitle();
+        CurrentExercise.accepted = false;
+        const uint8_t subKind = Ui().ChooseSubKind(subKinds);
+        if (subKind == 0) return;
+        generate(subKind);
+        OfferExercise(CurrentExercise);
+    }
+}
+
+void GenerateAtom(uint8_t subKind) {
+    if (subKind != 1 && subKind != 2) return;
+    const AtomDraw atom = DrawAtom();
+    const std::string z = IntToText(atom.atomicNumber);
+    const std::string n = IntToText(atom.neutrons);
+    const std::string m = IntToText(atom.massNumber);
+    if (subKind == 1) {
+        StoreExercise("Un átomo de número atómico " + z + " contiene " + n + " neutrones en su núcleo. Determinar:" +
+                          kLineBreak +
+                          "a) nº protones en ell núcleo,b) número másico, c) nº electrones alrededor d) lugar en la "
+                          "tabla periódica",
+                      "  a) " + z + " protones b) M = " + m + " c) " + z + " electrones d) lugar = " + z);
+    } else {
+        StoreExercise("Un átomo de número másico " + m + " contiene " + n + " neutrones en su núcleo. Determinar:" +
+                          kLineBreak +
+                          "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la "
+                          "tabla periódica",
+                      "  a) " + z + " protones b)  Z = " + z + " c) " + z + " electrones d) lugar = " + z);
+    }
+}
+
+void GenerateMoles(uint8_t subKind) {
+    Compound& compound = CurrentCompound;
+    if (subKind == 1) {
+        if (!AskFormula(compound)) return;
+        StoreExercise("Calcula la masa molar de " + FormulaMarkup(compound) + kLineBreak + kData +
+                          FormulaDataLine(compound),
+                      "  " + Quantity(compound.molarMass) + " g/mol");
+        return;
+    }
+    double moles = 0;
+    double grams = 0;
+    if (subKind == 2 || subKind == 3) {
+        moles = DrawMoles();
+    } else if (subKind == 4 || subKind == 5) {
+        if (!AskFormula(compound)) return;
+        grams = DrawSampleGrams();
+        moles = grams / compound.molarMass;
+    } else {
+        return;
+    }
+    const double molecules = double(moles * kAvogadro);
+    switch (subKind) {
+        case 2:
+            StoreExercise("Calcular el nº de moléculas que hay en" + Quantity(moles) + " mol.",
+                          "  " + Quantity(molecules) + " moléculas.");
+            break;
+        case 3:
+            StoreExercise("Calcular cuantos moles son" + Quantity(molecules) + " moléculas.",
+                          "  " + Quantity(moles) + " mol.");
+            break;
+        case 4:
+            StoreExercise("Pasar" + Quantity(grams) + " g de " + FormulaMarkup(compound) + " a moles." + kLineBreak +
+                              kData + FormulaDataLine(compound),
+                          "  " + Quantity(moles) + " mol.");
+            break;
+        default:
+            StoreExercise("Cuantos gramos son" + Quantity(moles) + " moles de " + FormulaMarkup(compound) + "?" +
+                              kLineBreak + kData + FormulaDataLine(compound),
+                          "  " + Quantity(grams) + " g.");
+            break;
+    }
+}
+
+void GeneratePercentage(uint8_t subKind) {
+    const PercentDraw draw = DrawPercentage();
+    if (subKind == 1) {
+        StoreExercise("Calcular el % (en masa) de soluto si se han disuelto" + Quantity(draw.soluteGrams) +
+                          " g en agua hasta obtener" + Quantity(draw.solutionGrams) + " g de disolución.",
+                      "  " + Quantity(draw.percent) + " %");
+    } else {
+        StoreExercise("Calcular los gramos de soluto necesarios para preparar" + Quantity(draw.solutionGrams) +
+                          " g de una disolución al " + RealToText(draw.percent, 6, 2) + " % en masa",
+                      "  " + Quantity(draw.soluteGrams) + " g");
+    }
+}
+
+void GenerateMolarity(uint8_t subKind) {
+    Compound& compound = CurrentCompound;
+    if (!AskFormula(compound)) return;
+    const std::string markup = FormulaMarkup(compound);
+    const std::string data = kLineBreak + std::string(kData) + FormulaDataLine(compound);
+    const double grams = DrawSampleGrams();
+    const double moles = grams / compound.molarMass;
+    const double volumeMl = DrawVolumeMl();
+    const double molarity = moles / volumeMl * 1000;
+    switch (subKind) {
+        case 3:
+            StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" + Quantity(grams) + " g de " +
+                              markup + " en agua hasta un volumen total de " + VolumeText(volumeMl) + data,
+                          "  " + Quantity(molarity) + " mol/l");
+            break;
+        case 4:
+            StoreExercise("Calcular los gramos necesarios de " + markup + " para preparar " + VolumeText(volumeMl) +
+                              " de una disolución" + Quantity(molarity) + "M de " + markup + data,
+                          "  " + Quantity(grams) + " g");
+            break;
+        default:
+            StoreExercise("Calcular el volumen de disolución" + Quantity(molarity) + "M de " + markup +
+                              " que se puede preparar a partir de" + Quantity(grams) + " g de " + markup + data,
+                          "  " + VolumeText(volumeMl));
+            break;
+    }
+}
+
+void GenerateConcentration(uint8_t subKind) {
+    if (subKind == 1 || subKind == 2) {
+        GeneratePercentage(subKind);
+    } else if (subKind >= 3 && subKind <= 5) {
+        GenerateMolarity(subKind);
+    }
+}
+
+// The component whose hydrogen gives the ions: the first of an acid, the third of a base.
+int IonSource(bool isBase) { return isBase ? 3 : 1; }
+
+uint16_t IonAtoms(const Compound& compound, bool isBase) {
+    const int source = IonSource(isBase);
+    return source <= compound.count ? compound.Component(source).atoms : 0;
+}
+
+void GeneratePh(uint8_t subKind) {
+    if (subKind < 1 || subKind > 4) return;
+    const bool isBase = subKind == 2 || subKind == 4;
+    Compound& compound = CurrentCompound;
+    if (!AskFormula(compound)) return;
+
+    const bool plausible = isBase ? compound.count == 3 && compound.Component(3).z == 1
+                                  : compound.count >= 1 && compound.Component(1).z == 1;
+    if (!plausible &&
+        AskYesNoFlags(compound.formula + ": no parece " + (isBase ? "base" : "ácido"), "Continuar igualmente?",
+                      kBoxIconExclamation) != kAnswerYes) {
+        return;
+    }
+    // Confirmed or not, the ions come from one element's hydrogen: without it there is no pH.
+    if (IonAtoms(compound, isBase) == 0) {
+        ShowMessageFlags(compound.formula + (isBase ? ": no es una base" : ": no es un ácido"),
+                         isBase ? "Una base se escribe metal, O, H, como NaOH o Ca(OH)2.\rNo se genera el ejercicio."
+                                : "Un ácido se escribe con el hidrógeno delante, como HCl o H2SO4.\r"
+                                  "No se genera el ejercicio.",
+                         kBoxIconExclamation);
+        return;
+    }
+
+    const double soluteGrams = DrawPhSampleGrams();
+    const double moles = soluteGrams / compound.molarMass;
+    const double volumeMl = DrawVolumeMl();
+    const double concentration = moles / volumeMl * 1000;
+    const double ph = PhOf(compound, concentration, isBase);
+    const std::string markup = FormulaMarkup(compound);
+    if (subKind <= 2) {
+        StoreExercise("Calcular el pH de una disolución obtenida con" + RealToText(soluteGrams, 6, 2) + " g de " +
+                          markup + " en un volumen de disolución de " + RealToText(volumeMl, 6, 2) + " ml" +
+                          kLineBreak + kData + FormulaDataLine(compound),
+                      "  pH = " + Quantity(ph));
+    } else {
+        StoreExercise("Calcular la concentración molar de una disolución de " + markup + " de pH " +
+                          RealToText(ph, 6, 2),
+                      "    [" + markup + "] = " + Quantity(concentration) + " mol/l");
+    }
+}
+
+}  // namespace
+
+AtomDraw DrawAtom() {
+    const int atomicNumber = Random(40) + 8;
+    int d = Random(3);
+    if (Random(9) > 4) d = -d;  // the sign is drawn even for 0
+    const int neutrons = atomicNumber + d;
+    return {uint8_t(atomicNumber), uint8_t(neutrons), uint8_t(atomicNumber + neutrons)};
+}
+
+PercentDraw DrawPercentage() {
+    PercentDraw draw{};
+    draw.percent = Random(40) + 2;
+    do {
+        draw.solutionGrams = (Random(9) + 1) * 100;
+    } while (draw.solutionGrams == 100);
+    draw.soluteGrams = draw.solutionGrams * draw.percent / 100;
+    return draw;
+}
+
+int32_t DrawMoles() { return Random(20) + 1; }
+int32_t DrawSampleGrams() { return Random(200) + 5; }
+int32_t DrawPhSampleGrams() { return Random(10) + 5; }
+int32_t DrawVolumeMl() { return (Random(4) + 1) * 250; }
+
+std::string VolumeText(double volumeMl) {
+    if (volumeMl < 1000) return RealToText(volumeMl, 8, 4) + " ml";
+    return RealToText(volumeMl / 1000, 8, 2) + " l";
+}
+
+double Log10(double x) { return std::log(x) / kLn10; }
+
+double PhOf(const Compound& compound, double concentration, bool isBase) {
+    const double ions = concentration * IonAtoms(compound, isBase);
+    if (!isBase) return -Log10(ions);
+    return -Log10(double(kKw / ions));
+}
+
+void AtomicStructureTopic() {
+    RunTopic("Atomística", " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo",
+             GenerateAtom);
+}
+
+void MolesTopic() {
+    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
+    RunTopic("cálculos con moles",
+             "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos",
+             GenerateMoles);
+}
+
+void ConcentrationTopic() {
+    CurrentCompound.formula.clear();
+    RunTopic("Concentraciones de disoluciones",
+             "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration);
+}
+
+void PhTopic() {
+    CurrentCompound.formula.clear();
+    RunTopic("pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh);
+}

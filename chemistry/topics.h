@@ -1,0 +1,46 @@
+#pragma once
+// The four topic generators of the "Temas" menu. Each asks for sub-kinds in the generation
+// window until the user leaves it, and hands every exercise it builds to the batch.
+
+#include <cstdint>
+#include <string>
+
+struct Compound;
+
+// Topic 1, "Atomística": protons, neutrons, electrons and mass number of one atom.
+void AtomicStructureTopic();
+// Topic 2, "Moles": molar mass and conversions between grams, moles and molecules.
+void MolesTopic();
+// Topic 3, "Concentraciones": percentage by mass and molarity of a solution.
+void ConcentrationTopic();
+// Topic 4, "Ejercicios de pH": strong acids and bases.
+void PhTopic();
+
+// A volume as exercise text: "250 ml" below a litre, "    1 l" from a litre on.
+std::string VolumeText(double volumeMl);
+
+double Log10(double x);
+
+// The pH of a strong acid (one proton per hydrogen of its first element) or of a strong
+// base written metal, O, H (one hydroxide per hydrogen of its third element).
+double PhOf(const Compound& compound, double concentration, bool isBase);
+
+// The random draws of the generators, each from the program's Random(n).
+struct AtomDraw {
+    uint8_t atomicNumber;  // 8 to 47
+    uint8_t neutrons;      // atomicNumber - 2 to atomicNumber + 2
+    uint8_t massNumber;    // atomicNumber + neutrons
+};
+AtomDraw DrawAtom();
+
+struct PercentDraw {
+    double percent;        // 2 to 41
+    double solutionGrams;  // 200, 300, ... 900
+    double soluteGrams;
+};
+PercentDraw DrawPercentage();
+
+int32_t DrawMoles();          // 1 to 20
+int32_t DrawSampleGrams();    // 5 to 204: moles and molarity
+int32_t DrawPhSampleGrams();  // 5 to 14
+int32_t DrawVolumeMl();       // 250, 500, 750 or 1000

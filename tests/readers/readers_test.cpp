@@ -1,0 +1,266 @@
+// The exported documents as real readers see them: pandoc and LibreOffice convert both
+// presentations to HTML, in which the tests find the title, every statement and answer in
+// order, the scripts as such and every accented letter and symbol as its character.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
+
+#include "shell/batch.h"
+#include "shell/export.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The readers write UTF-8; the program's literals are Windows-1252.
+std::string Utf8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
+
+// The text of an HTML page with only what the checks look at: line breaks and paragraphs
+// become one "\n", bold is <b>, <sub> and <sup> stay, every other tag goes, and blanks
+// are collapsed.
+std::string Readable(const std::string& html) {
+    std::string body = html;
+    if (const std::size_t start = body.find("<body"); start != std::string::npos) body.erase(0, start);
+    std::string out;
+    for (std::size_t i = 0; i < body.size();) {
+        if (body[i] != '<') {
+            const char c = body[i++];
+            out += c == '\n' || c == '\r' || c == '\t' ? ' ' : c;
+            continue;
+        }
+        const std::size_t end = body.find('>', i);
+        if (end == std::string::npos) break;
+        std::string tag = body.substr(i + 1, end - i - 1);
+        i = end + 1;
+        const bool closing = !tag.empty() && tag[0] == '/';
+        std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" /", closing ? 1 : 0) - (closing ? 1 : 0));
+        if (name == "br" || name == "p") {
+            out += '\n';
+        } else if (name == "b" || name == "strong") {
+            out += closing ? "</b>" : "<b>";
+        } else if (name == "sub" || name == "sup") {
+            out += "<" + std::string(closing ? "/" : "") + name + ">";
+        }
+    }
+    // LibreOffice keeps runs of blanks as fixed-width spaces.
+    ReplaceAll(out, "&nbsp;", " ");
+    for (std::u8string_view space : {u8"\u00A0", u8"\u2002", u8"\u2003", u8"\u2004", u8"\u2005", u8"\u2006",
+                                     u8"\u2007", u8"\u2008", u8"\u2009", u8"\u200A", u8"\u202F"}) {
+        ReplaceAll(out, Utf8(space), " ");
+    }
+    ReplaceAll(out, "&lt;", "<");
+    ReplaceAll(out, "&gt;", ">");
+    ReplaceAll(out, "&quot;", "\"");
+    ReplaceAll(out, "&amp;", "&");
+    // Collapse blanks, drop them around line ends, and make runs of line ends one.
+    std::string tidy;
+    for (char c : out) {
+        if (c == ' ' && (tidy.empty() || tidy.back() == ' ' || tidy.back() == '\n')) continue;
+        if (c == '\n') {
+            while (!tidy.empty() && tidy.back() == ' ') tidy.pop_back();
+            if (!tidy.empty() && tidy.back() == '\n') continue;
+        }
+        tidy += c;
+    }
+    return tidy;
+}
+
+// Fails unless every fragment occurs, each after the one before.
+::testing::AssertionResult InOrder(const std::string& text, const std::vector<std::string>& fragments) {
+    std::size_t at = 0;
+    for (const std::string& fragment : fragments) {
+        const std::size_t found = text.find(fragment, at);
+        if (found == std::string::npos) {
+            return ::testing::AssertionFailure() << "not found (in order): \"" << fragment << "\"\nin:\n" << text;
+        }
+        at = found + fragment.size();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+const std::string kTitle = "<b>" + Utf8(u8"Título de la serie: ñ, ü, ¿? y ¡!") + "</b>";
+const std::string kStatement1 =
+    "<b>1) </b>" + Utf8(u8"Calcula la masa molar del ácido sulfúrico, H<sub>2</sub>SO<sub>4</sub>, "
+                        u8"y de la sacarosa, C<sub>12</sub>H<sub>22</sub>O<sub>11</sub>.");
+const std::string kComment1 = Utf8(u8"Comentario: a 25 ºC; 1·10<sup>5</sup> Pa");
+const std::string kAnswer1 = Utf8(u8"<b>Respuesta:</b> M = 98.08 g·mol<sup>-1</sup>");
+const std::string kStatement2 =
+    "<b>2) </b>" + Utf8(u8"Fracción 1\n—\n100\ny raíz\n___\n√ x+1 fin de la línea │ y ∞ aquí");
+const std::string kAnswer2 = Utf8(u8"Filas: │ a b│\n│ c d│ cierre ÁÉÍÓÚ");
+const std::string kComment2 = Utf8(u8"Comentario: [H<sub>3</sub>O<sup>+</sup>] = 10<sup>-3</sup> M");
+
+class RealReaders : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        previous = fs::current_path();
+        dir = fs::temp_directory_path() / ("zorvi-readers-" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "out");
+        fs::current_path(dir);
+        Export();
+        fs::current_path(previous);
+        for (const char* name : {"p0", "p1"}) {
+            const std::string rtf = (dir / "Exerc" / (std::string(name) + ".rtf")).string();
+            const fs::path html = dir / "out" / (std::string(name) + ".pandoc.html");
+            Run("pandoc -f rtf -t html -o '" + html.string() + "' '" + rtf + "'");
+            pandoc.push_back(ReadAll(html));
+        }
+        // LibreOffice with a profile of its own, so that no other instance gets in the way.
+        Run("soffice -env:UserInstallation=file://" + (dir / "profile").string() +
+            " --headless --convert-to html --outdir '" + (dir / "out").string() + "' '" +
+            (dir / "Exerc" / "p0.rtf").string() + "' '" + (dir / "Exerc" / "p1.rtf").string() + "'");
+        for (const char* name : {"p0", "p1"}) libreOffice.push_back(ReadAll(dir / "out" / (std::string(name) + ".html")));
+    }
+    static void TearDownTestSuite() {
+        if (!::testing::UnitTest::GetInstance()->Failed()) fs::remove_all(dir);
+    }
+
+    // A batch with every markup code, exported in both presentations.
+    static void Export() {
+        BatchStart();
+        ExerciseRecord r;
+        r.accepted = true;
+        r.statement = "Calcula la masa molar del ácido sulfúrico, H_2SO_4, y de la sacarosa, C_1_2H_2_2O_1_1.";
+        r.answer = "#B(Respuesta:) M = 98.08 g·mol^(-1)";
+        r.hint = "a 25 ºC; 1·10^5 Pa";
+        r.hintPlacement = HintPlacement::InStatement;
+        BatchAdd(r);
+        r.statement = "#1 Fracción #F(1/100) y raíz #R(x+1) fin de la línea | y #& aquí";
+        r.answer = "Filas: #M(a b\rc d) cierre ÁÉÍÓÚ";
+        r.hint = "[H_3O^+] = 10^(-3) M";
+        r.hintPlacement = HintPlacement::InAnswer;
+        BatchAdd(r);
+        // A statement whose document line is cut inside a subscript, and one after it.
+        std::string formulas;
+        for (int i = 0; i < 50; ++i) formulas += "H_2O ";
+        r = ExerciseRecord{};
+        r.accepted = true;
+        r.statement = formulas;
+        r.answer = "r3";
+        BatchAdd(r);
+        r.statement = "Siguiente ejercicio";
+        r.answer = "r4";
+        BatchAdd(r);
+        ScriptedUi ui;
+        const std::string title = "Título de la serie: ñ, ü, ¿? y ¡!";
+        ui.saves.push_back(ScriptedUi::SaveAnswer{"p0", title, 0});
+        ui.saves.push_back(ScriptedUi::SaveAnswer{"p1", title, 1});
+        EXPECT_TRUE(ExportBatch());
+        EXPECT_TRUE(ExportBatch());
+        EXPECT_TRUE(ui.boxes.empty());
+        BatchEnd();
+    }
+
+    static void Run(const std::string& command) {
+        const std::string log = (dir / "out" / "reader.log").string();
+        const int status = std::system((command + " >>'" + log + "' 2>&1").c_str());
+        ASSERT_EQ(status, 0) << command << "\n" << ReadAll(log);
+    }
+
+    static inline fs::path previous;
+    static inline fs::path dir;
+    static inline std::vector<std::string> pandoc;       // HTML of p0 and p1
+    static inline std::vector<std::string> libreOffice;  // HTML of p0 and p1
+};
+
+const std::string kStatement3 = "<b>3) </b>H<sub>2</sub>O H<sub>2</sub>O H<sub>2</sub>O";
+const std::string kStatement4 = "<b>4) </b>Siguiente ejercicio";
+
+const std::vector<std::string> kEachAnswerAfterItsStatement = {
+    kTitle, kStatement1, kComment1, "Resp: " + kAnswer1, kStatement2, "Resp: " + kAnswer2, kComment2,
+    kStatement3, "Resp: r3", kStatement4, "Resp: r4",
+};
+const std::vector<std::string> kAnswersInABlock = {
+    kTitle, kStatement1, kComment1, kStatement2, kStatement3, kStatement4, "<b>Respuestas</b>",
+    "<b>1)Respuesta:</b>" + kAnswer1.substr(kAnswer1.find("</b>") + 4), "<b>2)</b>" + kAnswer2, kComment2,
+    "<b>3)</b>r3", "<b>4)</b>r4",
+};
+
+// Fails when the text stands inside a subscript or superscript that a cut left open.
+::testing::AssertionResult OutsideScripts(const std::string& text, const std::string& fragment) {
+    const std::size_t at = text.find(fragment);
+    if (at == std::string::npos) return ::testing::AssertionFailure() << "not found: " << fragment;
+    const std::string before = text.substr(0, at);
+    for (const char* tag : {"sub>", "sup>"}) {
+        std::size_t open = 0;
+        std::size_t closed = 0;
+        for (std::size_t p = before.find(tag); p != std::string::npos; p = before.find(tag, p + 1)) {
+            ++(before[p - 1] == '/' ? closed : open);
+        }
+        if (open != closed) return ::testing::AssertionFailure() << fragment << " inside <" << tag << "\n" << text;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(RealReaders, PandocReadsEachAnswerAfterItsStatement) {
+    ASSERT_EQ(pandoc.size(), 2u);
+    const std::string text = Readable(pandoc[0]);
+    EXPECT_TRUE(InOrder(text, kEachAnswerAfterItsStatement));
+    EXPECT_EQ(text.find("Respuestas"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
+}
+
+TEST_F(RealReaders, PandocReadsTheAnswersInABlock) {
+    ASSERT_EQ(pandoc.size(), 2u);
+    const std::string text = Readable(pandoc[1]);
+    EXPECT_TRUE(InOrder(text, kAnswersInABlock));
+    EXPECT_EQ(text.find("Resp:"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
+    EXPECT_TRUE(OutsideScripts(text, "<b>4)</b>r4"));
+}
+
+TEST_F(RealReaders, LibreOfficeReadsEachAnswerAfterItsStatement) {
+    ASSERT_EQ(libreOffice.size(), 2u);
+    const std::string text = Readable(libreOffice[0]);
+    EXPECT_TRUE(InOrder(text, kEachAnswerAfterItsStatement));
+    EXPECT_EQ(text.find("Respuestas"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
+}
+
+TEST_F(RealReaders, LibreOfficeReadsTheAnswersInABlock) {
+    ASSERT_EQ(libreOffice.size(), 2u);
+    const std::string text = Readable(libreOffice[1]);
+    EXPECT_TRUE(InOrder(text, kAnswersInABlock));
+    EXPECT_EQ(text.find("Resp:"), std::string::npos);
+    EXPECT_TRUE(OutsideScripts(text, "Siguiente ejercicio"));
+    EXPECT_TRUE(OutsideScripts(text, "<b>4)</b>r4"));
+}
+
+// The paragraph (its opening tag) in which a text stands.
+std::string ParagraphOf(const std::string& html, const std::string& text) {
+    const std::size_t at = html.find(text);
+    if (at == std::string::npos) return "(not found: " + text + ")";
+    const std::size_t open = html.rfind("<p", at);
+    return html.substr(open, html.find('>', open) - open + 1);
+}
+
+TEST_F(RealReaders, LibreOfficeCentresTheTitleAlone) {
+    ASSERT_EQ(libreOffice.size(), 2u);
+    for (const std::string& html : libreOffice) {
+        EXPECT_NE(ParagraphOf(html, Utf8(u8"Título de la serie")).find("center"), std::string::npos);
+        EXPECT_EQ(ParagraphOf(html, "Calcula la masa").find("center"), std::string::npos);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,372 @@
+#include "shell/export.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+#include "shell/batch.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kHeader =
+    "{\\rtf\\ansi \\deff2\r\n"
+    "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n";
+const std::string kNameCaption = "Nombre de fichero no válido";
+const std::string kFailureCaption = "No se ha podido exportar";
+#ifdef _WIN32
+const char kSep = '\\';
+#else
+const char kSep = '/';
+#endif
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Whether the file opens under its narrow (Windows-1252) name, as the program names it.
+bool Opens(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return false;
+    std::fclose(f);
+    return true;
+}
+
+class ExportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous = fs::current_path();
+        // An accented folder: paths are Windows-1252 text like every other text of the program.
+        const std::string name =
+            "zorvi-exportación-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string temp = fs::temp_directory_path().string();
+        while (!temp.empty() && (temp.back() == '/' || temp.back() == '\\')) temp.pop_back();
+        dirText = temp + kSep + name;
+        dir = fs::path(dirText);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::current_path(dir);
+        BatchStart();
+        ExportName.clear();
+        DocumentTitle.clear();
+        Presentation = 1;
+        ExportPath.clear();
+        BatchExported = false;
+        UnexportedChanges = true;
+    }
+    void TearDown() override {
+        BatchEnd();
+        fs::current_path(previous);
+        fs::remove_all(dir);
+    }
+
+    void Add(const std::string& statement, const std::string& answer, HintPlacement placement = HintPlacement::None,
+             const std::string& hint = "") {
+        ExerciseRecord r;
+        r.statement = statement;
+        r.answer = answer;
+        r.hint = hint;
+        r.hintPlacement = placement;
+        r.accepted = true;
+        ASSERT_TRUE(BatchAdd(r));
+    }
+    void Save(const std::string& name, const std::string& title = "Serie", int32_t presentation = 1) {
+        ui.saves.push_back(ScriptedUi::SaveAnswer{name, title, presentation});
+    }
+    fs::path Document(const std::string& name) { return dir / "Exerc" / (name + ".rtf"); }
+    bool NothingWritten() { return !fs::exists(dir / "Exerc"); }
+
+    fs::path previous;
+    fs::path dir;
+    std::string dirText;  // as the program names it
+    ScriptedUi ui;
+};
+
+TEST_F(ExportTest, EachAnswerFollowsItsStatementInPresentation0) {
+    Add("Agua: H_2O", "M = 18 g/mol", HintPlacement::InStatement, "ojo");
+    Add("10^(-3) M", "pH = 3", HintPlacement::InAnswer, "fácil");
+    Save("serie", "Química #B(x)", 0);
+    ASSERT_TRUE(ExportBatch());
+    EXPECT_EQ(ReadAll(Document("serie")),
+              kHeader +
+                  "{\\qc{\\b Química #B(x)}\\line \\line \\par }"
+                  "{\\b 1) }Agua: H{\\sub 2}O\\par   Comentario: ojo\\line \\line "
+                  "Resp: M = 18 g/mol\\line \\line "
+                  "{\\b 2) }10{\\super -3} M\\line \\line "
+                  "Resp: pH = 3\\par   Comentario: fácil\\line \\line "
+                  "}\r\n");
+    EXPECT_TRUE(BatchExported);
+    EXPECT_FALSE(UnexportedChanges);
+    EXPECT_TRUE(fs::equivalent(ExportPath, Document("serie")));
+    EXPECT_EQ(ExportPath, dirText + kSep + "Exerc" + kSep + "serie.rtf");
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
+    Add("E1", "A1", HintPlacement::InAnswer, "c1");
+    Add("E_2", "A|2");
+    Save("bloques", "T", 1);
+    ASSERT_TRUE(ExportBatch());
+    EXPECT_EQ(ReadAll(Document("bloques")),
+              kHeader +
+                  "{\\qc{\\b T}\\line \\line \\par }"
+                  "{\\b 1) }E1\\line \\line \\line "
+                  "{\\b 2) }E{\\sub 2}\\line \\line \\line "
+                  "\\line \\line {\\b Respuestas}\\line \\line "
+                  "{\\b 1)}A1\\par   Comentario: c1\\line "
+                  "{\\b 2)}A\\u9474\\'a6 2\\line "
+                  "}\r\n");
+}
+
+TEST_F(ExportTest, LongNumberedStatementIsCutBeforeConversion) {
+    Add(std::string(255, 's'), "r");
+    Save("largo", "T", 1);
+    ASSERT_TRUE(ExportBatch());
+    const std::string doc = ReadAll(Document("largo"));
+    // 247 characters of the statement fit after "{\b 1) }"; its own line break does not.
+    EXPECT_NE(doc.find("}{\\b 1) }" + std::string(247, 's') + "\\line \\line \\line \\line "), std::string::npos);
+    EXPECT_EQ(doc.find(std::string(248, 's')), std::string::npos);
+}
+
+TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
+    Add("uno", "1");
+    EXPECT_EQ(Presentation, 1);  // "bloques enunciados / respuestas" by default
+    Save("serie", "Primera", 0);
+    ASSERT_TRUE(ExportBatch());
+    Add("dos", "2");
+    Save("serie", "Segunda", 0);
+    ASSERT_TRUE(ExportBatch());
+    ASSERT_EQ(ui.proposedSaves.size(), 2u);
+    EXPECT_EQ(ui.proposedSaves[0].exportName, "");
+    EXPECT_EQ(ui.proposedSaves[0].presentation, 1);
+    EXPECT_EQ(ui.proposedSaves[1].exportName, "serie");
+    EXPECT_EQ(ui.proposedSaves[1].documentTitle, "Primera");
+    EXPECT_EQ(ui.proposedSaves[1].presentation, 0);
+    const std::string doc = ReadAll(Document("serie"));
+    EXPECT_NE(doc.find("Segunda"), std::string::npos);
+    EXPECT_NE(doc.find("{\\b 2) }dos"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 1);
+}
+
+TEST_F(ExportTest, EmptyBatchCancelAndEmptyNameWriteNothingSilently) {
+    EXPECT_FALSE(ExportBatch());  // no save window: none is scripted
+    Add("uno", "1");
+    ui.saves.push_back(std::nullopt);
+    EXPECT_FALSE(ExportBatch());
+    Save("", "T", 0);
+    EXPECT_FALSE(ExportBatch());
+    EXPECT_TRUE(NothingWritten());
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_FALSE(BatchExported);
+    EXPECT_TRUE(UnexportedChanges);
+}
+
+struct RefusedName {
+    std::string name;
+    std::string says;  // part of the message
+};
+
+TEST_F(ExportTest, NamesThatWindowsRefusesAreNamedAndNothingIsWritten) {
+    Add("uno", "1");
+    const RefusedName cases[] = {
+        {"a/b", "carácter «/»"},
+        {"..\\fuera", "carácter «\\»"},
+        {"c:serie", "carácter «:»"},
+        {"a*", "carácter «*»"},
+        {"a?", "carácter «?»"},
+        {"a\"b", "carácter «\"»"},
+        {"a<b", "carácter «<»"},
+        {"a>b", "carácter «>»"},
+        {"a|b", "carácter «|»"},
+        {"tab\tx", "caracteres de control"},
+        {"..", "terminar en punto"},
+        {"serie.", "terminar en punto"},
+        {"serie ", "en blanco"},
+        {"CON", "\"CON\" es un nombre reservado"},
+        {"nul.txt", "\"nul\" es un nombre reservado"},
+        {"Com1", "reservado"},
+        {"lpt9 .x", "reservado"},
+        {"COM\xB9", "reservado"},
+        {"aux", "reservado"},
+        {"PRN", "reservado"},
+    };
+    for (const RefusedName& c : cases) {
+        ui.boxes.clear();
+        Save(c.name);
+        EXPECT_FALSE(ExportBatch()) << c.name;
+        ASSERT_EQ(ui.boxes.size(), 1u) << c.name;
+        EXPECT_EQ(ui.boxes[0].caption, kNameCaption);
+        EXPECT_NE(ui.boxes[0].text.find(c.says), std::string::npos) << c.name << ": " << ui.boxes[0].text;
+    }
+    EXPECT_TRUE(NothingWritten());
+    EXPECT_FALSE(BatchExported);
+}
+
+TEST_F(ExportTest, OrdinaryNamesAreAccepted) {
+    Add("uno", "1");
+    for (const std::string name : {"Tema 1", "a..b", "Química 2º", "console", "COM10", ".oculto", " con", "Tema—1 5€"}) {
+        Save(name);
+        EXPECT_TRUE(ExportBatch()) << name;
+        EXPECT_EQ(ExportPath, dirText + kSep + "Exerc" + kSep + name + ".rtf");
+        EXPECT_TRUE(Opens(ExportPath)) << name;
+    }
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
+    Add("uno", "1");
+    const std::string fixed = dirText + kSep + "Exerc" + kSep + ".rtf";
+    ASSERT_LT(fixed.size(), 200u) << "the temporary folder's path is too long for this test";
+    // 254, so that the temporary document beside it stays within Windows' 259 characters.
+    const std::size_t room = 254 - fixed.size();
+    Save(std::string(room + 1, 'n'));
+    EXPECT_FALSE(ExportBatch());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, kNameCaption);
+    EXPECT_NE(ui.boxes[0].text.find("Use como máximo " + std::to_string(room) + " caracteres."), std::string::npos)
+        << ui.boxes[0].text;
+    EXPECT_TRUE(NothingWritten());
+    Save(std::string(room, 'n'));
+    EXPECT_TRUE(ExportBatch()) << (ui.boxes.size() > 1 ? ui.boxes[1].text : "");
+    EXPECT_EQ(ExportPath.size(), 254u);
+    EXPECT_TRUE(Opens(ExportPath));
+}
+
+TEST_F(ExportTest, AFileNamedExercStopsTheExportAndIsKept) {
+    Add("uno", "1");
+    std::ofstream(dir / "Exerc") << "mío";
+    Save("serie");
+    EXPECT_FALSE(ExportBatch());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, kFailureCaption);
+    EXPECT_NE(ui.boxes[0].text.find("Exerc"), std::string::npos);
+    EXPECT_NE(ui.boxes[0].text.find(dirText), std::string::npos) << ui.boxes[0].text;
+    EXPECT_EQ(ReadAll(dir / "Exerc"), "mío");
+    EXPECT_FALSE(BatchExported);
+}
+
+TEST_F(ExportTest, AFailedWriteKeepsTheLastExportAndLeavesNoFile) {
+    Add("uno", "1");
+    Save("buena");
+    ASSERT_TRUE(ExportBatch());
+    const std::string good = ExportPath;
+    UnexportedChanges = true;
+    fs::create_directories(Document("ocupada") / "dentro");  // a folder holds the document's name
+    Save("ocupada");
+    EXPECT_FALSE(ExportBatch());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, kFailureCaption);
+    EXPECT_EQ(ui.boxes[0].text.rfind("No se ha podido guardar el documento (", 0), 0u) << ui.boxes[0].text;
+    EXPECT_NE(ui.boxes[0].text.find("):\r" + dirText), std::string::npos) << ui.boxes[0].text;
+    EXPECT_NE(ui.boxes[0].text.find("ocupada.rtf"), std::string::npos);
+    EXPECT_EQ(ExportPath, good);
+    EXPECT_TRUE(BatchExported);
+    EXPECT_TRUE(UnexportedChanges);
+    EXPECT_EQ(Batch.count, 1);
+    EXPECT_TRUE(fs::is_directory(Document("ocupada") / "dentro"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 2);  // no temporary file
+}
+
+#ifndef _WIN32
+TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
+    Add(std::string(200, 'x'), std::string(200, 'y'));
+    fs::create_directories(dir / "Exerc");
+    std::ofstream(Document("serie"), std::ios::binary) << "viejo";
+    Save("serie");
+    // A file-size limit makes writing fail as a full disk does.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool exported = ExportBatch();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(exported);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_NE(ui.boxes[0].text.find(dirText + "/Exerc/serie.rtf"), std::string::npos) << ui.boxes[0].text;
+    EXPECT_EQ(ReadAll(Document("serie")), "viejo");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 1);
+    EXPECT_FALSE(BatchExported);
+}
+
+TEST_F(ExportTest, AVanishedCurrentFolderIsToldBeforeAsking) {
+    Add("uno", "1");
+    fs::remove_all(dir);  // the process stays in the deleted folder
+    EXPECT_FALSE(ExportBatch());  // no save window: none is scripted
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "No se puede leer la carpeta actual (la carpeta no existe).");
+    EXPECT_FALSE(BatchExported);
+}
+#endif
+
+TEST(ExportFilePath, JoinsFolderNameAndExtension) {
+#ifdef _WIN32
+    EXPECT_EQ(ExportFilePath("C:\\Clase", "N"), "C:\\Clase\\Exerc\\N.rtf");
+    EXPECT_EQ(ExportFilePath("C:\\", "N"), "C:\\Exerc\\N.rtf");
+#else
+    EXPECT_EQ(ExportFilePath("/home/clase", "N"), "/home/clase/Exerc/N.rtf");
+    EXPECT_EQ(ExportFilePath("/", "N"), "/Exerc/N.rtf");
+#endif
+}
+
+const std::string kEditorCaption = "Se requiere un editor de ficheros .rtf";
+const std::string kEditorText =
+    "Como, WordPad o Word\r---------------------------------\rSi ya está instalado\r"
+    "hay que asociar la'extensión .rtf\rcon él (\"Opciones de carpeta\"...)";
+
+TEST_F(ExportTest, OpeningExportsFirstWhenTheBatchNeverWas) {
+    OpenExportedBatch();  // empty batch: nothing at all
+    EXPECT_TRUE(ui.shellOpened.empty());
+    Add("uno", "1");
+    ui.saves.push_back(std::nullopt);
+    OpenExportedBatch();  // cancelled: nothing opened
+    EXPECT_TRUE(ui.shellOpened.empty());
+    Save("serie");
+    OpenExportedBatch();
+    ASSERT_EQ(ui.shellOpened.size(), 1u);
+    EXPECT_TRUE(fs::equivalent(ui.shellOpened[0], Document("serie")));
+    OpenExportedBatch();  // already exported: opened again without asking
+    EXPECT_EQ(ui.shellOpened.size(), 2u);
+    EXPECT_EQ(ui.proposedSaves.size(), 2u);
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ExportTest, AFailedExportOpensNothing) {
+    Add("uno", "1");
+    Save("a:b");
+    OpenExportedBatch();
+    EXPECT_TRUE(ui.shellOpened.empty());
+    EXPECT_EQ(ui.boxes.size(), 1u);
+}
+
+TEST_F(ExportTest, AShellFailureAsksForAnRtfEditor) {
+    Add("uno", "1");
+    Save("serie");
+    ui.shellResult = 32;
+    OpenExportedBatch();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, kEditorCaption);
+    EXPECT_EQ(ui.boxes[0].text, kEditorText);
+    EXPECT_EQ(ui.boxes[0].flags, kBoxOk);
+    ui.shellResult = 33;
+    OpenExportedBatch();
+    EXPECT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.shellOpened.size(), 2u);
+}
+
+}  // namespace

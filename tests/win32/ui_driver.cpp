@@ -95,7 +95,7 @@ UiDriver::~UiDriver() {
 }
 
 UiDriver& UiDriver::When(const char* className, std::function<void(HWND)> action) {
-    steps_.push_back({className, std::move(action)});
+    steps_.push_back({className, std::move(action), false, {}});
     return *this;
 }
 
@@ -113,7 +113,7 @@ UiDriver& UiDriver::AnswerBox(int button) {
 }
 
 UiDriver& UiDriver::Then(std::function<void()> action) {
-    steps_.push_back({"", [action](HWND) { action(); }});
+    steps_.push_back({"", [action](HWND) { action(); }, false, {}});
     return *this;
 }
 

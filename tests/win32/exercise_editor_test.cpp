@@ -320,7 +320,8 @@ TEST_F(EditorFromMainWindowTest, ClosingTheMainWindowClosesTheEditorFirst) {
     SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
     HWND main = window;
     UiDriver driver;
-    driver.When(kClass, [main](HWND) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    // The batch was never exported, so closing asks first.
+    driver.When(kClass, [main](HWND) { PostMessageA(main, WM_CLOSE, 0, 0); }).AnswerBox(IDYES);
     SendMessageA(window, WM_COMMAND, kIdEditButton, 0);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(FindThreadWindow(kClass), nullptr);

@@ -168,3 +168,16 @@ TEST_F(AboutBoxTest, TheSobreCommandOpensTheBoxWithTheProgramsMail) {
 }
 
 }  // namespace
+
+namespace {
+
+// Not a check: holds the box open for scripts/screenshots.sh.
+TEST(AboutBoxScreenshot, DISABLED_HoldsTheBoxOpen) {
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { PostMessageA(window, WM_CLOSE, 0, 0); });
+    });
+    ShowAbout("Ejercicios de Química");
+}
+
+}  // namespace

@@ -330,3 +330,24 @@ TEST_F(EditorFromMainWindowTest, ClosingTheMainWindowClosesTheEditorFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// Not a check: holds the editor open on a statement with every kind of figure, so that
+// scripts/screenshots.sh can photograph it. Run with --gtest_also_run_disabled_tests.
+TEST(ExerciseEditorScreenshot, DISABLED_HoldsTheEditorOpen) {
+    ExerciseRecord r;
+    r.statement = "Se disuelven 4.9 g de H_2SO_4 en agua hasta 500 cm^3.\r\n"
+                  "\r\nLa concentraci\\'f3n es #F(4.9/98.08) mol en 0.5 L; "
+                  "\r\n#R(2) = 1.41, [H^+] = 10^(-3) M, y el l\\'edmite es #& .";
+    r.answer = "#B(0.1 M) de H_2SO_4";
+    r.hint = "recuerda la masa molar";
+    r.hintPlacement = HintPlacement::InStatement;
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { Click(window, IDCANCEL); });
+    });
+    EditExercise(r);
+}
+
+}  // namespace

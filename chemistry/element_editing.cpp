@@ -7,7 +7,7 @@
 #include "util/number_format.h"
 #include "util/strings.h"
 
-ElementEditorState EditorState;
+ElementEditorState ElementEditing;
 
 namespace {
 
@@ -82,14 +82,14 @@ void StartElementEditing() {
     LoadElements();
     // Every free slot, up to the table's room, so a new element never inherits old bytes.
     for (int i = Elements.count + 1; i <= kElementRoom; ++i) Elements.Slot(i) = Element{};
-    EditorState.modified = false;
-    EditorState.selected = Elements.count + 1;
+    ElementEditing.modified = false;
+    ElementEditing.selected = Elements.count + 1;
 }
 
-void SelectElementSlot(int slot) { EditorState.selected = slot; }
+void SelectElementSlot(int slot) { ElementEditing.selected = slot; }
 
 bool AcceptElementFields(const ElementFields& fields) {
-    const int slot = EditorState.selected;
+    const int slot = ElementEditing.selected;
     if (slot < 1 || slot > Elements.count + 1) return false;  // nothing shown to write
     if (slot > Elements.count && Elements.count >= kElementRoom) {
         ShowMessageFlags(kCaption,
@@ -114,7 +114,7 @@ bool AcceptElementFields(const ElementFields& fields) {
     element.z = z;
     element.mass = mass;
     if (slot > Elements.count) ++Elements.count;
-    EditorState.modified = true;
+    ElementEditing.modified = true;
     return true;
 }
 
@@ -127,14 +127,14 @@ int SearchElementSymbol(const std::string& typed) {
 }
 
 bool FinishElementEditing() {
-    if (!EditorState.modified) return true;
+    if (!ElementEditing.modified) return true;
     if (!SaveElements()) return false;
-    EditorState.modified = false;
+    ElementEditing.modified = false;
     return true;
 }
 
 bool LeaveElementEditing() {
-    if (!EditorState.modified) return true;
+    if (!ElementEditing.modified) return true;
     const uint8_t answer = AskYesNoCancelFlags(
         InLanguage("Dades modificades", "Changes in data", "Datos modificados"),
         InLanguage("Gravar els canvis?    ", "Save the changes?  ", "Grabar los cambios?   "), kBoxIconExclamation);

@@ -32,18 +32,19 @@ struct ElementEditorState {
     int selected = 0;       // the slot that the fields show and "Acepta" writes
     bool modified = false;  // "Acepta" has changed the table since the editor opened
 };
-extern ElementEditorState EditorState;
+extern ElementEditorState ElementEditing;
 
 // Opening: reloads elements.dat, blanks every free slot and selects the first of them.
 void StartElementEditing();
 
-// Selects slot `slot` for the fields: `selected` := slot.
+// The fields now show slot `slot`: "Acepta" writes there.
 void SelectElementSlot(int slot);
 
 // "Acepta": writes the fields into the selected slot, appending it when it is the first
 // free one, and sets `modified`. A mass text left as shown keeps the slot's exact mass.
-// Refused, with a message and nothing changed, when the table is full, the symbol is
-// empty, or the Z or mass field holds no valid number.
+// Refused, with a message and nothing changed, when a new element finds the table full,
+// the symbol is empty, Z is not a whole number from 0 to 65535, or the mass is not a
+// number or is negative.
 bool AcceptElementFields(const ElementFields& fields);
 
 // The search of the symbol field: the first slot whose symbol is exactly `typed`; 0 after

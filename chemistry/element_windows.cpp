@@ -55,7 +55,7 @@ void OnEditorInit(HWND dialog) {
 }
 
 void OnAccept(HWND dialog) {
-    const int slot = EditorState.selected;
+    const int slot = ElementEditing.selected;
     const ElementFields fields{GetItemText(dialog, kIdElementName), GetItemText(dialog, kIdElementSymbol),
                                GetItemText(dialog, kIdElementMass), GetItemText(dialog, kIdElementZ)};
     if (!AcceptElementFields(fields)) return;  // told why; the fields stay for correction

@@ -78,29 +78,29 @@ TEST(ElementFieldsShown, ZeroShowsEmptyAndTheMassHasThreeDecimals) {
     }
 }
 
-class ElementEditing : public InScratchFolder {
+class ElementEditor : public InScratchFolder {
 protected:
     ScriptedUi ui;
 };
 
-TEST_F(ElementEditing, OpeningReloadsTheFileAndBlanksEveryFreeSlot) {
+TEST_F(ElementEditor, OpeningReloadsTheFileAndBlanksEveryFreeSlot) {
     // Leftovers of a larger table in memory, some past the hundredth slot.
     SetElementTable({});
     for (int i = 1; i <= 150; ++i) Elements.Slot(i) = MakeElement("Qq", "viejo", uint16_t(i), i);
     Elements.count = 150;
-    EditorState = {7, true};
+    ElementEditing = {7, true};
     WriteFileBytes("elements.dat", FileOf({MakeElement("H", "Hidrógeno", 1, 1.008), MakeElement("He", "Helio", 2, 4)}));
 
     StartElementEditing();
     ASSERT_EQ(Elements.count, 2);
     EXPECT_EQ(Elements.Slot(2).symbol, "He");
     for (int i = 3; i <= kElementRoom; ++i) ASSERT_TRUE(SameElement(Elements.Slot(i), Element{})) << i;
-    EXPECT_EQ(EditorState.selected, 3);
-    EXPECT_FALSE(EditorState.modified);
+    EXPECT_EQ(ElementEditing.selected, 3);
+    EXPECT_FALSE(ElementEditing.modified);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(ElementEditing, AcceptOnAnEmptyTableCreatesTheFirstElementCuttingLongTexts) {
+TEST_F(ElementEditor, AcceptOnAnEmptyTableCreatesTheFirstElementCuttingLongTexts) {
     StartElementEditing();
     ASSERT_EQ(Elements.count, 0);
     ASSERT_TRUE(AcceptElementFields({"Hidrógeno de más de catorce", "Hxy", " 1.008 ", " 1"}));
@@ -111,18 +111,18 @@ TEST_F(ElementEditing, AcceptOnAnEmptyTableCreatesTheFirstElementCuttingLongText
     EXPECT_EQ(h.mass, 1.008);
     EXPECT_EQ(h.z, 1);
     EXPECT_EQ(h.stored, Element::EmptyRecord());
-    EXPECT_TRUE(EditorState.modified);
+    EXPECT_TRUE(ElementEditing.modified);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(ElementEditing, EmptyNumberFieldsStoreZero) {
+TEST_F(ElementEditor, EmptyNumberFieldsStoreZero) {
     StartElementEditing();
     ASSERT_TRUE(AcceptElementFields({"", "Xx", "   ", ""}));
     EXPECT_EQ(Elements.Slot(1).mass, 0);
     EXPECT_EQ(Elements.Slot(1).z, 0);
 }
 
-TEST_F(ElementEditing, RewritingAnElementUnchangedKeepsItExactlyButCountsAsAChange) {
+TEST_F(ElementEditor, RewritingAnElementUnchangedKeepsItExactlyButCountsAsAChange) {
     const Element sodium = MakeElement("Na", "Sodio", 11, 22.98976928);
     WriteFileBytes("elements.dat", FileOf({MakeElement("H", "Hidrógeno", 1, 1.008), sodium}));
     StartElementEditing();
@@ -130,10 +130,10 @@ TEST_F(ElementEditing, RewritingAnElementUnchangedKeepsItExactlyButCountsAsAChan
     ASSERT_TRUE(AcceptElementFields(FieldsOfSlot(2)));
     EXPECT_EQ(Elements.count, 2);
     EXPECT_TRUE(SameElement(Elements.Slot(2), DecodeElement(EncodeElement(sodium))));
-    EXPECT_TRUE(EditorState.modified);
+    EXPECT_TRUE(ElementEditing.modified);
 }
 
-TEST_F(ElementEditing, AChangedMassIsReadAsTyped) {
+TEST_F(ElementEditor, AChangedMassIsReadAsTyped) {
     WriteFileBytes("elements.dat", FileOf({MakeElement("Na", "Sodio", 11, 22.98976928)}));
     StartElementEditing();
     SelectElementSlot(1);
@@ -145,7 +145,7 @@ TEST_F(ElementEditing, AChangedMassIsReadAsTyped) {
     EXPECT_EQ(Elements.Slot(1).z, 11);
 }
 
-TEST_F(ElementEditing, BadFieldsAreRefusedWithAMessageNamingTheFieldAndNothingChanges) {
+TEST_F(ElementEditor, BadFieldsAreRefusedWithAMessageNamingTheFieldAndNothingChanges) {
     struct Case {
         ElementFields fields;
         const char* message;
@@ -186,27 +186,27 @@ TEST_F(ElementEditing, BadFieldsAreRefusedWithAMessageNamingTheFieldAndNothingCh
             EXPECT_EQ(Elements.count, 1);
             EXPECT_TRUE(SameElement(Elements.Slot(1), hydrogen));
             EXPECT_TRUE(SameElement(Elements.Slot(2), Element{}));
-            EXPECT_FALSE(EditorState.modified);
-            EXPECT_EQ(EditorState.selected, slot);
+            EXPECT_FALSE(ElementEditing.modified);
+            EXPECT_EQ(ElementEditing.selected, slot);
         }
     }
     EXPECT_EQ(ReadWholeFile("elements.dat"), file);
 }
 
-TEST_F(ElementEditing, AFullTableRefusesANewElementButStillTakesChanges) {
+TEST_F(ElementEditor, AFullTableRefusesANewElementButStillTakesChanges) {
     std::string file;
     for (int i = 1; i <= kElementRoom; ++i) file += FileOf({MakeElement("Ab", "lleno", uint16_t(i), i)});
     WriteFileBytes("elements.dat", file);
     StartElementEditing();
     ASSERT_EQ(Elements.count, kElementRoom);
-    ASSERT_EQ(EditorState.selected, kElementRoom + 1);
+    ASSERT_EQ(ElementEditing.selected, kElementRoom + 1);
 
     EXPECT_FALSE(AcceptElementFields({"Nuevo", "Nw", "1", "1"}));
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].caption, "Elementos químicos");
     EXPECT_EQ(ui.boxes[0].text, "La tabla de elementos está llena: caben 200 elementos.\rEl elemento no se ha añadido.");
     EXPECT_EQ(Elements.count, kElementRoom);
-    EXPECT_FALSE(EditorState.modified);
+    EXPECT_FALSE(ElementEditing.modified);
 
     SelectElementSlot(kElementRoom);
     ASSERT_TRUE(AcceptElementFields({"Último", "Zz", "300", "200"}));
@@ -214,7 +214,7 @@ TEST_F(ElementEditing, AFullTableRefusesANewElementButStillTakesChanges) {
     EXPECT_EQ(Elements.Slot(kElementRoom).symbol, "Zz");
 }
 
-TEST_F(ElementEditing, SearchFindsTheExactSymbolOrSaysWhatWasTyped) {
+TEST_F(ElementEditor, SearchFindsTheExactSymbolOrSaysWhatWasTyped) {
     SetElementTable({{"N", 14.007, 7}, {"Na", 22.99, 11}, {"Na", 1, 1}});
     EXPECT_EQ(SearchElementSymbol("Na"), 2);
     EXPECT_TRUE(ui.boxes.empty());
@@ -228,7 +228,7 @@ TEST_F(ElementEditing, SearchFindsTheExactSymbolOrSaysWhatWasTyped) {
     }
 }
 
-TEST_F(ElementEditing, OkWritesTheFileOnlyAfterAChange) {
+TEST_F(ElementEditor, OkWritesTheFileOnlyAfterAChange) {
     const std::string file = FileOf({MakeElement("H", "Hidrógeno", 1, 1.008)});
     WriteFileBytes("elements.dat", file);
     StartElementEditing();
@@ -242,7 +242,7 @@ TEST_F(ElementEditing, OkWritesTheFileOnlyAfterAChange) {
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(ElementEditing, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
+TEST_F(ElementEditor, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
     const std::string file = FileOf({MakeElement("H", "Hidrógeno", 1, 1.008)});
     const std::string changed = file + FileOf({MakeElement("He", "Helio", 2, 4)});
     struct Case {
@@ -275,7 +275,7 @@ TEST_F(ElementEditing, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
     }
 }
 
-TEST_F(ElementEditing, AFailedSaveKeepsTheEditorOpenTheOldFileAndTheChanges) {
+TEST_F(ElementEditor, AFailedSaveKeepsTheEditorOpenTheOldFileAndTheChanges) {
     const std::string file = FileOf({MakeElement("H", "Hidrógeno", 1, 1.008)});
     WriteFileBytes("elements.dat", file);
     StartElementEditing();
@@ -292,7 +292,7 @@ TEST_F(ElementEditing, AFailedSaveKeepsTheEditorOpenTheOldFileAndTheChanges) {
             << ui.boxes[i].text;
     }
     EXPECT_EQ(ReadWholeFile("elements.dat"), file);
-    EXPECT_TRUE(EditorState.modified);
+    EXPECT_TRUE(ElementEditing.modified);
     EXPECT_EQ(FindElement("He"), 2);
 
     fs::remove_all("elements.dat.tmp~");

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "chemistry/element_windows.h"
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
 #include "shell/save_window.h"
@@ -27,6 +28,6 @@ bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& docume
 
 uint16_t WindowsInteraction::ShellOpen(const std::string& command) { return ::ShellOpen(command); }
 
-void WindowsInteraction::OpenElementList() {}
+void WindowsInteraction::OpenElementList() { ShowElementsWindow(); }
 
-void WindowsInteraction::OpenElementEditor() {}
+void WindowsInteraction::OpenElementEditor() { ShowElementEditor(); }

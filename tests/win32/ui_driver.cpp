@@ -9,13 +9,16 @@ UiDriver* g_driver = nullptr;
 struct FindRequest {
     const char* className;
     HWND found;
+    const char* title = nullptr;  // any title when null
 };
 
 BOOL CALLBACK FindInThread(HWND window, LPARAM param) {
     auto* request = reinterpret_cast<FindRequest*>(param);
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, request->className) == 0 && IsWindowVisible(window)) {
+    // A titled window must also take input: a dialog under a message box that it owns does not.
+    if (lstrcmpA(name, request->className) == 0 && IsWindowVisible(window) &&
+        (request->title == nullptr || (TextOf(window) == request->title && IsWindowEnabled(window)))) {
         request->found = window;
         return FALSE;
     }
@@ -26,6 +29,8 @@ BOOL CALLBACK CloseInThread(HWND window, LPARAM) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     if (lstrcmpA(name, "#32770") == 0) {
+        // No first: a question about unsaved changes then lets its dialog close.
+        PostMessageA(window, WM_COMMAND, IDNO, 0);
         PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     } else {
         PostMessageA(window, WM_CLOSE, 0, 0);
@@ -59,8 +64,10 @@ HWND FindAnyWindow(const char* className, const char* titlePrefix) {
     return request.found;
 }
 
-HWND FindThreadWindow(const char* className) {
-    FindRequest request{className, nullptr};
+HWND FindThreadWindow(const char* className) { return FindThreadWindow(className, nullptr); }
+
+HWND FindThreadWindow(const char* className, const char* title) {
+    FindRequest request{className, nullptr, title};
     EnumThreadWindows(GetCurrentThreadId(), FindInThread, reinterpret_cast<LPARAM>(&request));
     return request.found;
 }
@@ -105,8 +112,22 @@ UiDriver& UiDriver::WhenAnyProcess(const char* className, const char* titlePrefi
     return *this;
 }
 
+UiDriver& UiDriver::WhenTitled(const char* className, const char* title, std::function<void(HWND)> action) {
+    Step step{className, std::move(action), false, title};
+    step.titled = true;
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
 UiDriver& UiDriver::AnswerBox(int button) {
     return When("#32770", [this, button](HWND box) {
+        boxes.push_back({TextOf(box), ItemTextOf(box, 0xFFFF)});
+        PostMessageA(box, WM_COMMAND, button, 0);
+    });
+}
+
+UiDriver& UiDriver::AnswerBoxTitled(const char* caption, int button) {
+    return WhenTitled("#32770", caption, [this, button](HWND box) {
         boxes.push_back({TextOf(box), ItemTextOf(box, 0xFFFF)});
         PostMessageA(box, WM_COMMAND, button, 0);
     });
@@ -122,6 +143,14 @@ void CALLBACK UiDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void UiDriver::OnTick() {
+    if (rescuing_) {
+        // Closing a window may open a question: keep closing until the test goes on.
+        if (GetTickCount() - waitingSince_ > 200) {
+            waitingSince_ = GetTickCount();
+            EnumThreadWindows(GetCurrentThreadId(), CloseInThread, 0);
+        }
+        return;
+    }
     if (steps_.empty()) {
         waitingSince_ = GetTickCount();
         return;
@@ -130,6 +159,7 @@ void UiDriver::OnTick() {
     HWND window = nullptr;
     if (!step.className.empty()) {
         window = step.anyProcess ? FindAnyWindow(step.className.c_str(), step.titlePrefix.c_str())
+                 : step.titled   ? FindThreadWindow(step.className.c_str(), step.titlePrefix.c_str())
                                  : FindThreadWindow(step.className.c_str());
         if (window == nullptr) {
             if (GetTickCount() - waitingSince_ > stepTimeout_) Rescue();
@@ -147,6 +177,8 @@ void UiDriver::OnTick() {
 void UiDriver::Rescue() {
     ADD_FAILURE() << "timed out waiting for a window of class " << steps_.front().className;
     steps_.clear();
+    rescuing_ = true;
+    waitingSince_ = GetTickCount();
     EnumThreadWindows(GetCurrentThreadId(), CloseInThread, 0);
 }
 

@@ -24,8 +24,13 @@ public:
     // started) whose title begins with the prefix, then runs the action on it.
     UiDriver& WhenAnyProcess(const char* className, const char* titlePrefix,
                              std::function<void(HWND)> action);
+    // Waits for a visible, enabled top-level window of the class whose title is exactly
+    // `title`: dialogs and message boxes share the class "#32770".
+    UiDriver& WhenTitled(const char* className, const char* title, std::function<void(HWND)> action);
     // Waits for a message box, answers it with the button id and records caption and text.
     UiDriver& AnswerBox(int button);
+    // The same for the message box with this caption only.
+    UiDriver& AnswerBoxTitled(const char* caption, int button);
     // Runs an action at the next tick, without waiting for anything.
     UiDriver& Then(std::function<void()> action);
 
@@ -42,7 +47,8 @@ private:
         std::string className;  // empty: run at once
         std::function<void(HWND)> action;
         bool anyProcess = false;
-        std::string titlePrefix;
+        std::string titlePrefix = {};
+        bool titled = false;  // in this thread, with exactly titlePrefix as its title
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void OnTick();
@@ -52,10 +58,13 @@ private:
     UINT_PTR timer_ = 0;
     DWORD stepTimeout_;
     DWORD waitingSince_ = 0;
+    bool rescuing_ = false;  // a step timed out: every window of the thread is being closed
 };
 
 // The top-level window of a class owned by this thread, or nullptr.
 HWND FindThreadWindow(const char* className);
+// The same, with exactly this title and enabled.
+HWND FindThreadWindow(const char* className, const char* title);
 // A top-level window of any process with the class and a title that begins with the prefix.
 HWND FindAnyWindow(const char* className, const char* titlePrefix);
 

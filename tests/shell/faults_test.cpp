@@ -1,0 +1,268 @@
+// What the teacher keeps when the disk says no: a folder that cannot be written, a full
+// disk, a save that fails half-way. In every case the program says why in Spanish, the
+// batch and the old files stay as they were, and no half-written file is left under the
+// user's name. Linux only: it needs /dev/full and folder permissions or attributes.
+#ifdef __linux__
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "chemistry/elements.h"
+#include "shell/batch.h"
+#include "shell/export.h"
+#include "tests/support/scripted_ui.h"
+#include "util/atomic_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::size_t EntriesIn(const fs::path& dir) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+}
+
+bool CanCreateIn(const fs::path& dir) {
+    const fs::path probe = dir / "probe";
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) return false;
+    ::close(fd);
+    fs::remove(probe);
+    return true;
+}
+
+// Sets or clears the immutable attribute, which stops root as well as any user.
+bool SetImmutable(const fs::path& dir, bool on) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+// A folder nothing can be written in, and put back at the end. Permissions stop an
+// ordinary user; root (as in CI containers) needs the immutable attribute.
+class LockedFolder {
+public:
+    explicit LockedFolder(fs::path dir) : dir_(std::move(dir)) {
+        fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+        if (!CanCreateIn(dir_)) return;
+        immutable_ = SetImmutable(dir_, true);
+    }
+    ~LockedFolder() {
+        if (immutable_) SetImmutable(dir_, false);
+        fs::permissions(dir_, fs::perms::owner_all);
+    }
+    bool Locked() const { return !CanCreateIn(dir_); }
+
+private:
+    fs::path dir_;
+    bool immutable_ = false;
+};
+
+// A full disk for the file that is being written: its temporary name leads to /dev/full.
+void FullDiskFor(const fs::path& target) {
+    fs::create_symlink("/dev/full", target.string() + ".tmp~");
+}
+
+class FaultTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous = fs::current_path();
+        dir = fs::temp_directory_path() /
+              ("zorvi-faults-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::current_path(dir);
+        BatchStart();
+        ExportName.clear();
+        DocumentTitle.clear();
+        ExportPath.clear();
+        BatchExported = false;
+    }
+    void TearDown() override {
+        BatchEnd();
+        fs::current_path(previous);
+        fs::remove_all(dir);
+    }
+
+    void FillBatch() {
+        for (int i = 0; i < 3; ++i) {
+            ExerciseRecord r;
+            r.statement = "Pasar " + std::to_string(10 + i) + " g de H_2SO_4 a moles.";
+            r.answer = "  0.1 mol.";
+            r.accepted = true;
+            ASSERT_TRUE(BatchAdd(r));
+        }
+    }
+    void ExpectBatchIntact() {
+        ASSERT_EQ(Batch.count, 3);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Batch.Slot(i + 1).statement, "Pasar " + std::to_string(10 + i) + " g de H_2SO_4 a moles.");
+        }
+    }
+    void ExpectOneBox(const std::string& cause) {
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_NE(ui.boxes[0].text.find(cause), std::string::npos) << ui.boxes[0].text;
+    }
+
+    fs::path previous;
+    fs::path dir;
+    ScriptedUi ui;
+};
+
+TEST_F(FaultTest, ExportIntoAFolderThatCannotBeWrittenKeepsTheOldDocument) {
+    FillBatch();
+    fs::create_directories(dir / "Exerc");
+    WriteAll(dir / "Exerc" / "serie.rtf", "viejo");
+    LockedFolder locked(dir / "Exerc");
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_FALSE(ExportBatch());
+    ExpectOneBox("no hay permiso para escribir ah\xED");
+    EXPECT_NE(ui.boxes[0].text.find("Exerc/serie.rtf"), std::string::npos) << ui.boxes[0].text;
+    EXPECT_EQ(ReadAll(dir / "Exerc" / "serie.rtf"), "viejo");
+    EXPECT_EQ(EntriesIn(dir / "Exerc"), 1u);
+    EXPECT_FALSE(BatchExported);
+    ExpectBatchIntact();
+}
+
+TEST_F(FaultTest, ExportFromAFolderWhereExercCannotBeMadeSaysSo) {
+    FillBatch();
+    LockedFolder locked(dir);
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_FALSE(ExportBatch());
+    ExpectOneBox("No se ha podido crear la carpeta (no hay permiso para escribir ah\xED)");
+    EXPECT_FALSE(fs::exists(dir / "Exerc"));
+    ExpectBatchIntact();
+}
+
+TEST_F(FaultTest, ExportOntoAFullDiskKeepsTheOldDocumentAndLeavesNoFile) {
+    FillBatch();
+    fs::create_directories(dir / "Exerc");
+    WriteAll(dir / "Exerc" / "serie.rtf", "viejo");
+    FullDiskFor(dir / "Exerc" / "serie.rtf");
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_FALSE(ExportBatch());
+    ExpectOneBox("(el disco est\xE1 lleno)");
+    EXPECT_EQ(ReadAll(dir / "Exerc" / "serie.rtf"), "viejo");
+    EXPECT_EQ(EntriesIn(dir / "Exerc"), 1u);  // the temporary name is gone too
+    EXPECT_FALSE(BatchExported);
+    ExpectBatchIntact();
+
+    // Room again: the same export now goes through.
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_TRUE(ExportBatch());
+    EXPECT_NE(ReadAll(dir / "Exerc" / "serie.rtf").find("H{\\sub 2}SO{\\sub 4}"), std::string::npos);
+}
+
+TEST_F(FaultTest, ANewDocumentOntoAFullDiskLeavesNothingUnderItsName) {
+    FillBatch();
+    fs::create_directories(dir / "Exerc");
+    FullDiskFor(dir / "Exerc" / "nueva.rtf");
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"nueva", "Serie", 0});
+    EXPECT_FALSE(ExportBatch());
+    ExpectOneBox("(el disco est\xE1 lleno)");
+    EXPECT_EQ(EntriesIn(dir / "Exerc"), 0u);
+    ExpectBatchIntact();
+}
+
+// elements.dat: the table the teacher edited stays in memory, the old file on disk.
+class ElementsFaultTest : public FaultTest {
+protected:
+    void SetUp() override {
+        FaultTest::SetUp();
+        Element h;
+        h.z = 1;
+        h.symbol = "H";
+        h.mass = 1.008;
+        h.name = "Hidr\xF3geno";
+        Elements.count = 1;
+        Elements.Slot(1) = h;
+        ASSERT_TRUE(SaveElements());
+        old = ReadAll("elements.dat");
+        ASSERT_EQ(old.size(), kElementRecordSize);
+        Elements.Slot(1).name = "editado";
+    }
+    void ExpectOldFileAndEditedTable() {
+        EXPECT_EQ(ReadAll("elements.dat"), old);
+        EXPECT_EQ(Elements.count, 1);
+        EXPECT_EQ(Elements.Slot(1).name, "editado");
+    }
+    std::string old;
+};
+
+TEST_F(ElementsFaultTest, ASaveOntoAFullDiskKeepsTheOldFile) {
+    FullDiskFor(dir / "elements.dat");
+    EXPECT_FALSE(SaveElements());
+    ExpectOneBox("(el disco est\xE1 lleno)");
+    ExpectOldFileAndEditedTable();
+    EXPECT_EQ(EntriesIn(dir), 1u);
+    EXPECT_TRUE(SaveElements());  // room again
+    LoadElements();
+    EXPECT_EQ(Elements.Slot(1).name, "editado");
+}
+
+TEST_F(ElementsFaultTest, ASaveInAFolderThatCannotBeWrittenKeepsTheOldFile) {
+    LockedFolder locked(dir);
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    EXPECT_FALSE(SaveElements());
+    ExpectOneBox("(no hay permiso para escribir ah\xED)");
+    ExpectOldFileAndEditedTable();
+}
+
+TEST_F(ElementsFaultTest, ASaveThatFailsPartWayKeepsTheOldFile) {
+    // 6000 bytes: the write itself fails once the first buffer goes out, before the close.
+    for (int i = 2; i <= kElementRoom; ++i) Elements.Slot(i) = Elements.Slot(1);
+    Elements.count = kElementRoom;
+    FullDiskFor(dir / "elements.dat");
+    EXPECT_FALSE(SaveElements());
+    ExpectOneBox("(el disco est\xE1 lleno)");
+    EXPECT_EQ(ReadAll("elements.dat"), old);
+    EXPECT_EQ(EntriesIn(dir), 1u);
+    EXPECT_EQ(Elements.count, kElementRoom);
+}
+
+TEST(FullDisk, TheWriterReportsItAndKeepsTheTarget) {
+    const fs::path dir = fs::temp_directory_path() / "zorvi-faults-writer";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path target = dir / "doc.rtf";
+    WriteAll(target, "viejo");
+    for (const std::size_t size : {std::size_t(1), std::size_t(4096), std::size_t(1 << 20)}) {
+        FullDiskFor(target);
+        std::string error;
+        EXPECT_FALSE(WriteWholeFile(target.string(), std::string(size, 'x'), error)) << size;
+        EXPECT_EQ(error, "el disco est\xE1 lleno") << size;
+        EXPECT_EQ(ReadAll(target), "viejo");
+        EXPECT_FALSE(fs::is_symlink(target.string() + ".tmp~")) << size;
+    }
+    fs::remove_all(dir);
+}
+
+}  // namespace
+
+#endif  // __linux__

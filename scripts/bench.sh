@@ -1,0 +1,41 @@
+#!/bin/sh
+# Measures what the document and the start-up cost against doing nothing more:
+# MarkupToRtf and a full 50-exercise export against writing the same bytes (host, with
+# Google Benchmark), and Zorvi.exe's start-up against a one-window program (Wine).
+# Usage: scripts/bench.sh        (about a minute)
+set -eu
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+need_build_packages
+need_packages libbenchmark-dev
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== document benchmarks (host, Release)"
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/bench --target zorvi_bench -j "$jobs" >/dev/null
+json=build/bench/document.json
+build/bench/benchmarks/zorvi_bench --benchmark_min_time=0.5 --benchmark_repetitions=3 \
+    --benchmark_report_aggregates_only=true --benchmark_out="$json" --benchmark_out_format=json >/dev/null
+python3 - "$json" <<'PY'
+import json, sys
+rows = {b["run_name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
+def show(name, what):
+    work, base = rows["BM_" + name]["cpu_time"], rows["BM_" + name + "Baseline"]["cpu_time"]
+    unit = rows["BM_" + name]["time_unit"]
+    print(f"  {what:42} {work:10.1f} {unit}  vs {base:8.1f} {unit}  ratio {work / base:6.1f}")
+show("MarkupToRtf", "MarkupToRtf of five exercise texts")
+show("ExportFullBatch", "export of 50 exercises (whole document)")
+PY
+
+echo "== start-up under Wine"
+cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/win64 --target Zorvi minimal_window startup_bench -j "$jobs" >/dev/null
+folder=build/bench/startup
+rm -rf "$folder"
+mkdir -p "$folder"
+cp build/win64/elements.dat "$folder/"
+: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine-tests}"
+export WINEPREFIX ZORVI_WINE_DESKTOP=1
+windows() { echo "Z:$(pwd)/$1" | tr / '\\'; }
+scripts/wine.sh build/win64/benchmarks/startup_bench.exe "$(windows build/win64/Zorvi.exe)" \
+    "$(windows build/win64/benchmarks/minimal_window.exe)" "$(windows "$folder")" 10

@@ -22,9 +22,11 @@ need_packages() {
 # What builds the program and its tests: host compiler, GoogleTest, the two MinGW-w64
 # cross compilers, Wine and a virtual X display to run the Windows programs, Python to
 # write the default elements.dat, the Blue Obelisk data that its masses are checked against,
-# and two real word processors (pandoc, LibreOffice Writer) that read the exported documents back.
+# two real word processors (pandoc, LibreOffice Writer) that read the exported documents back,
+# and zip and pdftotext for the release package and the check of its help document.
 need_build_packages() {
     need_packages cmake make g++ libgtest-dev googletest \
         g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 \
-        binutils-mingw-w64-i686 wine64 xvfb xauth python3 bodr pandoc libreoffice-writer
+        binutils-mingw-w64-i686 wine64 xvfb xauth python3 bodr pandoc libreoffice-writer \
+        zip poppler-utils
 }

@@ -15,10 +15,9 @@ cmake --build build/win64 --target Zorvi -j "$jobs"
 workdir=$(pwd)/build/run
 mkdir -p "$workdir"
 cp build/win64/Zorvi.exe "$workdir/"
-for file in build/win64/elements.dat docs/zorvi.pdf; do
-    # Never overwrite the teacher's edited table of elements.
-    if [ -f "$file" ] && [ ! -f "$workdir/$(basename "$file")" ]; then cp "$file" "$workdir/"; fi
-done
+# Never overwrite the teacher's edited table of elements; the help document is always the latest.
+if [ -f build/win64/elements.dat ] && [ ! -f "$workdir/elements.dat" ]; then cp build/win64/elements.dat "$workdir/"; fi
+cp docs/zorvi.pdf "$workdir/"
 wine=$(pwd)/scripts/wine.sh
 : "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine}"
 export WINEPREFIX

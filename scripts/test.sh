@@ -27,4 +27,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     status=$?
     /usr/lib/wine/wineserver64 -k || true
     exit $status'
+echo "== release package and help document"
+scripts/release.sh
+python3 tests/release/check_release.py .
 echo "== all tests passed"

@@ -24,6 +24,15 @@ const char* const kData = "datos: ";
 // The form of every quantity in these exercises unless a text says otherwise.
 std::string Quantity(double x) { return RealToText(x, 8, 2); }
 
+// A quantity right after a word of a statement. A number that fills its whole width
+// ("0.499633") or takes the exponent form ("1.80e24") has no blank of its own, and
+// "son0.499633" is not what a student should read: it gets one.
+std::string Spaced(std::string text) {
+    if (text.empty() || text[0] != ' ') text.insert(0, 1, ' ');
+    return text;
+}
+std::string InSentence(double x) { return Spaced(Quantity(x)); }
+
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
     CurrentExercise.answer = CutText(answer, kMarkupMax);
@@ -88,20 +97,20 @@ void GenerateMoles(uint8_t subKind) {
     const double molecules = double(moles * kAvogadro);
     switch (subKind) {
         case 2:
-            StoreExercise("Calcular el nº de moléculas que hay en" + Quantity(moles) + " mol.",
+            StoreExercise("Calcular el nº de moléculas que hay en" + InSentence(moles) + " mol.",
                           "  " + Quantity(molecules) + " moléculas.");
             break;
         case 3:
-            StoreExercise("Calcular cuantos moles son" + Quantity(molecules) + " moléculas.",
+            StoreExercise("Calcular cuantos moles son" + InSentence(molecules) + " moléculas.",
                           "  " + Quantity(moles) + " mol.");
             break;
         case 4:
-            StoreExercise("Pasar" + Quantity(grams) + " g de " + FormulaMarkup(compound) + " a moles." + kLineBreak +
+            StoreExercise("Pasar" + InSentence(grams) + " g de " + FormulaMarkup(compound) + " a moles." + kLineBreak +
                               kData + FormulaDataLine(compound),
                           "  " + Quantity(moles) + " mol.");
             break;
         default:
-            StoreExercise("Cuantos gramos son" + Quantity(moles) + " moles de " + FormulaMarkup(compound) + "?" +
+            StoreExercise("Cuantos gramos son" + InSentence(moles) + " moles de " + FormulaMarkup(compound) + "?" +
                               kLineBreak + kData + FormulaDataLine(compound),
                           "  " + Quantity(grams) + " g.");
             break;
@@ -111,11 +120,11 @@ void GenerateMoles(uint8_t subKind) {
 void GeneratePercentage(uint8_t subKind) {
     const PercentDraw draw = DrawPercentage();
     if (subKind == 1) {
-        StoreExercise("Calcular el % (en masa) de soluto si se han disuelto" + Quantity(draw.soluteGrams) +
-                          " g en agua hasta obtener" + Quantity(draw.solutionGrams) + " g de disolución.",
+        StoreExercise("Calcular el % (en masa) de soluto si se han disuelto" + InSentence(draw.soluteGrams) +
+                          " g en agua hasta obtener" + InSentence(draw.solutionGrams) + " g de disolución.",
                       "  " + Quantity(draw.percent) + " %");
     } else {
-        StoreExercise("Calcular los gramos de soluto necesarios para preparar" + Quantity(draw.solutionGrams) +
+        StoreExercise("Calcular los gramos de soluto necesarios para preparar" + InSentence(draw.solutionGrams) +
                           " g de una disolución al " + RealToText(draw.percent, 6, 2) + " % en masa",
                       "  " + Quantity(draw.soluteGrams) + " g");
     }
@@ -132,18 +141,18 @@ void GenerateMolarity(uint8_t subKind) {
     const double molarity = moles / volumeMl * 1000;
     switch (subKind) {
         case 3:
-            StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" + Quantity(grams) + " g de " +
+            StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" + InSentence(grams) + " g de " +
                               markup + " en agua hasta un volumen total de " + VolumeText(volumeMl) + data,
                           "  " + Quantity(molarity) + " mol/l");
             break;
         case 4:
             StoreExercise("Calcular los gramos necesarios de " + markup + " para preparar " + VolumeText(volumeMl) +
-                              " de una disolución" + Quantity(molarity) + "M de " + markup + data,
+                              " de una disolución" + InSentence(molarity) + "M de " + markup + data,
                           "  " + Quantity(grams) + " g");
             break;
         default:
-            StoreExercise("Calcular el volumen de disolución" + Quantity(molarity) + "M de " + markup +
-                              " que se puede preparar a partir de" + Quantity(grams) + " g de " + markup + data,
+            StoreExercise("Calcular el volumen de disolución" + InSentence(molarity) + "M de " + markup +
+                              " que se puede preparar a partir de" + InSentence(grams) + " g de " + markup + data,
                           "  " + VolumeText(volumeMl));
             break;
     }
@@ -195,7 +204,7 @@ void GeneratePh(uint8_t subKind) {
     const double ph = PhOf(compound, concentration, isBase);
     const std::string markup = FormulaMarkup(compound);
     if (subKind <= 2) {
-        StoreExercise("Calcular el pH de una disolución obtenida con" + RealToText(soluteGrams, 6, 2) + " g de " +
+        StoreExercise("Calcular el pH de una disolución obtenida con" + Spaced(RealToText(soluteGrams, 6, 2)) + " g de " +
                           markup + " en un volumen de disolución de " + RealToText(volumeMl, 6, 2) + " ml" +
                           kLineBreak + kData + FormulaDataLine(compound),
                       "  pH = " + Quantity(ph));

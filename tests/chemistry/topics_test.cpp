@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <set>
@@ -172,7 +173,7 @@ TEST_F(TopicTest, MolesAndMoleculesNeedNoFormula) {
     ASSERT_EQ(Batch.count, 2);
     EXPECT_EQ(Statement(1), "Calcular el nº de moléculas que hay en    3 mol.");
     EXPECT_EQ(Answer(1), "  1.80e24 moléculas.");
-    EXPECT_EQ(Statement(2), "Calcular cuantos moles son1.20e25 moléculas.");
+    EXPECT_EQ(Statement(2), "Calcular cuantos moles son 1.20e25 moléculas.");
     EXPECT_EQ(Answer(2), "     20 mol.");
     EXPECT_TRUE(ui.prompts.empty());
 }
@@ -182,7 +183,7 @@ TEST_F(TopicTest, MolesToGrams) {
     ScriptRandom({13});  // 18 g: 0.999112 mol
     Run(MolesTopic, {5});
     ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), "Cuantos gramos son0.999112 moles de H_2O?\r\ndatos: H =  1.01  O = 16.00  ");
+    EXPECT_EQ(Statement(1), "Cuantos gramos son 0.999112 moles de H_2O?\r\ndatos: H =  1.01  O = 16.00  ");
     EXPECT_EQ(Answer(1), "     18 g.");
 }
 
@@ -220,6 +221,43 @@ TEST_F(TopicTest, MoleAndGramDrawsStayInTheirRanges) {
     EXPECT_EQ(*grams.begin(), 5);
     EXPECT_EQ(*grams.rbegin(), 204);
     EXPECT_EQ(grams.size(), 200u);
+}
+
+// Numbers that fill their whole width or take the exponent form still stand apart from
+// the word before them, whatever the draws.
+TEST_F(TopicTest, NoQuantityRunsIntoTheWordBeforeIt) {
+    struct Topic {
+        void (*run)();
+        std::initializer_list<uint8_t> subKinds;
+        const char* formula;  // typed whenever a sub-kind asks for one
+    };
+    const Topic topics[] = {
+        {MolesTopic, {2, 3, 4, 5}, "C6H12O6"},
+        {ConcentrationTopic, {1, 2, 3, 4, 5}, "C6H12O6"},
+        {PhTopic, {1, 3}, "HCl"},
+    };
+    SeedRandom(31337);
+    for (const Topic& topic : topics) {
+        for (int round = 0; round < 40; ++round) {
+            BatchEnd();
+            BatchStart();
+            for (std::size_t i = 0; i < topic.subKinds.size(); ++i) ui.texts.push_back(std::string(topic.formula));
+            ui.subKinds.assign(topic.subKinds.begin(), topic.subKinds.end());
+            ui.subKinds.push_back(0);
+            topic.run();
+            ui.texts.clear();
+            ASSERT_GT(Batch.count, 0);
+            for (int slot = 1; slot <= Batch.count; ++slot) {
+                const std::string& text = Statement(slot);
+                for (std::size_t i = 1; i < text.size(); ++i) {
+                    const unsigned char before = static_cast<unsigned char>(text[i - 1]);
+                    const bool exponent = before == 'e' && i >= 2 && std::isdigit(static_cast<unsigned char>(text[i - 2]));
+                    const bool letter = (std::isalpha(before) || before >= 0xC0) && !exponent;
+                    EXPECT_FALSE(letter && std::isdigit(static_cast<unsigned char>(text[i]))) << text.substr(0, i + 1);
+                }
+            }
+        }
+    }
 }
 
 // ---- Concentrations
@@ -264,7 +302,7 @@ TEST_F(TopicTest, GramsFromMolarityBelowOneAndALitre) {
     Run(ConcentrationTopic, {4});
     ASSERT_EQ(Batch.count, 1);
     EXPECT_EQ(Statement(1),
-              "Calcular los gramos necesarios de NaCl para preparar     1 l de una disolución0.496235M de NaCl\r\n"
+              "Calcular los gramos necesarios de NaCl para preparar     1 l de una disolución 0.496235M de NaCl\r\n"
               "datos: Na = 22.99  Cl = 35.45  ");
     EXPECT_EQ(Answer(1), "     29 g");
 }

@@ -188,10 +188,12 @@ void Command(HWND window, int id, int notification = BN_CLICKED) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
-std::string Shown(const std::string& text) {
+// Line breaks and backslashes escaped: one text per line of the report and of a message.
+std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\r') out += "\\r";
+        if (c == '\\') out += "\\\\";
+        else if (c == '\r') out += "\\r";
         else if (c == '\n') out += "\\n";
         else out += c;
     }
@@ -199,14 +201,14 @@ std::string Shown(const std::string& text) {
 }
 
 void CheckEqual(const std::string& what, const std::string& actual, const std::string& expected) {
-    if (actual != expected) throw Failure(what + ": \"" + Shown(actual) + "\", expected \"" + Shown(expected) + "\"");
+    if (actual != expected) throw Failure(what + ": \"" + Escaped(actual) + "\", expected \"" + Escaped(expected) + "\"");
 }
 
 void CheckContains(const std::string& what, const std::string& text, const char* piece, bool atStart = false) {
     if (!piece) return;
     const std::size_t at = text.find(piece);
     if (at == std::string::npos || (atStart && at != 0)) {
-        throw Failure(what + " \"" + Shown(text) + "\" lacks " + (atStart ? "the start \"" : "\"") + Shown(piece) + "\"");
+        throw Failure(what + " \"" + Escaped(text) + "\" lacks " + (atStart ? "the start \"" : "\"") + Escaped(piece) + "\"");
     }
 }
 
@@ -223,7 +225,7 @@ HWND WaitFor(const char* className, DWORD timeoutMs = kStepTimeoutMs) {
         if (lstrcmpA(className, "#32770") != 0) {
             if (HWND box = FindZorviWindow("#32770")) {
                 throw Failure(std::string("waiting for ") + className + ", a message box appeared: \"" + TextOf(box) +
-                              "\" / \"" + Shown(ItemText(box, 0xFFFF)) + "\"");
+                              "\" / \"" + Escaped(ItemText(box, 0xFFFF)) + "\"");
             }
         }
         if (GetTickCount() - start > timeoutMs) throw Failure(std::string("no window of class ") + className);
@@ -313,7 +315,7 @@ void WaitIdle(HWND main) {
         throw Failure("the main window does not answer");
     }
     if (HWND box = FindZorviWindow("#32770")) {
-        throw Failure("unexpected message box: \"" + TextOf(box) + "\" / \"" + Shown(ItemText(box, 0xFFFF)) + "\"");
+        throw Failure("unexpected message box: \"" + TextOf(box) + "\" / \"" + Escaped(ItemText(box, 0xFFFF)) + "\"");
     }
 }
 
@@ -355,18 +357,6 @@ void ExportBatch(HWND main, const Export& exportCase, const std::string& workFol
     WaitIdle(main);
     const std::string path = workFolder + "\\Exerc\\" + exportCase.name + ".rtf";
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no document " + path);
-}
-
-// Line breaks and backslashes escaped: one text per line of the report.
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else out += c;
-    }
-    return out;
 }
 
 void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {

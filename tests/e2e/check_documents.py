@@ -1,0 +1,200 @@
+#!/usr/bin/env python3
+"""Reads back the two documents that the real program exported under Wine, with pandoc and
+with LibreOffice Writer, and checks that each reader finds the title and every statement and
+answer of the report (what the exercise editor showed) in the order of the presentation.
+
+Usage: check_documents.py REPORT_FILE EXERC_FOLDER OUTPUT_FOLDER
+"""
+
+import html
+import pathlib
+import re
+import subprocess
+import sys
+
+READER_TIMEOUT_S = 120
+
+
+class Failure(Exception):
+    pass
+
+
+def unescape_report(text):
+    return re.sub(r"\\(.)", lambda m: {"r": "\r", "n": "\n", "\\": "\\"}[m.group(1)], text)
+
+
+def read_report(path):
+    report = {"title": None, "documents": {}, "statements": [], "answers": []}
+    for line in pathlib.Path(path).read_bytes().decode("cp1252").split("\n"):
+        if not line:
+            continue
+        key, _, value = line.partition(" ")
+        if key == "title":
+            report["title"] = unescape_report(value)
+        elif key.startswith("document"):
+            report["documents"][int(key[len("document"):])] = value
+        elif key == "statement":
+            report["statements"].append(unescape_report(value))
+        elif key == "answer":
+            report["answers"].append(unescape_report(value))
+        else:
+            raise Failure("unknown report line: " + line)
+    if report["title"] is None or sorted(report["documents"]) != [0, 1] or not report["statements"]:
+        raise Failure("incomplete report " + str(path))
+    if len(report["statements"]) != len(report["answers"]):
+        raise Failure("the report has not one answer per statement")
+    return report
+
+
+SPACES = "\u00a0\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200a\u202f"
+
+
+def tidy(text):
+    """Blanks collapsed and dropped next to bold tags and line ends, so that only the words, the
+    scripts, the bold and the line structure are compared; runs of line ends become one."""
+    for space in SPACES + "\t":
+        text = text.replace(space, " ")
+    text = re.sub(r" +", " ", text)
+    text = re.sub(r" ?(</?b>|\n) ?", r"\1", text)
+    # A reader may split one bold or script run into several, or leave an empty one.
+    text = re.sub(r"</(b|sub|sup)><\1>|<(b|sub|sup)></\2>", "", text)
+    text = re.sub(r"\n+", "\n", text)
+    return text.strip(" \n")
+
+
+def readable_html(page):
+    """The text of an HTML page with line breaks and paragraphs as "\\n", bold as <b>,
+    <sub> and <sup> kept and every other tag dropped."""
+    body_at = page.find("<body")
+    if body_at >= 0:
+        page = page[body_at:]
+    page = re.sub(r"<!--.*?-->", "", page, flags=re.S)
+    page = re.sub(r"[\r\n\t]", " ", page)
+    out = []
+    for piece in re.split(r"(<[^>]*>)", page):
+        if not piece.startswith("<"):
+            out.append(html.unescape(piece))
+            continue
+        match = re.match(r"<(/?)([a-zA-Z0-9]+)", piece)
+        if not match:
+            continue
+        closing, name = match.group(1), match.group(2).lower()
+        if name in ("br", "p"):
+            out.append("\n")
+        elif name in ("b", "strong"):
+            out.append("</b>" if closing else "<b>")
+        elif name in ("sub", "sup"):
+            out.append("<" + closing + name + ">")
+    return tidy("".join(out))
+
+
+def readable_markup(markup):
+    """What a reader shows of exercise markup: line breaks, subscripts and superscripts."""
+    out = []
+    i = 0
+    while i < len(markup):
+        c = markup[i]
+        i += 1
+        if c in "_^":
+            if i < len(markup) and markup[i] == "(":
+                depth, end = 0, i
+                while end < len(markup):
+                    depth += {"(": 1, ")": -1}.get(markup[end], 0)
+                    if depth == 0:
+                        break
+                    end += 1
+                argument, i = markup[i + 1:end], end + 1
+            else:
+                argument, i = markup[i:i + 1], i + 1
+            tag = "sub" if c == "_" else "sup"
+            out.append("<%s>%s</%s>" % (tag, argument, tag))
+        elif c == "\r":
+            out.append("\n")
+        elif ord(c) < 32:
+            continue
+        elif c in "#|\\":
+            raise Failure("the check does not model the markup code %r in %r" % (c, markup))
+        else:
+            out.append(c)
+    return "".join(out)
+
+
+def expected_fragments(report, presentation):
+    def bold(text):
+        return "<b>" + text + "</b>"
+
+    statements = [readable_markup(s) for s in report["statements"]]
+    answers = [readable_markup(a) for a in report["answers"]]
+    fragments = [bold(report["title"])]
+    if presentation == 0:
+        for n, (statement, answer) in enumerate(zip(statements, answers), 1):
+            fragments += [bold("%d) " % n) + statement, "Resp: " + answer]
+    else:
+        fragments += [bold("%d) " % n) + s for n, s in enumerate(statements, 1)]
+        fragments.append(bold("Respuestas"))
+        fragments += [bold("%d)" % n) + a for n, a in enumerate(answers, 1)]
+    return [tidy(f) for f in fragments]
+
+
+def check_document(reader, document, text, report, presentation):
+    """Fails unless the reader's text holds every expected fragment, each after the one
+    before, and nothing of the other presentation's shape."""
+    at = 0
+    for fragment in expected_fragments(report, presentation):
+        found = text.find(fragment, at)
+        if found < 0:
+            raise Failure("%s, %s: not found (in order): %r\nin:\n%s" % (reader, document, fragment, text))
+        at = found + len(fragment)
+    unwanted = "Respuestas" if presentation == 0 else "Resp: "
+    if unwanted in text:
+        raise Failure("%s, %s: %r does not belong here" % (reader, document, unwanted))
+
+
+def run(command, log):
+    with open(log, "ab") as out:
+        try:
+            status = subprocess.run(command, stdout=out, stderr=subprocess.STDOUT, timeout=READER_TIMEOUT_S).returncode
+        except subprocess.TimeoutExpired:
+            raise Failure("reader timed out: " + " ".join(command))
+    if status != 0:
+        raise Failure("reader failed (%d): %s\n%s" % (status, " ".join(command), pathlib.Path(log).read_text()))
+
+
+def main(argv):
+    if len(argv) != 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    report = read_report(argv[1])
+    exerc, out = pathlib.Path(argv[2]), pathlib.Path(argv[3])
+    out.mkdir(parents=True, exist_ok=True)
+    log = out / "readers.log"
+    documents = {p: exerc / name for p, name in report["documents"].items()}
+    for document in documents.values():
+        if not document.is_file():
+            raise Failure("no document " + str(document))
+
+    pages = {}
+    for presentation, document in documents.items():
+        target = out / ("%d.pandoc.html" % presentation)
+        run(["pandoc", "-f", "rtf", "-t", "html", "-o", str(target), str(document)], log)
+        pages[("pandoc", presentation)] = target
+    # LibreOffice with a profile of its own, so that no other instance gets in the way.
+    run(["soffice", "-env:UserInstallation=" + (out / "profile").resolve().as_uri(), "--headless",
+         "--convert-to", "html", "--outdir", str(out)] + [str(d) for d in documents.values()], log)
+    for presentation, document in documents.items():
+        pages[("LibreOffice", presentation)] = out / (document.stem + ".html")
+
+    for (reader, presentation), page in sorted(pages.items()):
+        text = readable_html(page.read_bytes().decode("utf-8", errors="replace"))
+        check_document(reader, documents[presentation].name, text, report, presentation)
+    print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations"
+          % len(report["statements"]))
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main(sys.argv))
+    except Failure as failure:
+        print("check_documents: " + str(failure), file=sys.stderr)
+        sys.exit(1)

@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""The reader check must fail on a document that lacks, changes or reorders an exercise,
+and must not fail on what the readers legitimately vary (blanks, split subscripts, tags)."""
+
+import pathlib
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import check_documents as cd  # noqa: E402
+
+
+def report(statements, answers, title="Serie"):
+    return {"title": title, "documents": {0: "a.rtf", 1: "b.rtf"}, "statements": statements, "answers": answers}
+
+
+class MarkupAsReadersShowIt(unittest.TestCase):
+    def test_codes_of_the_generated_exercises(self):
+        cases = [
+            ("H_2SO_4", "H<sub>2</sub>SO<sub>4</sub>"),
+            ("C_6H_1_2O_6", "C<sub>6</sub>H<sub>12</sub>O<sub>6</sub>"),
+            ("Ca(OH)_2 y 10^(-3)", "Ca(OH)<sub>2</sub> y 10<sup>-3</sup>"),
+            ("g·mol^(-1) ok", "g·mol<sup>-1</sup> ok"),
+            ("Determinar:\r\na) nº  protones", "Determinar:\na) nº protones"),
+            ("  pH =    13.4", "pH = 13.4"),
+        ]
+        for markup, shown in cases:
+            with self.subTest(markup=markup):
+                self.assertEqual(cd.tidy(cd.readable_markup(markup)), shown)
+
+    def test_codes_the_check_cannot_model_are_refused(self):
+        for markup in ("#B(negrita)", "a | b", "\\line x"):
+            with self.subTest(markup=markup):
+                with self.assertRaises(cd.Failure):
+                    cd.readable_markup(markup)
+
+
+class HtmlAsText(unittest.TestCase):
+    def test_pandoc_and_libreoffice_shapes_read_alike(self):
+        pandoc = "<p><strong>1) </strong>Pasar   36 g de H<sub>2</sub>SO<sub>4</sub> a moles.</p>\n<p>datos: H =&nbsp; 1.01</p>"
+        libreoffice = ('<html><head><title>x</title></head><body lang="es-ES"><!-- c --><p align="left">'
+                       '<font face="Times"><b>1)</b><b> </b>Pasar\u2002\u2002 36 g de H<sub>2</sub>S'
+                       'O<sub><span>4</span></sub> a moles.<br/>datos: H = \u00a01.01</font></p></body></html>')
+        expected = "<b>1)</b>Pasar 36 g de H<sub>2</sub>SO<sub>4</sub> a moles.\ndatos: H = 1.01"
+        self.assertEqual(cd.readable_html(pandoc), expected)
+        self.assertEqual(cd.readable_html(libreoffice), expected)
+
+    def test_entities_and_split_subscripts(self):
+        self.assertEqual(cd.readable_html("<p>a &lt; b &amp; C<sub>1</sub><sub>2</sub></p>"), "a < b & C<sub>12</sub>")
+        self.assertEqual(cd.readable_html("<p><b>Resp</b><b>uestas</b><b></b></p>"), "<b>Respuestas</b>")
+
+
+class DocumentCheck(unittest.TestCase):
+    REPORT = report(["Uno H_2O\r\ndatos: x", "Dos"], ["  r1", "r2"])
+    SEGUIDOS = "<b>Serie</b>\n<b>1)</b>Uno H<sub>2</sub>O\ndatos: x\nResp: r1\n<b>2)</b>Dos\nResp: r2"
+    BLOQUES = "<b>Serie</b>\n<b>1)</b>Uno H<sub>2</sub>O\ndatos: x\n<b>2)</b>Dos\n<b>Respuestas</b>\n<b>1)</b>r1\n<b>2)</b>r2"
+
+    def test_documents_in_the_right_shape_pass(self):
+        cd.check_document("r", "a.rtf", self.SEGUIDOS, self.REPORT, 0)
+        cd.check_document("r", "b.rtf", self.BLOQUES, self.REPORT, 1)
+
+    def test_faulty_documents_fail(self):
+        cases = [
+            ("answer missing", self.SEGUIDOS.replace("Resp: r2", ""), 0),
+            ("exercises swapped", "<b>Serie</b>\n<b>2)</b>Dos\nResp: r2\n<b>1)</b>Uno H<sub>2</sub>O\ndatos: x\nResp: r1", 0),
+            ("subscript lost", self.SEGUIDOS.replace("<sub>2</sub>", "2"), 0),
+            ("number not bold", self.SEGUIDOS.replace("<b>1)</b>", "1)"), 0),
+            ("title missing", self.SEGUIDOS.replace("<b>Serie</b>\n", ""), 0),
+            ("line break lost", self.SEGUIDOS.replace("O\ndatos", "O datos"), 0),
+            ("answers block in the other presentation", self.SEGUIDOS + "\n<b>Respuestas</b>", 0),
+            ("answer after its statement in blocks", self.BLOQUES + "\nResp: r2", 1),
+            ("answers in the wrong order", self.BLOQUES.replace("<b>1)</b>r1\n<b>2)</b>r2", "<b>2)</b>r2\n<b>1)</b>r1"), 1),
+        ]
+        for name, text, presentation in cases:
+            with self.subTest(name):
+                with self.assertRaises(cd.Failure):
+                    cd.check_document("r", "x.rtf", text, self.REPORT, presentation)
+
+
+class Report(unittest.TestCase):
+    def test_escapes_come_back(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "report.txt"
+            path.write_bytes("title Química\ndocument0 a.rtf\ndocument1 b.rtf\nstatement a\\r\\nb \\\\ c\nanswer r\n"
+                             .encode("cp1252"))
+            read = cd.read_report(path)
+            self.assertEqual(read["title"], "Química")
+            self.assertEqual(read["statements"], ["a\r\nb \\ c"])
+            self.assertEqual(read["answers"], ["r"])
+
+    def test_an_incomplete_report_fails(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "report.txt"
+            for text in ("title T\ndocument0 a.rtf\n", "title T\ndocument0 a.rtf\ndocument1 b.rtf\nstatement s\n"):
+                with self.subTest(text=text):
+                    path.write_bytes(text.encode("cp1252"))
+                    with self.assertRaises(cd.Failure):
+                        cd.read_report(path)
+
+
+if __name__ == "__main__":
+    unittest.main()

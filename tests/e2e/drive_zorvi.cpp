@@ -1,0 +1,472 @@
+// Drives the real Zorvi.exe from outside, as a teacher would: it starts the program in an
+// empty folder with the default elements.dat, generates one exercise of every sub-kind of
+// every topic through the windows, accepts each one in the exercise editor, exports the
+// batch in both presentations and quits. It writes what the editor showed (title,
+// statements, answers, in batch order) to a report that the reader check compares with the
+// documents as pandoc and LibreOffice read them.
+//
+// Usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE
+// Exit code 0 when every step went as expected; otherwise 1, with the reason on stderr.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "shell/exercise_editor.h"
+#include "shell/generation_window.h"
+#include "shell/main_window.h"
+#include "shell/save_window.h"
+
+namespace {
+
+// Under a loaded machine Wine may take seconds to show a window.
+constexpr DWORD kStepTimeoutMs = 20000;
+constexpr DWORD kStartTimeoutMs = 40000;
+constexpr int kInputEdit = 101;  // the text input window's one field
+
+const char* const kMainTitlePrefix = "Ejercicios de Química. Nº ejercicios: ";
+const char* const kDocumentTitle = "Química: prueba de extremo a extremo";
+
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A message box that a pass must answer, with its exact caption and text.
+struct ExpectedBox {
+    const char* caption;
+    const char* text;
+    int answer;
+};
+
+// One visit to the generation window: the sub-kind chosen, the formula typed (if the
+// sub-kind asks for one), the boxes answered, and what the exercise must look like.
+// A pass whose `statementStart` is null produces no exercise.
+struct Pass {
+    int subKind;
+    const char* formula;
+    std::vector<ExpectedBox> boxes;
+    const char* statementStart;
+    const char* statementPiece;  // also in the statement, or null
+    const char* answerPiece;
+    bool doubleClick;  // choose by double-clicking the line instead of "Bien"
+};
+
+struct Topic {
+    int command;
+    const char* caption;
+    std::vector<Pass> passes;
+};
+
+const std::vector<Topic>& Scenario() {
+    static const std::vector<Topic> topics = {
+        {201,
+         "Atomística",
+         {
+             {1, nullptr, {}, "Un átomo de número atómico ", " neutrones en su núcleo. Determinar:\r\na) nº protones",
+              " protones b) M = ", false},
+             {2, nullptr, {}, "Un átomo de número másico ", " neutrones en su núcleo. Determinar:\r\na) nº protones",
+              " protones b)  Z = ", true},
+         }},
+        {202,
+         "cálculos con moles",
+         {
+             // A wrong character is reported and the pass gives nothing.
+             {1, "H2$O", {{"Fórmula incorrecta     ", "$", IDOK}}, nullptr, nullptr, nullptr, false},
+             {1, "C6H12O6", {}, "Calcula la masa molar de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
+              nullptr, " g/mol", false},
+             {2, nullptr, {}, "Calcular el nº de moléculas que hay en", " mol.", " moléculas.", false},
+             {3, nullptr, {}, "Calcular cuantos moles son", " moléculas.", " mol.", true},
+             {4, "H2SO4", {}, "Pasar", " g de H_2SO_4 a moles.\r\ndatos: H =  1.01  S = 32.06  O = 16.00  ", " mol.",
+              false},
+             {5, "CaCO3", {}, "Cuantos gramos son", " moles de CaCO_3?\r\ndatos: Ca = 40.08  C = 12.01  O = 16.00  ",
+              " g.", false},
+         }},
+        {203,
+         "Concentraciones de disoluciones",
+         {
+             {1, nullptr, {}, "Calcular el % (en masa) de soluto si se han disuelto", " g de disolución.", " %", false},
+             {2, nullptr, {}, "Calcular los gramos de soluto necesarios para preparar", " % en masa", " g", false},
+             {3, "NaCl", {}, "Calcular la molaridad de una disolución obtenida disolviendo",
+              " g de NaCl en agua hasta un volumen total de ", " mol/l", false},
+             {4, "KMnO4", {}, "Calcular los gramos necesarios de KMnO_4 para preparar ", "M de KMnO_4\r\ndatos: K = 39.10",
+              " g", false},
+             {5, "CuSO4", {}, "Calcular el volumen de disolución", "M de CuSO_4 que se puede preparar a partir de", "l",
+              true},
+         }},
+        {204,
+         "pH",
+         {
+             // A salt for an acid: declining the question gives nothing.
+             {1, "NaCl", {{"NaCl: no parece ácido", "Continuar igualmente?", IDNO}}, nullptr, nullptr, nullptr, false},
+             {1, "HCl", {}, "Calcular el pH de una disolución obtenida con", " g de HCl en un volumen de disolución de ",
+              "  pH = ", false},
+             {2, "NaOH", {}, "Calcular el pH de una disolución obtenida con", " g de NaOH en un volumen de disolución de ",
+              "  pH = ", false},
+             {3, "H2SO4", {}, "Calcular la concentración molar de una disolución de H_2SO_4 de pH ", nullptr,
+              "    [H_2SO_4] = ", false},
+             {4, "Ca(OH)2", {}, "Calcular la concentración molar de una disolución de Ca(OH)_2 de pH ", nullptr,
+              "    [Ca(OH)_2] = ", false},
+         }},
+    };
+    return topics;
+}
+
+// The two exports: file name, presentation (0 each answer after its statement, 1 blocks).
+struct Export {
+    const char* name;
+    int presentation;
+};
+const Export kExports[] = {{"prueba seguidos", 0}, {"prueba bloques", 1}};
+
+// --- The program under test -------------------------------------------------------------
+
+PROCESS_INFORMATION g_zorvi = {};
+
+struct FindRequest {
+    DWORD pid;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindInProcess(HWND window, LPARAM param) {
+    auto* request = reinterpret_cast<FindRequest*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != request->pid || !IsWindowVisible(window)) return TRUE;
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, request->className) != 0) return TRUE;
+    request->found = window;
+    return FALSE;
+}
+
+// A visible top-level window of the program with the class, or nullptr.
+HWND FindZorviWindow(const char* className) {
+    FindRequest request = {g_zorvi.dwProcessId, className, nullptr};
+    EnumWindows(FindInProcess, reinterpret_cast<LPARAM>(&request));
+    return request.found;
+}
+
+// Text of a window of the other process: WM_GETTEXT is carried across processes, and a
+// hung program must not hang the driver.
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             kStepTimeoutMs, &copied)) {
+        throw Failure("the program does not answer WM_GETTEXT");
+    }
+    return std::string(text, copied);
+}
+
+std::string ItemText(HWND window, int id) { return TextOf(GetDlgItem(window, id)); }
+
+void SetItemText(HWND window, int id, const char* text) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             kStepTimeoutMs, &result)) {
+        throw Failure("the program does not answer WM_SETTEXT");
+    }
+}
+
+LRESULT SendItem(HWND window, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(GetDlgItem(window, id), message, wParam, lParam, SMTO_ABORTIFHUNG, kStepTimeoutMs,
+                             &result)) {
+        throw Failure("the program does not answer a control message");
+    }
+    return static_cast<LRESULT>(result);
+}
+
+// Posted, never sent: the command opens windows whose own loops run inside the handler.
+void Command(HWND window, int id, int notification = BN_CLICKED) {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// Line breaks and backslashes escaped: one text per line of the report and of a message.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
+void CheckEqual(const std::string& what, const std::string& actual, const std::string& expected) {
+    if (actual != expected) throw Failure(what + ": \"" + Escaped(actual) + "\", expected \"" + Escaped(expected) + "\"");
+}
+
+void CheckContains(const std::string& what, const std::string& text, const char* piece, bool atStart = false) {
+    if (!piece) return;
+    const std::size_t at = text.find(piece);
+    if (at == std::string::npos || (atStart && at != 0)) {
+        throw Failure(what + " \"" + Escaped(text) + "\" lacks " + (atStart ? "the start \"" : "\"") + Escaped(piece) + "\"");
+    }
+}
+
+void CheckAlive() {
+    if (WaitForSingleObject(g_zorvi.hProcess, 0) == WAIT_OBJECT_0) throw Failure("Zorvi.exe ended by itself");
+}
+
+// Waits for a window of the class; any other message box on the way is a failure.
+HWND WaitFor(const char* className, DWORD timeoutMs = kStepTimeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        CheckAlive();
+        if (HWND window = FindZorviWindow(className)) return window;
+        if (lstrcmpA(className, "#32770") != 0) {
+            if (HWND box = FindZorviWindow("#32770")) {
+                throw Failure(std::string("waiting for ") + className + ", a message box appeared: \"" + TextOf(box) +
+                              "\" / \"" + Escaped(ItemText(box, 0xFFFF)) + "\"");
+            }
+        }
+        if (GetTickCount() - start > timeoutMs) throw Failure(std::string("no window of class ") + className);
+        Sleep(20);
+    }
+}
+
+// The window closes before its caller goes on, so the next window found is a new one.
+void WaitGone(HWND window) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        CheckAlive();
+        if (GetTickCount() - start > kStepTimeoutMs) throw Failure("a window stays open after its command");
+        Sleep(20);
+    }
+}
+
+struct Exercise {
+    std::string statement;
+    std::string answer;
+};
+
+void ChooseSubKind(const Topic& topic, const Pass& pass) {
+    HWND window = WaitFor("problmen");
+    CheckEqual("caption of the generation window", TextOf(window), topic.caption);
+    if (SendItem(window, kIdSubKindList, LB_SETCURSEL, pass.subKind - 1, 0) == LB_ERR) {
+        throw Failure("the generation window of " + std::string(topic.caption) + " has no line " +
+                      std::to_string(pass.subKind));
+    }
+    if (pass.doubleClick) {
+        Command(window, kIdSubKindList, LBN_DBLCLK);
+    } else {
+        Command(window, IDOK);
+    }
+    WaitGone(window);
+}
+
+void TypeFormula(const char* formula) {
+    HWND window = WaitFor("Edtira");
+    CheckEqual("prompt of the text input window", TextOf(window), "fórmula:");
+    SetItemText(window, kInputEdit, formula);
+    Command(window, IDOK);
+    WaitGone(window);
+}
+
+void AnswerBox(const ExpectedBox& expected) {
+    HWND box = WaitFor("#32770");
+    CheckEqual("caption of the message box", TextOf(box), expected.caption);
+    CheckEqual("text of the message box", ItemText(box, 0xFFFF), expected.text);
+    PostMessageA(box, WM_COMMAND, expected.answer, 0);
+    WaitGone(box);
+}
+
+Exercise AcceptInEditor(const Pass& pass) {
+    HWND editor = WaitFor("contingutprob");
+    CheckEqual("caption of the exercise editor", TextOf(editor), "Ejercicio");
+    Exercise exercise = {ItemText(editor, kIdStatementEdit), ItemText(editor, kIdAnswerEdit)};
+    CheckContains("statement", exercise.statement, pass.statementStart, true);
+    CheckContains("statement", exercise.statement, pass.statementPiece);
+    CheckContains("answer", exercise.answer, pass.answerPiece);
+    Command(editor, IDOK);
+    WaitGone(editor);
+    return exercise;
+}
+
+std::vector<Exercise> GenerateEverything(HWND main) {
+    std::vector<Exercise> batch;
+    for (const Topic& topic : Scenario()) {
+        PostMessageA(main, WM_COMMAND, topic.command, 0);
+        for (const Pass& pass : topic.passes) {
+            ChooseSubKind(topic, pass);
+            if (pass.formula) TypeFormula(pass.formula);
+            for (const ExpectedBox& box : pass.boxes) AnswerBox(box);
+            if (pass.statementStart) batch.push_back(AcceptInEditor(pass));
+        }
+        HWND window = WaitFor("problmen");
+        Command(window, IDCANCEL);
+        WaitGone(window);
+    }
+    return batch;
+}
+
+// Returns once the program's main loop has handled everything posted before.
+void WaitIdle(HWND main) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kStepTimeoutMs, &result)) {
+        throw Failure("the main window does not answer");
+    }
+    if (HWND box = FindZorviWindow("#32770")) {
+        throw Failure("unexpected message box: \"" + TextOf(box) + "\" / \"" + Escaped(ItemText(box, 0xFFFF)) + "\"");
+    }
+}
+
+void CheckBatchList(HWND main, const std::vector<Exercise>& batch) {
+    WaitIdle(main);
+    CheckEqual("title of the main window", TextOf(main), kMainTitlePrefix + std::to_string(batch.size()));
+    const LRESULT count = SendItem(main, kIdBatchList, LB_GETCOUNT, 0, 0);
+    if (count != static_cast<LRESULT>(batch.size())) {
+        throw Failure("the batch list has " + std::to_string(count) + " lines, expected " + std::to_string(batch.size()));
+    }
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        // Wine fills an ANSI LB_GETTEXT from another process only up to the first byte;
+        // the wide text comes whole and converts back with the same code page.
+        wchar_t wide[1024] = {};
+        if (SendItem(main, kIdBatchList, LB_GETTEXTLEN, i, 0) >= static_cast<LRESULT>(std::size(wide))) {
+            throw Failure("a batch line is too long");
+        }
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(GetDlgItem(main, kIdBatchList), LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide),
+                                 SMTO_ABORTIFHUNG, kStepTimeoutMs, &length)) {
+            throw Failure("the program does not answer LB_GETTEXT");
+        }
+        char line[2048] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), line, sizeof line - 1, nullptr, nullptr);
+        CheckEqual("batch line " + std::to_string(i + 1), line, std::to_string(i + 1) + "]" + batch[i].statement);
+    }
+}
+
+void ExportBatch(HWND main, const Export& exportCase, const std::string& workFolder) {
+    PostMessageA(main, WM_COMMAND, kCmdSave, 0);
+    HWND window = WaitFor("desarserie");
+    CheckEqual("caption of the save window", TextOf(window), "Guardar serie de problemas");
+    SetItemText(window, kIdExportName, exportCase.name);
+    SetItemText(window, kIdDocumentTitle, kDocumentTitle);
+    SendItem(window, kIdStatementThenAnswer, BM_SETCHECK, exportCase.presentation == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendItem(window, kIdBlocks, BM_SETCHECK, exportCase.presentation == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    Command(window, IDOK);
+    WaitGone(window);
+    WaitIdle(main);
+    const std::string path = workFolder + "\\Exerc\\" + exportCase.name + ".rtf";
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no document " + path);
+}
+
+void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
+    std::ofstream out(path, std::ios::binary);
+    out << "title " << Escaped(kDocumentTitle) << "\n";
+    for (const Export& exportCase : kExports) out << "document" << exportCase.presentation << " " << exportCase.name << ".rtf\n";
+    for (const Exercise& exercise : batch) {
+        out << "statement " << Escaped(exercise.statement) << "\n";
+        out << "answer " << Escaped(exercise.answer) << "\n";
+    }
+    if (!out.flush()) throw Failure("cannot write the report " + path);
+}
+
+std::string FullPath(const char* path) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full) throw Failure(std::string("bad path ") + path);
+    return full;
+}
+
+// The program starts in the work folder, inside a job that ends it with the driver.
+HANDLE StartZorvi(const std::string& exe, const std::string& workFolder) {
+    HANDLE job = CreateJobObjectA(nullptr, nullptr);
+    if (job) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        workFolder.c_str(), &startup, &g_zorvi)) {
+        throw Failure("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
+    }
+    if (job && !AssignProcessToJobObject(job, g_zorvi.hProcess)) {
+        std::fprintf(stderr, "drive_zorvi: no job object (error %lu); the program is ended by hand\n", GetLastError());
+    }
+    ResumeThread(g_zorvi.hThread);
+    return job;
+}
+
+// Whatever happened, the program must not outlive the driver.
+void EndZorvi(HWND main) {
+    if (!g_zorvi.hProcess) return;
+    if (WaitForSingleObject(g_zorvi.hProcess, 0) != WAIT_OBJECT_0) {
+        if (main) PostMessageA(main, WM_COMMAND, kCmdExit, 0);
+        if (!main || WaitForSingleObject(g_zorvi.hProcess, 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(g_zorvi.hProcess, 99);
+            WaitForSingleObject(g_zorvi.hProcess, 5000);
+        }
+    }
+}
+
+int Run(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n");
+        return 2;
+    }
+    const std::string exe = FullPath(argv[1]);
+    const std::string workFolder = FullPath(argv[3]);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((workFolder + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) throw Failure("no work folder " + workFolder);
+    do {
+        if (lstrcmpA(entry.cFileName, ".") != 0 && lstrcmpA(entry.cFileName, "..") != 0) {
+            FindClose(search);
+            throw Failure("the work folder is not empty: " + std::string(entry.cFileName));
+        }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    if (!CopyFileA(argv[2], (workFolder + "\\elements.dat").c_str(), TRUE)) {
+        throw Failure(std::string("cannot copy ") + argv[2]);
+    }
+
+    HANDLE job = StartZorvi(exe, workFolder);
+    HWND main = nullptr;
+    try {
+        main = WaitFor("FPrincipal", kStartTimeoutMs);
+        WaitIdle(main);
+        CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
+        const std::vector<Exercise> batch = GenerateEverything(main);
+        CheckBatchList(main, batch);
+        for (const Export& exportCase : kExports) ExportBatch(main, exportCase, workFolder);
+        PostMessageA(main, WM_COMMAND, kCmdExit, 0);
+        if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
+            throw Failure("the program does not end on \"&Salir\"");
+        }
+        DWORD exitCode = 0;
+        GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
+        if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
+        WriteReport(argv[4], batch);
+        std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
+    } catch (...) {
+        EndZorvi(main);
+        if (job) CloseHandle(job);
+        throw;
+    }
+    if (job) CloseHandle(job);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "drive_zorvi: %s\n", e.what());
+        return 1;
+    }
+}

@@ -18,7 +18,10 @@ cmake -S . -B build/fuzz -DZORVI_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 fuzzers=""
 for target in $targets; do fuzzers="$fuzzers fuzz_$target"; done
 # shellcheck disable=SC2086
-cmake --build build/fuzz -j 2 --target $fuzzers
+if ! cmake --build build/fuzz -j 2 --target $fuzzers >build/fuzz/build.log 2>&1; then
+    cat build/fuzz/build.log >&2
+    exit 1
+fi
 
 run_one() {
     target=$1
@@ -26,10 +29,11 @@ run_one() {
     mkdir -p "$corpus"
     echo "== fuzz_$target for ${seconds}s"
     # Leaks are checked, and every finding stops the run; the seeds are read, not written.
+    # Absolute paths: fuzz_elements works in a folder of its own.
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        "build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
-        -print_final_stats=1 -artifact_prefix="build/fuzz/crash-$target-" \
-        "$corpus" "tests/fuzz/corpus/$target" >"build/fuzz/fuzz_$target.log" 2>&1
+        "build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$PWD/build/fuzz/crash-$target-" \
+        "$PWD/$corpus" "$PWD/tests/fuzz/corpus/$target" >"build/fuzz/fuzz_$target.log" 2>&1
 }
 
 # Two at a time: each fuzzer keeps one core busy.

@@ -27,4 +27,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     status=$?
     /usr/lib/wine/wineserver64 -k || true
     exit $status'
+echo "== fuzzing, a short run of each target (scripts/fuzz.sh)"
+scripts/fuzz.sh 15
 echo "== all tests passed"

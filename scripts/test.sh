@@ -30,4 +30,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
 echo "== release package and help document"
 scripts/release.sh
 python3 tests/release/check_release.py .
+echo "== fuzzing, a short run of each target (scripts/fuzz.sh)"
+scripts/fuzz.sh 15
 echo "== all tests passed"

@@ -36,7 +36,9 @@ bool ShiftLeft(U128& v, int s) {
     if (s >= 128) return v.hi == 0 && v.lo == 0;
     U128 r;
     if (s >= 64) {
-        if (v.hi != 0 || (v.lo >> (128 - s)) != 0) return false;
+        // The top s - 64 bits of the low word would go; none of them at exactly 64, and a
+        // shift by the full 64 would be undefined.
+        if (v.hi != 0 || (s > 64 && (v.lo >> (128 - s)) != 0)) return false;
         r = {v.lo << (s - 64), 0};
     } else {
         if ((v.hi >> (64 - s)) != 0) return false;

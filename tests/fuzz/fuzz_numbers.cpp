@@ -1,0 +1,72 @@
+// Numbers as the user types them (ReadInteger, ReadReal), and the number forms of the
+// exercise texts on any double, width and decimals.
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "ui/number_input.h"
+#include "util/number_format.h"
+#include "util/strings.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// A fixed text read back lies within half a unit of its last place (18 decimals at most
+// are exact) and a rounding of the double itself.
+void CheckFixedReadsBack(double x, uint16_t decimals) {
+    const std::string text = RealToFixed(x, 0, decimals);
+    bool ok = false;
+    const double back = ReadReal(text, ok);
+    if (std::fabs(x) >= 1e300) return;  // the text may read back out of range
+    Check(ok);
+    const int exact = decimals < 18 ? decimals : 18;
+    const double tolerance = 0.5 * std::pow(10.0, -exact) * (1 + 1e-9) + std::fabs(x) * 1e-15;
+    Check(std::fabs(back - x) <= tolerance);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    bool ok = false;
+    const int32_t n = ReadInteger(text, ok);
+    if (ok) {
+        bool again = false;
+        Check(ReadInteger(IntToText(n), again) == n && again);
+        Check(IntToTextRight(n, 12).size() >= 11);
+    } else {
+        Check(n == 0);
+    }
+
+    const double x = ReadReal(text, ok);
+    if (ok) {
+        Check(std::isfinite(x));
+        CheckFixedReadsBack(x, size % 20);
+        RealToText(x, 10, 2);
+    } else {
+        Check(x == 0.0);
+    }
+
+    // The forms on any double: eight bytes for the value, then width and decimals.
+    if (size >= 10) {
+        double any = 0;
+        std::memcpy(&any, data, sizeof any);
+        const uint16_t width = data[8];
+        const uint16_t decimals = data[9] % 40;
+        const std::string fixed = RealToFixed(any, width, decimals);
+        Check(fixed.size() >= width);
+        const std::string form = RealToText(any, width, decimals);
+        Check(!TrimText(form).empty());
+        if (std::isfinite(any)) CheckFixedReadsBack(any, decimals);
+    }
+    return 0;
+}

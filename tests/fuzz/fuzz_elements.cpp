@@ -18,12 +18,21 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-// LoadElements reads the current folder: each fuzzer process works in a folder of its own.
+// LoadElements reads the current folder: each fuzzer process works in a folder of its own,
+// removed when the process ends (libFuzzer ends with exit() after its runs).
+std::filesystem::path g_folder;
+
+void RemoveScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(g_folder.parent_path(), ignored);
+    std::filesystem::remove_all(g_folder, ignored);
+}
+
 void EnterScratchFolder() {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("zorvi-fuzz-elements-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    g_folder = std::filesystem::temp_directory_path() / ("zorvi-fuzz-elements-" + std::to_string(getpid()));
+    std::filesystem::create_directories(g_folder);
+    std::filesystem::current_path(g_folder);
+    std::atexit(RemoveScratchFolder);
 }
 
 void WriteFile(const uint8_t* data, size_t size) {

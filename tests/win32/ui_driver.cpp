@@ -152,7 +152,14 @@ void UiDriver::OnTick() {
         return;
     }
     if (steps_.empty()) {
-        waitingSince_ = GetTickCount();
+        // A message box that no step answers would wait for a click for ever.
+        if (FindThreadWindow("#32770") == nullptr) {
+            waitingSince_ = GetTickCount();
+        } else if (GetTickCount() - waitingSince_ > stepTimeout_) {
+            ADD_FAILURE() << "a message box or dialog was left open with no step to answer it";
+            rescuing_ = true;
+            EnumThreadWindows(GetCurrentThreadId(), CloseInThread, 0);
+        }
         return;
     }
     const Step& step = steps_.front();

@@ -29,6 +29,32 @@ HDC CurrentDrawingDC();
 // One text output at (x, y) in the device context (at its pen in pen text mode).
 void DrawTextAt(HDC dc, int32_t x, int32_t y, std::string_view text);
 
+// A window's device context with the fonts selected into it, deleted one selection late:
+// the font in use and the one it displaced stay alive, every older one is deleted. Release
+// puts the context's own font back, deletes both and releases the context.
+class WindowFonts {
+public:
+    WindowFonts() = default;
+    WindowFonts(const WindowFonts&) = delete;
+    WindowFonts& operator=(const WindowFonts&) = delete;
+    ~WindowFonts() { Release(); }
+
+    // Takes the window's device context; one taken before is released first.
+    void Take(HWND window);
+    // Selects the font, which the object now owns; a null font changes nothing.
+    void Select(HFONT font);
+    void Release();
+
+    HDC Dc() const { return dc_; }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+    HFONT original_ = nullptr;   // the context's own font: not ours to delete
+    HFONT selected_ = nullptr;
+    HFONT displaced_ = nullptr;  // displaced by the last selection, deleted by the next
+};
+
 // A font of a window's own, drawn with on the window's device context, which the object
 // keeps from Init to Done.
 class FontObject {
@@ -47,15 +73,11 @@ public:
     // selection is deleted.
     void Apply();
     // The context's own font back, the object's fonts deleted, the context released.
-    void Done();
+    void Done() { fonts_.Release(); }
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return fonts_.Dc(); }
 
 private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    WindowFonts fonts_;
     LOGFONTA record_ = {};
-    HFONT original_ = nullptr;   // the context's own font: not ours to delete
-    HFONT selected_ = nullptr;
-    HFONT displaced_ = nullptr;  // displaced by the last selection, deleted by the next
 };

@@ -22,69 +22,39 @@ HFONT CreateFontFrom(const FontRecord& record) {
     return CreateFontIndirectA(&font);
 }
 
-// The current drawing context. It owns the device context it took from its window and
-// the two fonts it keeps alive; the font the context had of its own is put back at the end.
+// The current drawing context: a window's device context with the fonts of the font state.
 class GdiCanvas final : public Canvas {
 public:
-    GdiCanvas() = default;
-    GdiCanvas(const GdiCanvas&) = delete;
-    GdiCanvas& operator=(const GdiCanvas&) = delete;
-    ~GdiCanvas() override { End(); }
-
     void Begin(HWND window) {
-        End();
-        window_ = window;
-        dc_ = GetDC(window);
-        if (dc_ == nullptr) return;
-        selected_ = CreateFontFrom(Font());
-        original_ = static_cast<HFONT>(SelectObject(dc_, selected_));
+        fonts_.Take(window);
+        ApplyFont();
     }
 
-    void End() {
-        if (dc_ != nullptr) {
-            SelectObject(dc_, original_);
-            ReleaseDC(window_, dc_);
-        }
-        if (selected_ != nullptr) DeleteObject(selected_);
-        if (displaced_ != nullptr) DeleteObject(displaced_);
-        window_ = nullptr;
-        dc_ = nullptr;
-        original_ = selected_ = displaced_ = nullptr;
-    }
+    void End() { fonts_.Release(); }
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return fonts_.Dc(); }
 
-    void SetPenTextMode() override { SetTextAlign(dc_, TA_UPDATECP); }
-    void MovePen(int32_t x, int32_t y) override { MoveToEx(dc_, x, y, nullptr); }
+    void SetPenTextMode() override { SetTextAlign(Dc(), TA_UPDATECP); }
+    void MovePen(int32_t x, int32_t y) override { MoveToEx(Dc(), x, y, nullptr); }
     int32_t PenX() const override { return Pen().x; }
     int32_t PenY() const override { return Pen().y; }
-    void DrawLineTo(int32_t x, int32_t y) override { LineTo(dc_, x, y); }
-    void DrawCircle(int32_t x, int32_t y, int32_t r) override { Ellipse(dc_, x - r, y - r, x + r, y + r); }
-    void DrawTextAtPen(std::string_view text) override { DrawTextAt(dc_, PenX(), PenY(), text); }
+    void DrawLineTo(int32_t x, int32_t y) override { LineTo(Dc(), x, y); }
+    void DrawCircle(int32_t x, int32_t y, int32_t r) override { Ellipse(Dc(), x - r, y - r, x + r, y + r); }
+    void DrawTextAtPen(std::string_view text) override { DrawTextAt(Dc(), PenX(), PenY(), text); }
 
     void ApplyFont() override {
-        if (dc_ == nullptr) return;
-        HFONT font = CreateFontFrom(Font());
-        if (font == nullptr) return;  // the font in use stays
-        SelectObject(dc_, font);
-        // One selection late: the font just displaced stays alive until the next selection.
-        if (displaced_ != nullptr) DeleteObject(displaced_);
-        displaced_ = selected_;
-        selected_ = font;
+        if (Dc() == nullptr) return;
+        fonts_.Select(CreateFontFrom(Font()));  // without a new font, the one in use stays
     }
 
 private:
     POINT Pen() const {
         POINT p = {0, 0};
-        GetCurrentPositionEx(dc_, &p);
+        GetCurrentPositionEx(Dc(), &p);
         return p;
     }
 
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
-    HFONT original_ = nullptr;  // the device context's own font: not ours to delete
-    HFONT selected_ = nullptr;
-    HFONT displaced_ = nullptr;
+    WindowFonts fonts_;
 };
 
 GdiCanvas g_drawing;
@@ -103,10 +73,35 @@ void DrawTextAt(HDC dc, int32_t x, int32_t y, std::string_view text) {
     TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
 }
 
-void FontObject::Init(HWND window) {
-    Done();
+void WindowFonts::Take(HWND window) {
+    Release();
     window_ = window;
     dc_ = GetDC(window);
+}
+
+void WindowFonts::Select(HFONT font) {
+    if (dc_ == nullptr || font == nullptr) return;
+    HFONT old = static_cast<HFONT>(SelectObject(dc_, font));
+    if (selected_ == nullptr) original_ = old;
+    if (displaced_ != nullptr) DeleteObject(displaced_);
+    displaced_ = selected_;
+    selected_ = font;
+}
+
+void WindowFonts::Release() {
+    if (dc_ != nullptr) {
+        if (original_ != nullptr) SelectObject(dc_, original_);
+        ReleaseDC(window_, dc_);
+    }
+    if (selected_ != nullptr) DeleteObject(selected_);
+    if (displaced_ != nullptr) DeleteObject(displaced_);
+    window_ = nullptr;
+    dc_ = nullptr;
+    original_ = selected_ = displaced_ = nullptr;
+}
+
+void FontObject::Init(HWND window) {
+    fonts_.Take(window);
     record_ = LOGFONTA{};
     record_.lfHeight = 16;
     record_.lfWidth = 6;
@@ -130,28 +125,5 @@ void FontObject::SetBold(bool bold) {
 }
 
 void FontObject::Apply() {
-    if (dc_ == nullptr) return;
-    if (displaced_ != nullptr) DeleteObject(displaced_);
-    displaced_ = nullptr;
-    HFONT font = CreateFontIndirectA(&record_);
-    if (font == nullptr) return;
-    HFONT old = static_cast<HFONT>(SelectObject(dc_, font));
-    if (selected_ == nullptr) {
-        original_ = old;
-    } else {
-        displaced_ = old;
-    }
-    selected_ = font;
-}
-
-void FontObject::Done() {
-    if (dc_ != nullptr) {
-        if (original_ != nullptr) SelectObject(dc_, original_);
-        ReleaseDC(window_, dc_);
-    }
-    if (selected_ != nullptr) DeleteObject(selected_);
-    if (displaced_ != nullptr) DeleteObject(displaced_);
-    window_ = nullptr;
-    dc_ = nullptr;
-    original_ = selected_ = displaced_ = nullptr;
+    if (Dc() != nullptr) fonts_.Select(CreateFontIndirectA(&record_));
 }

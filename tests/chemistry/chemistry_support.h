@@ -20,15 +20,20 @@ struct TableEntry {
     const char* name = "";
 };
 
+inline Element MakeElement(const char* symbol, const char* name, uint16_t z, double mass) {
+    Element element;
+    element.symbol = symbol;
+    element.name = name;
+    element.z = z;
+    element.mass = mass;
+    return element;
+}
+
 // Replaces the program's table of elements with these, in this order.
 inline void SetElementTable(std::initializer_list<TableEntry> entries) {
     Elements = ElementTable{};
     for (const TableEntry& entry : entries) {
-        Element& element = Elements.Slot(++Elements.count);
-        element.symbol = entry.symbol;
-        element.mass = entry.mass;
-        element.z = entry.z;
-        element.name = entry.name;
+        Elements.Slot(++Elements.count) = MakeElement(entry.symbol, entry.name, entry.z, entry.mass);
     }
 }
 

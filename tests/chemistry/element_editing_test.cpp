@@ -9,15 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Element MakeElement(const char* symbol, const char* name, uint16_t z, double mass) {
-    Element element;
-    element.symbol = symbol;
-    element.name = name;
-    element.z = z;
-    element.mass = mass;
-    return element;
-}
-
 std::string FileOf(std::initializer_list<Element> elements) {
     std::string bytes;
     for (const Element& element : elements) {

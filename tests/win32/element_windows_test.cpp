@@ -17,6 +17,7 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/win_interaction.h"
+#include "tests/chemistry/chemistry_support.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"
 
@@ -27,15 +28,6 @@ namespace fs = std::filesystem;
 constexpr char kDialogClass[] = "#32770";
 constexpr char kEditorCaption[] = "Elementos químicos";
 constexpr char kMassesCaption[] = "M.A.";
-
-Element MakeElement(const char* symbol, const char* name, uint16_t z, double mass) {
-    Element element;
-    element.symbol = symbol;
-    element.name = name;
-    element.z = z;
-    element.mass = mass;
-    return element;
-}
 
 std::string RecordsOf(const std::vector<Element>& elements) {
     std::string bytes;

@@ -63,12 +63,7 @@ TEST_F(AboutBoxTest, ShowsItsTextsTitleAndARandomWordInSpanish) {
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), "Respecto " + ProgramBaseName() + "...");
-        RECT r;
-        GetWindowRect(w, &r);
-        EXPECT_EQ(r.left, 400);
-        EXPECT_EQ(r.top, 200);
-        EXPECT_EQ(r.right - r.left, 312);
-        EXPECT_EQ(r.bottom - r.top, 240);
+        ExpectPlacedAt(w, 400, 200, 312, 240);
         const DWORD style = DWORD(GetWindowLongA(w, GWL_STYLE));
         EXPECT_EQ(style & 0x80C80080u, 0x80C80080u);
         EXPECT_EQ(style & WS_MINIMIZEBOX, 0u);

@@ -55,12 +55,7 @@ TEST(ExerciseEditor, OpensAsLaidOutWithTheExercise) {
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), "Ejercicio");
-        RECT rect;
-        GetWindowRect(w, &rect);
-        EXPECT_EQ(rect.left, 200);
-        EXPECT_EQ(rect.top, 10);
-        EXPECT_EQ(rect.right - rect.left, 600);
-        EXPECT_EQ(rect.bottom - rect.top, 500);
+        ExpectPlacedAt(w, 200, 10, 600, 500);
         EXPECT_EQ(DWORD(GetWindowLongA(w, GWL_STYLE)) & 0x80CA0080u, 0x80CA0080u);
         EXPECT_EQ(ItemTextOf(w, kIdStatementEdit), "Calcula la masa molar del H_2SO_4");
         EXPECT_EQ(ItemTextOf(w, kIdAnswerEdit), "M = 98.08 g/mol");

@@ -33,12 +33,7 @@ TEST_F(GenerationWindowTest, OpensAsLaidOutWithTheTopicsNumberedLines) {
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), "cálculos con moles");
-        RECT r;
-        GetWindowRect(w, &r);
-        EXPECT_EQ(r.left, 600);
-        EXPECT_EQ(r.top, 138);
-        EXPECT_EQ(r.right - r.left, 312);
-        EXPECT_EQ(r.bottom - r.top, 268);
+        ExpectPlacedAt(w, 600, 138, 312, 268);
         EXPECT_EQ(DWORD(GetWindowLongA(w, GWL_STYLE)) & 0x80CA0080u, 0x80CA0080u);
         EXPECT_EQ(ListCount(w, kIdSubKindList), 5);
         EXPECT_EQ(ListGetItem(w, kIdSubKindList, 1), "[1] cálculo de masa molar");

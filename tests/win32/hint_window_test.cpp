@@ -22,12 +22,7 @@ TEST_F(HintWindowTest, OpensAsLaidOutWithTheCurrentPlacementChecked) {
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), "Poner pista...");
-        RECT r;
-        GetWindowRect(w, &r);
-        EXPECT_EQ(r.left, 600);
-        EXPECT_EQ(r.top, 80);
-        EXPECT_EQ(r.right - r.left, 152);
-        EXPECT_EQ(r.bottom - r.top, 160);
+        ExpectPlacedAt(w, 600, 80, 152, 160);
         const DWORD style = DWORD(GetWindowLongA(w, GWL_STYLE));
         EXPECT_EQ(style & 0x80C80080u, 0x80C80080u);
         EXPECT_EQ(style & WS_MINIMIZEBOX, 0u);

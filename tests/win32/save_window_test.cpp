@@ -18,12 +18,7 @@ TEST(SaveWindow, ProposesTheSettingsAndStoresTheAcceptedOnes) {
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), "Guardar serie de problemas");
-        RECT r;
-        GetWindowRect(w, &r);
-        EXPECT_EQ(r.left, 600);
-        EXPECT_EQ(r.top, 100);
-        EXPECT_EQ(r.right - r.left, 312);
-        EXPECT_EQ(r.bottom - r.top, 220);
+        ExpectPlacedAt(w, 600, 100, 312, 220);
         EXPECT_EQ(ItemTextOf(w, kIdExportName), "serie1");
         EXPECT_EQ(ItemTextOf(w, kIdDocumentTitle), "Moles #B(1)");
         EXPECT_FALSE(Checked(w, kIdStatementThenAnswer));

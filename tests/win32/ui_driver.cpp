@@ -86,6 +86,15 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+void ExpectPlacedAt(HWND window, int x, int y, int width, int height) {
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, x) << TextOf(window);
+    EXPECT_EQ(r.top, y) << TextOf(window);
+    EXPECT_EQ(r.right - r.left, width) << TextOf(window);
+    EXPECT_EQ(r.bottom - r.top, height) << TextOf(window);
+}
+
 std::string ItemTextOf(HWND window, int id) { return TextOf(GetDlgItem(window, id)); }
 
 UiDriver::UiDriver(DWORD stepTimeoutMs) : stepTimeout_(stepTimeoutMs) {

@@ -72,5 +72,7 @@ HWND FindAnyWindow(const char* className, const char* titlePrefix);
 void Click(HWND window, int id);
 void DoubleClickList(HWND window, int id);
 std::string TextOf(HWND window);
+// Expects the window's screen rectangle to be at (x, y) with this outer size.
+void ExpectPlacedAt(HWND window, int x, int y, int width, int height);
 std::string ItemTextOf(HWND window, int id);
 

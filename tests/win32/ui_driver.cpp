@@ -165,9 +165,7 @@ void UiDriver::OnTick() {
         if (FindThreadWindow("#32770") == nullptr) {
             waitingSince_ = GetTickCount();
         } else if (GetTickCount() - waitingSince_ > stepTimeout_) {
-            ADD_FAILURE() << "a message box or dialog was left open with no step to answer it";
-            rescuing_ = true;
-            EnumThreadWindows(GetCurrentThreadId(), CloseInThread, 0);
+            Rescue("a message box or dialog was left open with no step to answer it");
         }
         return;
     }
@@ -178,7 +176,9 @@ void UiDriver::OnTick() {
                  : step.titled   ? FindThreadWindow(step.className.c_str(), step.titlePrefix.c_str())
                                  : FindThreadWindow(step.className.c_str());
         if (window == nullptr) {
-            if (GetTickCount() - waitingSince_ > stepTimeout_) Rescue();
+            if (GetTickCount() - waitingSince_ > stepTimeout_) {
+                Rescue("timed out waiting for a window of class " + step.className);
+            }
             return;
         }
     }
@@ -190,8 +190,8 @@ void UiDriver::OnTick() {
     current.action(window);
 }
 
-void UiDriver::Rescue() {
-    ADD_FAILURE() << "timed out waiting for a window of class " << steps_.front().className;
+void UiDriver::Rescue(const std::string& why) {
+    ADD_FAILURE() << why;
     steps_.clear();
     rescuing_ = true;
     waitingSince_ = GetTickCount();

@@ -52,7 +52,8 @@ private:
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void OnTick();
-    void Rescue();
+    // Fails the test and closes every window of the thread until the test goes on.
+    void Rescue(const std::string& why);
 
     std::deque<Step> steps_;
     UINT_PTR timer_ = 0;

@@ -2,8 +2,8 @@
 
 #include "shell/interaction.h"
 #include "shell/messages.h"
-#include "ui/language.h"
-#include "ui/number_input.h"
+#include "util/language.h"
+#include "util/number_input.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 

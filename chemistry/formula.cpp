@@ -5,7 +5,7 @@
 #include "chemistry/elements.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
-#include "shell/program.h"
+#include "util/language.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 

@@ -1,10 +1,5 @@
 #include "shell/program.h"
 
-#include "chemistry/elements.h"
-#include "chemistry/topics.h"
-#include "shell/interaction.h"
-#include "util/strings.h"
-
 ProgramDescriptor Descriptor;
 std::string CurrentTopicTitle;
 uint32_t MainColour = 0;
@@ -12,46 +7,3 @@ bool DataMenuEnabled = false;
 TopicHandler GenerateTopic = nullptr;
 CommandHandler DataCommand = nullptr;
 
-namespace {
-
-uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red | (green << 8) | (blue << 16); }
-
-}  // namespace
-
-void TopicDispatch(uint16_t topic) {
-    switch (topic) {
-        case 1: AtomicStructureTopic(); break;
-        case 2: MolesTopic(); break;
-        case 3: ConcentrationTopic(); break;
-        case 4: PhTopic(); break;
-        default: break;
-    }
-}
-
-void DataDispatch(uint16_t id) {
-    if (id == 600) {
-        Ui().OpenElementList();
-    } else if (id == 601) {
-        Ui().OpenElementEditor();
-    }
-}
-
-void SetUpProgram() {
-    CurrentTopicTitle = "Ejercicios de Química";
-    MainColour = Rgb(195, 0, 142);
-    DataMenuEnabled = true;
-    UiLanguage = 2;
-    Descriptor.shortName = CutText("Zorvi", kShortNameMax);
-    Descriptor.longName = CutText("Ejercicios de Química", kLongNameMax);
-    Descriptor.topicList = "Atomística;Moles;Concentraciones;Ejercicios de pH";
-    Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
-    GenerateTopic = TopicDispatch;
-    DataCommand = DataDispatch;
-    // Before the main window: the formula parser and the data windows read the table.
-    LoadElements();
-}
-
-void ReleaseProgram() {
-    GenerateTopic = nullptr;
-    DataCommand = nullptr;
-}

@@ -1,11 +1,10 @@
 #pragma once
-// What makes the generic shell this program: the descriptor, the start-up globals and
-// the two handlers that connect the shell's menus to the chemistry side.
+// The shell's program-wide values: the descriptor, the start-up globals and the two
+// handler variables through which the shell's menus reach the program's own subjects.
+// The program's start-up (app/) fills them before the main window opens.
 
 #include <cstdint>
 #include <string>
-
-#include "ui/language.h"
 
 struct ProgramDescriptor {
     std::string shortName;  // at most 8 characters
@@ -27,15 +26,3 @@ extern CommandHandler DataCommand;
 constexpr std::size_t kShortNameMax = 8;
 constexpr std::size_t kLongNameMax = 40;
 constexpr std::size_t kHelpFileMax = 12;
-
-// Runs topic n's generator (1 to 4); any other number does nothing.
-void TopicDispatch(uint16_t topic);
-
-// 600 opens the list of atomic masses, 601 the element editor; any other id does nothing.
-void DataDispatch(uint16_t id);
-
-// Start-up before the main window: globals, descriptor, handlers, elements database.
-void SetUpProgram();
-
-// After the main window has ended: the handlers are released.
-void ReleaseProgram();

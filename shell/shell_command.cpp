@@ -18,10 +18,3 @@ ShellCommand ParseShellCommand(const std::string& text, bool textIsExistingFile)
     }
     return command;
 }
-
-std::string BaseNameOf(const std::string& path) {
-    std::string name = path.substr(LastCharPos('\\', path));
-    const std::size_t dot = LastCharPos('.', name);
-    if (dot > 0) name.resize(dot - 1);
-    return name;
-}

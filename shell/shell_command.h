@@ -13,6 +13,3 @@ struct ShellCommand {
 };
 
 ShellCommand ParseShellCommand(const std::string& text, bool textIsExistingFile);
-
-// The file name of a program path without its folder and its extension.
-std::string BaseNameOf(const std::string& path);

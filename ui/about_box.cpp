@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "richtext/drawing.h"
-#include "shell/shell_utils.h"
 #include "ui/controls.h"
-#include "ui/language.h"
+#include "ui/program_file.h"
 #include "ui/window.h"
+#include "util/language.h"
 #include "util/random.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/controls.h"
 
 #include "ui/list_text.h"
-#include "ui/number_input.h"
+#include "util/number_input.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 

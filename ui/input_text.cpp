@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "ui/controls.h"
-#include "ui/language.h"
+#include "util/language.h"
 #include "ui/window.h"
 #include "util/strings.h"
 

@@ -37,3 +37,10 @@ std::string UpToCloseParen(std::string_view text) {
 std::string CutText(std::string_view text, std::size_t max) {
     return std::string(text.substr(0, max));
 }
+
+std::string BaseNameOf(std::string_view path) {
+    std::string name(path.substr(LastCharPos('\\', path)));
+    const std::size_t dot = LastCharPos('.', name);
+    if (dot > 0) name.resize(dot - 1);
+    return name;
+}

@@ -24,3 +24,6 @@ std::string UpToCloseParen(std::string_view text);
 
 // The first `max` characters of text: every fixed-width text of the program is cut, never refused.
 std::string CutText(std::string_view text, std::size_t max);
+
+// The file name of a Windows path without its folder and its extension.
+std::string BaseNameOf(std::string_view path);

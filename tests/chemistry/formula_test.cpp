@@ -5,6 +5,7 @@
 #include "shell/program.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/scripted_ui.h"
+#include "util/language.h"
 #include "util/strings.h"
 
 namespace {

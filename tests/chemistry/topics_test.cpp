@@ -7,11 +7,13 @@
 #include <map>
 #include <set>
 
+#include "app/start_up.h"
 #include "chemistry/formula.h"
 #include "shell/batch.h"
 #include "shell/program.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/scripted_ui.h"
+#include "util/language.h"
 #include "util/random.h"
 
 namespace {

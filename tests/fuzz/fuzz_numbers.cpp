@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/number_input.h"
+#include "util/number_input.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 

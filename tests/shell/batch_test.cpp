@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/start_up.h"
 #include "shell/export.h"
 #include "shell/program.h"
 #include "tests/support/recording_batch_view.h"

@@ -37,11 +37,4 @@ TEST(ShellCommands, ParametersAreCutTo255Characters) {
     EXPECT_EQ(command.parameters.size(), 255u);
 }
 
-TEST(ProgramName, KeepsTheFileNameWithoutFolderAndExtension) {
-    EXPECT_EQ(BaseNameOf("C:\\Apps\\Zazedoz.EXE"), "Zazedoz");
-    EXPECT_EQ(BaseNameOf("Zorvi.exe"), "Zorvi");
-    EXPECT_EQ(BaseNameOf("C:\\a.b\\Zorvi"), "Zorvi");
-    EXPECT_EQ(BaseNameOf("C:\\Apps\\my.prog.exe"), "my.prog");
-}
-
 }  // namespace

@@ -51,4 +51,11 @@ TEST(Cutting, KeepsAtMostTheMaximum) {
     EXPECT_EQ(CutText(std::string(300, 'x'), 255).size(), 255u);
 }
 
+TEST(ProgramName, KeepsTheFileNameWithoutFolderAndExtension) {
+    EXPECT_EQ(BaseNameOf("C:\\Apps\\Zazedoz.EXE"), "Zazedoz");
+    EXPECT_EQ(BaseNameOf("Zorvi.exe"), "Zorvi");
+    EXPECT_EQ(BaseNameOf("C:\\a.b\\Zorvi"), "Zorvi");
+    EXPECT_EQ(BaseNameOf("C:\\Apps\\my.prog.exe"), "my.prog");
+}
+
 }  // namespace

@@ -5,12 +5,14 @@
 #include <set>
 #include <string>
 
+#include "app/start_up.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/shell_utils.h"
+#include "ui/program_file.h"
 #include "tests/win32/gdi_objects.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/language.h"
+#include "util/language.h"
 #include "ui/window.h"
 #include "util/random.h"
 

@@ -11,12 +11,13 @@
 #include <iterator>
 #include <vector>
 
+#include "app/start_up.h"
 #include "chemistry/element_editing.h"
 #include "chemistry/elements.h"
 #include "chemistry/formula.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/win_interaction.h"
+#include "app/win_interaction.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"

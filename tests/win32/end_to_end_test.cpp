@@ -8,12 +8,13 @@
 #include <iterator>
 
 #include "shell/batch.h"
+#include "app/start_up.h"
 #include "shell/export.h"
 #include "shell/generation_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
-#include "shell/win_interaction.h"
+#include "app/win_interaction.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"
 #include "ui/window.h"

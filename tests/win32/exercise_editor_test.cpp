@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "app/start_up.h"
 #include "richtext/drawing.h"
 #include "shell/hint_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/win_interaction.h"
+#include "app/win_interaction.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/win32/gdi_objects.h"
 #include "tests/win32/ui_driver.h"

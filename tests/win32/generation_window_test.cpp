@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/start_up.h"
 #include "shell/batch.h"
 #include "shell/program.h"
 #include "tests/support/recording_batch_view.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/win32/ui_driver.h"
-#include "ui/language.h"
+#include "util/language.h"
 
 namespace {
 

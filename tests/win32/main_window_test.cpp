@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/start_up.h"
 #include "shell/batch.h"
 #include "shell/export.h"
 #include "shell/program.h"

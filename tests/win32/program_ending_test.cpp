@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/batch.h"
+#include "app/start_up.h"
 #include "shell/generation_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"

@@ -1,4 +1,5 @@
 #include "shell/shell_utils.h"
+#include "ui/program_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <fstream>
 
 #include "shell/batch.h"
-#include "shell/win_interaction.h"
+#include "app/win_interaction.h"
 #include "tests/win32/ui_driver.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/language.h"
+#include "util/language.h"
 
 int32_t UiLanguage = 2;
 

@@ -1,4 +1,4 @@
-#include "shell/win_interaction.h"
+#include "app/win_interaction.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include <windows.h>
 
+#include "app/start_up.h"
+#include "app/win_interaction.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "shell/win_interaction.h"
 #include "ui/window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {

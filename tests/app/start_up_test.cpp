@@ -1,8 +1,10 @@
-#include "shell/program.h"
+#include "app/start_up.h"
 
 #include <gtest/gtest.h>
 
+#include "shell/program.h"
 #include "tests/support/scripted_ui.h"
+#include "util/language.h"
 
 namespace {
 

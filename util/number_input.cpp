@@ -1,4 +1,4 @@
-#include "ui/number_input.h"
+#include "util/number_input.h"
 
 #include <charconv>
 #include <cstddef>

@@ -33,24 +33,22 @@ std::string Spaced(std::string text) {
 }
 std::string InSentence(double x) { return Spaced(Quantity(x)); }
 
+// The recipe of the pass in progress, filled as the generator asks the user.
+Recipe g_pass;
+
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
     CurrentExercise.answer = CutText(answer, kMarkupMax);
     CurrentExercise.accepted = true;
+    CurrentExercise.recipe = g_pass;
+    CurrentExercise.editedByHand = false;
 }
 
-// The loop every topic runs: one generation window per exercise, until the user leaves.
-void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind)) {
-    for (;;) {
-        // Set at every pass: another topic may have run meanwhile from the main window.
-        CurrentTopicTitle = title;
-        UpdateMainTitle();
-        CurrentExercise.accepted = false;
-        const uint8_t subKind = Ui().ChooseSubKind(subKinds);
-        if (subKind == 0) return;
-        generate(subKind);
-        OfferExercise(CurrentExercise);
-    }
+// AskFormula, with the formula kept for the pass's recipe.
+bool AskRecipeFormula(Compound& compound) {
+    if (!AskFormula(compound)) return false;
+    g_pass.formula = compound.formula;
+    return true;
 }
 
 void GenerateAtom(uint8_t subKind) {
@@ -77,7 +75,7 @@ void GenerateAtom(uint8_t subKind) {
 void GenerateMoles(uint8_t subKind) {
     Compound& compound = CurrentCompound;
     if (subKind == 1) {
-        if (!AskFormula(compound)) return;
+        if (!AskRecipeFormula(compound)) return;
         StoreExercise("Calcula la masa molar de " + FormulaMarkup(compound) + kLineBreak + kData +
                           FormulaDataLine(compound),
                       "  " + Quantity(compound.molarMass) + " g/mol");
@@ -88,7 +86,7 @@ void GenerateMoles(uint8_t subKind) {
     if (subKind == 2 || subKind == 3) {
         moles = DrawMoles();
     } else if (subKind == 4 || subKind == 5) {
-        if (!AskFormula(compound)) return;
+        if (!AskRecipeFormula(compound)) return;
         grams = DrawSampleGrams();
         moles = grams / compound.molarMass;
     } else {
@@ -132,7 +130,7 @@ void GeneratePercentage(uint8_t subKind) {
 
 void GenerateMolarity(uint8_t subKind) {
     Compound& compound = CurrentCompound;
-    if (!AskFormula(compound)) return;
+    if (!AskRecipeFormula(compound)) return;
     const std::string markup = FormulaMarkup(compound);
     const std::string data = kLineBreak + std::string(kData) + FormulaDataLine(compound);
     const double grams = DrawSampleGrams();
@@ -178,14 +176,14 @@ void GeneratePh(uint8_t subKind) {
     if (subKind < 1 || subKind > 4) return;
     const bool isBase = subKind == 2 || subKind == 4;
     Compound& compound = CurrentCompound;
-    if (!AskFormula(compound)) return;
+    if (!AskRecipeFormula(compound)) return;
 
     const bool plausible = isBase ? compound.count == 3 && compound.Component(3).z == 1
                                   : compound.count >= 1 && compound.Component(1).z == 1;
-    if (!plausible &&
-        AskYesNoFlags(compound.formula + ": no parece " + (isBase ? "base" : "ácido"), "Continuar igualmente?",
-                      kBoxIconExclamation) != kAnswerYes) {
-        return;
+    if (!plausible) {
+        g_pass.plausibility = AskYesNoFlags(compound.formula + ": no parece " + (isBase ? "base" : "ácido"),
+                                            kPlausibilityQuestion, kBoxIconExclamation);
+        if (g_pass.plausibility != kAnswerYes) return;
     }
     // Confirmed or not, the ions come from one element's hydrogen: without it there is no pH.
     if (IonAtoms(compound, isBase) == 0) {
@@ -215,7 +213,56 @@ void GeneratePh(uint8_t subKind) {
     }
 }
 
+const TopicEntry kTopics[] = {
+    {1, "Atomística", " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo", GenerateAtom,
+     false},
+    {2, "cálculos con moles",
+     "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos", GenerateMoles, true},
+    {3, "Concentraciones de disoluciones",
+     "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration, true},
+    {4, "pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh, true},
+};
+
 }  // namespace
+
+const char* const kPlausibilityQuestion = "Continuar igualmente?";
+
+const TopicEntry* FindTopic(uint16_t number) {
+    for (const TopicEntry& topic : kTopics) {
+        if (topic.number == number) return &topic;
+    }
+    return nullptr;
+}
+
+int SubKindCount(const TopicEntry& topic) {
+    int count = 1;
+    for (const char* c = topic.subKinds; *c; ++c) count += *c == ';';
+    return count;
+}
+
+void GenerateSubKind(const TopicEntry& topic, uint8_t subKind) {
+    // A pass can start inside another one's window (versions made from the main window
+    // while a formula prompt is open): the outer pass's recipe comes back afterwards.
+    const Recipe outer = g_pass;
+    g_pass = Recipe{topic.number, subKind, "", 0};
+    topic.generate(subKind);
+    g_pass = outer;
+}
+
+// The loop every topic runs: one generation window per exercise, until the user leaves.
+void RunTopic(const TopicEntry& topic) {
+    if (topic.freshFormula) CurrentCompound.formula.clear();  // each visit starts with an empty prompt
+    for (;;) {
+        // Set at every pass: another topic may have run meanwhile from the main window.
+        CurrentTopicTitle = topic.title;
+        UpdateMainTitle();
+        CurrentExercise.accepted = false;
+        const uint8_t subKind = Ui().ChooseSubKind(topic.subKinds);
+        if (subKind == 0) return;
+        GenerateSubKind(topic, subKind);
+        OfferExercise(CurrentExercise);
+    }
+}
 
 AtomDraw DrawAtom() {
     const int atomicNumber = Random(40) + 8;
@@ -253,25 +300,10 @@ double PhOf(const Compound& compound, double concentration, bool isBase) {
     return -Log10(double(kKw / ions));
 }
 
-void AtomicStructureTopic() {
-    RunTopic("Atomística", " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo",
-             GenerateAtom);
-}
+void AtomicStructureTopic() { RunTopic(*FindTopic(1)); }
 
-void MolesTopic() {
-    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
-    RunTopic("cálculos con moles",
-             "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos",
-             GenerateMoles);
-}
+void MolesTopic() { RunTopic(*FindTopic(2)); }
 
-void ConcentrationTopic() {
-    CurrentCompound.formula.clear();
-    RunTopic("Concentraciones de disoluciones",
-             "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration);
-}
+void ConcentrationTopic() { RunTopic(*FindTopic(3)); }
 
-void PhTopic() {
-    CurrentCompound.formula.clear();
-    RunTopic("pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh);
-}
+void PhTopic() { RunTopic(*FindTopic(4)); }

@@ -63,6 +63,16 @@ bool AtomicFile::Write(std::string_view bytes) {
     return true;
 }
 
+bool AtomicFile::Flush() {
+    if (file_ == nullptr || failed_) return false;
+    errno = 0;
+    if (std::fflush(file_) != 0) {
+        Fail(errno);
+        return false;
+    }
+    return true;
+}
+
 bool AtomicFile::Commit() {
     if (file_ == nullptr) {
         if (error_.empty()) Fail(EBADF);

@@ -20,6 +20,9 @@ public:
     bool Open(const std::string& path);
     // False once any write has failed; later writes are ignored.
     bool Write(std::string_view bytes);
+    // Hands the bytes written so far to the system, so that a full disk shows before Commit;
+    // false once any write has failed.
+    bool Flush();
     // Flushes, closes and puts the file in place; false (the old file untouched) on failure.
     bool Commit();
     // Drops the temporary file; the old file stays as it was.

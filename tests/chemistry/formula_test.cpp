@@ -216,7 +216,7 @@ public:
     uint8_t Message(const std::string&, const std::string&, uint16_t) override { return kAnswerOk; }
     uint8_t ChooseSubKind(const std::string&) override { return 0; }
     bool EditExercise(ExerciseRecord&) override { return false; }
-    bool SaveSeries(std::string&, std::string&, int32_t&) override { return false; }
+    bool SaveSeries(std::string&, std::string&, int32_t&, bool&) override { return false; }
     uint16_t ShellOpen(const std::string&) override { return 0; }
     void OpenElementList() override {}
     void OpenElementEditor() override {}

@@ -158,7 +158,8 @@ TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
     const std::string doc = ReadAll(Document("serie"));
     EXPECT_NE(doc.find("Segunda"), std::string::npos);
     EXPECT_NE(doc.find("{\\b 2) }dos"), std::string::npos);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 1);
+    // The document and the batch file beside it, each written once.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 2);
 }
 
 TEST_F(ExportTest, EmptyBatchCancelAndEmptyNameWriteNothingSilently) {
@@ -228,9 +229,10 @@ TEST_F(ExportTest, OrdinaryNamesAreAccepted) {
 
 TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
     Add("uno", "1");
-    const std::string fixed = dirText + kSep + "Exerc" + kSep + ".rtf";
+    // The batch file beside the document has the longest path of the two.
+    const std::string fixed = dirText + kSep + "Exerc" + kSep + ".zlote";
     ASSERT_LT(fixed.size(), 200u) << "the temporary folder's path is too long for this test";
-    // 254, so that the temporary document beside it stays within Windows' 259 characters.
+    // 254, so that the temporary file beside it stays within Windows' 259 characters.
     const std::size_t room = 254 - fixed.size();
     Save(std::string(room + 1, 'n'));
     EXPECT_FALSE(ExportBatch());
@@ -241,8 +243,9 @@ TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
     EXPECT_TRUE(NothingWritten());
     Save(std::string(room, 'n'));
     EXPECT_TRUE(ExportBatch()) << (ui.boxes.size() > 1 ? ui.boxes[1].text : "");
-    EXPECT_EQ(ExportPath.size(), 254u);
+    EXPECT_EQ(ExportPath.size(), 252u);
     EXPECT_TRUE(Opens(ExportPath));
+    EXPECT_TRUE(Opens(ExportPath.substr(0, 248) + ".zlote"));
 }
 
 TEST_F(ExportTest, AFileNamedExercStopsTheExportAndIsKept) {
@@ -277,7 +280,8 @@ TEST_F(ExportTest, AFailedWriteKeepsTheLastExportAndLeavesNoFile) {
     EXPECT_TRUE(UnexportedChanges);
     EXPECT_EQ(Batch.count, 1);
     EXPECT_TRUE(fs::is_directory(Document("ocupada") / "dentro"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 2);  // no temporary file
+    // buena.rtf, buena.zlote and the folder: no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 3);
 }
 
 #ifndef _WIN32

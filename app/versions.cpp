@@ -1,7 +1,5 @@
 #include "app/versions.h"
 
-#include <memory>
-
 #include "chemistry/remake.h"
 #include "richtext/rtf_writer.h"
 #include "shell/batch_file.h"
@@ -34,29 +32,6 @@ bool RepeatsEarlier(const VersionsPlan& plan, std::size_t exercise, const std::s
         if (earlier[exercise].statement == statement) return true;
     }
     return false;
-}
-
-// Every file opened and written before any takes its name, so that a full disk or a locked
-// file leaves all the old ones as they were.
-bool WriteAll(const std::string& folder, const std::vector<NamedDocument>& documents) {
-    std::vector<std::unique_ptr<AtomicFile>> files;
-    for (const NamedDocument& document : documents) {
-        const std::string path = PathInFolder(folder, document.fileName);
-        auto file = std::make_unique<AtomicFile>();
-        if (!file->Open(path) || !file->Write(document.bytes) || !file->Flush()) {
-            ShowMessage(kCaption, "No se ha escrito ninguna versión (" + file->Error() + "):\r" + path);
-            return false;
-        }
-        files.push_back(std::move(file));
-    }
-    for (const std::unique_ptr<AtomicFile>& file : files) {
-        if (!file->Commit()) {
-            ShowMessage(kCaption, "No se han podido escribir todas las versiones (" + file->Error() + "):\r" +
-                                      file->Path());
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -158,10 +133,18 @@ void MakeWorksheetVersions() {
                                                           "se copian iguales en todas las versiones: ") +
                         NumberList(plan.copied) + ".");
     }
-    std::vector<NamedDocument> documents = VersionDocuments(plan, ExportName, DocumentTitle);
+    std::vector<FileToWrite> files;
+    for (NamedDocument& document : VersionDocuments(plan, ExportName, DocumentTitle)) {
+        files.push_back({PathInFolder(folder, document.fileName), std::move(document.bytes)});
+    }
     // The batch and the seed go beside the documents, which they make again byte for byte.
-    documents.push_back({ExportName + kBatchFileExtension, EncodeBatchFile(CurrentBatchFile())});
-    if (!WriteAll(folder, documents)) return;
+    files.push_back({PathInFolder(folder, ExportName + kBatchFileExtension), EncodeBatchFile(CurrentBatchFile())});
+    std::string error;
+    std::string failedPath;
+    if (!WriteFilesTogether(files, error, failedPath)) {
+        ShowMessage(kCaption, "No se ha escrito ninguna versión (" + error + "):\r" + failedPath);
+        return;
+    }
     UnexportedChanges = false;
     const std::string last(1, Letter(plan.versions.size() - 1));
     ShowMessage(kCaption, "Escritos en la carpeta Exerc:\r" + ExportName + "-A.rtf a " + ExportName + "-" + last +

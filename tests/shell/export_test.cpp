@@ -64,6 +64,7 @@ protected:
         DocumentTitle.clear();
         Presentation = 1;
         ExportPath.clear();
+        AnswersOnNewPage = false;
         BatchExported = false;
         UnexportedChanges = true;
     }
@@ -129,6 +130,35 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
                   "{\\b 1)}A1\\par   Comentario: c1\\line "
                   "{\\b 2)}A\\u9474\\'a6 2\\line "
                   "}\r\n");
+}
+
+TEST_F(ExportTest, TheAnswersOnAPageOfTheirOwnOnlyInBlocks) {
+    Add("E1", "A1");
+    const std::string blocks = "{\\b 1) }E1\\line \\line \\line \\line \\line ";
+    const struct {
+        int32_t presentation;
+        bool newPage;
+        std::string body;
+    } cases[] = {
+        {1, false, blocks + "{\\b Respuestas}\\line \\line {\\b 1)}A1\\line "},
+        {1, true, blocks + "\\page {\\b Respuestas}\\line \\line {\\b 1)}A1\\line "},
+        // Each answer after its statement: no block of answers, no page of its own.
+        {0, true, "{\\b 1) }E1\\line \\line Resp: A1\\line \\line "},
+        {0, false, "{\\b 1) }E1\\line \\line Resp: A1\\line \\line "},
+    };
+    for (const auto& c : cases) {
+        ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "T", c.presentation, c.newPage});
+        ASSERT_TRUE(ExportBatch());
+        EXPECT_EQ(ReadAll(Document("serie")), kHeader + "{\\qc{\\b T}\\line \\line \\par }" + c.body + "}\r\n")
+            << c.presentation << " " << c.newPage;
+        EXPECT_EQ(AnswersOnNewPage, c.newPage);
+    }
+    // Kept for the run: proposed again at each export.
+    ASSERT_EQ(ui.proposedSaves.size(), 4u);
+    EXPECT_FALSE(ui.proposedSaves[0].answersOnNewPage);
+    EXPECT_FALSE(ui.proposedSaves[1].answersOnNewPage);
+    EXPECT_TRUE(ui.proposedSaves[2].answersOnNewPage);
+    EXPECT_TRUE(ui.proposedSaves[3].answersOnNewPage);
 }
 
 TEST_F(ExportTest, LongNumberedStatementIsCutBeforeConversion) {

@@ -11,9 +11,7 @@
 #include <vector>
 
 #include "shell/batch.h"
-
-constexpr int kVersionsMin = 2;
-constexpr int kVersionsMax = 26;
+#include "shell/versions_choice.h"
 
 // The number of versions proposed by the versions window: the last one chosen in the run.
 extern int VersionCount;

@@ -22,7 +22,8 @@ uint8_t WindowsInteraction::Message(const std::string& caption, const std::strin
 
 bool WindowsInteraction::EditExercise(ExerciseRecord& record) { return ::EditExercise(record); }
 
-bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
+bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                                    bool&) {
     return SaveSeriesWindow(exportName, documentTitle, presentation);
 }
 

@@ -9,7 +9,8 @@ public:
     bool InputText(const std::string& prompt, std::string& text) override;
     uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) override;
     bool EditExercise(ExerciseRecord& record) override;
-    bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) override;
+    bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                    bool& answersOnNewPage) override;
     uint16_t ShellOpen(const std::string& command) override;
     void OpenElementList() override;
     void OpenElementEditor() override;

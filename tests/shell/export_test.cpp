@@ -131,6 +131,45 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
                   "}\r\n");
 }
 
+struct TitleCase {
+    std::string title;
+    std::string written;  // between "{\qc{\b " and "}\line \line \par }"
+};
+
+// The title is plain text: braces and the backslash are written as themselves, so that
+// no title can open or close a group or start a control word; nothing else changes.
+TEST_F(ExportTest, TheTitleEscapesExactlyBracesAndBackslash) {
+    Add("uno", "1");
+    const TitleCase cases[] = {
+        {"Tema {1} \\ ácidos", "Tema \\{1\\} \\\\ ácidos"},
+        {"}{", "\\}\\{"},
+        {"sin cerrar {", "sin cerrar \\{"},
+        {"\\b negrita", "\\\\b negrita"},
+        {"\\'e9 #B(x) ^2 _3 | \"q\" ; 100%", "\\\\'e9 #B(x) ^2 _3 | \"q\" ; 100%"},
+        {"", ""},
+    };
+    for (const TitleCase& c : cases) {
+        Save("titulo", c.title, 1);
+        ASSERT_TRUE(ExportBatch()) << c.title;
+        const std::string doc = ReadAll(Document("titulo"));
+        const std::string group = "{\\qc{\\b " + c.written + "}\\line \\line \\par }";
+        EXPECT_EQ(doc.substr(kHeader.size(), group.size()), group) << c.title;
+        EXPECT_EQ(DocumentTitle, c.title);  // the setting proposed next time is what was typed
+    }
+}
+
+// A title of escapes is cut where no escape is split, with its group still closed.
+TEST_F(ExportTest, ALongTitleOfBracesIsCutBetweenEscapes) {
+    Add("uno", "1");
+    Save("titulo", std::string(200, '{'), 1);
+    ASSERT_TRUE(ExportBatch());
+    std::string escapes;
+    for (int i = 0; i < 125; ++i) escapes += "\\{";
+    EXPECT_EQ(ReadAll(Document("titulo")),
+              kHeader + "{\\qc{\\b " + escapes + "}\\line \\par }{\\b 1) }uno\\line \\line \\line "
+                        "\\line \\line {\\b Respuestas}\\line \\line {\\b 1)}1\\line }\r\n");
+}
+
 TEST_F(ExportTest, LongNumberedStatementIsCutBeforeConversion) {
     Add(std::string(255, 's'), "r");
     Save("largo", "T", 1);

@@ -21,6 +21,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The export settings as the program starts, read while the test program loads: before
+// any test (the export tests set Presentation themselves) could have changed them.
+struct StartingSettings {
+    int32_t presentation;
+    bool batchExported;
+    bool unexportedChanges;
+};
+const StartingSettings kAtStart{Presentation, BatchExported, UnexportedChanges};
+
 const std::string kHeader =
     "{\\rtf\\ansi \\deff2\r\n"
     "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n";
@@ -129,6 +138,12 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
                   "{\\b 1)}A1\\par   Comentario: c1\\line "
                   "{\\b 2)}A\\u9474\\'a6 2\\line "
                   "}\r\n");
+}
+
+TEST(ExportStart, ProposesStatementsThenAnswersAndNoExportYet) {
+    EXPECT_EQ(kAtStart.presentation, 1);  // "bloques enunciados / respuestas"
+    EXPECT_FALSE(kAtStart.batchExported);
+    EXPECT_FALSE(kAtStart.unexportedChanges);
 }
 
 struct TitleCase {

@@ -21,11 +21,9 @@ constexpr int kAttempts = 8;
 
 char Letter(std::size_t version) { return static_cast<char>('A' + version); }
 
-// The dash is written as the RTF escape of Windows-1252 0x97: readers that take the
-// document's bytes as Latin-1 (pandoc) read it right only so.
-std::string VersionTitle(const std::string& title, std::size_t version) {
-    return title + " \\'97 versión " + Letter(version);
-}
+// What follows the title of a version, as RTF: the dash is the escape of Windows-1252 0x97,
+// which readers that take the document's bytes as Latin-1 (pandoc) read right only so.
+std::string VersionTitleRtf(std::size_t version) { return std::string(" \\'97 versión ") + Letter(version); }
 
 bool RepeatsEarlier(const VersionsPlan& plan, std::size_t exercise, const std::string& statement) {
     for (const std::vector<ExerciseRecord>& earlier : plan.versions) {
@@ -91,13 +89,13 @@ std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std:
     std::vector<NamedDocument> documents;
     for (std::size_t v = 0; v < plan.versions.size(); ++v) {
         BeginRtfInMemory();
-        WriteExerciseDocument(VersionTitle(title, v), plan.versions[v]);
+        WriteExerciseDocument(title, VersionTitleRtf(v), plan.versions[v]);
         documents.push_back({name + "-" + Letter(v) + ".rtf", EndRtfInMemory()});
     }
     BeginRtfInMemory();
     for (std::size_t v = 0; v < plan.versions.size(); ++v) {
         if (v > 0) WriteRtf("\\page ");
-        WriteTitleGroup(VersionTitle(title, v));
+        WriteTitleGroup(title, VersionTitleRtf(v));
         WriteAnswerList(plan.versions[v]);
     }
     documents.push_back({name + kKeySuffix, EndRtfInMemory()});

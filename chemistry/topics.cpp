@@ -253,6 +253,8 @@ void GenerateSubKind(const TopicEntry& topic, uint8_t subKind) {
 void RunTopic(const TopicEntry& topic) {
     if (topic.freshFormula) CurrentCompound.formula.clear();  // each visit starts with an empty prompt
     for (;;) {
+        // Said before the teacher chooses and types anything that could not be kept.
+        if (TellWhenBatchFull()) return;
         // Set at every pass: another topic may have run meanwhile from the main window.
         CurrentTopicTitle = topic.title;
         UpdateMainTitle();

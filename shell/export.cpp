@@ -127,6 +127,18 @@ bool IsReservedDeviceName(const std::string& name) {
 
 std::string DocumentWord(int i, const char* after) { return RtfBold(IntToText(i) + after); }
 
+// The title is written as typed, without markup: RTF's own three signs are escaped so
+// that no title can open or close a group or start a control word.
+std::string RtfPlainText(const std::string& text) {
+    std::string rtf;
+    rtf.reserve(text.size());
+    for (char c : text) {
+        if (c == '{' || c == '}' || c == '\\') rtf += '\\';
+        rtf += c;
+    }
+    return rtf;
+}
+
 }  // namespace
 
 std::string ExportNameProblem(const std::string& name) {
@@ -208,12 +220,12 @@ std::vector<ExerciseRecord> BatchExercises() {
     return exercises;
 }
 
-void WriteTitleGroup(const std::string& title) {
+void WriteTitleGroup(const std::string& title, std::string_view rtfAfter) {
     // The centred title is a paragraph of its own, ended inside its group: readers take a
     // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
     // only so is the title alone centred in both.
     WriteRtf("{\\qc");
-    WriteRtfLine(RtfBold(title));
+    WriteRtfLine(RtfBold(RtfPlainText(title) + std::string(rtfAfter)));
     WriteRtfLineBreak();
     WriteRtf("\\par ");
     WriteRtf("}");
@@ -225,8 +237,9 @@ void WriteAnswerList(const std::vector<ExerciseRecord>& exercises) {
     }
 }
 
-void WriteExerciseDocument(const std::string& title, const std::vector<ExerciseRecord>& exercises) {
-    WriteTitleGroup(title);
+void WriteExerciseDocument(const std::string& title, std::string_view titleRtfAfter,
+                           const std::vector<ExerciseRecord>& exercises) {
+    WriteTitleGroup(title, titleRtfAfter);
     // Only the save window sets the presentation; any value but 0 keeps the answers apart.
     const bool answersApart = Presentation != 0;
     for (std::size_t i = 0; i < exercises.size(); ++i) {
@@ -249,7 +262,7 @@ void WriteExerciseDocument(const std::string& title, const std::vector<ExerciseR
 bool ExportBatch() {
     if (Batch.count == 0) return false;
     if (!PrepareExportFile()) return false;
-    WriteExerciseDocument(DocumentTitle, BatchExercises());
+    WriteExerciseDocument(DocumentTitle, "", BatchExercises());
     if (!EndRtfDocument()) {
         ShowMessage(kFailureCaption,
                     "No se ha podido guardar el documento (" + RtfDocumentError() + "):\r" + g_target);

@@ -45,10 +45,11 @@ bool ExportFolderPath(std::string& folder);
 bool EnsureExportFolder(const std::string& folder);
 
 // The pieces of a document, written into the open RTF document (file or memory):
-// the centred bold title that opens it,
-void WriteTitleGroup(const std::string& title);
+// the centred bold title that opens it: the title as typed, then `rtfAfter` written as it is,
+void WriteTitleGroup(const std::string& title, std::string_view rtfAfter = "");
 // the title and the exercises in the presentation and page choice in force,
-void WriteExerciseDocument(const std::string& title, const std::vector<ExerciseRecord>& exercises);
+void WriteExerciseDocument(const std::string& title, std::string_view titleRtfAfter,
+                           const std::vector<ExerciseRecord>& exercises);
 // and the numbered answers, one a line, as the block of answers writes them.
 void WriteAnswerList(const std::vector<ExerciseRecord>& exercises);
 // The batch's exercises, in order.

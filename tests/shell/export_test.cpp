@@ -27,8 +27,9 @@ struct StartingSettings {
     int32_t presentation;
     bool batchExported;
     bool unexportedChanges;
+    bool answersOnNewPage;
 };
-const StartingSettings kAtStart{Presentation, BatchExported, UnexportedChanges};
+const StartingSettings kAtStart{Presentation, BatchExported, UnexportedChanges, AnswersOnNewPage};
 
 const std::string kHeader =
     "{\\rtf\\ansi \\deff2\r\n"
@@ -174,6 +175,7 @@ TEST(ExportStart, ProposesStatementsThenAnswersAndNoExportYet) {
     EXPECT_EQ(kAtStart.presentation, 1);  // "bloques enunciados / respuestas"
     EXPECT_FALSE(kAtStart.batchExported);
     EXPECT_FALSE(kAtStart.unexportedChanges);
+    EXPECT_FALSE(kAtStart.answersOnNewPage);  // "respuestas en página aparte" unchecked
 }
 
 struct TitleCase {

@@ -99,6 +99,10 @@ bool TellWhenBatchFull();
 // Appends a copy of the record; false (nothing changes) when the batch is full.
 bool BatchAdd(const ExerciseRecord& record);
 
+// True, after telling the user, while an exercise of the batch is open in the editor: the
+// batch must not change under it.
+bool RefusedWhileEditing();
+
 // Replaces every exercise of the batch (an opened batch file, at most 50): the list, the
 // buttons, the menu and the title follow; the first line is selected.
 void BatchReplace(const std::vector<ExerciseRecord>& exercises);

@@ -414,6 +414,7 @@ bool SaveBatchFile(const std::string& path) {
 }
 
 bool OpenBatchFile(const std::string& path) {
+    if (RefusedWhileEditing()) return false;
     std::string bytes;
     std::string why;
     if (!ReadFileBytes(path, bytes, why)) {
@@ -448,6 +449,7 @@ void SaveBatchCommand() {
 }
 
 void OpenBatchCommand() {
+    if (RefusedWhileEditing()) return;
     if (Batch.count > 0 && UnexportedChanges &&
         AskYesNoFlags("Abrir lote",
                       "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"

@@ -358,6 +358,28 @@ TEST_F(BatchFileTest, ARefusedOrUnreadableFileChangesNothing) {
     }
 }
 
+TEST_F(BatchFileTest, NoBatchIsOpenedOverAnExerciseOpenInTheEditor) {
+    Add("mío");
+    PutFileBytes(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
+    view.selected = 1;
+    bool opened = true;
+    ui.edits.push_back([&](ExerciseRecord& record) {
+        OpenBatchCommand();  // from the menu, while the editor is open: refused before any question
+        opened = OpenBatchFile(folder.Text("otro.zlote"));
+        record.answer = "editada";
+        return true;
+    });
+    EditSelected();
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].caption, "Lote ejercicios");
+    EXPECT_EQ(ui.boxes[0].text, "El ejercicio 1 está abierto en el editor.\rAcéptalo o cancélalo antes de cambiar el lote.");
+    EXPECT_TRUE(ui.fileDialogs.empty());
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Batch.Slot(1).statement, "mío");
+    EXPECT_EQ(Batch.Slot(1).answer, "editada");
+}
+
 TEST_F(BatchFileTest, OpeningAsksFirstWhenTheBatchWasNeitherExportedNorSaved) {
     Add("mío");
     UnexportedChanges = true;

@@ -11,6 +11,8 @@ public:
     bool EditExercise(ExerciseRecord& record) override;
     bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
                     bool& answersOnNewPage) override;
+    bool ChooseVersions(int& count, uint32_t& seed) override;
+    bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path) override;
     uint16_t ShellOpen(const std::string& command) override;
     void OpenElementList() override;
     void OpenElementEditor() override;

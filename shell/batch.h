@@ -67,7 +67,8 @@ public:
     virtual int SelectedListLine() = 0;
     virtual void EnableButton(BatchButton button, bool enabled) = 0;
     virtual void ShowButton(BatchButton button, bool shown) = 0;
-    // "&Guardar", "&Editar/Imprimir" and "&Reiniciar" of the "Lote ejercicios" menu.
+    // "&Guardar", "&Editar/Imprimir", "Guardar l&ote...", "&Versiones..." and "&Reiniciar"
+    // of the "Lote ejercicios" menu.
     virtual void EnableBatchMenu(bool enabled) = 0;
     virtual void SetTitle(const std::string& title) = 0;
 };

@@ -1,9 +1,12 @@
 // Drives the real Zorvi.exe from outside, as a teacher would: it starts the program in an
 // empty folder with the default elements.dat, generates one exercise of every sub-kind of
 // every topic through the windows, accepts each one in the exercise editor, exports the
-// batch in both presentations and quits. It writes what the editor showed (title,
-// statements, answers, in batch order) to a report that the reader check compares with the
-// documents as pandoc and LibreOffice read them.
+// batch in both presentations (the blocks with the answers on a page of their own) and
+// quits. Then it starts the program again, opens the batch file that the second export left
+// beside its document through the system's open dialog, makes three versions of the sheet
+// and quits. It writes what the editor showed (title, statements, answers, in batch order)
+// and the versions made to a report that the reader check compares with the documents as
+// pandoc and LibreOffice read them.
 //
 // Usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE
 // Exit code 0 when every step went as expected; otherwise 1, with the reason on stderr.
@@ -21,6 +24,7 @@
 #include "shell/generation_window.h"
 #include "shell/main_window.h"
 #include "shell/save_window.h"
+#include "shell/versions_window.h"
 
 namespace {
 
@@ -122,6 +126,11 @@ struct Export {
     int presentation;
 };
 const Export kExports[] = {{"prueba seguidos", 0}, {"prueba bloques", 1}};
+
+// The export whose batch file is opened again the next time, and the versions made of it.
+const char* const kReopened = "prueba bloques";
+constexpr int kVersions = 3;
+const char* const kVersionsCaption = "Versiones de la hoja";
 
 // --- The program under test -------------------------------------------------------------
 
@@ -352,11 +361,76 @@ void ExportBatch(HWND main, const Export& exportCase, const std::string& workFol
     SetItemText(window, kIdDocumentTitle, kDocumentTitle);
     SendItem(window, kIdStatementThenAnswer, BM_SETCHECK, exportCase.presentation == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     SendItem(window, kIdBlocks, BM_SETCHECK, exportCase.presentation == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    // The blocks go out with their answers on a page of their own.
+    SendItem(window, kIdAnswersOnNewPage, BM_SETCHECK, exportCase.presentation == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
     Command(window, IDOK);
     WaitGone(window);
     WaitIdle(main);
     const std::string path = workFolder + "\\Exerc\\" + exportCase.name + ".rtf";
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no document " + path);
+}
+
+BOOL CALLBACK FindEdit(HWND window, LPARAM found) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The file name field of the system's open dialog: the edit inside cmb13 (a combo box, in a
+// ComboBoxEx under Wine), or edt1 in dialogs without it.
+HWND FileNameField(HWND dialog) {
+    HWND edit = nullptr;
+    if (HWND combo = GetDlgItem(dialog, 0x47C)) EnumChildWindows(combo, FindEdit, reinterpret_cast<LPARAM>(&edit));
+    return edit != nullptr ? edit : GetDlgItem(dialog, 0x480);
+}
+
+// "Abrir lote..." with the name typed in the system's dialog, which opens in Exerc.
+void OpenBatchFile(HWND main, const std::string& fileName) {
+    PostMessageA(main, WM_COMMAND, kCmdOpenBatch, 0);
+    HWND dialog = WaitFor("#32770");
+    CheckEqual("caption of the open dialog", TextOf(dialog), "Abrir lote");
+    CheckEqual("folder of the open dialog", ItemText(dialog, 0x471), "Exerc");
+    HWND field = FileNameField(dialog);
+    if (field == nullptr) throw Failure("the open dialog has no file name field");
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()), SMTO_ABORTIFHUNG,
+                             kStepTimeoutMs, &result)) {
+        throw Failure("the open dialog does not answer WM_SETTEXT");
+    }
+    Command(dialog, IDOK);
+    WaitGone(dialog);
+}
+
+// "&Versiones...": the save window first (the opened batch was never exported in this run),
+// proposing what the batch file holds, then the versions window, then the note of the files.
+void MakeVersions(HWND main, const std::string& workFolder) {
+    PostMessageA(main, WM_COMMAND, kCmdVersions, 0);
+    HWND save = WaitFor("desarserie");
+    CheckEqual("name proposed after the opening", ItemText(save, kIdExportName), kReopened);
+    CheckEqual("title proposed after the opening", ItemText(save, kIdDocumentTitle), kDocumentTitle);
+    if (SendItem(save, kIdBlocks, BM_GETCHECK, 0, 0) != BST_CHECKED) throw Failure("the opened batch lost its blocks");
+    SendItem(save, kIdAnswersOnNewPage, BM_SETCHECK, BST_CHECKED, 0);
+    Command(save, IDOK);
+    WaitGone(save);
+    HWND versions = WaitFor("versiones");
+    CheckEqual("caption of the versions window", TextOf(versions), kVersionsCaption);
+    CheckEqual("versions proposed", ItemText(versions, kIdVersionCount), "2");
+    if (ItemText(versions, kIdVersionSeed).find_first_not_of("0123456789") != std::string::npos) {
+        throw Failure("the seed shown is not a number: " + ItemText(versions, kIdVersionSeed));
+    }
+    SetItemText(versions, kIdVersionCount, std::to_string(kVersions).c_str());
+    Command(versions, IDOK);
+    WaitGone(versions);
+    const std::string written = std::string("Escritos en la carpeta Exerc:\r") + kReopened + "-A.rtf a " + kReopened +
+                                "-C.rtf\r" + kReopened + "-soluciones.rtf";
+    AnswerBox({kVersionsCaption, written.c_str(), IDOK});
+    WaitIdle(main);
+    for (const char* suffix : {"-A.rtf", "-B.rtf", "-C.rtf", "-soluciones.rtf"}) {
+        const std::string path = workFolder + "\\Exerc\\" + kReopened + suffix;
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no document " + path);
+    }
 }
 
 void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
@@ -367,6 +441,7 @@ void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
         out << "statement " << Escaped(exercise.statement) << "\n";
         out << "answer " << Escaped(exercise.answer) << "\n";
     }
+    out << "versions " << kVersions << " " << kReopened << "\n";
     if (!out.flush()) throw Failure("cannot write the report " + path);
 }
 
@@ -411,6 +486,34 @@ void EndZorvi(HWND main) {
     }
 }
 
+// One run of the program: started in the work folder, worked by `work`, ended by "&Salir"
+// with nothing left to ask.
+template <typename Work>
+void RunSession(const std::string& exe, const std::string& workFolder, Work work) {
+    HANDLE job = StartZorvi(exe, workFolder);
+    HWND main = nullptr;
+    try {
+        main = WaitFor("FPrincipal", kStartTimeoutMs);
+        WaitIdle(main);
+        work(main);
+        PostMessageA(main, WM_COMMAND, kCmdExit, 0);
+        if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
+            throw Failure("the program does not end on \"&Salir\"");
+        }
+        DWORD exitCode = 0;
+        GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
+        if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
+    } catch (...) {
+        EndZorvi(main);
+        if (job) CloseHandle(job);
+        throw;
+    }
+    if (job) CloseHandle(job);
+    CloseHandle(g_zorvi.hThread);
+    CloseHandle(g_zorvi.hProcess);
+    g_zorvi = {};
+}
+
 int Run(int argc, char** argv) {
     if (argc != 5) {
         std::fprintf(stderr, "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n");
@@ -432,30 +535,23 @@ int Run(int argc, char** argv) {
         throw Failure(std::string("cannot copy ") + argv[2]);
     }
 
-    HANDLE job = StartZorvi(exe, workFolder);
-    HWND main = nullptr;
-    try {
-        main = WaitFor("FPrincipal", kStartTimeoutMs);
-        WaitIdle(main);
+    // The first day: every sub-kind made and both documents exported.
+    std::vector<Exercise> batch;
+    RunSession(exe, workFolder, [&](HWND main) {
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
-        const std::vector<Exercise> batch = GenerateEverything(main);
+        batch = GenerateEverything(main);
         CheckBatchList(main, batch);
         for (const Export& exportCase : kExports) ExportBatch(main, exportCase, workFolder);
-        PostMessageA(main, WM_COMMAND, kCmdExit, 0);
-        if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
-            throw Failure("the program does not end on \"&Salir\"");
-        }
-        DWORD exitCode = 0;
-        GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
-        if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
-        WriteReport(argv[4], batch);
-        std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
-    } catch (...) {
-        EndZorvi(main);
-        if (job) CloseHandle(job);
-        throw;
-    }
-    if (job) CloseHandle(job);
+    });
+    std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
+    // The next day: the batch file of the blocks opened again, and the versions of the sheet.
+    RunSession(exe, workFolder, [&](HWND main) {
+        OpenBatchFile(main, std::string(kReopened) + ".zlote");
+        CheckBatchList(main, batch);
+        MakeVersions(main, workFolder);
+    });
+    std::printf("drive_zorvi: the batch file opened again, %d versions and their key made, program ended\n", kVersions);
+    WriteReport(argv[4], batch);
     return 0;
 }
 

@@ -168,7 +168,8 @@ TEST_F(MainWindowTest, TheBatchFileCommandsOpenTheirDialogsAndVersionsTheSaveWin
     Command(kCmdSaveBatch);
     ASSERT_EQ(ui.fileDialogs.size(), 2u);
     EXPECT_TRUE(ui.fileDialogs[1].saving);
-    ui.saves = {std::nullopt};  // never exported: the save window first, here cancelled
+    BatchExported = false;      // never exported: the save window first, here cancelled
+    ui.saves = {std::nullopt};
     Command(kCmdVersions);
     EXPECT_EQ(ui.proposedSaves.size(), 1u);
     EXPECT_TRUE(ui.proposedVersions.empty());

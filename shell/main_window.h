@@ -38,6 +38,8 @@ enum : int {
     kCmdReset = 104,
     kCmdAskConfirmation = 401,
     kCmdHints = 402,
+    kCmdDecimalComma = 403,
+    kCmdSignificantFigures = 404,
     kCmdAtomicMasses = 600,
     kCmdElements = 601,
     kCmdInfo = 901,

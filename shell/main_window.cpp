@@ -74,6 +74,17 @@ void FollowBatchWithLowerButtons() {
     InvalidateRect(g_window, &label, TRUE);
 }
 
+void CheckOption(int id, bool on) {
+    CheckMenuItem(g_optionsMenu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The checkable items of "&Opciones": the option, its check mark and zorvi.ini change together.
+void ToggleOption(int id, bool& option) {
+    option = !option;
+    CheckOption(id, option);
+    RememberSettings();
+}
+
 void OnInitDialog(HWND window) {
     g_labelColour = RGB(200, 150, 160);
     g_window = window;
@@ -93,17 +104,6 @@ void OnInitDialog(HWND window) {
     BuildTopicMenu(g_topicMenu, Descriptor.topicList);
     DrawMenuBar(window);
     UpdateBatchControls();
-}
-
-void CheckOption(int id, bool on) {
-    CheckMenuItem(g_optionsMenu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-}
-
-// The checkable items of "&Opciones": the option, its check mark and zorvi.ini change together.
-void ToggleOption(int id, bool& option) {
-    option = !option;
-    CheckOption(id, option);
-    RememberSettings();
 }
 
 void OnPaint(HWND window) {

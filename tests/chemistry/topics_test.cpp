@@ -703,13 +703,4 @@ TEST(FormulaDataLines, FollowTheStyle) {
     EXPECT_EQ(FormulaDataLine(none, {true, true}), "");
 }
 
-TEST(VolumeTexts, GivenOrWorkedOut) {
-    const NumberStyle both{true, true};
-    EXPECT_EQ(VolumeText(1000, both, DataNumber), "1 l");
-    EXPECT_EQ(VolumeText(1000, both, ComputedNumber), "1,00 l");
-    EXPECT_EQ(VolumeText(750, both, ComputedNumber), "750 ml");
-    EXPECT_EQ(VolumeText(1500, {true, false}, DataNumber), "    1,5 l");
-    EXPECT_EQ(VolumeText(99.5, NumberStyle{}, ComputedNumber), " 99.5 ml");
-}
-
 }  // namespace

@@ -8,8 +8,6 @@
 #include <random>
 #include <string>
 
-#include "util/number_format.h"
-
 namespace {
 
 enum class Kind { Computed, Data, Ph, MolarMass, AtomicMass };
@@ -46,18 +44,6 @@ TEST_P(QuantityUnderEachStyle, IsWrittenAsEachCombinationWantsIt) {
     EXPECT_EQ(Write(c, {true, false}), c.comma);
     EXPECT_EQ(Write(c, {false, true}), c.figures);
     EXPECT_EQ(Write(c, {true, true}), c.both);
-}
-
-// With both options off every form is the one the exercises always had.
-TEST_P(QuantityUnderEachStyle, WithBothOffIsTheOldForm) {
-    const StyleCase& c = GetParam();
-    std::string old;
-    switch (c.kind) {
-        case Kind::AtomicMass: old = RealToFixed(c.x, 5, 2); break;
-        case Kind::MolarMass: old = RealToText(c.x, 8, 2); break;
-        default: old = RealToText(c.x, c.plain.width, c.plain.decimals); break;
-    }
-    EXPECT_EQ(Write(c, NumberStyle{}), old);
 }
 
 constexpr PlainForm k82{8, 2}, k62{6, 2}, k84{8, 4};
@@ -122,15 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{Kind::AtomicMass, 16, k82, "16.00", "16,00", "16.00", "16,00"},
         StyleCase{Kind::AtomicMass, 35.45, k82, "35.45", "35,45", "35.45", "35,45"},
         StyleCase{Kind::AtomicMass, 207.2, k82, "207.20", "207,20", "207.20", "207,20"}));
-
-TEST(ExerciseNumbers, CountsAreTheSameDigitsInEveryStyle) {
-    for (const NumberStyle style : {NumberStyle{false, false}, NumberStyle{true, false}, NumberStyle{false, true},
-                                    NumberStyle{true, true}}) {
-        EXPECT_EQ(CountNumber(11, style), "11");
-        EXPECT_EQ(CountNumber(96, style), "96");
-        EXPECT_EQ(CountNumber(8, style), "8");
-    }
-}
 
 // ---- The exact forms
 

@@ -130,10 +130,10 @@ Settings ParseSettings(std::string_view text) {
     // Notepad may have saved the file as UTF-8 with its mark in front of the first key.
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
+        // CRLF as written, LF or a lone CR from other editors: a value never holds either.
+        const std::size_t end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const std::string_view start = Trimmed(line);
         if (start.empty() || start[0] == ';' || start[0] == '#') continue;
         const std::size_t equals = line.find('=');

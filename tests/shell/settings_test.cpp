@@ -64,10 +64,14 @@ TEST(SettingsText, ReadsBackWhatItWrote) {
     ExpectDefaults(ParseSettings(SettingsText(Settings{})));
 }
 
-TEST(SettingsText, LfLinesBlanksCaseAndAMarkOfUtf8ReadTheSame) {
+TEST(SettingsText, LfOrCrLinesBlanksCaseAndAMarkOfUtf8ReadTheSame) {
     std::string lf = kChangedText;
     for (std::size_t at = lf.find("\r\n"); at != std::string::npos; at = lf.find("\r\n", at)) lf.erase(at, 1);
     EXPECT_TRUE(SameOptions(ParseSettings(lf), Changed()));
+    std::string cr = lf;
+    for (char& c : cr) c = c == '\n' ? '\r' : c;
+    EXPECT_TRUE(SameOptions(ParseSettings(cr), Changed()));
+    EXPECT_EQ(ParseSettings(cr).documentTitle, Changed().documentTitle);
     const Settings loose = ParseSettings(
         "\xEF\xBB\xBF" "Coma_Decimal = 1 \r\n"
         "\tCIFRAS_SIGNIFICATIVAS=1\r\n"

@@ -67,6 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{Kind::Computed, 369, k82, "  369", "  369", "369", "369"},
         StyleCase{Kind::Computed, 1.99822, k82, "    2", "    2", "2.00", "2,00"},
         StyleCase{Kind::Computed, 0.999112, k82, "0.999112", "0,999112", "0.999", "0,999"},
+        // an exact half goes away from zero
+        StyleCase{Kind::Computed, 1.125, k82, "    1.13", "    1,13", "1.13", "1,13"},
+        StyleCase{Kind::Ph, 2.125, k82, "    2.13", "    2,13", "2.13", "2,13"},
         // a carry that adds a digit
         StyleCase{Kind::Computed, 99.96, k82, "   99.96", "   99,96", "100", "100"},
         StyleCase{Kind::Computed, 9.996, k82, "   10", "   10", "10.0", "10,0"},

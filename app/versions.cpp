@@ -6,6 +6,7 @@
 #include "shell/export.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "shell/settings.h"
 #include "util/atomic_file.h"
 #include "util/number_format.h"
 
@@ -104,7 +105,10 @@ std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std:
 
 void MakeWorksheetVersions() {
     if (Batch.count == 0) return;
-    if (!BatchExported && !Ui().SaveSeries(ExportName, DocumentTitle, Presentation, AnswersOnNewPage)) return;
+    if (!BatchExported) {
+        if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation, AnswersOnNewPage)) return;
+        RememberSettings(false);  // as after the export's save window
+    }
     int count = VersionCount;
     uint32_t seed = BatchSeed;
     if (!Ui().ChooseVersions(count, seed)) return;

@@ -15,6 +15,8 @@ enum : uint16_t {
     kCmdVersions = IDM_VERSIONS,
     kCmdAskConfirmation = IDM_ASK_CONFIRMATION,
     kCmdHints = IDM_HINTS,
+    kCmdDecimalComma = IDM_DECIMAL_COMMA,
+    kCmdSignificantFigures = IDM_SIGNIFICANT_FIGURES,
     kCmdAtomicMasses = IDM_ATOMIC_MASSES,
     kCmdElements = IDM_ELEMENTS,
     kCmdInfo = IDM_INFO,

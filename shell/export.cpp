@@ -17,6 +17,7 @@
 #include "shell/batch_file.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "shell/settings.h"
 #include "util/atomic_file.h"
 #include "util/number_format.h"
 #include "util/strings.h"
@@ -180,7 +181,12 @@ bool ExportFolderPath(std::string& folder) {
 bool PrepareExportFolder(bool ask, std::string_view longestSuffix, std::string& folder) {
     // The current folder first: a folder that has vanished is told before anything is asked.
     if (!ExportFolderPath(folder)) return false;
-    if (ask && !Ui().SaveSeries(ExportName, DocumentTitle, Presentation, AnswersOnNewPage)) return false;
+    if (ask) {
+        if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation, AnswersOnNewPage)) return false;
+        // Proposed again at the next start. A folder that cannot take zorvi.ini cannot take
+        // the document either, and the export tells that itself.
+        RememberSettings(false);
+    }
     if (ExportName.empty()) return false;
     if (const std::string problem = ExportNameProblem(ExportName); !problem.empty()) {
         ShowMessage(kNameCaption, problem);

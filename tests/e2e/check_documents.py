@@ -147,7 +147,7 @@ def expected_fragments(report, presentation, title=None):
     return [tidy(f) for f in fragments]
 
 
-NUMBER = r"\d+(?:\.\d+)?(?:e\d+)?"
+NUMBER = r"-?\d+(?:\.\d+)?(?:e-?\d+)?"  # a strong acid can have a pH below 0
 
 
 def with_any_numbers(fragment):

@@ -96,6 +96,8 @@ class Versions(unittest.TestCase):
             ("de 250 ml\ndatos", "de 1 l\ndatos", True),
             ("de 1 l.", "de 750 ml.", True),
             ("2.17 mol/l", "0.5 mol/l", True),
+            ("pH = -0.08166", "pH = 0.29", True),
+            ("pH = 13.4", "pH = -0.5", True),
             ("36 g de", "36 mg de", False),
             ("H<sub>2</sub>O", "H2O", False),
             ("2.17 mol/l", "0.5 ml/l", False),

@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include "chemistry/elements.h"
+#include "chemistry/gases.h"
 #include "chemistry/topics.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
@@ -19,6 +20,7 @@ void TopicDispatch(uint16_t topic) {
         case 2: MolesTopic(); break;
         case 3: ConcentrationTopic(); break;
         case 4: PhTopic(); break;
+        case 5: GasesTopic(); break;
         default: break;
     }
 }

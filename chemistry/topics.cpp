@@ -33,6 +33,8 @@ std::string Spaced(std::string text) {
 }
 std::string InSentence(double x) { return Spaced(Quantity(x)); }
 
+}  // namespace
+
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
     CurrentExercise.answer = CutText(answer, kMarkupMax);
@@ -52,6 +54,8 @@ void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t 
         OfferExercise(CurrentExercise);
     }
 }
+
+namespace {
 
 void GenerateAtom(uint8_t subKind) {
     if (subKind != 1 && subKind != 2) return;

@@ -2,6 +2,7 @@
 
 #include "chemistry/elements.h"
 #include "chemistry/gases.h"
+#include "chemistry/solutions.h"
 #include "chemistry/topics.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
@@ -21,6 +22,7 @@ void TopicDispatch(uint16_t topic) {
         case 3: ConcentrationTopic(); break;
         case 4: PhTopic(); break;
         case 5: GasesTopic(); break;
+        case 6: SolutionsTopic(); break;
         default: break;
     }
 }

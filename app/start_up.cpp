@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include "chemistry/elements.h"
+#include "chemistry/empirical.h"
 #include "chemistry/gases.h"
 #include "chemistry/solutions.h"
 #include "chemistry/topics.h"
@@ -23,6 +24,7 @@ void TopicDispatch(uint16_t topic) {
         case 4: PhTopic(); break;
         case 5: GasesTopic(); break;
         case 6: SolutionsTopic(); break;
+        case 7: EmpiricalTopic(); break;
         default: break;
     }
 }

@@ -4,6 +4,7 @@
 #include "chemistry/empirical.h"
 #include "chemistry/gases.h"
 #include "chemistry/solutions.h"
+#include "chemistry/stoichiometry.h"
 #include "chemistry/topics.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
@@ -25,6 +26,7 @@ void TopicDispatch(uint16_t topic) {
         case 5: GasesTopic(); break;
         case 6: SolutionsTopic(); break;
         case 7: EmpiricalTopic(); break;
+        case 8: StoichiometryTopic(); break;
         default: break;
     }
 }

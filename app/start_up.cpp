@@ -46,7 +46,8 @@ void SetUpProgram() {
     UiLanguage = 2;
     Descriptor.shortName = CutText("Zorvi", kShortNameMax);
     Descriptor.longName = CutText("Ejercicios de Química", kLongNameMax);
-    Descriptor.topicList = "Atomística;Moles;Concentraciones;Ejercicios de pH";
+    Descriptor.topicList =
+        "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría";
     Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;

@@ -16,7 +16,7 @@ std::string Figure(double x, uint16_t decimals) { return RealToText(x, 1, decima
 }  // namespace
 
 std::string GramsText(double grams) { return Figure(grams, 2); }
-std::string MolesText(double moles) { return Figure(moles, 2); }
+std::string MolesText(double moles) { return Figure(moles, 3); }
 std::string MolarMassText(double gramsPerMole) { return Figure(gramsPerMole, 2); }
 std::string LitresText(double litres) { return Figure(litres, 2); }
 std::string MillilitresText(double millilitres) { return Figure(millilitres, 2); }

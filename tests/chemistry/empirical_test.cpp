@@ -34,7 +34,7 @@ TEST_F(EmpiricalTest, TheEmpiricalFormulaOfGlucoseIsCH2O) {
               "Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O. Calcular su fórmula empírica.\r\n"
               "datos: C = 12.01  H =  1.01  O = 16.00  ");
     EXPECT_EQ(Answer(1),
-              "  En 100 g: C 40.00 g = 3.33 mol, H 6.71 g = 6.66 mol, O 53.29 g = 3.33 mol; entre 3.33: C 1, H 2, "
+              "  En 100 g: C 40.00 g = 3.33 mol, H 6.71 g = 6.657 mol, O 53.29 g = 3.331 mol; entre 3.33: C 1, H 2, "
               "O 1. Fórmula empírica: CH_2O");
 }
 
@@ -46,7 +46,7 @@ TEST_F(EmpiricalTest, TheMolecularFormulaOfGlucoseIsFoundAgain) {
               "Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O, y su masa molar es 180.16 g/mol. "
               "Calcular su fórmula molecular.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ");
     EXPECT_EQ(Answer(1),
-              "  En 100 g: C 3.33 mol, H 6.66 mol, O 3.33 mol; entre 3.33: C 1, H 2, O 1; empírica CH_2O, "
+              "  En 100 g: C 3.33 mol, H 6.657 mol, O 3.331 mol; entre 3.33: C 1, H 2, O 1; empírica CH_2O, "
               "30.03 g/mol; 180.16 / 30.03 = 6: molecular C_6H_1_2O_6");
 }
 
@@ -55,10 +55,10 @@ TEST_F(EmpiricalTest, RatiosThatAreNotWholeAreMultiplied) {
     Run(EmpiricalTopic, {2, 3});
     ASSERT_EQ(Batch.count, 2);
     EXPECT_EQ(Answer(1),
-              "  En 100 g: Fe 72.36 g = 1.3 mol, O 27.64 g = 1.73 mol; entre 1.3: Fe 1, O 1.33; por 3: Fe 3, O 4. "
+              "  En 100 g: Fe 72.36 g = 1.296 mol, O 27.64 g = 1.728 mol; entre 1.296: Fe 1, O 1.33; por 3: Fe 3, O 4. "
               "Fórmula empírica: Fe_3O_4");
     EXPECT_EQ(Answer(2),
-              "  En 100 g: C 6.8 mol, H 18.14 mol; entre 6.8: C 1, H 2.67; por 3: C 3, H 8; empírica C_3H_8, "
+              "  En 100 g: C 6.803 mol, H 18.145 mol; entre 6.803: C 1, H 2.67; por 3: C 3, H 8; empírica C_3H_8, "
               "44.1 g/mol; 44.1 / 44.1 = 1: molecular C_3H_8");
 }
 

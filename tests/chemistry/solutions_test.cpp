@@ -87,7 +87,7 @@ TEST_F(SolutionTest, ConcentrationsInGramsPerLitreMolalityAndMoleFraction) {
               "datos: Na = 22.99  Cl = 35.45  H =  1.01  O = 16.00  ");
     EXPECT_EQ(Answer(1),
               "  84 g/L; agua: 262.5 - 21 = 241.5 g; n = 0.359344 mol; m = 1.49 mol/kg; "
-              "x = 0.359344 / (0.359344 + 13.41) = 0.026106");
+              "x = 0.359344 / (0.359344 + 13.405) = 0.026106");
 }
 
 TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {

@@ -115,9 +115,9 @@ void LimitingReagent(const Reaction& reaction) {
     const double limitingMoles = aLimits ? molesA : molesB;
     const double productMoles = ReactingMoles(limitingMoles, limiting, product);
     StoreWholeExercise(
-        Start(reaction) + "Se mezclan " + GramsText(gramsA) + " g de " + Markup(a) + " con " + GramsText(gramsB) +
-            " g de " + Markup(b) + (count > 2 ? " (los demás reactivos, en exceso)" : "") +
-            ". Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene." +
+        Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +
+            GramsText(gramsA) + " g de " + Markup(a) + " y " + GramsText(gramsB) + " g de " + Markup(b) +
+            (count > 2 ? " (los demás reactivos, en exceso)" : "") + "." +
             Data({&a.compound, &b.compound, &product.compound}),
         "  " + MolesText(molesA) + " mol " + Markup(a) + " necesitan " + MolesText(needB) + " mol " + Markup(b) +
             " y hay " + MolesText(molesB) + ": limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +

@@ -97,6 +97,12 @@ bool ReadSpecies(std::string_view term, Species& species, std::string& written, 
                                  std::string(formula));
     }
     if (species.compound.count == 0) return Fail(problem, "fórmula sin elementos: " + std::string(formula));
+    // "NH0" balances as N alone, but no class writes it: a subscript 0 is a slip of the keyboard.
+    for (int i = 1; i <= species.compound.count; ++i) {
+        if (species.compound.Component(i).atoms == 0) {
+            return Fail(problem, species.compound.Component(i).symbol + " con 0 átomos en " + std::string(formula));
+        }
+    }
     if (!(MolarMass(species.compound) > 0)) {
         return Fail(problem, std::string(formula) + " tiene masa molar 0 en la tabla de elementos");
     }

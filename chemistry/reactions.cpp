@@ -47,6 +47,15 @@ struct StateMark {
 };
 const StateMark kStates[] = {{"(g)", true}, {"(l)", false}, {"(s)", false}, {"(aq)", false}};
 
+// The user's text inside a reason: a control character would break or hide the line.
+std::string Visible(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+    }
+    return shown;
+}
+
 bool Fail(ReactionProblem& problem, std::string reason) {
     problem.reason = std::move(reason);
     return false;
@@ -64,7 +73,7 @@ bool ReadSpecies(std::string_view term, Species& species, std::string& written, 
         int value = 0;
         for (char c : number.substr(0, 3)) value = value * 10 + (c - '0');
         if (value < 1 || value > kCoefficientMax || digits > 2) {
-            return Fail(problem, "coeficiente no válido: " + std::string(number.substr(0, 12)));
+            return Fail(problem, "coeficiente no válido: " + Visible(number.substr(0, 12)));
         }
         species.coefficient = value;
     }
@@ -85,7 +94,7 @@ bool ReadSpecies(std::string_view term, Species& species, std::string& written, 
         }
     }
     if (formula.size() > kFormulaMax) {
-        return Fail(problem, "fórmula de más de 20 caracteres: " + std::string(formula.substr(0, 24)) + "...");
+        return Fail(problem, "fórmula de más de 20 caracteres: " + Visible(formula.substr(0, 24)) + "...");
     }
     FormulaProblem formulaProblem;
     if (!ReadFormula(species.compound, std::string(formula), formulaProblem)) {
@@ -93,18 +102,20 @@ bool ReadSpecies(std::string_view term, Species& species, std::string& written, 
             problem.missingSymbol = formulaProblem.symbol;
             return Fail(problem, formulaProblem.symbol + " no está en la tabla de elementos");
         }
-        return Fail(problem, "carácter no válido \"" + std::string(1, formulaProblem.character) + "\" en " +
-                                 std::string(formula));
+        const unsigned char wrong = static_cast<unsigned char>(formulaProblem.character);
+        const std::string shown = wrong < 32 || wrong == 127 ? "de código " + IntToText(wrong)
+                                                             : "\"" + std::string(1, char(wrong)) + "\"";
+        return Fail(problem, "carácter no válido " + shown + " en " + Visible(formula));
     }
-    if (species.compound.count == 0) return Fail(problem, "fórmula sin elementos: " + std::string(formula));
+    if (species.compound.count == 0) return Fail(problem, "fórmula sin elementos: " + Visible(formula));
     // "NH0" balances as N alone, but no class writes it: a subscript 0 is a slip of the keyboard.
     for (int i = 1; i <= species.compound.count; ++i) {
         if (species.compound.Component(i).atoms == 0) {
-            return Fail(problem, species.compound.Component(i).symbol + " con 0 átomos en " + std::string(formula));
+            return Fail(problem, species.compound.Component(i).symbol + " con 0 átomos en " + Visible(formula));
         }
     }
     if (!(MolarMass(species.compound) > 0)) {
-        return Fail(problem, std::string(formula) + " tiene masa molar 0 en la tabla de elementos");
+        return Fail(problem, Visible(formula) + " tiene masa molar 0 en la tabla de elementos");
     }
     if (!marked) species.gas = IsCommonGas(species.compound.formula);
     written = (species.coefficient > 1 ? IntToText(species.coefficient) + " " : "") + species.compound.formula + mark;
@@ -358,7 +369,7 @@ bool AskReaction(Reaction& reaction) {
         missing.symbol = problem.missingSymbol;
         TellFormulaProblem(missing);
     } else {
-        ShowMessageFlags("Reacción incorrecta", CutText(reaction.text, 120) + "\r" + problem.reason,
+        ShowMessageFlags("Reacción incorrecta", Visible(CutText(reaction.text, 120)) + "\r" + problem.reason,
                          kBoxIconExclamation);
     }
     return false;

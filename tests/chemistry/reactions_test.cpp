@@ -97,6 +97,7 @@ TEST_F(ReactionTest, WhatIsNotABalancedReactionIsToldWhy) {
         {"H2 -> O2", "no está ajustada (H: 2 en reactivos, 0 en productos)"},
         {"2 h2 + O2 -> 2 H2O", "carácter no válido \"h\" en h2"},
         {"H2 O + CO2 -> H2CO3", "carácter no válido \" \" en H2 O"},
+        {"H2\tO + CO2 -> H2CO3", "carácter no válido de código 9 en H2?O"},
         {"Na+ + Cl- -> NaCl", "le falta una sustancia"},
         {"Xe + 2 F2 -> XeF4", "Xe no está en la tabla de elementos"},
         {"() -> H2", "fórmula sin elementos: ()"},

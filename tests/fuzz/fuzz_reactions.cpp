@@ -94,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const LeftOutLine& line : list.leftOut) {
         Check(line.number > previous && line.number <= Lines(contents));
         Check(!line.reason.empty());
+        for (char c : line.reason) Check(static_cast<unsigned char>(c) >= 32);  // one line of the message each
         previous = line.number;
     }
     const std::string message = LeftOutMessage(list);

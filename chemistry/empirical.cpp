@@ -108,8 +108,8 @@ std::string RatioSteps(const Compound& compound, const Reading& reading, bool wi
     }
     steps += "; entre " + MolesText(reading.smallest) + ":";
     for (int i = 1; i <= compound.count; ++i) {
-        steps += std::string(i > 1 ? "," : "") + " " + compound.Component(i).symbol + " " +
-                 RatioText(reading.ratios[i - 1]);
+        steps +=
+            std::string(i > 1 ? "," : "") + " " + compound.Component(i).symbol + " " + RatioText(reading.ratios[i - 1]);
     }
     if (reading.multiplier > 1) {
         const std::vector<ElementCount> counts = EmpiricalCounts(compound);
@@ -145,8 +145,8 @@ void EmpiricalFormula(const Compound& compound) {
     if (!CompositionIsClear(compound, reading)) return;
     StoreWholeExercise("Un compuesto contiene " + CompositionList(compound, reading) +
                            ". Calcular su fórmula empírica." + kLineBreak + kData + FormulaDataLine(compound),
-                       "  En 100 g: " + RatioSteps(compound, reading, true) + ". Fórmula empírica: " +
-                           CountsMarkup(EmpiricalCounts(compound)));
+                       "  En 100 g: " + RatioSteps(compound, reading, true) +
+                           ". Fórmula empírica: " + CountsMarkup(EmpiricalCounts(compound)));
 }
 
 void MolecularFormula(const Compound& compound) {
@@ -158,10 +158,10 @@ void MolecularFormula(const Compound& compound) {
     StoreWholeExercise("Un compuesto contiene " + CompositionList(compound, reading) + ", y su masa molar es " +
                            MolarMassText(compound.molarMass) + " g/mol. Calcular su fórmula molecular." + kLineBreak +
                            kData + FormulaDataLine(compound),
-                       "  En 100 g: " + RatioSteps(compound, reading, false) + "; empírica " +
-                           CountsMarkup(empirical) + ", " + MolarMassText(empiricalMass) + " g/mol; " +
-                           MolarMassText(compound.molarMass) + " / " + MolarMassText(empiricalMass) + " = " +
-                           IntToText(times) + ": molecular " + CountsMarkup(CountsOf(compound)));
+                       "  En 100 g: " + RatioSteps(compound, reading, false) + "; empírica " + CountsMarkup(empirical) +
+                           ", " + MolarMassText(empiricalMass) + " g/mol; " + MolarMassText(compound.molarMass) +
+                           " / " + MolarMassText(empiricalMass) + " = " + IntToText(times) + ": molecular " +
+                           CountsMarkup(CountsOf(compound)));
 }
 
 }  // namespace
@@ -174,8 +174,7 @@ std::vector<int> CompositionHundredths(const Compound& compound) {
     int sum = 0;
     std::size_t largest = 0;
     for (int i = 1; i <= compound.count; ++i) {
-        const double share =
-            total > 0 ? compound.Component(i).atoms * compound.Component(i).mass / total * 10000 : 0;
+        const double share = total > 0 ? compound.Component(i).atoms * compound.Component(i).mass / total * 10000 : 0;
         hundredths.push_back(int(std::lround(share)));
         sum += hundredths.back();
         if (hundredths.back() > hundredths[largest]) largest = hundredths.size() - 1;

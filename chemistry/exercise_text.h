@@ -28,8 +28,8 @@ std::string MoleFractionText(double fraction);
 std::string DensityText(double gramsPerMillilitre);
 std::string PercentText(double percent);      // riqueza, yield, mass fraction
 std::string CompositionText(double percent);  // an element's share of a compound, two decimals always: "40.00"
-std::string RatioText(double ratio);      // moles divided by the smallest, and such factors
-std::string ConstantText(double value);   // R, 22.4, 273, 760 and the like
+std::string RatioText(double ratio);          // moles divided by the smallest, and such factors
+std::string ConstantText(double value);       // R, 22.4, 273, 760 and the like
 
 // The value that a form shows, read back: a drawn quantity goes through this before any
 // computation, so that the answer is what the numbers of the statement give.

@@ -43,8 +43,8 @@ std::string AtmStep(double pressure, bool mmHg) {
 
 // "n = 8.8 / 44.01 = 0.199955 mol"
 std::string MolesStep(double grams, const Compound& gas) {
-    return "n = " + GramsText(grams) + " / " + MolarMassText(gas.molarMass) + " = " +
-           MolesText(grams / gas.molarMass) + " mol";
+    return "n = " + GramsText(grams) + " / " + MolarMassText(gas.molarMass) + " = " + MolesText(grams / gas.molarMass) +
+           " mol";
 }
 
 // "a 25 °C y 1.5 atm"
@@ -58,13 +58,12 @@ void PressureOfSample(const Compound& gas) {
     const double litres = DrawLitres();
     const double celsius = DrawCelsius();
     const double atm = grams / gas.molarMass * kGasConstant * Kelvin(celsius) / litres;
-    StoreWholeExercise("Calcular la presión, en" + std::string(Unit(mmHg)) + ", que ejercen " + GramsText(grams) +
-                           " g de " + FormulaMarkup(gas) + " en un recipiente de " + LitresText(litres) + " L a " +
-                           CelsiusText(celsius) + " °C." + kLineBreak + kData + FormulaDataLine(gas) +
-                           GasConstantData(),
-                       "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; p = n·R·T / V = " +
-                           PressureText(atm) + " atm" +
-                           (mmHg ? " = " + PressureText(atm * kMmHgPerAtm) + " mmHg" : std::string()));
+    StoreWholeExercise(
+        "Calcular la presión, en" + std::string(Unit(mmHg)) + ", que ejercen " + GramsText(grams) + " g de " +
+            FormulaMarkup(gas) + " en un recipiente de " + LitresText(litres) + " L a " + CelsiusText(celsius) +
+            " °C." + kLineBreak + kData + FormulaDataLine(gas) + GasConstantData(),
+        "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; p = n·R·T / V = " + PressureText(atm) + " atm" +
+            (mmHg ? " = " + PressureText(atm * kMmHgPerAtm) + " mmHg" : std::string()));
 }
 
 void VolumeOfSample(const Compound& gas) {
@@ -93,9 +92,9 @@ void MolarMassOfSample(const Compound& gas) {
     StoreWholeExercise("Una muestra de " + GramsText(grams) + " g de un gas ocupa " + LitresText(litres) + " L " +
                            Conditions(celsius, pressure, mmHg) + ". Calcular su masa molar. ¿Puede ser " + markup +
                            "?" + kLineBreak + kData + FormulaDataLine(gas) + GasConstantData(),
-                       "  " + KelvinStep(celsius) + "; " + AtmStep(pressure, mmHg) + "M = m·R·T / (p·V) = " +
-                           MolarMassText(found) + " g/mol, que coincide con M(" + markup + ") = " +
-                           MolarMassText(gas.molarMass) + " g/mol");
+                       "  " + KelvinStep(celsius) + "; " + AtmStep(pressure, mmHg) +
+                           "M = m·R·T / (p·V) = " + MolarMassText(found) + " g/mol, que coincide con M(" + markup +
+                           ") = " + MolarMassText(gas.molarMass) + " g/mol");
 }
 
 void ChangeOfState() {
@@ -106,8 +105,8 @@ void ChangeOfState() {
     const double t2 = DrawCelsius();
     const bool askVolume = Random(2) == 0;
     const std::string start = "Un gas ocupa " + LitresText(v1) + " L " + Conditions(t1, p1, mmHg) + ". ";
-    const std::string ratio = "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = " + KelvinText(Kelvin(t1)) + " K y T_2 = " +
-                              KelvinText(Kelvin(t2)) + " K: ";
+    const std::string ratio = "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = " + KelvinText(Kelvin(t1)) +
+                              " K y T_2 = " + KelvinText(Kelvin(t2)) + " K: ";
     if (askVolume) {
         const double p2 = DrawPressure(mmHg);
         const double v2 = p1 * v1 * Kelvin(t2) / (Kelvin(t1) * p2);
@@ -116,9 +115,9 @@ void ChangeOfState() {
     } else {
         const double v2 = DrawLitres();
         const double p2 = p1 * v1 * Kelvin(t2) / (Kelvin(t1) * v2);
-        StoreWholeExercise(start + "Calcular su presión si pasa a ocupar " + LitresText(v2) + " L a " +
-                               CelsiusText(t2) + " °C.",
-                           ratio + "p_2 = p_1·V_1·T_2 / (T_1·V_2) = " + PressureText(p2) + Unit(mmHg));
+        StoreWholeExercise(
+            start + "Calcular su presión si pasa a ocupar " + LitresText(v2) + " L a " + CelsiusText(t2) + " °C.",
+            ratio + "p_2 = p_1·V_1·T_2 / (T_1·V_2) = " + PressureText(p2) + Unit(mmHg));
     }
 }
 
@@ -127,8 +126,8 @@ void VolumeAtNormalConditions(const Compound& gas) {
     const double moles = grams / gas.molarMass;
     StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams) + " g de " + FormulaMarkup(gas) +
                            " en condiciones normales (0 °C y 1 atm)." + kLineBreak + kData + FormulaDataLine(gas),
-                       "  " + MolesStep(grams, gas) + "; V = " + MolesText(moles) + " · " +
-                           ConstantText(kMolarVolume) + " = " + LitresText(moles * kMolarVolume) + " L");
+                       "  " + MolesStep(grams, gas) + "; V = " + MolesText(moles) + " · " + ConstantText(kMolarVolume) +
+                           " = " + LitresText(moles * kMolarVolume) + " L");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 constexpr double kGasConstant = 0.082;  // atm·L/(mol·K)
 constexpr double kZeroCelsius = 273;    // K
 constexpr double kMmHgPerAtm = 760;
-constexpr double kMolarVolume = 22.4;   // L/mol at 0 °C and 1 atm
+constexpr double kMolarVolume = 22.4;  // L/mol at 0 °C and 1 atm
 
 // The topic entry: generation windows until the user leaves.
 void GasesTopic();

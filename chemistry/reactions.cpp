@@ -31,9 +31,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Substances that a class takes as gases at room temperature when the reaction does not say.
 bool IsCommonGas(const std::string& formula) {
-    static const char* const kGases[] = {"H2",  "O2",  "N2",  "F2",   "Cl2",  "CO",   "CO2",  "SO2", "NO",
-                                         "NO2", "N2O", "NH3", "CH4",  "C2H6", "C3H8", "C4H10", "C2H4",
-                                         "C2H2", "H2S", "O3", "He",   "Ne",   "Ar",   "Kr",   "Xe"};
+    static const char* const kGases[] = {"H2",  "O2",  "N2",  "F2",  "Cl2",  "CO",   "CO2",   "SO2",  "NO",
+                                         "NO2", "N2O", "NH3", "CH4", "C2H6", "C3H8", "C4H10", "C2H4", "C2H2",
+                                         "H2S", "O3",  "He",  "Ne",  "Ar",   "Kr",   "Xe"};
     for (const char* gas : kGases) {
         if (formula == gas) return true;
     }
@@ -62,12 +62,12 @@ bool Fail(ReactionProblem& problem, std::string reason) {
 }
 
 // One substance of a side: an optional coefficient, the formula, an optional state.
-bool ReadSpecies(std::string_view term, Species& species, std::string& written, ReactionProblem& problem) {
+bool ReadSubstance(std::string_view term, Substance& substance, std::string& written, ReactionProblem& problem) {
     term = TrimControls(term);
     if (term.empty()) return Fail(problem, "le falta una sustancia");
     std::size_t digits = 0;
     while (digits < term.size() && IsDigit(term[digits])) ++digits;
-    species.coefficient = 1;
+    substance.coefficient = 1;
     if (digits > 0) {
         const std::string_view number = term.substr(0, digits);
         int value = 0;
@@ -75,20 +75,21 @@ bool ReadSpecies(std::string_view term, Species& species, std::string& written, 
         if (value < 1 || value > kCoefficientMax || digits > 2) {
             return Fail(problem, "coeficiente no válido: " + Visible(number.substr(0, 12)));
         }
-        species.coefficient = value;
+        substance.coefficient = value;
     }
     std::string_view formula = TrimControls(term.substr(digits));
-    if (formula.empty()) return Fail(problem, "al coeficiente " + IntToText(species.coefficient) + " le falta la fórmula");
+    if (formula.empty())
+        return Fail(problem, "al coeficiente " + IntToText(substance.coefficient) + " le falta la fórmula");
 
     bool marked = false;
-    species.gas = false;
+    substance.gas = false;
     std::string mark;
     for (const StateMark& state : kStates) {
         const std::string_view text = state.text;
         if (formula.size() > text.size() && formula.substr(formula.size() - text.size()) == text) {
             formula.remove_suffix(text.size());
             marked = true;
-            species.gas = state.gas;
+            substance.gas = state.gas;
             mark = state.text;
             break;
         }
@@ -97,39 +98,40 @@ bool ReadSpecies(std::string_view term, Species& species, std::string& written, 
         return Fail(problem, "fórmula de más de 20 caracteres: " + Visible(formula.substr(0, 24)) + "...");
     }
     FormulaProblem formulaProblem;
-    if (!ReadFormula(species.compound, std::string(formula), formulaProblem)) {
+    if (!ReadFormula(substance.compound, std::string(formula), formulaProblem)) {
         if (formulaProblem.kind == FormulaProblem::Kind::MissingElement) {
             problem.missingSymbol = formulaProblem.symbol;
             return Fail(problem, formulaProblem.symbol + " no está en la tabla de elementos");
         }
         const unsigned char wrong = static_cast<unsigned char>(formulaProblem.character);
-        const std::string shown = wrong < 32 || wrong == 127 ? "de código " + IntToText(wrong)
-                                                             : "\"" + std::string(1, char(wrong)) + "\"";
+        const std::string shown =
+            wrong < 32 || wrong == 127 ? "de código " + IntToText(wrong) : "\"" + std::string(1, char(wrong)) + "\"";
         return Fail(problem, "carácter no válido " + shown + " en " + Visible(formula));
     }
-    if (species.compound.count == 0) return Fail(problem, "fórmula sin elementos: " + Visible(formula));
+    if (substance.compound.count == 0) return Fail(problem, "fórmula sin elementos: " + Visible(formula));
     // "NH0" balances as N alone, but no class writes it: a subscript 0 is a slip of the keyboard.
-    for (int i = 1; i <= species.compound.count; ++i) {
-        if (species.compound.Component(i).atoms == 0) {
-            return Fail(problem, species.compound.Component(i).symbol + " con 0 átomos en " + Visible(formula));
+    for (int i = 1; i <= substance.compound.count; ++i) {
+        if (substance.compound.Component(i).atoms == 0) {
+            return Fail(problem, substance.compound.Component(i).symbol + " con 0 átomos en " + Visible(formula));
         }
     }
-    if (!(MolarMass(species.compound) > 0)) {
+    if (!(MolarMass(substance.compound) > 0)) {
         return Fail(problem, Visible(formula) + " tiene masa molar 0 en la tabla de elementos");
     }
-    if (!marked) species.gas = IsCommonGas(species.compound.formula);
-    written = (species.coefficient > 1 ? IntToText(species.coefficient) + " " : "") + species.compound.formula + mark;
+    if (!marked) substance.gas = IsCommonGas(substance.compound.formula);
+    written =
+        (substance.coefficient > 1 ? IntToText(substance.coefficient) + " " : "") + substance.compound.formula + mark;
     return true;
 }
 
-bool ReadSide(std::string_view side, std::vector<Species>& species, std::string& written,
+bool ReadSide(std::string_view side, std::vector<Substance>& substances, std::string& written,
               ReactionProblem& problem) {
     for (;;) {
         const std::size_t plus = side.find('+');
-        Species one;
+        Substance one;
         std::string oneWritten;
-        if (!ReadSpecies(side.substr(0, plus), one, oneWritten, problem)) return false;
-        species.push_back(std::move(one));
+        if (!ReadSubstance(side.substr(0, plus), one, oneWritten, problem)) return false;
+        substances.push_back(std::move(one));
         written += (written.empty() ? "" : " + ") + oneWritten;
         if (plus == std::string_view::npos) return true;
         side.remove_prefix(plus + 1);
@@ -137,12 +139,12 @@ bool ReadSide(std::string_view side, std::vector<Species>& species, std::string&
 }
 
 // Atoms of `symbol` on one side, each substance's counted as many times as its coefficient.
-long AtomsOf(const std::vector<Species>& side, const std::string& symbol) {
+long AtomsOf(const std::vector<Substance>& side, const std::string& symbol) {
     long atoms = 0;
-    for (const Species& species : side) {
-        for (int i = 1; i <= species.compound.count; ++i) {
-            if (species.compound.Component(i).symbol == symbol) {
-                atoms += long(species.coefficient) * species.compound.Component(i).atoms;
+    for (const Substance& substance : side) {
+        for (int i = 1; i <= substance.compound.count; ++i) {
+            if (substance.compound.Component(i).symbol == symbol) {
+                atoms += long(substance.coefficient) * substance.compound.Component(i).atoms;
             }
         }
     }
@@ -152,9 +154,9 @@ long AtomsOf(const std::vector<Species>& side, const std::string& symbol) {
 // The first element, in order of appearance, with different counts on the two sides.
 bool CheckBalance(const Reaction& reaction, ReactionProblem& problem) {
     for (const auto* side : {&reaction.reactants, &reaction.products}) {
-        for (const Species& species : *side) {
-            for (int i = 1; i <= species.compound.count; ++i) {
-                const std::string& symbol = species.compound.Component(i).symbol;
+        for (const Substance& substance : *side) {
+            for (int i = 1; i <= substance.compound.count; ++i) {
+                const std::string& symbol = substance.compound.Component(i).symbol;
                 const long left = AtomsOf(reaction.reactants, symbol);
                 const long right = AtomsOf(reaction.products, symbol);
                 if (left != right) {
@@ -167,12 +169,12 @@ bool CheckBalance(const Reaction& reaction, ReactionProblem& problem) {
     return true;
 }
 
-std::string SideMarkup(const std::vector<Species>& side) {
+std::string SideMarkup(const std::vector<Substance>& side) {
     std::string markup;
-    for (const Species& species : side) {
+    for (const Substance& substance : side) {
         if (!markup.empty()) markup += " + ";
-        if (species.coefficient > 1) markup += IntToText(species.coefficient) + " ";
-        markup += FormulaMarkup(species.compound);
+        if (substance.coefficient > 1) markup += IntToText(substance.coefficient) + " ";
+        markup += FormulaMarkup(substance.compound);
     }
     return markup;
 }
@@ -224,11 +226,12 @@ bool ReadReaction(std::string_view text, Reaction& reaction, ReactionProblem& pr
     std::string left, right;
     if (!ReadSide(text.substr(0, arrow), reaction.reactants, left, problem)) return false;
     if (!ReadSide(text.substr(arrow + 2), reaction.products, right, problem)) return false;
-    if (reaction.reactants.size() + reaction.products.size() > kSpeciesMax) {
-        return Fail(problem, "tiene más de " + IntToText(int32_t(kSpeciesMax)) + " sustancias");
+    if (reaction.reactants.size() + reaction.products.size() > kSubstanceMax) {
+        return Fail(problem, "tiene más de " + IntToText(int32_t(kSubstanceMax)) + " sustancias");
     }
     if (!CheckBalance(reaction, problem)) return false;
-    if (ReactionMarkup(reaction).size() > kReactionMarkupMax) return Fail(problem, "es demasiado larga para un enunciado");
+    if (ReactionMarkup(reaction).size() > kReactionMarkupMax)
+        return Fail(problem, "es demasiado larga para un enunciado");
     reaction.text = left + " " + kArrow + " " + right;
     return true;
 }
@@ -237,7 +240,7 @@ std::string ReactionMarkup(const Reaction& reaction) {
     return SideMarkup(reaction.reactants) + " " + kArrow + " " + SideMarkup(reaction.products);
 }
 
-double ReactingMoles(double moles, const Species& from, const Species& to) {
+double ReactingMoles(double moles, const Substance& from, const Substance& to) {
     return moles * to.coefficient / from.coefficient;
 }
 
@@ -322,8 +325,7 @@ void LoadReactions() {
     std::string contents;
     int error = 0;
     switch (ReadWholeFile(contents, error)) {
-        case FileState::Read:
-            break;
+        case FileState::Read: break;
         case FileState::Missing: {
             contents = DefaultReactionsText();
             std::string writeError;

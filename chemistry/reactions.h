@@ -15,12 +15,12 @@
 #include "chemistry/formula.h"
 
 constexpr const char* kReactionsFile = "reacciones.txt";
-constexpr std::size_t kReactionRoom = 100;      // reactions kept from the file
-constexpr std::size_t kSpeciesMax = 8;          // substances in one reaction
+constexpr std::size_t kReactionRoom = 100;  // reactions kept from the file
+constexpr std::size_t kSubstanceMax = 8;    // substances in one reaction
 constexpr int kCoefficientMax = 99;
 constexpr std::size_t kReactionMarkupMax = 64;  // the reaction as a statement writes it
 
-struct Species {
+struct Substance {
     int coefficient = 1;
     Compound compound;  // parsed and weighed
     bool gas = false;   // marked "(g)", or a gas at room temperature
@@ -28,8 +28,8 @@ struct Species {
 
 struct Reaction {
     std::string text;  // written again from its parts: "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O"
-    std::vector<Species> reactants;
-    std::vector<Species> products;
+    std::vector<Substance> reactants;
+    std::vector<Substance> products;
 };
 
 // Why a text is not a reaction that the exercises can use.
@@ -48,7 +48,7 @@ bool ReadReaction(std::string_view text, Reaction& reaction, ReactionProblem& pr
 std::string ReactionMarkup(const Reaction& reaction);
 
 // Moles of `to` that react with, or come from, `moles` of `from`: the coefficients' ratio.
-double ReactingMoles(double moles, const Species& from, const Species& to);
+double ReactingMoles(double moles, const Substance& from, const Substance& to);
 
 // The reactions of a file's contents: one per line, "#" starting a comment, blank lines ignored.
 struct LeftOutLine {

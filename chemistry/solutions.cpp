@@ -38,7 +38,7 @@ const CommercialReagent* FindReagent(const Compound& solute) {
 
 void Dilution(const Compound& solute) {
     const double v2 = DrawFlask();
-    const double c1 = (Random(12) + 1) / 2.0;                           // 0.5 to 6 M
+    const double c1 = (Random(12) + 1) / 2.0;                            // 0.5 to 6 M
     const double c2 = AsShown(c1 * (Random(9) + 1) / 20, MolarityText);  // 5 % to 45 % of c1
     const double v1 = c2 * v2 / c1;
     StoreWholeExercise("Calcular el volumen de disolución " + MolarityText(c1) + " M de " + FormulaMarkup(solute) +
@@ -55,10 +55,10 @@ void FromCommercialReagent(const Compound& solute) {
         for (const CommercialReagent& known : CommercialReagents()) {
             list += (list.empty() ? "" : ", ") + std::string(known.formula) + " " + PercentText(known.percent) + " %";
         }
-        ShowMessageFlags("Reactivo comercial",
-                         "No hay reactivo comercial de " + solute.formula + ".\rLos reactivos comerciales son: " +
-                             list + ".",
-                         kBoxIconExclamation);
+        ShowMessageFlags(
+            "Reactivo comercial",
+            "No hay reactivo comercial de " + solute.formula + ".\rLos reactivos comerciales son: " + list + ".",
+            kBoxIconExclamation);
         return;
     }
     const double millilitres = DrawFlask();
@@ -67,16 +67,16 @@ void FromCommercialReagent(const Compound& solute) {
     const double moles = molarity * litres;
     const double pure = moles * solute.molarMass;
     const double commercial = pure * 100 / reagent->percent;
-    StoreWholeExercise(
-        "Calcular el volumen de " + FormulaMarkup(solute) + " comercial (" + PercentText(reagent->percent) +
-            " % en masa, densidad " + DensityText(reagent->density) + " g/mL) necesario para preparar " +
-            MillilitresText(millilitres) + " mL de disolución " + MolarityText(molarity) + " M." + kLineBreak + kData +
-            FormulaDataLine(solute),
-        "  n = " + MolarityText(molarity) + " · " + LitresText(litres) + " = " + MolesText(moles) + " mol; m = " +
-            MolesText(moles) + " · " + MolarMassText(solute.molarMass) + " = " + GramsText(pure) + " g; comercial: " +
-            GramsText(pure) + " · 100 / " + PercentText(reagent->percent) + " = " + GramsText(commercial) + " g; V = " +
-            GramsText(commercial) + " / " + DensityText(reagent->density) + " = " +
-            MillilitresText(commercial / reagent->density) + " mL");
+    StoreWholeExercise("Calcular el volumen de " + FormulaMarkup(solute) + " comercial (" +
+                           PercentText(reagent->percent) + " % en masa, densidad " + DensityText(reagent->density) +
+                           " g/mL) necesario para preparar " + MillilitresText(millilitres) + " mL de disolución " +
+                           MolarityText(molarity) + " M." + kLineBreak + kData + FormulaDataLine(solute),
+                       "  n = " + MolarityText(molarity) + " · " + LitresText(litres) + " = " + MolesText(moles) +
+                           " mol; m = " + MolesText(moles) + " · " + MolarMassText(solute.molarMass) + " = " +
+                           GramsText(pure) + " g; comercial: " + GramsText(pure) + " · 100 / " +
+                           PercentText(reagent->percent) + " = " + GramsText(commercial) +
+                           " g; V = " + GramsText(commercial) + " / " + DensityText(reagent->density) + " = " +
+                           MillilitresText(commercial / reagent->density) + " mL");
 }
 
 void ConcentrationsOfSolution(const Compound& solute) {
@@ -94,7 +94,7 @@ void ConcentrationsOfSolution(const Compound& solute) {
     }
     const double millilitres = DrawFlask();
     const double density = AsShown(1 + (Random(20) + 1) / 100.0, DensityText);  // 1.01 to 1.2 g/mL
-    const double massFraction = (Random(24) + 2) / 100.0;                        // 2 % to 25 %
+    const double massFraction = (Random(24) + 2) / 100.0;                       // 2 % to 25 %
     const double grams = AsShown(millilitres * density * massFraction, GramsText);
     const double solutionGrams = millilitres * density;
     const double waterGrams = solutionGrams - grams;
@@ -106,28 +106,27 @@ void ConcentrationsOfSolution(const Compound& solute) {
             " g/mL. Calcular la concentración en g/L, la molalidad y la fracción molar del soluto." + kLineBreak +
             kData + DataLineOf({&solute, &water}),
         "  " + GramsPerLitreText(grams / (millilitres / 1000)) + " g/L; agua: " + GramsText(solutionGrams) + " - " +
-            GramsText(grams) + " = " + GramsText(waterGrams) + " g; n = " + MolesText(moles) + " mol; m = " +
-            MolalityText(moles / (waterGrams / 1000)) + " mol/kg; x = " + MolesText(moles) + " / (" +
-            MolesText(moles) + " + " + MolesText(waterMoles) + ") = " +
-            MoleFractionText(moles / (moles + waterMoles)));
+            GramsText(grams) + " = " + GramsText(waterGrams) + " g; n = " + MolesText(moles) +
+            " mol; m = " + MolalityText(moles / (waterGrams / 1000)) + " mol/kg; x = " + MolesText(moles) + " / (" +
+            MolesText(moles) + " + " + MolesText(waterMoles) + ") = " + MoleFractionText(moles / (moles + waterMoles)));
 }
 
 void Mixture(const Compound& solute) {
     const double total = FlaskVolumes()[Random(int32_t(FlaskVolumes().size()) - 1) + 1];  // 100 mL and up
     const double v1 = total * (Random(9) + 1) / 10;
     const double v2 = total - v1;
-    const int tenths1 = Random(30) + 1;                          // 0.1 to 3 M
+    const int tenths1 = Random(30) + 1;                           // 0.1 to 3 M
     const int tenths2 = (tenths1 - 1 + Random(29) + 1) % 30 + 1;  // another of the same thirty
     const double c1 = tenths1 / 10.0;
     const double c2 = tenths2 / 10.0;
     const double moles = c1 * v1 / 1000 + c2 * v2 / 1000;
     const std::string markup = FormulaMarkup(solute);
     StoreWholeExercise("Se mezclan " + MillilitresText(v1) + " mL de disolución " + MolarityText(c1) + " M de " +
-                           markup + " con " + MillilitresText(v2) + " mL de disolución " + MolarityText(c2) +
-                           " M de " + markup + ". Calcular la molaridad de la mezcla (volúmenes aditivos).",
-                       "  n = " + MolarityText(c1) + " · " + LitresText(v1 / 1000) + " + " + MolarityText(c2) +
-                           " · " + LitresText(v2 / 1000) + " = " + MolesText(moles) + " mol; V = " +
-                           LitresText(total / 1000) + " L; M = " + MolarityText(moles / (total / 1000)) + " mol/L");
+                           markup + " con " + MillilitresText(v2) + " mL de disolución " + MolarityText(c2) + " M de " +
+                           markup + ". Calcular la molaridad de la mezcla (volúmenes aditivos).",
+                       "  n = " + MolarityText(c1) + " · " + LitresText(v1 / 1000) + " + " + MolarityText(c2) + " · " +
+                           LitresText(v2 / 1000) + " = " + MolesText(moles) + " mol; V = " + LitresText(total / 1000) +
+                           " L; M = " + MolarityText(moles / (total / 1000)) + " mol/L");
 }
 
 }  // namespace

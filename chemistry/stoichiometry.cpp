@@ -21,10 +21,10 @@ const char* const kCaption = "Estequiometría";
 
 // The draws, in the order each sub-kind takes them.
 double DrawGrams() { return (Random(951) + 50) / 10.0; }  // 5 to 100 g, to a tenth
-const Species& DrawOne(const std::vector<Species>& side) { return side[Random(int32_t(side.size()))]; }
+const Substance& DrawOne(const std::vector<Substance>& side) { return side[Random(int32_t(side.size()))]; }
 
-std::string Markup(const Species& species) { return FormulaMarkup(species.compound); }
-double MolarMassOf(const Species& species) { return species.compound.molarMass; }
+std::string Markup(const Substance& substance) { return FormulaMarkup(substance.compound); }
+double MolarMassOf(const Substance& substance) { return substance.compound.molarMass; }
 
 std::string Start(const Reaction& reaction) { return "Reacción: " + ReactionMarkup(reaction) + kLineBreak; }
 
@@ -33,41 +33,40 @@ std::string Data(std::initializer_list<const Compound*> compounds) {
 }
 
 // "(1 mol CaCl_2 / 1 mol CaCO_3)"
-std::string RatioFactor(const Species& from, const Species& to) {
+std::string RatioFactor(const Substance& from, const Substance& to) {
     return "(" + IntToText(to.coefficient) + " mol " + Markup(to) + " / " + IntToText(from.coefficient) + " mol " +
            Markup(from) + ")";
 }
 
 // "25.5 g CaCO_3 · (1 mol / 100.09 g) · (1 mol CaCl_2 / 1 mol CaCO_3)": grams of one to moles of the other.
-std::string GramsToMolesChain(double grams, const Species& from, const Species& to) {
+std::string GramsToMolesChain(double grams, const Substance& from, const Substance& to) {
     return GramsText(grams) + " g " + Markup(from) + " · (1 mol / " + MolarMassText(MolarMassOf(from)) + " g) · " +
            RatioFactor(from, to);
 }
 
 // " · (110.98 g / 1 mol) = 28.28 g de CaCl_2"
-std::string ToGrams(double moles, const Species& to) {
+std::string ToGrams(double moles, const Substance& to) {
     return " · (" + MolarMassText(MolarMassOf(to)) + " g / 1 mol) = " + GramsText(moles * MolarMassOf(to)) + " g de " +
            Markup(to);
 }
 
-double ProductMoles(double grams, const Species& from, const Species& to) {
+double ProductMoles(double grams, const Substance& from, const Substance& to) {
     return ReactingMoles(grams / MolarMassOf(from), from, to);
 }
 
 void MassToMass(const Reaction& reaction) {
-    const Species& reactant = DrawOne(reaction.reactants);
-    const Species& product = DrawOne(reaction.products);
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& product = DrawOne(reaction.products);
     const double grams = DrawGrams();
-    StoreWholeExercise(Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
-                           GramsText(grams) + " g de " + Markup(reactant) + "." +
-                           Data({&reactant.compound, &product.compound}),
-                       "  " + GramsToMolesChain(grams, reactant, product) +
-                           ToGrams(ProductMoles(grams, reactant, product), product));
+    StoreWholeExercise(
+        Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " + GramsText(grams) +
+            " g de " + Markup(reactant) + "." + Data({&reactant.compound, &product.compound}),
+        "  " + GramsToMolesChain(grams, reactant, product) + ToGrams(ProductMoles(grams, reactant, product), product));
 }
 
 void GasVolume(const Reaction& reaction) {
-    std::vector<const Species*> gases;
-    for (const Species& product : reaction.products) {
+    std::vector<const Substance*> gases;
+    for (const Substance& product : reaction.products) {
         if (product.gas) gases.push_back(&product);
     }
     if (gases.empty()) {
@@ -76,21 +75,19 @@ void GasVolume(const Reaction& reaction) {
                          kBoxIconExclamation);
         return;
     }
-    const Species& reactant = DrawOne(reaction.reactants);
-    const Species& gas = *gases[Random(int32_t(gases.size()))];
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& gas = *gases[Random(int32_t(gases.size()))];
     const double grams = DrawGrams();
-    const double celsius = Random(101);                 // 0 to 100 °C
-    const double atm = (Random(151) + 50) / 100.0;      // 0.5 to 2 atm
+    const double celsius = Random(101);             // 0 to 100 °C
+    const double atm = (Random(151) + 50) / 100.0;  // 0.5 to 2 atm
     const double moles = ProductMoles(grams, reactant, gas);
     const double kelvin = celsius + kZeroCelsius;
-    StoreWholeExercise(Start(reaction) + "Calcular el volumen de " + Markup(gas) + ", medido a " +
-                           CelsiusText(celsius) + " °C y " + PressureText(atm) + " atm, que se obtiene a partir de " +
-                           GramsText(grams) + " g de " + Markup(reactant) + "." +
-                           Data({&reactant.compound, &gas.compound}) + "R = " + ConstantText(kGasConstant) +
-                           " atm·L/(mol·K)",
-                       "  " + GramsToMolesChain(grams, reactant, gas) + " = " + MolesText(moles) + " mol; T = " +
-                           KelvinText(kelvin) + " K; V = n·R·T / p = " +
-                           LitresText(moles * kGasConstant * kelvin / atm) + " L");
+    StoreWholeExercise(
+        Start(reaction) + "Calcular el volumen de " + Markup(gas) + ", medido a " + CelsiusText(celsius) + " °C y " +
+            PressureText(atm) + " atm, que se obtiene a partir de " + GramsText(grams) + " g de " + Markup(reactant) +
+            "." + Data({&reactant.compound, &gas.compound}) + "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)",
+        "  " + GramsToMolesChain(grams, reactant, gas) + " = " + MolesText(moles) + " mol; T = " + KelvinText(kelvin) +
+            " K; V = n·R·T / p = " + LitresText(moles * kGasConstant * kelvin / atm) + " L");
 }
 
 void LimitingReagent(const Reaction& reaction) {
@@ -102,16 +99,16 @@ void LimitingReagent(const Reaction& reaction) {
     }
     const int first = Random(int32_t(count));
     const int second = (first + 1 + Random(int32_t(count) - 1)) % int(count);
-    const Species& a = reaction.reactants[first];
-    const Species& b = reaction.reactants[second];
-    const Species& product = DrawOne(reaction.products);
+    const Substance& a = reaction.reactants[first];
+    const Substance& b = reaction.reactants[second];
+    const Substance& product = DrawOne(reaction.products);
     const double gramsA = DrawGrams();
     const double molesA = gramsA / MolarMassOf(a);
     const double needB = ReactingMoles(molesA, a, b);
     const double gramsB = AsShown(needB * DrawExcessFactor() * MolarMassOf(b), GramsText);
     const double molesB = gramsB / MolarMassOf(b);
     const bool aLimits = molesB > needB;
-    const Species& limiting = aLimits ? a : b;
+    const Substance& limiting = aLimits ? a : b;
     const double limitingMoles = aLimits ? molesA : molesB;
     const double productMoles = ReactingMoles(limitingMoles, limiting, product);
     StoreWholeExercise(
@@ -125,8 +122,8 @@ void LimitingReagent(const Reaction& reaction) {
 }
 
 void Purity(const Reaction& reaction) {
-    const Species& reactant = DrawOne(reaction.reactants);
-    const Species& product = DrawOne(reaction.products);
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& product = DrawOne(reaction.products);
     const double grams = DrawGrams();
     const double percent = Random(39) + 60;  // 60 to 98 %
     const double pure = AsShown(grams * percent / 100, GramsText);
@@ -139,20 +136,19 @@ void Purity(const Reaction& reaction) {
 }
 
 void Yield(const Reaction& reaction) {
-    const Species& reactant = DrawOne(reaction.reactants);
-    const Species& product = DrawOne(reaction.products);
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& product = DrawOne(reaction.products);
     const double grams = DrawGrams();
     const double percent = Random(49) + 50;  // 50 to 98 %
     const double theoretical = ProductMoles(grams, reactant, product) * MolarMassOf(product);
     const double obtained = AsShown(theoretical * percent / 100, GramsText);
     StoreWholeExercise(Start(reaction) + "A partir de " + GramsText(grams) + " g de " + Markup(reactant) +
                            " se obtienen " + GramsText(obtained) + " g de " + Markup(product) +
-                           ". Calcular el rendimiento de la reacción." +
-                           Data({&reactant.compound, &product.compound}),
+                           ". Calcular el rendimiento de la reacción." + Data({&reactant.compound, &product.compound}),
                        "  " + GramsToMolesChain(grams, reactant, product) +
-                           ToGrams(ProductMoles(grams, reactant, product), product) + "; rendimiento = " +
-                           GramsText(obtained) + " / " + GramsText(theoretical) + " · 100 = " +
-                           PercentText(obtained / theoretical * 100) + " %");
+                           ToGrams(ProductMoles(grams, reactant, product), product) +
+                           "; rendimiento = " + GramsText(obtained) + " / " + GramsText(theoretical) +
+                           " · 100 = " + PercentText(obtained / theoretical * 100) + " %");
 }
 
 }  // namespace

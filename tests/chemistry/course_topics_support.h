@@ -21,9 +21,18 @@
 
 // The masses of resources/elements.txt for the elements of the course's reactions.
 inline void SetCourseTable() {
-    SetElementTable({{"H", 1.008, 1},     {"C", 12.011, 6},       {"N", 14.007, 7},   {"O", 15.999, 8},
-                     {"Na", 22.98976928, 11}, {"Al", 26.9815386, 13}, {"S", 32.06, 16}, {"Cl", 35.45, 17},
-                     {"K", 39.0983, 19},  {"Ca", 40.078, 20},     {"Fe", 55.845, 26}, {"Zn", 65.38, 30}});
+    SetElementTable({{"H", 1.008, 1},
+                     {"C", 12.011, 6},
+                     {"N", 14.007, 7},
+                     {"O", 15.999, 8},
+                     {"Na", 22.98976928, 11},
+                     {"Al", 26.9815386, 13},
+                     {"S", 32.06, 16},
+                     {"Cl", 35.45, 17},
+                     {"K", 39.0983, 19},
+                     {"Ca", 40.078, 20},
+                     {"Fe", 55.845, 26},
+                     {"Zn", 65.38, 30}});
 }
 
 // Runs in a folder of its own, since the stoichiometry topic reads and writes reacciones.txt.

@@ -19,7 +19,8 @@ TEST_F(EmpiricalTest, CompositionOfGlucose) {
     Type({"C6H12O6"});
     Run(EmpiricalTopic, {1});
     ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), "Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ");
+    EXPECT_EQ(Statement(1),
+              "Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ");
     EXPECT_EQ(Answer(1), "  M = 180.16 g/mol; C: 72.07 g (40.00 %); H: 12.1 g (6.71 %); O: 95.99 g (53.29 %)");
     EXPECT_EQ(CurrentTopicTitle, "Fórmula empírica");
     EXPECT_EQ(ui.subKindLists[0], kEmpiricalList);
@@ -71,13 +72,20 @@ TEST_F(EmpiricalTest, EveryCompoundLeadsToItsFormulas) {
         const char* empirical;
         const char* molecular;
     } cases[] = {
-        {"C6H12O6", "CH_2O", "C_6H_1_2O_6"},     {"CH3COOH", "CH_2O", "C_2H_4O_2"},
-        {"H2O2", "HO", "H_2O_2"},                {"C2H6", "CH_3", "C_2H_6"},
-        {"Fe2O3", "Fe_2O_3", "Fe_2O_3"},         {"C4H10", "C_2H_5", "C_4H_1_0"},
-        {"C8H18", "C_4H_9", "C_8H_1_8"},         {"N2O4", "NO_2", "N_2O_4"},
-        {"Al2(SO4)3", "Al_2S_3O_1_2", "Al_2S_3O_1_2"}, {"C5H12", "C_5H_1_2", "C_5H_1_2"},
-        {"Na2SO4", "Na_2SO_4", "Na_2SO_4"},      {"C2H5OH", "C_2H_6O", "C_2H_6O"},
-        {"CaCO3", "CaCO_3", "CaCO_3"},           {"C6H6", "CH", "C_6H_6"},
+        {"C6H12O6", "CH_2O", "C_6H_1_2O_6"},
+        {"CH3COOH", "CH_2O", "C_2H_4O_2"},
+        {"H2O2", "HO", "H_2O_2"},
+        {"C2H6", "CH_3", "C_2H_6"},
+        {"Fe2O3", "Fe_2O_3", "Fe_2O_3"},
+        {"C4H10", "C_2H_5", "C_4H_1_0"},
+        {"C8H18", "C_4H_9", "C_8H_1_8"},
+        {"N2O4", "NO_2", "N_2O_4"},
+        {"Al2(SO4)3", "Al_2S_3O_1_2", "Al_2S_3O_1_2"},
+        {"C5H12", "C_5H_1_2", "C_5H_1_2"},
+        {"Na2SO4", "Na_2SO_4", "Na_2SO_4"},
+        {"C2H5OH", "C_2H_6O", "C_2H_6O"},
+        {"CaCO3", "CaCO_3", "CaCO_3"},
+        {"C6H6", "CH", "C_6H_6"},
     };
     for (const auto& c : cases) {
         BatchEnd();
@@ -144,7 +152,8 @@ TEST_F(EmpiricalTest, CompoundsThatCannotMakeTheExerciseAreRefusedWithAReason) {
 
 TEST_F(EmpiricalTest, TheLongestFormulasFitOrAreRefusedWhole) {
     Elements = ElementTable{};
-    for (char c = 'A'; c <= 'T'; ++c) Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
+    for (char c = 'A'; c <= 'T'; ++c)
+        Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
     Type({"ABCDEFGHIJKLMNOPQRST", "A2B3C2D3"});
     Run(EmpiricalTopic, {1, 3});
     EXPECT_EQ(Batch.count, 1);

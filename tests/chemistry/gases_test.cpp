@@ -21,8 +21,8 @@ void ExpectShownWithin(double shown, double exact, const std::string& context) {
 
 TEST_F(GasTest, PressureOfASample) {
     Type({"CO2", "CO2"});
-    ScriptRandom({0, 0, 3, 45,      // atm, 0.2 mol: 8.8 g, 5 L, 25 °C
-                  1, 18, 18, 0});   // mmHg, 2 mol: 88.02 g, 20 L, -20 °C
+    ScriptRandom({0, 0, 3, 45,     // atm, 0.2 mol: 8.8 g, 5 L, 25 °C
+                  1, 18, 18, 0});  // mmHg, 2 mol: 88.02 g, 20 L, -20 °C
     Run(GasesTopic, {1, 1});
     ASSERT_EQ(Batch.count, 2);
     EXPECT_EQ(Statement(1),
@@ -32,8 +32,7 @@ TEST_F(GasTest, PressureOfASample) {
     EXPECT_EQ(Statement(2),
               "Calcular la presión, en mmHg, que ejercen 88.02 g de CO_2 en un recipiente de 20 L a -20 °C.\r\n"
               "datos: C = 12.01  O = 16.00  R = 0.082 atm·L/(mol·K)");
-    EXPECT_EQ(Answer(2),
-              "  n = 88.02 / 44.01 = 2 mol; T = -20 + 273 = 253 K; p = n·R·T / V = 2.07 atm = 1576.73 mmHg");
+    EXPECT_EQ(Answer(2), "  n = 88.02 / 44.01 = 2 mol; T = -20 + 273 = 253 K; p = n·R·T / V = 2.07 atm = 1576.73 mmHg");
     EXPECT_EQ(CurrentTopicTitle, "Gases");
     EXPECT_EQ(ui.subKindLists[0], kGasList);
     EXPECT_EQ(ui.prompts, (std::vector<std::string>{"fórmula:", "fórmula:"}));
@@ -70,7 +69,7 @@ TEST_F(GasTest, MolarMassFromTheStateOfASample) {
 }
 
 TEST_F(GasTest, ChangeOfStateAsksNoFormula) {
-    ScriptRandom({0, 7, 8, 45, 120, 0, 20,     // atm: 1.2 atm, 10 L, 25 °C -> 100 °C, 2.5 atm
+    ScriptRandom({0, 7, 8, 45, 120, 0, 20,    // atm: 1.2 atm, 10 L, 25 °C -> 100 °C, 2.5 atm
                   1, 60, 3, 20, 20, 1, 13});  // mmHg: 800 mmHg, 5 L, 0 °C -> 0 °C, 15 L
     Run(GasesTopic, {4, 4});
     ASSERT_EQ(Batch.count, 2);
@@ -233,7 +232,8 @@ TEST_F(GasTest, LongFormulasFitOrAreRefusedWhole) {
     }
     EXPECT_TRUE(ui.boxes.empty());
     Elements = ElementTable{};
-    for (char c = 'A'; c <= 'T'; ++c) Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
+    for (char c = 'A'; c <= 'T'; ++c)
+        Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
     BatchEnd();
     BatchStart();
     Type({"ABCDEFGHIJKLMNOPQRST"});

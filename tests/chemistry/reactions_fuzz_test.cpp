@@ -9,7 +9,7 @@ namespace {
 
 class ReactionFuzzFindings : public CourseTopicTest {};
 
-// A subscript 0 made a species whose element counts nothing: the reaction balanced, and its
+// A subscript 0 made a substance whose element counts nothing: the reaction balanced, and its
 // statement would have shown "NH_0" (found by fuzz_reactions).
 TEST_F(ReactionFuzzFindings, AnElementWrittenWithNoAtomsIsRefused) {
     const ReactionList list = ReadReactionList("\xC6\r\nN2 -> 2 NH0");

@@ -14,19 +14,20 @@ namespace fs = std::filesystem;
 class ReactionTest : public CourseTopicTest {};
 
 // Atoms of each element on one side, counted independently of the reader's own check.
-std::map<std::string, long> Atoms(const std::vector<Species>& side) {
+std::map<std::string, long> Atoms(const std::vector<Substance>& side) {
     std::map<std::string, long> atoms;
-    for (const Species& species : side) {
-        for (int i = 1; i <= species.compound.count; ++i) {
-            atoms[species.compound.Component(i).symbol] += long(species.coefficient) * species.compound.Component(i).atoms;
+    for (const Substance& substance : side) {
+        for (int i = 1; i <= substance.compound.count; ++i) {
+            atoms[substance.compound.Component(i).symbol] +=
+                long(substance.coefficient) * substance.compound.Component(i).atoms;
         }
     }
     return atoms;
 }
 
-double Mass(const std::vector<Species>& side) {
+double Mass(const std::vector<Substance>& side) {
     double mass = 0;
-    for (const Species& species : side) mass += species.coefficient * species.compound.molarMass;
+    for (const Substance& substance : side) mass += substance.coefficient * substance.compound.molarMass;
     return mass;
 }
 
@@ -56,8 +57,14 @@ TEST_F(ReactionTest, WritingVariantsReadTheSame) {
         {"2 H2O2(l) -> 2 H2O(g) + O2", "2 H2O2(l) -> 2 H2O(g) + O2"},
         {"Fe2(SO4)3 + 6 NaOH -> 2 Fe(OH)3 + 3 Na2SO4", "Fe2(SO4)3 + 6 NaOH -> 2 Fe(OH)3 + 3 Na2SO4"},
     };
-    SetElementTable({{"H", 1.008, 1}, {"O", 15.999, 8}, {"N", 14.007, 7}, {"Zn", 65.38, 30}, {"Cl", 35.45, 17},
-                     {"Fe", 55.845, 26}, {"S", 32.06, 16}, {"Na", 22.99, 11}});
+    SetElementTable({{"H", 1.008, 1},
+                     {"O", 15.999, 8},
+                     {"N", 14.007, 7},
+                     {"Zn", 65.38, 30},
+                     {"Cl", 35.45, 17},
+                     {"Fe", 55.845, 26},
+                     {"S", 32.06, 16},
+                     {"Na", 22.99, 11}});
     for (const auto& [text, written] : cases) {
         Reaction reaction;
         ReactionProblem problem;
@@ -143,8 +150,8 @@ TEST_F(ReactionTest, EveryDefaultReactionBalancesAndConservesMass) {
          {"CH4 + 2 O2 -> CO2 + 2 H2O", "C3H8 + 5 O2 -> 3 CO2 + 4 H2O", "2 C4H10 + 13 O2 -> 8 CO2 + 10 H2O",
           "C2H5OH + 3 O2 -> 2 CO2 + 3 H2O", "C6H12O6 + 6 O2 -> 6 CO2 + 6 H2O", "C6H12O6 -> 2 C2H5OH + 2 CO2",
           "HCl + NaOH -> NaCl + H2O", "Zn + 2 HCl -> ZnCl2 + H2", "2 Al + 6 HCl -> 2 AlCl3 + 3 H2",
-          "CaCO3 -> CaO + CO2", "2 KClO3 -> 2 KCl + 3 O2", "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O",
-          "N2 + 3 H2 -> 2 NH3", "Fe2O3 + 3 CO -> 2 Fe + 3 CO2"}) {
+          "CaCO3 -> CaO + CO2", "2 KClO3 -> 2 KCl + 3 O2", "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O", "N2 + 3 H2 -> 2 NH3",
+          "Fe2O3 + 3 CO -> 2 Fe + 3 CO2"}) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
     }
 }
@@ -155,11 +162,11 @@ TEST_F(ReactionTest, TheReactingMolesFollowTheCoefficients) {
     ASSERT_TRUE(ReadReaction("2 C4H10 + 13 O2 -> 8 CO2 + 10 H2O", reaction, problem));
     const double butane = 1.5;
     double reactantGrams = 0, productGrams = 0;
-    for (const Species& species : reaction.reactants) {
-        reactantGrams += ReactingMoles(butane, reaction.reactants[0], species) * species.compound.molarMass;
+    for (const Substance& substance : reaction.reactants) {
+        reactantGrams += ReactingMoles(butane, reaction.reactants[0], substance) * substance.compound.molarMass;
     }
-    for (const Species& species : reaction.products) {
-        productGrams += ReactingMoles(butane, reaction.reactants[0], species) * species.compound.molarMass;
+    for (const Substance& substance : reaction.products) {
+        productGrams += ReactingMoles(butane, reaction.reactants[0], substance) * substance.compound.molarMass;
     }
     EXPECT_DOUBLE_EQ(ReactingMoles(butane, reaction.reactants[0], reaction.reactants[1]), 9.75);
     EXPECT_DOUBLE_EQ(ReactingMoles(butane, reaction.reactants[0], reaction.products[1]), 7.5);

@@ -18,8 +18,7 @@ class SolutionTest : public CourseTopicTest {};
 
 bool IsFlask(double millilitres) {
     const std::vector<int>& flasks = FlaskVolumes();
-    return std::find(flasks.begin(), flasks.end(), int(millilitres)) != flasks.end() &&
-           millilitres == int(millilitres);
+    return std::find(flasks.begin(), flasks.end(), int(millilitres)) != flasks.end() && millilitres == int(millilitres);
 }
 
 // Within half a unit of the last decimal shown (two from 1 on, six below), and a little
@@ -158,8 +157,8 @@ TEST_F(SolutionTest, EveryAnswerAgreesWithAnIndependentComputationOverManyDraws)
                     const double volume = NumberBefore(a, " mL");
                     EXPECT_TRUE(IsFlask(millilitres)) << context;
                     // The commercial volume holds the moles of the solution to prepare.
-                    const double exact = molarity * millilitres / 1000 * molarMass * 100 / reagent->percent /
-                                         reagent->density;
+                    const double exact =
+                        molarity * millilitres / 1000 * molarMass * 100 / reagent->percent / reagent->density;
                     ExpectShownNear(volume, exact, context);
                     EXPECT_LT(volume, millilitres) << context;
                     break;

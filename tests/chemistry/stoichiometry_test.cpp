@@ -25,9 +25,9 @@ std::string Between(const std::string& text, const std::string& before, const st
     return text.substr(start + before.size(), end - start - before.size());
 }
 
-const Species* Named(const std::vector<Species>& side, const std::string& markup) {
-    for (const Species& species : side) {
-        if (FormulaMarkup(species.compound) == markup) return &species;
+const Substance* Named(const std::vector<Substance>& side, const std::string& markup) {
+    for (const Substance& substance : side) {
+        if (FormulaMarkup(substance.compound) == markup) return &substance;
     }
     return nullptr;
 }
@@ -110,8 +110,9 @@ TEST_F(StoichiometryTest, LimitingReagentNeedsTwoReactantsAndNamesTheOthersInExc
     ASSERT_EQ(Batch.count, 1);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "La reacción tiene un solo reactivo: no hay reactivo limitante.\rElija otra.");
-    EXPECT_NE(Statement(1).find("que se obtiene con 50 g de H_2O y 54.36 g de NH_3 (los demás reactivos, en exceso).\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        Statement(1).find("que se obtiene con 50 g de H_2O y 54.36 g de NH_3 (los demás reactivos, en exceso).\r\n"),
+        std::string::npos)
         << Statement(1);
 }
 
@@ -185,7 +186,7 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
         for (int round = 0; round < 12; ++round) {
             for (uint8_t subKind = 1; subKind <= 5; ++subKind) {
                 bool hasGas = false;
-                for (const Species& product : reaction.products) hasGas = hasGas || product.gas;
+                for (const Substance& product : reaction.products) hasGas = hasGas || product.gas;
                 if ((subKind == 2 && !hasGas) || (subKind == 3 && reaction.reactants.size() < 2)) continue;
                 BatchEnd();
                 BatchStart();
@@ -205,8 +206,10 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
                 switch (subKind) {
                     case 1:
                     case 4: {
-                        const Species* reactant = Named(reaction.reactants, Between(s, " g de ", subKind == 1 ? "." : " de riqueza"));
-                        const Species* product = Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
+                        const Substance* reactant =
+                            Named(reaction.reactants, Between(s, " g de ", subKind == 1 ? "." : " de riqueza"));
+                        const Substance* product =
+                            Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
                         ASSERT_TRUE(reactant && product) << context;
                         double grams = NumberAfter(s, "a partir de ");
                         if (subKind == 4) {
@@ -218,21 +221,21 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
                         }
                         EXPECT_GE(grams, 3);
                         EXPECT_LE(grams, 100);
-                        const double moles = grams / reactant->compound.molarMass * product->coefficient /
-                                             reactant->coefficient;
+                        const double moles =
+                            grams / reactant->compound.molarMass * product->coefficient / reactant->coefficient;
                         ExpectShownNear(shown, moles * product->compound.molarMass, context);
                         break;
                     }
                     case 2: {
-                        const Species* reactant = Named(reaction.reactants, Between(s, " g de ", "."));
-                        const Species* gas = Named(reaction.products, Between(s, "el volumen de ", ", medido"));
+                        const Substance* reactant = Named(reaction.reactants, Between(s, " g de ", "."));
+                        const Substance* gas = Named(reaction.products, Between(s, "el volumen de ", ", medido"));
                         ASSERT_TRUE(reactant && gas) << context;
                         EXPECT_TRUE(gas->gas);
                         const double grams = NumberAfter(s, "a partir de ");
                         const double kelvin = NumberAfter(s, "medido a ") + 273;
                         const double atm = NumberAfter(s, " °C y ");
-                        const double moles = grams / reactant->compound.molarMass * gas->coefficient /
-                                             reactant->coefficient;
+                        const double moles =
+                            grams / reactant->compound.molarMass * gas->coefficient / reactant->coefficient;
                         // p·V = n·R·T with the numbers as shown.
                         ExpectShownNear(NumberAfter(a, "V = n·R·T / p = "), moles * 0.082 * kelvin / atm, context);
                         break;
@@ -240,13 +243,14 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
                     case 3: {
                         const std::string mixed = Between(s, " que se obtiene con ", ".\r\n");
                         const double gramsA = NumberAfter(mixed, "");
-                        const Species* a1 = Named(reaction.reactants, Between(mixed, " g de ", " y "));
+                        const Substance* a1 = Named(reaction.reactants, Between(mixed, " g de ", " y "));
                         const std::string rest = mixed.substr(mixed.find(" y ") + 3);
                         const double gramsB = NumberAfter(rest, "");
                         std::string nameB = rest.substr(rest.find(" g de ") + 6);
                         nameB = nameB.substr(0, nameB.find(" ("));
-                        const Species* b1 = Named(reaction.reactants, nameB);
-                        const Species* product = Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
+                        const Substance* b1 = Named(reaction.reactants, nameB);
+                        const Substance* product =
+                            Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
                         ASSERT_TRUE(a1 && b1 && product) << context;
                         const double molesA = gramsA / a1->compound.molarMass;
                         const double molesB = gramsB / b1->compound.molarMass;
@@ -255,21 +259,21 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
                         EXPECT_GE(ratio, 0.5) << context;
                         EXPECT_LE(ratio, 2) << context;
                         EXPECT_GE(std::fabs(ratio - 1), 0.1) << context;
-                        const Species* limiting = ratio > 1 ? a1 : b1;
+                        const Substance* limiting = ratio > 1 ? a1 : b1;
                         const double limitingMoles = ratio > 1 ? molesA : molesB;
                         EXPECT_NE(a.find("limitante " + FormulaMarkup(limiting->compound) + ". "), std::string::npos)
                             << context;
-                        ExpectShownNear(shown,
-                                        limitingMoles * product->coefficient / limiting->coefficient *
-                                            product->compound.molarMass,
-                                        context);
+                        ExpectShownNear(
+                            shown,
+                            limitingMoles * product->coefficient / limiting->coefficient * product->compound.molarMass,
+                            context);
                         break;
                     }
                     default: {
                         const std::string given = Between(s, "A partir de ", " se obtienen");  // "6 g de H_2"
                         const std::string made = Between(s, " se obtienen ", ". Calcular");    // "25.34 g de NH_3"
-                        const Species* reactant = Named(reaction.reactants, given.substr(given.find(" g de ") + 6));
-                        const Species* product = Named(reaction.products, made.substr(made.find(" g de ") + 6));
+                        const Substance* reactant = Named(reaction.reactants, given.substr(given.find(" g de ") + 6));
+                        const Substance* product = Named(reaction.products, made.substr(made.find(" g de ") + 6));
                         ASSERT_TRUE(reactant && product) << context;
                         const double percent = NumberBefore(a, " %");
                         EXPECT_GT(percent, 49);
@@ -307,7 +311,8 @@ TEST_F(StoichiometryTest, LongReactionsFitOrAreRefusedWhole) {
     ASSERT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
     Elements = ElementTable{};  // the default list's lines are now left out, and told
 
-    for (char c = 'A'; c <= 'T'; ++c) Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
+    for (char c = 'A'; c <= 'T'; ++c)
+        Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
     for (uint8_t subKind : {1, 3, 4, 5}) {
         BatchEnd();
         BatchStart();

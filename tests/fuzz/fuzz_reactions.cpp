@@ -38,11 +38,12 @@ void FillElements() {
     }
 }
 
-std::map<std::string, long> Atoms(const std::vector<Species>& side) {
+std::map<std::string, long> Atoms(const std::vector<Substance>& side) {
     std::map<std::string, long> atoms;
-    for (const Species& species : side) {
-        for (int i = 1; i <= species.compound.count; ++i) {
-            atoms[species.compound.Component(i).symbol] += long(species.coefficient) * species.compound.Component(i).atoms;
+    for (const Substance& substance : side) {
+        for (int i = 1; i <= substance.compound.count; ++i) {
+            atoms[substance.compound.Component(i).symbol] +=
+                long(substance.coefficient) * substance.compound.Component(i).atoms;
         }
     }
     return atoms;
@@ -51,12 +52,12 @@ std::map<std::string, long> Atoms(const std::vector<Species>& side) {
 // What every reaction that the reader accepts promises to the exercises.
 void CheckReaction(const Reaction& reaction) {
     Check(!reaction.reactants.empty() && !reaction.products.empty());
-    Check(reaction.reactants.size() + reaction.products.size() <= kSpeciesMax);
+    Check(reaction.reactants.size() + reaction.products.size() <= kSubstanceMax);
     for (const auto* side : {&reaction.reactants, &reaction.products}) {
-        for (const Species& species : *side) {
-            Check(species.coefficient >= 1 && species.coefficient <= kCoefficientMax);
-            Check(species.compound.count >= 1 && species.compound.molarMass > 0);
-            Check(species.compound.formula.size() <= kFormulaMax);
+        for (const Substance& substance : *side) {
+            Check(substance.coefficient >= 1 && substance.coefficient <= kCoefficientMax);
+            Check(substance.compound.count >= 1 && substance.compound.molarMass > 0);
+            Check(substance.compound.formula.size() <= kFormulaMax);
         }
     }
     Check(Atoms(reaction.reactants) == Atoms(reaction.products));

@@ -33,10 +33,10 @@ def check(condition, message):
 
 def help_file_name(source):
     # The name is the one the program's "&Info" opens from its current folder.
-    text = (source / "shell/program.cpp").read_text(encoding="utf-8")
+    text = (source / "app/start_up.cpp").read_text(encoding="utf-8")
     match = re.search(r'Descriptor\.helpFile\s*=\s*CutText\("([^"]+)"', text)
     if not match:
-        sys.exit("no help file name in shell/program.cpp")
+        sys.exit("no help file name in app/start_up.cpp")
     return match.group(1)
 
 

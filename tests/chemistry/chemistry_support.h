@@ -65,8 +65,10 @@ protected:
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         std::filesystem::current_path(folder_);
+        ElementsLoadFailed = false;  // a failed load belongs to the folder of the test that made it
     }
     void TearDown() override {
+        ElementsLoadFailed = false;
         std::filesystem::current_path(previous_);
         std::error_code ec;
         std::filesystem::remove_all(folder_, ec);

@@ -9,6 +9,7 @@
 #include "shell/commands.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "util/language.h"
 #include "util/strings.h"
 
@@ -54,6 +55,8 @@ void SetUpProgram() {
     DataCommand = DataDispatch;
     // Before the main window: the formula parser and the data windows read the table.
     LoadElements();
+    // The options the teacher left last time, over their defaults.
+    LoadSettings();
 }
 
 void ReleaseProgram() {

@@ -5,8 +5,8 @@
 #include "chemistry/elements.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "util/exercise_numbers.h"
 #include "util/language.h"
-#include "util/number_format.h"
 #include "util/strings.h"
 
 Compound CurrentCompound;
@@ -216,11 +216,20 @@ std::string FormulaMarkup(const Compound& compound) {
     return markup;
 }
 
-std::string FormulaDataLine(const Compound& compound) {
+std::string FormulaDataLine(const Compound& compound) { return FormulaDataLine(compound, NumberStyle{}); }
+
+std::string FormulaDataLine(const Compound& compound, const NumberStyle& style) {
     std::string line;
     for (int i = 1; i <= compound.count; ++i) {
         const CompoundComponent& component = compound.Component(i);
-        line += component.symbol + " = " + RealToFixed(component.mass, 5, 2) + "  ";
+        const std::string mass = component.symbol + " = " + AtomicMassNumber(component.mass, style);
+        if (!style.significantFigures) {
+            line += mass + "  ";
+        } else {
+            // Without the padding the masses need a separator of their own; with a decimal
+            // comma a list of numbers is separated by semicolons.
+            line += (i > 1 ? "; " : "") + mass;
+        }
     }
     return line;
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/exercise_numbers.h"
+
 constexpr std::size_t kFormulaMax = 20;
 // The walk reads one character past the stored formula (see ParseFormula), so a formula
 // can name this many elements before repeated symbols are merged.
@@ -68,3 +70,5 @@ std::string FormulaMarkup(const Compound& compound);
 
 // The atomic masses used, for the "datos: " line of a statement ("H =  1.01  O = 16.00  ").
 std::string FormulaDataLine(const Compound& compound);
+// The same in a style: under "Cifras significativas" without padding ("H = 1,01; O = 16,00").
+std::string FormulaDataLine(const Compound& compound, const NumberStyle& style);

@@ -34,6 +34,8 @@ std::string Spaced(std::string text) {
 // The unit of a molarity after its number: the classroom form stands apart ("0,120 M").
 std::string MolarUnit(const NumberStyle& style) { return style.significantFigures ? " M" : "M"; }
 
+}  // namespace
+
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
     CurrentExercise.answer = CutText(answer, kMarkupMax);
@@ -55,6 +57,8 @@ void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t 
         OfferExercise(CurrentExercise);
     }
 }
+
+namespace {
 
 void GenerateAtom(uint8_t subKind) {
     if (subKind != 1 && subKind != 2) return;

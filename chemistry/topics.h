@@ -9,6 +9,11 @@
 
 struct Compound;
 
+// What every topic shares: the loop of generation windows, each chosen sub-kind generated
+// and offered to the batch, and the exercise stored in CurrentExercise (each text cut to 255).
+void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind));
+void StoreExercise(const std::string& statement, const std::string& answer);
+
 // Topic 1, "Atomística": protons, neutrons, electrons and mass number of one atom.
 void AtomicStructureTopic();
 // Topic 2, "Moles": molar mass and conversions between grams, moles and molecules.

@@ -2,6 +2,10 @@
 
 #include "app/versions.h"
 #include "chemistry/elements.h"
+#include "chemistry/empirical.h"
+#include "chemistry/gases.h"
+#include "chemistry/solutions.h"
+#include "chemistry/stoichiometry.h"
 #include "chemistry/topics.h"
 #include "shell/commands.h"
 #include "shell/interaction.h"
@@ -35,7 +39,8 @@ void SetUpProgram() {
     UiLanguage = 2;
     Descriptor.shortName = CutText("Zorvi", kShortNameMax);
     Descriptor.longName = CutText("Ejercicios de Química", kLongNameMax);
-    Descriptor.topicList = "Atomística;Moles;Concentraciones;Ejercicios de pH";
+    Descriptor.topicList =
+        "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría";
     Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;

@@ -47,6 +47,21 @@ bool AskFormula(Compound& compound);
 // table of elements. The formula text is stored first, so a rejected one can be corrected.
 bool ParseFormula(Compound& compound, const std::string& text);
 
+// Why a formula was refused, for callers that tell the user in their own words.
+struct FormulaProblem {
+    enum class Kind { None, WrongCharacter, MissingElement };
+    Kind kind = Kind::None;
+    char character = 0;  // WrongCharacter: where the walk stopped
+    std::string symbol;  // MissingElement: the first symbol the table lacks
+};
+
+// ParseFormula without a word to the user: a refusal comes back in `problem`.
+bool ReadFormula(Compound& compound, const std::string& text, FormulaProblem& problem);
+
+// What ParseFormula shows for a refusal: the wrong character, or the missing-element
+// question, whose Yes opens the element editor.
+void TellFormulaProblem(const FormulaProblem& problem);
+
 // Sets and returns the compound's molar mass.
 double MolarMass(Compound& compound);
 

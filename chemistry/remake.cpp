@@ -1,6 +1,9 @@
 #include "chemistry/remake.h"
 
+#include <vector>
+
 #include "chemistry/formula.h"
+#include "chemistry/stoichiometry.h"
 #include "chemistry/topics.h"
 #include "shell/interaction.h"
 #include "util/number_format.h"
@@ -24,6 +27,14 @@ public:
     bool InputText(const std::string&, std::string& text) override {
         if (recipe_.formula.empty()) {
             Fail("la receta no guarda la fórmula que pide el ejercicio");
+            return false;
+        }
+        text = recipe_.formula;
+        return true;
+    }
+    bool ChooseReaction(const std::vector<std::string>&, std::string& text) override {
+        if (recipe_.formula.empty()) {
+            Fail("la receta no guarda la reacción que pide el ejercicio");
             return false;
         }
         text = recipe_.formula;
@@ -75,10 +86,12 @@ private:
 // generator whose window is open meanwhile goes on as if nothing had happened.
 class KeptGeneratorState {
 public:
-    KeptGeneratorState() : exercise_(CurrentExercise), compound_(CurrentCompound), ui_(Ui()) {}
+    KeptGeneratorState()
+        : exercise_(CurrentExercise), compound_(CurrentCompound), reaction_(CurrentReaction), ui_(Ui()) {}
     ~KeptGeneratorState() {
         CurrentExercise = exercise_;
         CurrentCompound = compound_;
+        CurrentReaction = reaction_;
         SetUserInteraction(&ui_);
     }
     KeptGeneratorState(const KeptGeneratorState&) = delete;
@@ -87,6 +100,7 @@ public:
 private:
     ExerciseRecord exercise_;
     Compound compound_;
+    Reaction reaction_;
     UserInteraction& ui_;
 };
 

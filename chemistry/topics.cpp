@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "chemistry/empirical.h"
 #include "chemistry/formula.h"
+#include "chemistry/gases.h"
+#include "chemistry/solutions.h"
+#include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
@@ -37,6 +41,8 @@ std::string MolarUnit(const NumberStyle& style) { return style.significantFigure
 // The recipe of the pass in progress, filled as the generator asks the user.
 Recipe g_pass;
 
+}  // namespace
+
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
     CurrentExercise.answer = CutText(answer, kMarkupMax);
@@ -45,12 +51,15 @@ void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.editedByHand = false;
 }
 
-// AskFormula, with the formula kept for the pass's recipe.
 bool AskRecipeFormula(Compound& compound) {
     if (!AskFormula(compound)) return false;
-    g_pass.formula = compound.formula;
+    KeepRecipeText(compound.formula);
     return true;
 }
+
+void KeepRecipeText(const std::string& text) { g_pass.formula = CutText(text, kRecipeTextMax); }
+
+namespace {
 
 void GenerateAtom(uint8_t subKind) {
     if (subKind != 1 && subKind != 2) return;
@@ -228,15 +237,35 @@ void GeneratePh(uint8_t subKind) {
     }
 }
 
+// Each visit to these topics starts with an empty formula prompt; later prompts of the
+// visit propose the last formula typed.
+void EmptyFormulaPrompt() { CurrentCompound.formula.clear(); }
+
 const TopicEntry kTopics[] = {
     {1, "Atomística", " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo", GenerateAtom,
-     false},
+     nullptr},
     {2, "cálculos con moles",
-     "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos", GenerateMoles, true},
+     "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos", GenerateMoles,
+     EmptyFormulaPrompt},
     {3, "Concentraciones de disoluciones",
-     "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration, true},
-    {4, "pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh, true},
+     "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration,
+     EmptyFormulaPrompt},
+    {4, "pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh, EmptyFormulaPrompt},
+    {5, "Gases", "m, V, t -> p;m, p, t -> V;m, V, p, t -> masa molar;p1, V1, T1 -> V2 o p2;m -> V en c.n.",
+     GenerateGas, EmptyFormulaPrompt},
+    {6, "Disoluciones",
+     "dilución: C1, V2, C2 -> V1;reactivo comercial -> volumen;g/L, molalidad y fracción molar;"
+     "mezcla de dos disoluciones",
+     GenerateSolution, EmptyFormulaPrompt},
+    {7, "Fórmula empírica",
+     "composición centesimal;composición -> fórmula empírica;composición y masa molar -> fórmula molecular",
+     GenerateEmpirical, EmptyFormulaPrompt},
+    {8, "Estequiometría",
+     "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
+     "reactivo con riqueza;rendimiento",
+     GenerateStoichiometry, StartStoichiometryVisit},
 };
+
 
 }  // namespace
 
@@ -266,7 +295,7 @@ void GenerateSubKind(const TopicEntry& topic, uint8_t subKind) {
 
 // The loop every topic runs: one generation window per exercise, until the user leaves.
 void RunTopic(const TopicEntry& topic) {
-    if (topic.freshFormula) CurrentCompound.formula.clear();  // each visit starts with an empty prompt
+    if (topic.enter) topic.enter();
     for (;;) {
         // Said before the teacher chooses and types anything that could not be kept.
         if (TellWhenBatchFull()) return;

@@ -17,7 +17,7 @@ struct TopicEntry {
     const char* title;                  // caption of the generation window
     const char* subKinds;               // sub-kind captions separated by ";", numbered from 1
     void (*generate)(uint8_t subKind);  // one exercise into CurrentExercise, `accepted` when made
-    bool freshFormula;                  // each visit starts with an empty formula prompt
+    void (*enter)();                    // what each visit starts with; nullptr: nothing
 };
 
 // The topic with that number; nullptr when there is none.
@@ -32,6 +32,13 @@ void GenerateSubKind(const TopicEntry& topic, uint8_t subKind);
 
 // The question asked for a formula that does not look like the acid or base requested.
 extern const char* const kPlausibilityQuestion;
+
+// What the topics' generators share: the exercise stored in CurrentExercise (each text cut
+// to 255) with the recipe of the pass, and the formula asked with AskFormula and kept for
+// the recipe. A generator that asks for another text (a reaction) keeps it with KeepRecipeText.
+void StoreExercise(const std::string& statement, const std::string& answer);
+bool AskRecipeFormula(Compound& compound);
+void KeepRecipeText(const std::string& text);
 
 // Topic 1, "Atomística": protons, neutrons, electrons and mass number of one atom.
 void AtomicStructureTopic();

@@ -19,7 +19,8 @@ TEST(StartUp, FillsTheDescriptorGlobalsAndHandlers) {
     SetUpProgram();
     EXPECT_EQ(Descriptor.shortName, "Zorvi");
     EXPECT_EQ(Descriptor.longName, "Ejercicios de Qu\xEDmica");
-    EXPECT_EQ(Descriptor.topicList, "Atomística;Moles;Concentraciones;Ejercicios de pH");
+    EXPECT_EQ(Descriptor.topicList,
+              "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría");
     EXPECT_EQ(Descriptor.helpFile, "zorvi.pdf");
     EXPECT_EQ(CurrentTopicTitle, "Ejercicios de Química");
     EXPECT_EQ(MainColour, 9306307u);  // red 195, green 0, blue 142
@@ -69,7 +70,7 @@ TEST(DataDispatch, OpensTheElementWindowsOnlyFor600And601) {
 
 TEST(TopicDispatch, TopicZeroAndUnknownTopicsOpenNothing) {
     ScriptedUi ui;  // any window opened would fail: nothing is scripted
-    for (uint16_t topic : {0, 5, 99, 65535}) TopicDispatch(topic);
+    for (uint16_t topic : {0, 9, 99, 65535}) TopicDispatch(topic);
     EXPECT_TRUE(ui.subKindLists.empty());
 }
 

@@ -10,6 +10,7 @@
 #include "chemistry/topics.h"
 #include "shell/batch.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/chemistry/course_topics_support.h"
 #include "tests/support/scripted_ui.h"
 #include "util/language.h"
 #include "util/random.h"
@@ -221,6 +222,71 @@ TEST_F(RemakeTest, ARemakeInsideAnOpenEditorLeavesTheNewExerciseAlone) {
     EXPECT_EQ(Batch.Slot(2).statement, shown.statement);
     EXPECT_NE(shown.statement.find("NaCl"), std::string::npos);
     EXPECT_EQ(CurrentCompound.formula, "NaCl");  // the next prompt proposes what the teacher typed
+}
+
+// ---- The topics of the course: gases, solutions, empirical formulas, stoichiometry
+
+class CourseRemakeTest : public CourseTopicTest {};
+
+TEST_F(CourseRemakeTest, EverySubKindRecordsItsFormulaOrReactionAndComesBackWithOtherDraws) {
+    const char* const limestone = "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O";
+    const char* const zinc = "Zn + 2 HCl -> ZnCl2 + H2";
+    const struct {
+        uint16_t topic;
+        uint8_t subKind;
+        const char* typed;   // a formula, or for topic 8 a reaction; null when none is asked
+        const char* markup;  // what the statement shows of it
+    } passes[] = {
+        {5, 1, "CO2", "CO_2"},          {5, 2, "NH3", "NH_3"},   {5, 3, "Cl2", "Cl_2"},
+        {5, 4, nullptr, "Un gas"},      {5, 5, "O2", "O_2"},     {6, 1, "HCl", "HCl"},
+        {6, 2, "HCl", "HCl"},           {6, 3, "NaCl", "NaCl"},  {6, 4, "NaCl", "NaCl"},
+        {7, 1, "C6H12O6", "C_6H_1_2O_6"}, {7, 2, "C6H12O6", "C"}, {7, 3, "C6H12O6", "C"},
+        {8, 1, limestone, "CaCO_3"},    {8, 2, zinc, "ZnCl_2"},  {8, 3, zinc, "HCl"},
+        {8, 4, limestone, "CaCO_3"},    {8, 5, "N2 + 3 H2 -> 2 NH3", "NH_3"},
+    };
+    SeedRandom(7);
+    for (const auto& pass : passes) {
+        const int before = Batch.count;
+        ui.subKinds = {pass.subKind, 0};
+        if (pass.typed && pass.topic == 8) ui.reactions.push_back(std::string(pass.typed));
+        if (pass.typed && pass.topic != 8) ui.texts.push_back(std::string(pass.typed));
+        RunTopic(*FindTopic(pass.topic));
+        ASSERT_EQ(Batch.count, before + 1) << pass.topic << "/" << int(pass.subKind);
+        const ExerciseRecord original = Batch.Slot(Batch.count);
+        EXPECT_EQ(original.recipe, (Recipe{pass.topic, pass.subKind, pass.typed ? pass.typed : "", 0}));
+        const std::size_t windows = ui.boxes.size() + ui.prompts.size() + ui.reactionLists.size();
+        std::set<std::string> statements;
+        for (char letter : {'B', 'C', 'D', 'E'}) {
+            ExerciseRecord made;
+            std::string why;
+            ASSERT_TRUE(RemakeExercise(original, 11, letter, Batch.count, 0, made, why))
+                << pass.topic << "/" << int(pass.subKind) << ": " << why;
+            EXPECT_NE(made.statement.find(pass.markup), std::string::npos) << made.statement;
+            EXPECT_EQ(made.recipe, original.recipe);
+            statements.insert(made.statement);
+        }
+        // The empirical-formula exercises draw nothing: the formula alone makes them.
+        if (pass.topic == 7) {
+            EXPECT_EQ(statements.size(), 1u);
+        } else {
+            EXPECT_GT(statements.size(), 1u) << original.statement;
+        }
+        EXPECT_EQ(ui.boxes.size() + ui.prompts.size() + ui.reactionLists.size(), windows) << "a window was opened";
+    }
+}
+
+TEST_F(CourseRemakeTest, AReactionThatNoLongerBalancesOrParsesFailsWithItsReason) {
+    ExerciseRecord original;
+    original.statement = "antes";
+    original.recipe = {8, 1, "CaCO3 + HCl -> CaCl2 + CO2 + H2O", 0};
+    ExerciseRecord made;
+    std::string why;
+    EXPECT_FALSE(RemakeExercise(original, 1, 'B', 1, 0, made, why));
+    EXPECT_EQ(why.rfind("Reacción incorrecta: ", 0), 0u) << why;
+    original.recipe = {8, 1, "", 0};
+    EXPECT_FALSE(RemakeExercise(original, 1, 'B', 1, 0, made, why));
+    EXPECT_EQ(why, "la receta no guarda la reacción que pide el ejercicio");
+    EXPECT_TRUE(ui.boxes.empty());
 }
 
 }  // namespace

@@ -32,6 +32,10 @@ namespace {
 constexpr DWORD kStepTimeoutMs = 20000;
 constexpr DWORD kStartTimeoutMs = 40000;
 constexpr int kInputEdit = 101;  // the text input window's one field
+// Messages wait for a program busy for a moment (the system's open dialog reads its folders
+// and drives first, and Wine then takes it for hung) and give up on one that never answers
+// after the step's time.
+constexpr UINT kSendFlags = SMTO_NORMAL;
 
 const char* const kMainTitlePrefix = "Ejercicios de Química. Nº ejercicios: ";
 const char* const kDocumentTitle = "Química: prueba de extremo a extremo";
@@ -135,6 +139,7 @@ const char* const kVersionsCaption = "Versiones de la hoja";
 // --- The program under test -------------------------------------------------------------
 
 PROCESS_INFORMATION g_zorvi = {};
+const char* g_step = "starting";  // what the driver is doing, for the message of a failure
 
 struct FindRequest {
     DWORD pid;
@@ -166,9 +171,13 @@ HWND FindZorviWindow(const char* className) {
 std::string TextOf(HWND window) {
     char text[1024] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), kSendFlags,
                              kStepTimeoutMs, &copied)) {
-        throw Failure("the program does not answer WM_GETTEXT");
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        throw Failure("the program does not answer WM_GETTEXT (a window of class \"" + std::string(name) +
+                      "\", id " + std::to_string(GetDlgCtrlID(window)) + ", error " +
+                      std::to_string(GetLastError()) + ")");
     }
     return std::string(text, copied);
 }
@@ -177,7 +186,7 @@ std::string ItemText(HWND window, int id) { return TextOf(GetDlgItem(window, id)
 
 void SetItemText(HWND window, int id, const char* text) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), kSendFlags,
                              kStepTimeoutMs, &result)) {
         throw Failure("the program does not answer WM_SETTEXT");
     }
@@ -185,7 +194,7 @@ void SetItemText(HWND window, int id, const char* text) {
 
 LRESULT SendItem(HWND window, int id, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(GetDlgItem(window, id), message, wParam, lParam, SMTO_ABORTIFHUNG, kStepTimeoutMs,
+    if (!SendMessageTimeoutA(GetDlgItem(window, id), message, wParam, lParam, kSendFlags, kStepTimeoutMs,
                              &result)) {
         throw Failure("the program does not answer a control message");
     }
@@ -230,9 +239,17 @@ HWND WaitFor(const char* className, DWORD timeoutMs = kStepTimeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         CheckAlive();
-        if (HWND window = FindZorviWindow(className)) return window;
+        if (HWND window = FindZorviWindow(className)) {
+            // A window shows before its controls are made and filled: it answers once the
+            // program is back in a message loop, with the window ready.
+            DWORD_PTR result = 0;
+            if (SendMessageTimeoutA(window, WM_NULL, 0, 0, kSendFlags, kStepTimeoutMs, &result)) return window;
+            if (IsWindow(window)) throw Failure(std::string("a window of class ") + className + " does not answer");
+            continue;  // gone meanwhile
+        }
         if (lstrcmpA(className, "#32770") != 0) {
-            if (HWND box = FindZorviWindow("#32770")) {
+            // A dialog that Wine shows for a moment while it builds another is gone at once.
+            if (HWND box = FindZorviWindow("#32770"); box && (Sleep(50), IsWindow(box))) {
                 throw Failure(std::string("waiting for ") + className + ", a message box appeared: \"" + TextOf(box) +
                               "\" / \"" + Escaped(ItemText(box, 0xFFFF)) + "\"");
             }
@@ -320,7 +337,7 @@ std::vector<Exercise> GenerateEverything(HWND main) {
 // Returns once the program's main loop has handled everything posted before.
 void WaitIdle(HWND main) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kStepTimeoutMs, &result)) {
+    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, kSendFlags, kStepTimeoutMs, &result)) {
         throw Failure("the main window does not answer");
     }
     if (HWND box = FindZorviWindow("#32770")) {
@@ -344,7 +361,7 @@ void CheckBatchList(HWND main, const std::vector<Exercise>& batch) {
         }
         DWORD_PTR length = 0;
         if (!SendMessageTimeoutW(GetDlgItem(main, kIdBatchList), LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide),
-                                 SMTO_ABORTIFHUNG, kStepTimeoutMs, &length)) {
+                                 kSendFlags, kStepTimeoutMs, &length)) {
             throw Failure("the program does not answer LB_GETTEXT");
         }
         char line[2048] = {};
@@ -386,16 +403,51 @@ HWND FileNameField(HWND dialog) {
     return edit != nullptr ? edit : GetDlgItem(dialog, 0x480);
 }
 
+struct FileDialogRequest {
+    DWORD pid;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindFileDialog(HWND window, LPARAM param) {
+    auto* request = reinterpret_cast<FileDialogRequest*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    char caption[128] = {};
+    GetWindowTextA(window, caption, sizeof caption);  // read without a message to the program
+    if (pid != request->pid || !IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0 ||
+        lstrcmpA(caption, request->caption) != 0 || FileNameField(window) == nullptr) {
+        return TRUE;
+    }
+    request->found = window;
+    return FALSE;
+}
+
+// The system's file dialog with this caption, once it is made up to its file name field:
+// Wine may show a dialog of the same class for a moment while it builds it.
+HWND WaitForFileDialog(const char* caption) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        CheckAlive();
+        FileDialogRequest request = {g_zorvi.dwProcessId, caption, nullptr};
+        EnumWindows(FindFileDialog, reinterpret_cast<LPARAM>(&request));
+        if (request.found) return request.found;
+        if (GetTickCount() - start > kStepTimeoutMs) throw Failure(std::string("no dialog \"") + caption + "\"");
+        Sleep(20);
+    }
+}
+
 // "Abrir lote..." with the name typed in the system's dialog, which opens in Exerc.
 void OpenBatchFile(HWND main, const std::string& fileName) {
     PostMessageA(main, WM_COMMAND, kCmdOpenBatch, 0);
-    HWND dialog = WaitFor("#32770");
-    CheckEqual("caption of the open dialog", TextOf(dialog), "Abrir lote");
+    HWND dialog = WaitForFileDialog("Abrir lote");
     CheckEqual("folder of the open dialog", ItemText(dialog, 0x471), "Exerc");
     HWND field = FileNameField(dialog);
     if (field == nullptr) throw Failure("the open dialog has no file name field");
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()), kSendFlags,
                              kStepTimeoutMs, &result)) {
         throw Failure("the open dialog does not answer WM_SETTEXT");
     }
@@ -539,15 +591,21 @@ int Run(int argc, char** argv) {
     std::vector<Exercise> batch;
     RunSession(exe, workFolder, [&](HWND main) {
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
+        g_step = "generating";
         batch = GenerateEverything(main);
+        g_step = "checking the batch";
         CheckBatchList(main, batch);
+        g_step = "exporting";
         for (const Export& exportCase : kExports) ExportBatch(main, exportCase, workFolder);
     });
     std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
     // The next day: the batch file of the blocks opened again, and the versions of the sheet.
     RunSession(exe, workFolder, [&](HWND main) {
+        g_step = "opening the batch file";
         OpenBatchFile(main, std::string(kReopened) + ".zlote");
+        g_step = "checking the opened batch";
         CheckBatchList(main, batch);
+        g_step = "making the versions";
         MakeVersions(main, workFolder);
     });
     std::printf("drive_zorvi: the batch file opened again, %d versions and their key made, program ended\n", kVersions);
@@ -562,7 +620,7 @@ int main(int argc, char** argv) {
     try {
         return Run(argc, argv);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "drive_zorvi: %s\n", e.what());
+        std::fprintf(stderr, "drive_zorvi: %s (%s)\n", e.what(), g_step);
         return 1;
     }
 }

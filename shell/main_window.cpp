@@ -16,6 +16,7 @@
 #include "ui/about_box.h"
 #include "ui/window.h"
 #include "util/random.h"
+#include "util/screen_scale.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ void FollowBatchWithLowerButtons() {
     if (enabled == g_lowerButtonsEnabled) return;
     g_lowerButtonsEnabled = enabled;
     for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EnableWindow(Item(id), enabled);
-    RECT label = {kLabelX, kLabelY, kLabelX + 100, kLabelY + 20};
+    RECT label = {Scaled(kLabelX), Scaled(kLabelY), Scaled(kLabelX + 100), Scaled(kLabelY + 20)};
     InvalidateRect(g_window, &label, TRUE);
 }
 

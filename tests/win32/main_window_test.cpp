@@ -399,4 +399,17 @@ TEST_F(MainWindowTest, OptionsToggledInQuickSuccessionAreRememberedAcrossARestar
     std::remove(kSettingsFile);
 }
 
+// Not a check: holds the main window open with a few exercises for scripts/screenshots.sh.
+TEST_F(MainWindowTest, DISABLED_ScreenshotHoldsTheMainWindowOpen) {
+    Add("Un átomo de número atómico 11 contiene 12 neutrones en su núcleo. Determinar:");
+    Add("Pasar   36 g de H_2O a moles.");
+    Add("Calcular el pH de una disolución obtenida con  7 g de HCl en un volumen de disolución de   500 ml");
+    SetTimer(window, 7, 8000, [](HWND w, UINT, UINT_PTR id, DWORD) {
+        KillTimer(w, id);
+        PostQuitMessage(0);
+    });
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+}
+
 }  // namespace

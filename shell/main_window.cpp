@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/batch.h"
+#include "shell/batch_file.h"
 #include "shell/exercise_editor.h"
 #include "shell/export.h"
 #include "shell/hint_window.h"
@@ -57,7 +58,8 @@ public:
     }
     void EnableBatchMenu(bool enabled) override {
         if (g_batchMenu == nullptr) return;
-        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdReset}) {
+        // "Abrir &lote..." stays enabled: an empty batch is where one is opened.
+        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdReset}) {
             EnableMenuItem(g_batchMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
         }
     }
@@ -230,6 +232,11 @@ bool DispatchCommand(uint16_t id) {
         case kCmdEditPrint: OpenExportedBatch(); return true;
         case kCmdReset:
             if (Batch.count > 0) BatchReset();
+            return true;
+        case kCmdOpenBatch: OpenBatchCommand(); return true;
+        case kCmdSaveBatch: SaveBatchCommand(); return true;
+        case kCmdVersions:
+            if (Batch.count > 0 && VersionsCommand) VersionsCommand();
             return true;
         case kCmdAskConfirmation: ToggleOption(kCmdAskConfirmation, AskConfirmation); return true;
         case kCmdHints:

@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
+#include "shell/versions_window.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/window.h"
 #include "util/screen_scale.h"
@@ -146,11 +147,26 @@ TEST_F(DisplayScaleTest, TheSaveWindowAndItsControls) {
         EXPECT_EQ(box.y, Scaled(100));
         EXPECT_EQ(box.width, Scaled(312));
         ExpectScaled(ClientBox(GetDlgItem(w, kIdExportName)), {88, 10, 166, 22}, "name field");
+        ExpectScaled(ClientBox(GetDlgItem(w, kIdAnswersOnNewPage)), {18, 152, 270, 22}, "page choice");
         Click(w, IDCANCEL);
     });
     std::string name = "hoja", title = "Tema";
     int32_t presentation = 1;
-    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation));
+    bool answersOnNewPage = false;
+    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
+}
+
+TEST_F(DisplayScaleTest, TheVersionsWindowAndItsControls) {
+    UiDriver driver;
+    driver.When("versiones", [](HWND w) {
+        ExpectWindowScaled(w, {600, 100, 312, 150},
+                           {{kIdVersionCount, {150, 10, 60, 22}}, {kIdVersionSeed, {150, 40, 146, 22}},
+                            {IDOK, {160, 78, 80, 30}}});
+        Click(w, IDCANCEL);
+    });
+    int count = 2;
+    uint32_t seed = 1;
+    EXPECT_FALSE(VersionsWindow(count, seed));
 }
 
 // The preview keeps to its white panel at any scale, and the choices of the comment's

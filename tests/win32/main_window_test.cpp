@@ -116,7 +116,8 @@ TEST_F(MainWindowTest, StartsWithTheEmptyBatchLook) {
                    kIdResetButton}) {
         EXPECT_FALSE(Enabled(id)) << "button " << id;
     }
-    for (int id : {kCmdSave, kCmdEditPrint, kCmdReset}) EXPECT_TRUE(MenuGreyed(id)) << id;
+    for (int id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdReset}) EXPECT_TRUE(MenuGreyed(id)) << id;
+    EXPECT_FALSE(MenuGreyed(kCmdOpenBatch));  // a batch file opens into an empty batch
     RECT client;
     GetClientRect(window, &client);
     EXPECT_EQ(ListCount(), 0);
@@ -142,6 +143,47 @@ TEST_F(MainWindowTest, MenuBarHoldsTheResourceMenusAndTheTopics) {
     EXPECT_EQ(MenuText(GetSubMenu(bar, 3), 600, MF_BYCOMMAND), "Masas atómicas");
 }
 
+TEST_F(MainWindowTest, TheBatchMenuHoldsTheBatchFilesAndTheVersions) {
+    HMENU batch = GetSubMenu(GetMenu(window), 0);
+    const struct {
+        UINT id;  // 0: a separator
+        const char* text;
+    } items[] = {
+        {kCmdSave, "&Guardar"},           {kCmdEditPrint, "&Editar/Imprimir"}, {0, ""},
+        {kCmdOpenBatch, "Abrir &lote..."}, {kCmdSaveBatch, "Guardar l&ote..."}, {kCmdVersions, "&Versiones..."},
+        {0, ""},                          {kCmdReset, "&Reiniciar"},
+    };
+    ASSERT_EQ(GetMenuItemCount(batch), 8);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(GetMenuItemID(batch, i), items[i].id) << i;
+        if (items[i].id == 0) {
+            EXPECT_TRUE(GetMenuState(batch, i, MF_BYPOSITION) & MF_SEPARATOR) << i;
+        } else {
+            EXPECT_EQ(MenuText(batch, i, MF_BYPOSITION), items[i].text) << i;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, TheBatchFileCommandsOpenTheirDialogsAndVersionsTheSaveWindowFirst) {
+    Command(kCmdSaveBatch);  // an empty batch: nothing opens
+    Command(kCmdVersions);
+    EXPECT_TRUE(ui.fileDialogs.empty());
+    ui.batchFiles = {std::nullopt};
+    Command(kCmdOpenBatch);
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_FALSE(ui.fileDialogs[0].saving);
+    Add("E1");
+    ui.batchFiles = {std::nullopt};
+    Command(kCmdSaveBatch);
+    ASSERT_EQ(ui.fileDialogs.size(), 2u);
+    EXPECT_TRUE(ui.fileDialogs[1].saving);
+    BatchExported = false;      // never exported: the save window first, here cancelled
+    ui.saves = {std::nullopt};
+    Command(kCmdVersions);
+    EXPECT_EQ(ui.proposedSaves.size(), 1u);
+    EXPECT_TRUE(ui.proposedVersions.empty());
+}
+
 TEST_F(MainWindowTest, FirstExerciseEnablesItsButtonsAndTurnsTheLabelBlack) {
     Add("H_2O");
     EXPECT_EQ(ListCount(), 1);
@@ -153,7 +195,9 @@ TEST_F(MainWindowTest, FirstExerciseEnablesItsButtonsAndTurnsTheLabelBlack) {
     EXPECT_FALSE(Enabled(kIdUpButton));
     EXPECT_FALSE(Enabled(kIdDownButton));
     for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EXPECT_TRUE(Enabled(id)) << id;
-    for (int id : {kCmdSave, kCmdEditPrint, kCmdReset}) EXPECT_FALSE(MenuGreyed(id)) << id;
+    for (int id : {kCmdSave, kCmdEditPrint, kCmdOpenBatch, kCmdSaveBatch, kCmdVersions, kCmdReset}) {
+        EXPECT_FALSE(MenuGreyed(id)) << id;
+    }
     EXPECT_TRUE(LabelDrawnIn(RGB(0, 0, 0)));
     Add("NaCl");
     EXPECT_TRUE(Enabled(kIdUpButton));

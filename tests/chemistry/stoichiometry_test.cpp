@@ -57,7 +57,7 @@ TEST_F(StoichiometryTest, MassOfAProductFromTheMassOfAReactant) {
     EXPECT_EQ(ui.subKindLists[0], kStoichiometryList);
     ASSERT_EQ(ui.reactionLists.size(), 1u);
     EXPECT_EQ(ui.reactionLists[0].size(), ReadReactionList(DefaultReactionsText()).reactions.size());
-    EXPECT_EQ(ReadWholeFile(kReactionsFile), DefaultReactionsText()) << "written at the first visit";
+    EXPECT_EQ(ReadAll(kReactionsFile), DefaultReactionsText()) << "written at the first visit";
     EXPECT_TRUE(ui.prompts.empty());
 }
 
@@ -326,7 +326,7 @@ TEST_F(StoichiometryTest, LongReactionsFitOrAreRefusedWhole) {
 }
 
 TEST_F(StoichiometryTest, TheMenuNumberEightReadsTheReactionsAndRunsTheTopic) {
-    WriteFileBytes(kReactionsFile, "2 H2 + O2 -> 2 H2O\r\nH2 + O2 -> H2O\r\n");
+    WriteAll(kReactionsFile, "2 H2 + O2 -> 2 H2O\r\nH2 + O2 -> H2O\r\n");
     ui.subKinds.push_back(0);
     TopicDispatch(8);
     ASSERT_EQ(ui.subKindLists.size(), 1u);

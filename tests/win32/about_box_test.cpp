@@ -56,13 +56,7 @@ bool ButtonInClient(HWND w, int x, int y, int width, int height) {
 constexpr char kSomeWeb[] = "https://example.org";
 constexpr char kSomeMail[] = "alguien@example.org";
 
-class AboutBoxTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        UiLanguage = 2;
-        ScriptRandom({});
-    }
-};
+class AboutBoxTest : public ::testing::Test {};
 
 TEST_F(AboutBoxTest, ShowsItsTextsTitleAndARandomWordInSpanish) {
     ScriptRandom({3});

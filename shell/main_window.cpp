@@ -4,11 +4,11 @@
 
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "shell/help_document.h"
 #include "shell/hint_window.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "shell/program.h"
-#include "shell/shell_utils.h"
 #include "shell/topic_menu_win.h"
 #include "ui/about_box.h"
 #include "ui/window.h"
@@ -236,9 +236,7 @@ bool DispatchCommand(uint16_t id) {
                           MF_BYCOMMAND | (AskConfirmation ? MF_CHECKED : MF_UNCHECKED));
             return true;
         case kCmdHints: HintWindow(); return true;
-        case kCmdInfo:
-            ShellOpen(Descriptor.helpFile);  // looked for in the current folder; the result is ignored
-            return true;
+        case kCmdInfo: OpenHelpDocument(); return true;
         case kCmdAbout: ShowAbout(Descriptor.longName); return true;
         default:
             return false;

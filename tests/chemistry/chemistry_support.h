@@ -1,17 +1,12 @@
 #pragma once
-// What the chemistry tests share: a table of elements set in memory, and a working folder
-// of their own for the tests that read and write elements.dat.
+// What the chemistry tests share: a table of elements set in memory, and (from the test
+// support) a working folder of their own for the tests that read and write elements.dat.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "chemistry/elements.h"
+#include "tests/support/scratch_folder.h"
 
 struct TableEntry {
     const char* symbol;
@@ -43,38 +38,3 @@ inline void SetExampleTable() {
                      {"C", 12.011, 6}, {"Ca", 40.078, 20}, {"K", 39.098, 19}, {"Fe", 55.845, 26},
                      {"N", 14.007, 7}});
 }
-
-inline std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-// Runs the test inside an empty folder of its own, so "elements.dat" is the test's.
-class InScratchFolder : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zorvi-chem-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "-" + std::to_string(std::random_device{}()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        std::filesystem::current_path(folder_);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-
-    const std::filesystem::path& Folder() const { return folder_; }
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
-};

@@ -5,12 +5,19 @@
 // statements, answers, in batch order) to a report that the reader check compares with the
 // documents as pandoc and LibreOffice read them.
 //
+// With --alone it checks a program copied alone, as from the zip: Zorvi.exe, and nothing
+// else, goes into a new folder whose path holds blanks and accents; started there, it must
+// write the default table of elements, take "H2SO4" and export one document.
+//
 // Usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE
+//        drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER
 // Exit code 0 when every step went as expected; otherwise 1, with the reason on stderr.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -115,6 +122,23 @@ const std::vector<Topic>& Scenario() {
     };
     return topics;
 }
+
+// The program copied alone: one formula, which needs the built-in table.
+const std::vector<Topic>& AloneScenario() {
+    static const std::vector<Topic> topics = {
+        {202,
+         "cálculos con moles",
+         {
+             {4, "H2SO4", {}, "Pasar", " g de H_2SO_4 a moles.\r\ndatos: H =  1.01  S = 32.06  O = 16.00  ", " mol.",
+              false},
+         }},
+    };
+    return topics;
+}
+
+// Where the copied program goes, inside the work folder: blanks and accents, as in a
+// teacher's own folders.
+const char* const kAloneFolders[] = {"Profesora Núñez", "Química 1º ESO"};
 
 // The two exports: file name, presentation (0 each answer after its statement, 1 blocks).
 struct Export {
@@ -291,9 +315,9 @@ Exercise AcceptInEditor(const Pass& pass) {
     return exercise;
 }
 
-std::vector<Exercise> GenerateEverything(HWND main) {
+std::vector<Exercise> GenerateEverything(HWND main, const std::vector<Topic>& topics) {
     std::vector<Exercise> batch;
-    for (const Topic& topic : Scenario()) {
+    for (const Topic& topic : topics) {
         PostMessageA(main, WM_COMMAND, topic.command, 0);
         for (const Pass& pass : topic.passes) {
             ChooseSubKind(topic, pass);
@@ -411,52 +435,123 @@ void EndZorvi(HWND main) {
     }
 }
 
-int Run(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n");
-        return 2;
-    }
-    const std::string exe = FullPath(argv[1]);
-    const std::string workFolder = FullPath(argv[3]);
+// The names in a folder, sorted, "." and ".." left out; sub-folders as "name\\".
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((workFolder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) throw Failure("no work folder " + workFolder);
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) throw Failure("no folder " + folder);
     do {
-        if (lstrcmpA(entry.cFileName, ".") != 0 && lstrcmpA(entry.cFileName, "..") != 0) {
-            FindClose(search);
-            throw Failure("the work folder is not empty: " + std::string(entry.cFileName));
-        }
+        if (lstrcmpA(entry.cFileName, ".") == 0 || lstrcmpA(entry.cFileName, "..") == 0) continue;
+        names.push_back(std::string(entry.cFileName) + (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
     } while (FindNextFileA(search, &entry));
     FindClose(search);
-    if (!CopyFileA(argv[2], (workFolder + "\\elements.dat").c_str(), TRUE)) {
-        throw Failure(std::string("cannot copy ") + argv[2]);
-    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
-    HANDLE job = StartZorvi(exe, workFolder);
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Failure("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void CheckEmpty(const std::string& folder) {
+    const std::vector<std::string> names = Listing(folder);
+    if (!names.empty()) throw Failure("the work folder is not empty: " + names.front());
+}
+
+// Ends the program through "&Salir" and expects it to end by itself, with code 0.
+void Quit(HWND main) {
+    PostMessageA(main, WM_COMMAND, kCmdExit, 0);
+    if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
+        throw Failure("the program does not end on \"&Salir\"");
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
+    if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
+}
+
+// Runs the session on the program started in the folder, which ends it whatever happens.
+template <typename Session>
+void WithZorvi(const std::string& exe, const std::string& folder, Session session) {
+    HANDLE job = StartZorvi(exe, folder);
     HWND main = nullptr;
     try {
         main = WaitFor("FPrincipal", kStartTimeoutMs);
         WaitIdle(main);
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
-        const std::vector<Exercise> batch = GenerateEverything(main);
-        CheckBatchList(main, batch);
-        for (const Export& exportCase : kExports) ExportBatch(main, exportCase, workFolder);
-        PostMessageA(main, WM_COMMAND, kCmdExit, 0);
-        if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
-            throw Failure("the program does not end on \"&Salir\"");
-        }
-        DWORD exitCode = 0;
-        GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
-        if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
-        WriteReport(argv[4], batch);
-        std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
+        session(main);
     } catch (...) {
         EndZorvi(main);
         if (job) CloseHandle(job);
         throw;
     }
     if (job) CloseHandle(job);
+}
+
+int RunEverything(const std::string& exe, const char* elements, const std::string& workFolder, const char* report) {
+    CheckEmpty(workFolder);
+    if (!CopyFileA(elements, (workFolder + "\\elements.dat").c_str(), TRUE)) {
+        throw Failure(std::string("cannot copy ") + elements);
+    }
+    WithZorvi(exe, workFolder, [&](HWND main) {
+        const std::vector<Exercise> batch = GenerateEverything(main, Scenario());
+        CheckBatchList(main, batch);
+        for (const Export& exportCase : kExports) ExportBatch(main, exportCase, workFolder);
+        Quit(main);
+        WriteReport(report, batch);
+        std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
+    });
     return 0;
+}
+
+int RunAlone(const std::string& exe, const char* elements, const std::string& workFolder) {
+    CheckEmpty(workFolder);
+    std::string folder = workFolder;
+    for (const char* name : kAloneFolders) {
+        folder += "\\" + std::string(name);
+        if (!CreateDirectoryA(folder.c_str(), nullptr)) throw Failure("cannot create " + folder);
+    }
+    const std::string copied = folder + "\\Zorvi.exe";
+    if (!CopyFileA(exe.c_str(), copied.c_str(), TRUE)) throw Failure("cannot copy the program to " + copied);
+    const std::string table = ReadFileBytes(elements);
+    const Export alone = {"serie sola", 1};
+    WithZorvi(copied, folder, [&](HWND main) {
+        // Written before the main window opened, silently.
+        if (ReadFileBytes(folder + "\\elements.dat") != table) {
+            throw Failure("the program alone did not write the default table of elements");
+        }
+        const std::vector<Exercise> batch = GenerateEverything(main, AloneScenario());
+        CheckBatchList(main, batch);
+        ExportBatch(main, alone, folder);
+        Quit(main);
+    });
+    const std::string document = ReadFileBytes(folder + "\\Exerc\\" + alone.name + ".rtf");
+    if (document.find("H{\\sub 2}SO{\\sub 4}") == std::string::npos) throw Failure("the document lacks H2SO4");
+    const std::vector<std::string> left = Listing(folder);
+    const std::vector<std::string> expected = {"Exerc\\", "Zorvi.exe", "elements.dat"};
+    if (left != expected) {
+        std::string names;
+        for (const std::string& name : left) names += " " + name;
+        throw Failure("unexpected files beside the program alone:" + names);
+    }
+    std::printf("drive_zorvi: the program alone in \"%s\" wrote its %zu-element table, took H2SO4 and exported\n",
+                folder.c_str(), table.size() / 30);
+    return 0;
+}
+
+int Run(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "--alone") == 0) {
+        return RunAlone(FullPath(argv[2]), argv[3], FullPath(argv[4]));
+    }
+    if (argc != 5) {
+        std::fprintf(stderr,
+                     "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n"
+                     "       drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER\n");
+        return 2;
+    }
+    return RunEverything(FullPath(argv[1]), argv[2], FullPath(argv[3]), argv[4]);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 ElementTable Elements;
 std::string_view DefaultElementTable;
+bool ElementsLoadFailed = false;
 
 namespace {
 
@@ -112,12 +113,14 @@ int FindElement(std::string_view symbol) {
 
 void LoadElements() {
     Elements.count = 0;
+    ElementsLoadFailed = false;
     errno = 0;
     std::FILE* file = std::fopen(kElementsFile, "rb");
     if (file == nullptr) {
         const int openError = errno;
         if (openError != ENOENT || EntryAt(kElementsFile) != Entry::None) {
             // Never truncate a table that is there but unreadable: the teacher's data stays.
+            ElementsLoadFailed = true;
             TellLoadProblem("No se puede leer el fichero elements.dat (" + ReadErrorText(openError) +
                             ").\rLa tabla de elementos queda vacía.");
             return;
@@ -157,6 +160,7 @@ void LoadElements() {
     std::fclose(file);
 
     if (readFailed) {
+        ElementsLoadFailed = true;
         TellLoadProblem("Error al leer el fichero elements.dat (" + ReadErrorText(readError) + ").\rSe usan los " +
                         IntToText(Elements.count) + " elementos leídos.");
     } else if (tooMany) {
@@ -166,6 +170,12 @@ void LoadElements() {
 }
 
 bool SaveElements() {
+    // The table in memory is then empty or partial: the file may hold the teacher's data.
+    if (ElementsLoadFailed &&
+        AskYesNoFlags(kCaption, "No se pudo leer elements.dat. ¿Reemplazarlo por la tabla actual?",
+                      kBoxIconExclamation | kBoxDefaultButton2) != kAnswerYes) {
+        return false;
+    }
     std::string bytes;
     bytes.reserve(std::size_t(Elements.count) * kElementRecordSize);
     for (int i = 1; i <= Elements.count; ++i) {
@@ -173,7 +183,10 @@ bool SaveElements() {
         bytes.append(record.begin(), record.end());
     }
     std::string error;
-    if (WriteWholeFile(kElementsFile, bytes, error)) return true;
+    if (WriteWholeFile(kElementsFile, bytes, error)) {
+        ElementsLoadFailed = false;  // the file now holds the table
+        return true;
+    }
     if (const std::string folder = UnwritableCurrentFolder(); !folder.empty()) {
         ShowMessageFlags(kCaption,
                          UnwritableFolderMessage("No se han podido grabar los elementos (" + error + "):",

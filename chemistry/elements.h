@@ -53,6 +53,10 @@ Element DecodeElement(const ElementRecordBytes& bytes);
 // The first slot whose symbol is exactly `symbol` (case counts), 0 when none.
 int FindElement(std::string_view symbol);
 
+// The last LoadElements found "elements.dat" but could not read all of it: a save asks
+// before it replaces that file. Cleared by a load that reads the file and by a save.
+extern bool ElementsLoadFailed;
+
 // Replaces the table with the records of "elements.dat" (at most 200). A missing file is
 // written from DefaultElementTable, silently; when it cannot be written the table still
 // holds those records. A file that exists but cannot be read is left alone; the table then
@@ -61,5 +65,6 @@ void LoadElements();
 
 // Writes slots 1 to count to "elements.dat". The old file is replaced only when the whole
 // new one was written; on failure the user is told why and false is returned, and the
-// table in memory is kept.
+// table in memory is kept. Over a file that the last load could not read, the user is
+// asked first (No is the default); any answer but Yes returns false with nothing written.
 bool SaveElements();

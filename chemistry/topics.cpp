@@ -42,6 +42,8 @@ void StoreExercise(const std::string& statement, const std::string& answer) {
 // The loop every topic runs: one generation window per exercise, until the user leaves.
 void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind)) {
     for (;;) {
+        // Said before the teacher chooses and types anything that could not be kept.
+        if (TellWhenBatchFull()) return;
         // Set at every pass: another topic may have run meanwhile from the main window.
         CurrentTopicTitle = title;
         UpdateMainTitle();

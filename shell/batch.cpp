@@ -59,15 +59,18 @@ void BatchEnd() {
     Batch.count = 0;
 }
 
+bool TellWhenBatchFull() {
+    if (Batch.count < kBatchCapacity) return false;
+    ShowMessage("Lote completo",
+                "El lote ya tiene 50 ejercicios, el máximo.\r"
+                "Exporte el lote o elimine algún ejercicio antes de añadir otro.");
+    return true;
+}
+
 void OfferExercise(ExerciseRecord& record) {
     if (!record.accepted || record.statement.empty()) return;
-    if (Batch.count >= kBatchCapacity) {
-        // Refused before anything is touched: the batch and the record stay as they are.
-        ShowMessage("Lote completo",
-                    "El lote ya tiene 50 ejercicios, el máximo.\r"
-                    "Exporte el lote o elimine algún ejercicio antes de añadir otro.");
-        return;
-    }
+    // Refused before anything is touched: the batch and the record stay as they are.
+    if (TellWhenBatchFull()) return;
     record.hintPlacement = DefaultHintPlacement;
     if (AskConfirmation) record.accepted = Ui().EditExercise(record);
     if (record.accepted) BatchAdd(record);

@@ -70,6 +70,9 @@ void BatchEnd();
 // The hand-over from a generator: editor first while AskConfirmation is on, then BatchAdd.
 void OfferExercise(ExerciseRecord& record);
 
+// When the batch holds its 50 exercises: tells the user "Lote completo" and returns true.
+bool TellWhenBatchFull();
+
 // Appends a copy of the record; false (nothing changes) when the batch is full.
 bool BatchAdd(const ExerciseRecord& record);
 

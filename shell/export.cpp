@@ -75,12 +75,24 @@ bool IsReservedDeviceName(const std::string& name) {
 
 std::string DocumentWord(int i, const char* after) { return RtfBold(IntToText(i) + after); }
 
+// The title is written as typed, without markup: RTF's own three signs are escaped so
+// that no title can open or close a group or start a control word.
+std::string RtfPlainText(const std::string& text) {
+    std::string rtf;
+    rtf.reserve(text.size());
+    for (char c : text) {
+        if (c == '{' || c == '}' || c == '\\') rtf += '\\';
+        rtf += c;
+    }
+    return rtf;
+}
+
 void WriteDocument() {
     // The centred title is a paragraph of its own, ended inside its group: readers take a
     // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
     // only so is the title alone centred in both.
     WriteRtf("{\\qc");
-    WriteRtfLine(RtfBold(DocumentTitle));
+    WriteRtfLine(RtfBold(RtfPlainText(DocumentTitle)));
     WriteRtfLineBreak();
     WriteRtf("\\par ");
     WriteRtf("}");

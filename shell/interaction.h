@@ -8,12 +8,14 @@
 
 struct ExerciseRecord;
 
-// Message-box button sets, icons and answers: the Win32 values, so they pass through as they are.
+// Message-box button sets, icons, default buttons and answers: the Win32 values, so they
+// pass through as they are.
 enum : uint16_t {
     kBoxOk = 0x0000,
     kBoxYesNoCancel = 0x0003,
     kBoxYesNo = 0x0004,
     kBoxIconExclamation = 0x0030,
+    kBoxDefaultButton2 = 0x0100,  // the second button ("No" of Yes/No) answers Enter
 };
 enum : uint8_t {
     kAnswerOk = 1,

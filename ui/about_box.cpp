@@ -21,6 +21,7 @@ FontObject g_font;         // owns the device context every text is drawn on
 bool g_initialised = false;
 std::string g_text;
 std::string g_mail;
+std::string g_web;
 std::string g_baseName;
 std::string g_year;
 
@@ -58,7 +59,7 @@ void PaintTexts() {
     SetTextColor(dc, kColourA);
     // Without a year there is nothing to join to the name.
     Text(66, 120, g_year.empty() ? std::string(kAboutAuthor) : std::string(kAboutAuthor) + " - " + g_year);
-    Text(66, 134, std::string("web: ") + kAboutWeb + InLanguage("", "/en", "/es"));
+    if (!g_web.empty()) Text(66, 134, "web: " + g_web + InLanguage("", "/en", "/es"));
     if (!g_mail.empty()) Text(66, 150, "mail: " + g_mail);
     g_font.SetFace("Comic sans ms");
     g_font.SetBold(false);
@@ -108,14 +109,15 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-void ShowAbout(const std::string& text) { ShowAboutBox(text, kAboutMail); }
+void ShowAbout(const std::string& text) { ShowAboutBox(text, kAboutMail, kAboutWeb); }
 
-void ShowAboutBox(const std::string& text, const std::string& mail) {
+void ShowAboutBox(const std::string& text, const std::string& mail, const std::string& web) {
     if (ProgramEnding()) return;
     SeedRandom(GetTickCount());
     g_initialised = false;
     g_text = text;
     g_mail = mail;
+    g_web = web;
     if (g_brush == nullptr) g_brush = CreateSolidBrush(kBackground);
     if (!RegisterKind(g_kind, AboutProc, g_brush)) return;
     HWND window = CreateKindWindow(g_kind, "", kToolWindowStyleNoMinimize, 400, 200, 312, 240, "CreaFSobre failed");

@@ -5,14 +5,16 @@
 
 #include <string>
 
-// Placeholders until the program has its real author and addresses.
+// The program's author and addresses. The program has no address of its own yet, and
+// shows none rather than an invented one: an empty address leaves its line out.
 constexpr char kAboutAuthor[] = "Equipo Zorvi";
-constexpr char kAboutWeb[] = "https://zorvi.example.org";
-constexpr char kAboutMail[] = "zorvi@example.org";
+constexpr char kAboutWeb[] = "";  // the site's root; the language adds "/en" or "/es"
+constexpr char kAboutMail[] = "";
 
-// Shows the box with the text (the program's long name) and the program's mail address,
+// Shows the box with the text (the program's long name) and the program's addresses,
 // and returns when it is closed.
 void ShowAbout(const std::string& text);
 
-// The same with any mail address; an empty one leaves its line out.
-void ShowAboutBox(const std::string& text, const std::string& mail);
+// The same with any mail and web addresses; an empty one leaves its line out, and the
+// other lines keep their places.
+void ShowAboutBox(const std::string& text, const std::string& mail, const std::string& web = kAboutWeb);

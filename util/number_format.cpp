@@ -70,8 +70,19 @@ std::string ToDecimal(U128 v) {
     return digits;
 }
 
-// Decimal digits of floor(m * 10^decimals) for m >= 0, exact; false when out of range.
-bool ScaledDigits(long double m, int decimals, std::string& digits) {
+bool Bit(const U128& v, int i) {
+    if (i >= 128) return false;
+    return ((i >= 64 ? v.hi >> (i - 64) : v.lo >> i) & 1u) != 0;
+}
+
+void AddOne(U128& v) {
+    if (++v.lo == 0) ++v.hi;
+}
+
+// Decimal digits of m * 10^decimals rounded to a whole number, for m >= 0, exact: a value
+// exactly halfway goes up (away from zero), any other to the nearer whole number. False
+// when out of range.
+bool RoundedScaledDigits(long double m, int decimals, std::string& digits) {
     if (m == 0) {
         digits = "0";
         return true;
@@ -83,8 +94,11 @@ bool ScaledDigits(long double m, int decimals, std::string& digits) {
     for (int i = 0; i < decimals; ++i) scale *= 10;
     U128 product = Multiply(mantissa, scale);  // m * 10^d = product * 2^(exponent - 64)
     const int shift = 64 - exponent;
-    if (shift >= 0) {
+    if (shift > 0) {
+        // The first bit shifted out is worth half a unit: set, the rest is half or more.
+        const bool up = Bit(product, shift - 1);
         product = ShiftRight(product, shift);
+        if (up) AddOne(product);
     } else if (!ShiftLeft(product, -shift)) {
         return false;
     }
@@ -113,14 +127,12 @@ std::string RealToFixed(double x, uint16_t width, uint16_t decimals) {
     } else if (std::isinf(x)) {
         text = "Inf";
     } else {
-        // Round in extended precision: add half a unit of the last kept place, then truncate.
+        // Rounded on the exact binary value: adding a binary half unit before truncating
+        // would round some exact halves (0.125 to 2 decimals) down.
         const int exact = decimals < kMaxExactDecimals ? decimals : kMaxExactDecimals;
-        long double magnitude = std::fabs(static_cast<long double>(x));
-        long double half = 0.5L;
-        for (int i = 0; i < exact; ++i) half /= 10;
-        if (magnitude >= half) magnitude += half;
+        const long double magnitude = std::fabs(static_cast<long double>(x));
         std::string digits;
-        if (!ScaledDigits(magnitude, exact, digits)) {
+        if (!RoundedScaledDigits(magnitude, exact, digits)) {
             // Far beyond any quantity of an exercise (10^36 and more): plain printf digits.
             char buffer[400];
             std::snprintf(buffer, sizeof buffer, "%.*f", exact, std::fabs(x));

@@ -38,3 +38,17 @@ inline void SetExampleTable() {
                      {"C", 12.011, 6}, {"Ca", 40.078, 20}, {"K", 39.098, 19}, {"Fe", 55.845, 26},
                      {"N", 14.007, 7}});
 }
+
+// The scratch folder of the test support; a failed load belongs to the folder of the test
+// that made it.
+class InScratchFolder : public ScratchFolderTest {
+protected:
+    void SetUp() override {
+        ScratchFolderTest::SetUp();
+        ElementsLoadFailed = false;
+    }
+    void TearDown() override {
+        ElementsLoadFailed = false;
+        ScratchFolderTest::TearDown();
+    }
+};

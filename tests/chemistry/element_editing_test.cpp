@@ -291,4 +291,31 @@ TEST_F(ElementEditor, AFailedSaveKeepsTheEditorOpenTheOldFileAndTheChanges) {
     EXPECT_EQ(ReadWholeFile("elements.dat"), file + FileOf({MakeElement("He", "Helio", 2, 4)}));
 }
 
+// Opened on a file that could not be read, the editor shows an empty table; neither "Ok"
+// nor "Salir" with "Sí" replaces that file unless the teacher says so, and the edits stay.
+TEST_F(ElementEditor, AFileThatCouldNotBeReadIsReplacedOnlyOnYes) {
+    fs::create_directories(fs::path("elements.dat") / "inside");
+    StartElementEditing();
+    ASSERT_TRUE(AcceptElementFields({"Helio", "He", "4", "2"}));
+
+    ui.boxAnswers = {kAnswerNo};
+    EXPECT_FALSE(FinishElementEditing());  // "Ok": the editor stays open
+    ui.boxAnswers = {kAnswerYes, kAnswerNo};
+    EXPECT_FALSE(LeaveElementEditing());  // "Salir", save: yes, replace: no
+    const std::string question = "No se pudo leer elements.dat. ¿Reemplazarlo por la tabla actual?";
+    ASSERT_EQ(ui.boxes.size(), 4u);  // the load's message first
+    EXPECT_EQ(ui.boxes[1].text, question);
+    EXPECT_EQ(ui.boxes[1].flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+    EXPECT_EQ(ui.boxes[2].caption, "Datos modificados");
+    EXPECT_EQ(ui.boxes[3].text, question);
+    EXPECT_TRUE(ElementEditing.modified);
+    EXPECT_EQ(FindElement("He"), 1);
+    EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
+
+    ui.boxAnswers = {kAnswerNo};
+    EXPECT_TRUE(LeaveElementEditing());  // "Salir" without saving closes; the table keeps the edit
+    EXPECT_EQ(FindElement("He"), 1);
+    EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
+}
+
 }  // namespace

@@ -118,6 +118,7 @@ TEST_F(ElementsFile, AMissingFileGivesAnEmptyTableAndAnEmptyFile) {
     ASSERT_TRUE(fs::is_regular_file("elements.dat"));
     EXPECT_EQ(fs::file_size("elements.dat"), 0u);
     EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_FALSE(ElementsLoadFailed);
 }
 
 TEST_F(ElementsFile, ATrailingPartialRecordIsIgnored) {
@@ -162,7 +163,68 @@ TEST_F(ElementsFile, AnUnreadableFileIsReportedOnceAndLeftAlone) {
     EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
 }
 
+const char* const kReplaceQuestion = "No se pudo leer elements.dat. ¿Reemplazarlo por la tabla actual?";
+
+// "No", the default button, keeps the file that could not be read and the table in
+// memory; the question comes again at the next save.
+TEST_F(ElementsFile, ASaveOverAFileThatCouldNotBeReadAsksFirstAndNoKeepsIt) {
+    fs::create_directories(fs::path("elements.dat") / "inside");
+    LoadElements();
+    EXPECT_TRUE(ElementsLoadFailed);
+    Elements.Slot(++Elements.count) = MakeElement("He", "Helio", 2, 4);
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        ui.boxAnswers = {kAnswerNo};
+        EXPECT_FALSE(SaveElements());
+        ASSERT_EQ(ui.boxes.size(), 1u + attempt);  // the load's message, then one question a save
+        EXPECT_EQ(ui.boxes.back().caption, "Elementos químicos");
+        EXPECT_EQ(ui.boxes.back().text, kReplaceQuestion);
+        EXPECT_EQ(ui.boxes.back().flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+        EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
+        ASSERT_EQ(Elements.count, 1);
+        EXPECT_EQ(Elements.Slot(1).name, "Helio");
+    }
+}
+
+TEST_F(ElementsFile, ALoadThatReadsTheFileAgainLetsTheSaveGoWithoutAsking) {
+    fs::create_directories(fs::path("elements.dat") / "inside");
+    LoadElements();
+    ASSERT_TRUE(ElementsLoadFailed);
+    fs::remove_all("elements.dat");
+    WriteFileBytes("elements.dat", TestFile(2));
+    LoadElements();
+    EXPECT_FALSE(ElementsLoadFailed);
+    EXPECT_TRUE(SaveElements());
+    EXPECT_EQ(ui.boxes.size(), 1u);  // the first load's message only
+
+    fs::remove("elements.dat");
+    LoadElements();  // a missing file is created empty: nothing was lost
+    EXPECT_FALSE(ElementsLoadFailed);
+    EXPECT_TRUE(SaveElements());
+    EXPECT_EQ(ui.boxes.size(), 1u);
+}
+
 #ifndef _WIN32
+// A name that leads to a folder opens, but no record can be read from it; a save puts a
+// file in its place, as it would over a damaged file.
+TEST_F(ElementsFile, YesReplacesTheFileThatCouldNotBeReadAndLaterSavesAskNothing) {
+    fs::create_directories("damaged");
+    fs::create_directory_symlink("damaged", "elements.dat");
+    LoadElements();
+    EXPECT_TRUE(ElementsLoadFailed);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text.rfind("Error al leer el fichero elements.dat", 0), 0u) << ui.boxes[0].text;
+    Elements.Slot(++Elements.count) = MakeElement("He", "Helio", 2, 4);
+    ui.boxAnswers = {kAnswerYes};
+    EXPECT_TRUE(SaveElements());
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].text, kReplaceQuestion);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("elements.dat")));
+    EXPECT_EQ(ReadWholeFile("elements.dat"), AsString(EncodeElement(Elements.Slot(1))));
+    EXPECT_FALSE(ElementsLoadFailed);
+    EXPECT_TRUE(SaveElements());
+    EXPECT_EQ(ui.boxes.size(), 2u);
+}
+
 TEST_F(ElementsFile, AFileThatCannotBeCreatedIsReportedOnce) {
     // The name leads into a folder that does not exist: nothing can be created there.
     fs::create_symlink(Folder() / "missing" / "elements.dat", "elements.dat");

@@ -136,6 +136,51 @@ TEST_F(TopicTest, LeavingAtOnceAddsNothing) {
     EXPECT_TRUE(ui.prompts.empty());
 }
 
+const char* const kFullCaption = "Lote completo";
+const char* const kFullText =
+    "El lote ya tiene 50 ejercicios, el máximo.\rExporte el lote o elimine algún ejercicio antes de añadir otro.";
+
+void FillBatch(int n) {
+    for (int i = 1; i <= n; ++i) {
+        ExerciseRecord r;
+        r.statement = "E" + std::to_string(i);
+        r.answer = "A" + std::to_string(i);
+        r.accepted = true;
+        ASSERT_TRUE(BatchAdd(r));
+    }
+}
+
+// On a full batch no topic opens its generation window: the teacher hears "Lote
+// completo" at once, before choosing a sub-kind or typing a formula.
+TEST_F(TopicTest, AFullBatchIsToldAtOnceAndNoWindowOpens) {
+    FillBatch(kBatchCapacity);
+    for (uint16_t topic = 1; topic <= 4; ++topic) {
+        ui.boxes.clear();
+        TopicDispatch(topic);  // nothing is scripted: any window opened fails the test
+        EXPECT_TRUE(ui.subKindLists.empty()) << "topic " << topic;
+        ASSERT_EQ(ui.boxes.size(), 1u) << "topic " << topic;
+        EXPECT_EQ(ui.boxes[0].caption, kFullCaption);
+        EXPECT_EQ(ui.boxes[0].text, kFullText);
+        EXPECT_EQ(ui.boxes[0].flags, kBoxOk);
+    }
+    EXPECT_TRUE(ui.prompts.empty());
+    EXPECT_EQ(Batch.count, kBatchCapacity);
+    EXPECT_EQ(Batch.Slot(kBatchCapacity).statement, "E50");
+}
+
+// The exercise that fills the batch is kept; the window does not come back for another.
+TEST_F(TopicTest, TheExerciseThatFillsTheBatchEndsTheTopicWithTheMessage) {
+    FillBatch(kBatchCapacity - 1);
+    ScriptRandom({3, 1, 0});
+    ui.subKinds = {1};
+    AtomicStructureTopic();
+    EXPECT_EQ(Batch.count, kBatchCapacity);
+    EXPECT_EQ(Batch.Slot(kBatchCapacity).answer, "  a) 11 protones b) M = 23 c) 11 electrones d) lugar = 11");
+    EXPECT_EQ(ui.subKindLists.size(), 1u);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, kFullCaption);
+}
+
 TEST_F(TopicTest, TheDispatcherRunsTheTopicOfEachMenuNumber) {
     const std::pair<uint16_t, const char*> topics[] = {
         {1, kAtomicList}, {2, kMolesList}, {3, kConcentrationList}, {4, kPhList}};

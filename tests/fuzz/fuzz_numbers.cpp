@@ -1,5 +1,5 @@
 // Numbers as the user types them (ReadInteger, ReadReal), and the number forms of the
-// exercise texts on any double, width and decimals.
+// exercise texts on any double, width and decimals, rounded as the exact value says.
 
 #include <bit>
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "support/exact_decimal.h"
 #include "util/number_input.h"
 #include "util/number_format.h"
 #include "util/strings.h"
@@ -30,6 +31,23 @@ void CheckFixedReadsBack(double x, uint16_t decimals) {
     const int exact = decimals < 18 ? decimals : 18;
     const double tolerance = 0.5 * std::pow(10.0, -exact) * (1 + 1e-9) + std::fabs(x) * 1e-15;
     Check(std::fabs(back - x) <= tolerance);
+}
+
+// Any k / 2^n and the exact half k / 2^(d+1) (k odd) give the digits of the exact
+// decimal value, halves away from zero.
+void CheckExactRounding(const uint8_t* data) {
+    uint64_t k = 0;
+    std::memcpy(&k, data, sizeof k);
+    k >>= 11;  // 53 bits: exact in a double
+    const int n = int(data[8] % 96) - 16;
+    const int decimals = data[9] % 19;  // exact digits go to 18 decimals
+    const bool negative = (data[10] & 1) != 0;
+    const double sign = negative ? -1.0 : 1.0;
+    Check(RealToFixed(sign * std::ldexp(double(k), -n), 0, uint16_t(decimals)) ==
+          ExactFixed(k, n, negative, decimals));
+    const uint64_t odd = k | 1;
+    Check(RealToFixed(sign * std::ldexp(double(odd), -(decimals + 1)), 0, uint16_t(decimals)) ==
+          ExactFixed(odd, decimals + 1, negative, decimals));
 }
 
 }  // namespace
@@ -68,5 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(!TrimText(form).empty());
         if (std::isfinite(any)) CheckFixedReadsBack(any, decimals);
     }
+    if (size >= 11) CheckExactRounding(data);
     return 0;
 }

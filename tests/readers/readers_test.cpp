@@ -99,6 +99,9 @@ std::string Readable(const std::string& html) {
     return ::testing::AssertionSuccess();
 }
 
+// A title with the signs that RTF gives a meaning of its own.
+const std::string kSignsTitle = "Tema {1} \\ ácidos";
+
 const std::string kTitle = "<b>" + Utf8(u8"Título de la serie: ñ, ü, ¿? y ¡!") + "</b>";
 const std::string kStatement1 =
     "<b>1) </b>" + Utf8(u8"Calcula la masa molar del ácido sulfúrico, H<sub>2</sub>SO<sub>4</sub>, "
@@ -120,7 +123,7 @@ protected:
         fs::current_path(dir);
         Export();
         fs::current_path(previous);
-        for (const char* name : {"p0", "p1"}) {
+        for (const char* name : {"p0", "p1", "signs"}) {
             const std::string rtf = (dir / "Exerc" / (std::string(name) + ".rtf")).string();
             const fs::path html = dir / "out" / (std::string(name) + ".pandoc.html");
             Run("pandoc -f rtf -t html -o '" + html.string() + "' '" + rtf + "'");
@@ -129,8 +132,11 @@ protected:
         // LibreOffice with a profile of its own, so that no other instance gets in the way.
         Run("soffice -env:UserInstallation=file://" + (dir / "profile").string() +
             " --headless --convert-to html --outdir '" + (dir / "out").string() + "' '" +
-            (dir / "Exerc" / "p0.rtf").string() + "' '" + (dir / "Exerc" / "p1.rtf").string() + "'");
-        for (const char* name : {"p0", "p1"}) libreOffice.push_back(ReadAll(dir / "out" / (std::string(name) + ".html")));
+            (dir / "Exerc" / "p0.rtf").string() + "' '" + (dir / "Exerc" / "p1.rtf").string() + "' '" +
+            (dir / "Exerc" / "signs.rtf").string() + "'");
+        for (const char* name : {"p0", "p1", "signs"}) {
+            libreOffice.push_back(ReadAll(dir / "out" / (std::string(name) + ".html")));
+        }
     }
     static void TearDownTestSuite() {
         if (!::testing::UnitTest::GetInstance()->Failed()) fs::remove_all(dir);
@@ -166,6 +172,8 @@ protected:
         const std::string title = "Título de la serie: ñ, ü, ¿? y ¡!";
         ui.saves.push_back(ScriptedUi::SaveAnswer{"p0", title, 0});
         ui.saves.push_back(ScriptedUi::SaveAnswer{"p1", title, 1});
+        ui.saves.push_back(ScriptedUi::SaveAnswer{"signs", kSignsTitle, 1});
+        EXPECT_TRUE(ExportBatch());
         EXPECT_TRUE(ExportBatch());
         EXPECT_TRUE(ExportBatch());
         EXPECT_TRUE(ui.boxes.empty());
@@ -180,8 +188,8 @@ protected:
 
     static inline fs::path previous;
     static inline fs::path dir;
-    static inline std::vector<std::string> pandoc;       // HTML of p0 and p1
-    static inline std::vector<std::string> libreOffice;  // HTML of p0 and p1
+    static inline std::vector<std::string> pandoc;       // HTML of p0, p1 and signs
+    static inline std::vector<std::string> libreOffice;  // HTML of p0, p1 and signs
 };
 
 const std::string kStatement3 = "<b>3) </b>H<sub>2</sub>O H<sub>2</sub>O H<sub>2</sub>O";
@@ -214,7 +222,7 @@ const std::vector<std::string> kAnswersInABlock = {
 }
 
 TEST_F(RealReaders, PandocReadsEachAnswerAfterItsStatement) {
-    ASSERT_EQ(pandoc.size(), 2u);
+    ASSERT_EQ(pandoc.size(), 3u);
     const std::string text = Readable(pandoc[0]);
     EXPECT_TRUE(InOrder(text, kEachAnswerAfterItsStatement));
     EXPECT_EQ(text.find("Respuestas"), std::string::npos);
@@ -222,7 +230,7 @@ TEST_F(RealReaders, PandocReadsEachAnswerAfterItsStatement) {
 }
 
 TEST_F(RealReaders, PandocReadsTheAnswersInABlock) {
-    ASSERT_EQ(pandoc.size(), 2u);
+    ASSERT_EQ(pandoc.size(), 3u);
     const std::string text = Readable(pandoc[1]);
     EXPECT_TRUE(InOrder(text, kAnswersInABlock));
     EXPECT_EQ(text.find("Resp:"), std::string::npos);
@@ -231,7 +239,7 @@ TEST_F(RealReaders, PandocReadsTheAnswersInABlock) {
 }
 
 TEST_F(RealReaders, LibreOfficeReadsEachAnswerAfterItsStatement) {
-    ASSERT_EQ(libreOffice.size(), 2u);
+    ASSERT_EQ(libreOffice.size(), 3u);
     const std::string text = Readable(libreOffice[0]);
     EXPECT_TRUE(InOrder(text, kEachAnswerAfterItsStatement));
     EXPECT_EQ(text.find("Respuestas"), std::string::npos);
@@ -239,7 +247,7 @@ TEST_F(RealReaders, LibreOfficeReadsEachAnswerAfterItsStatement) {
 }
 
 TEST_F(RealReaders, LibreOfficeReadsTheAnswersInABlock) {
-    ASSERT_EQ(libreOffice.size(), 2u);
+    ASSERT_EQ(libreOffice.size(), 3u);
     const std::string text = Readable(libreOffice[1]);
     EXPECT_TRUE(InOrder(text, kAnswersInABlock));
     EXPECT_EQ(text.find("Resp:"), std::string::npos);
@@ -256,11 +264,28 @@ std::string ParagraphOf(const std::string& html, const std::string& text) {
 }
 
 TEST_F(RealReaders, LibreOfficeCentresTheTitleAlone) {
-    ASSERT_EQ(libreOffice.size(), 2u);
-    for (const std::string& html : libreOffice) {
+    ASSERT_EQ(libreOffice.size(), 3u);
+    for (const std::string& html : {libreOffice[0], libreOffice[1]}) {
         EXPECT_NE(ParagraphOf(html, Utf8(u8"Título de la serie")).find("center"), std::string::npos);
         EXPECT_EQ(ParagraphOf(html, "Calcula la masa").find("center"), std::string::npos);
     }
+}
+
+// The title comes back as typed, alone on the first line, and nothing after it is
+// swallowed into it or lost.
+TEST_F(RealReaders, BothReadTheTitleWithBracesAndBackslashAsTyped) {
+    ASSERT_EQ(pandoc.size(), 3u);
+    ASSERT_EQ(libreOffice.size(), 3u);
+    const std::string title = "<b>" + Utf8(u8"Tema {1} \\ ácidos") + "</b>\n";
+    for (const std::string* html : {&pandoc[2], &libreOffice[2]}) {
+        const std::string text = Readable(*html);
+        const std::size_t at = text.find(title);
+        ASSERT_NE(at, std::string::npos) << text;
+        EXPECT_EQ(text.find_first_not_of('\n'), at) << text;
+        EXPECT_TRUE(InOrder(text, {title, kStatement1, kStatement4, "<b>Respuestas</b>", "<b>4)</b>r4"}));
+    }
+    EXPECT_NE(ParagraphOf(libreOffice[2], "Tema {1}").find("center"), std::string::npos);
+    EXPECT_EQ(ParagraphOf(libreOffice[2], "Calcula la masa").find("center"), std::string::npos);
 }
 
 }  // namespace

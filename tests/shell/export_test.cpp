@@ -21,6 +21,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The export settings as the program starts, read while the test program loads: before
+// any test (the export tests set Presentation themselves) could have changed them.
+struct StartingSettings {
+    int32_t presentation;
+    bool batchExported;
+    bool unexportedChanges;
+};
+const StartingSettings kAtStart{Presentation, BatchExported, UnexportedChanges};
+
 const std::string kHeader =
     "{\\rtf\\ansi \\deff2\r\n"
     "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n";
@@ -129,6 +138,51 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
                   "{\\b 1)}A1\\par   Comentario: c1\\line "
                   "{\\b 2)}A\\u9474\\'a6 2\\line "
                   "}\r\n");
+}
+
+TEST(ExportStart, ProposesStatementsThenAnswersAndNoExportYet) {
+    EXPECT_EQ(kAtStart.presentation, 1);  // "bloques enunciados / respuestas"
+    EXPECT_FALSE(kAtStart.batchExported);
+    EXPECT_FALSE(kAtStart.unexportedChanges);
+}
+
+struct TitleCase {
+    std::string title;
+    std::string written;  // between "{\qc{\b " and "}\line \line \par }"
+};
+
+// The title is plain text: braces and the backslash are written as themselves, so that
+// no title can open or close a group or start a control word; nothing else changes.
+TEST_F(ExportTest, TheTitleEscapesExactlyBracesAndBackslash) {
+    Add("uno", "1");
+    const TitleCase cases[] = {
+        {"Tema {1} \\ ácidos", "Tema \\{1\\} \\\\ ácidos"},
+        {"}{", "\\}\\{"},
+        {"sin cerrar {", "sin cerrar \\{"},
+        {"\\b negrita", "\\\\b negrita"},
+        {"\\'e9 #B(x) ^2 _3 | \"q\" ; 100%", "\\\\'e9 #B(x) ^2 _3 | \"q\" ; 100%"},
+        {"", ""},
+    };
+    for (const TitleCase& c : cases) {
+        Save("titulo", c.title, 1);
+        ASSERT_TRUE(ExportBatch()) << c.title;
+        const std::string doc = ReadAll(Document("titulo"));
+        const std::string group = "{\\qc{\\b " + c.written + "}\\line \\line \\par }";
+        EXPECT_EQ(doc.substr(kHeader.size(), group.size()), group) << c.title;
+        EXPECT_EQ(DocumentTitle, c.title);  // the setting proposed next time is what was typed
+    }
+}
+
+// A title of escapes is cut where no escape is split, with its group still closed.
+TEST_F(ExportTest, ALongTitleOfBracesIsCutBetweenEscapes) {
+    Add("uno", "1");
+    Save("titulo", std::string(200, '{'), 1);
+    ASSERT_TRUE(ExportBatch());
+    std::string escapes;
+    for (int i = 0; i < 125; ++i) escapes += "\\{";
+    EXPECT_EQ(ReadAll(Document("titulo")),
+              kHeader + "{\\qc{\\b " + escapes + "}\\line \\par }{\\b 1) }uno\\line \\line \\line "
+                        "\\line \\line {\\b Respuestas}\\line \\line {\\b 1)}1\\line }\r\n");
 }
 
 TEST_F(ExportTest, LongNumberedStatementIsCutBeforeConversion) {

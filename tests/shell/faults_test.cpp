@@ -252,6 +252,7 @@ class ElementsFaultTest : public FaultTest {
 protected:
     void SetUp() override {
         FaultTest::SetUp();
+        ElementsLoadFailed = false;  // another test's folder
         Element h;
         h.z = 1;
         h.symbol = "H";

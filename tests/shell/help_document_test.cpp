@@ -17,10 +17,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // "&Info" in a folder of its own; the built-in copy goes to "temp/Zorvi-9.9" inside it.
-class HelpDocument : public InScratchFolder {
+class HelpDocument : public ScratchFolderTest {
 protected:
     void SetUp() override {
-        InScratchFolder::SetUp();
+        ScratchFolderTest::SetUp();
         Descriptor.helpFile = "zorvi.pdf";
         const char bytes[] = "%PDF-1.7\n\0\xFF gu\xED" "a";
         builtIn.assign(bytes, sizeof bytes - 1);
@@ -31,7 +31,7 @@ protected:
     }
     void TearDown() override {
         HelpCopy = BuiltInHelp{};
-        InScratchFolder::TearDown();
+        ScratchFolderTest::TearDown();
     }
 
     std::string builtIn;

@@ -21,7 +21,7 @@ inline void WriteFileBytes(const std::filesystem::path& path, const std::string&
 }
 
 // Runs the test inside an empty folder of its own, so "elements.dat" is the test's.
-class InScratchFolder : public ::testing::Test {
+class ScratchFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();

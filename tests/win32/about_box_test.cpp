@@ -52,6 +52,10 @@ bool ButtonInClient(HWND w, int x, int y, int width, int height) {
     return r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height;
 }
 
+// Addresses for the tests only: the program itself shows none.
+constexpr char kSomeWeb[] = "https://example.org";
+constexpr char kSomeMail[] = "alguien@example.org";
+
 class AboutBoxTest : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -79,7 +83,7 @@ TEST_F(AboutBoxTest, ShowsItsTextsTitleAndARandomWordInSpanish) {
         EXPECT_FALSE(OnlyBackgroundIn(w, 134, 80, 166, 112));   // the icon
         Click(w, IDOK);
     });
-    ShowAboutBox("Ejercicios de Química", "zorvi@example.org");
+    ShowAboutBox("Ejercicios de Química", kSomeMail, kSomeWeb);
     EXPECT_EQ(FindThreadWindow(kClass), nullptr);
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
 }
@@ -119,7 +123,18 @@ TEST_F(AboutBoxTest, AnEmptyMailLeavesItsLineOutAndTheOthersInPlace) {
         EXPECT_TRUE(OnlyBackgroundIn(w, 0, 151, 300, 178));
         Click(w, IDOK);
     });
-    ShowAboutBox("Ejercicios de Química", "");
+    ShowAboutBox("Ejercicios de Química", "", kSomeWeb);
+}
+
+TEST_F(AboutBoxTest, AnEmptyWebLeavesItsLineOutAndTheMailInItsPlace) {
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 120, 300, 134));  // author and year
+        EXPECT_TRUE(OnlyBackgroundIn(w, 0, 137, 300, 150));     // no web line
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 150, 300, 166));  // the mail where it always is
+        Click(w, IDOK);
+    });
+    ShowAboutBox("Ejercicios de Química", kSomeMail, "");
 }
 
 TEST_F(AboutBoxTest, UncoveredTextsComeBackAndTheIconDoesNot) {
@@ -133,30 +148,32 @@ TEST_F(AboutBoxTest, UncoveredTextsComeBackAndTheIconDoesNot) {
         EXPECT_TRUE(OnlyBackgroundIn(w, 134, 80, 166, 112));
         Click(w, IDOK);
     });
-    ShowAboutBox("Ejercicios de Química", kAboutMail);
+    ShowAboutBox("Ejercicios de Química", kSomeMail, kSomeWeb);
 }
 
 TEST_F(AboutBoxTest, ShowingItAgainKeepsNoGdiObject) {
     UiDriver driver;
     driver.When(kClass, [](HWND w) { Click(w, IDOK); });
-    ShowAboutBox("x", kAboutMail);  // the class and its brush stay for the run
+    ShowAboutBox("x", kSomeMail, kSomeWeb);  // the class and its brush stay for the run
     const DWORD before = GdiObjectCount();
     for (int i = 0; i < 5; ++i) {
         driver.When(kClass, [](HWND w) {
             RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
             Click(w, IDOK);
         });
-        ShowAboutBox("x", kAboutMail);
+        ShowAboutBox("x", kSomeMail, kSomeWeb);
     }
     EXPECT_EQ(GdiObjectCount(), before);
 }
 
-TEST_F(AboutBoxTest, TheSobreCommandOpensTheBoxWithTheProgramsMail) {
+// The program has no address of its own: it shows its author and invents none.
+TEST_F(AboutBoxTest, TheSobreCommandShowsTheAuthorAndNoInventedAddress) {
     SetUpProgram();
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_TRUE(ColourIn(w, kColourB, 20, 50, 300, 66));
-        EXPECT_TRUE(ColourIn(w, kColourA, 66, 150, 300, 166));  // the program's mail address
+        EXPECT_TRUE(ColourIn(w, kColourA, 66, 120, 300, 134));  // author and year
+        EXPECT_TRUE(OnlyBackgroundIn(w, 0, 137, 300, 178));     // neither web nor mail
         Click(w, IDOK);
     });
     EXPECT_TRUE(DispatchCommand(kCmdAbout));

@@ -235,7 +235,7 @@ protected:
 private:
     static void Clean() {
         std::error_code ignored;
-        fs::remove("elements.dat", ignored);
+        fs::remove_all("elements.dat", ignored);
         fs::remove_all("elements.dat.tmp~", ignored);
     }
     WindowsInteraction ui_;
@@ -557,6 +557,39 @@ TEST_F(ElementWindows, AFailedSaveIsToldTheEditorStaysOpenAndTheOldFileIsKept) {
             << driver.boxes[i].text;
     }
     EXPECT_EQ(ReadAll("elements.dat"), file + RecordsOf({MakeElement("He", "Helio", 2, 4.0026)}));
+}
+
+// A file that could not be read is not replaced by "Ok": the question's default is No,
+// so Enter keeps the file, and the editor stays open with the new element.
+TEST_F(ElementWindows, OkOverAFileThatCouldNotBeReadAsksAndEnterKeepsIt) {
+    fs::create_directories(fs::path("elements.dat") / "inside");
+    driver.AnswerBoxTitled(kEditorCaption, IDOK);  // the load's message
+    OnEditor([](HWND w) {
+        Type(w, {"Helio", "He", "4", "2"});
+        Click(w, kIdElementAccept);
+    });
+    OnEditor([](HWND w) { Press(w, IDOK); });
+    driver.WhenTitled(kDialogClass, kEditorCaption, [this](HWND box) {
+        ASSERT_EQ(GetDlgItem(box, kIdElementList), nullptr) << "the editor closed without asking";
+        driver.boxes.push_back({TextOf(box), ItemTextOf(box, 0xFFFF)});
+        const LONG noStyle = GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE);
+        EXPECT_EQ(noStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        EXPECT_EQ(GetFocus(), GetDlgItem(box, IDNO));
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC01C0001);
+    });
+    OnEditor([](HWND w) {
+        EXPECT_EQ(ListLines(w, kIdElementList), (std::vector<std::string>{"He  Helio    2"}));
+        Click(w, IDCANCEL);
+    });
+    driver.AnswerBoxTitled("Datos modificados", IDNO);
+    ShowElementEditor();
+    EXPECT_TRUE(driver.Finished());
+    ASSERT_EQ(driver.boxes.size(), 3u);
+    EXPECT_EQ(driver.boxes[0].text.rfind("No se puede leer el fichero elements.dat", 0), 0u) << driver.boxes[0].text;
+    EXPECT_EQ(driver.boxes[1].text, "No se pudo leer elements.dat. ¿Reemplazarlo por la tabla actual?");
+    EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
+    EXPECT_EQ(FindElement("He"), 1);  // the edit stays in memory
 }
 
 TEST_F(ElementWindows, AddSearchChangeSaveAndReloadKeepTheFileExact) {

@@ -116,12 +116,12 @@ TEST(BuiltInFiles, AreTheBuildsTableAndHelpDocument) {
 }
 
 // The program copied alone into an empty folder, with no zorvi.pdf beside it.
-class ProgramAlone : public InScratchFolder {
+class ProgramAlone : public ScratchFolderTest {
 protected:
     void TearDown() override {
         DefaultElementTable = {};
         HelpCopy = BuiltInHelp{};
-        InScratchFolder::TearDown();
+        ScratchFolderTest::TearDown();
     }
     ScriptedUi ui;
 };

@@ -4,13 +4,11 @@
 
 #include <string_view>
 
-// Resource names of the built-in files (type RCDATA, resources/zorvi.rc).
-constexpr const char* kDefaultElementsResource = "DEFAULTELEMENTS";
-constexpr const char* kHelpDocumentResource = "HELPDOCUMENT";
+#include "resources/resource_ids.h"
 
-// The bytes of an RCDATA resource of the program; empty when it has none. They stay
-// mapped for the whole run.
-std::string_view ResourceBytes(const char* name);
+// The bytes of the program's RCDATA resource `id` (IDR_DEFAULT_ELEMENTS, IDR_HELP_DOCUMENT);
+// empty when it has none. They stay mapped for the whole run.
+std::string_view ResourceBytes(int id);
 
 // Hands the built-in files to the portable code, with the folder of the temporary folder
 // where the help document goes for this version. Before SetUpProgram.

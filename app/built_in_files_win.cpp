@@ -9,9 +9,9 @@
 #include "util/files.h"
 #include "zorvi_build.h"
 
-std::string_view ResourceBytes(const char* name) {
+std::string_view ResourceBytes(int id) {
     // A resource of the program's own module: loaded with it, never freed.
-    HRSRC found = FindResourceA(nullptr, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
     if (found == nullptr) return {};
     HGLOBAL loaded = LoadResource(nullptr, found);
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
@@ -20,8 +20,8 @@ std::string_view ResourceBytes(const char* name) {
 }
 
 void InstallBuiltInFiles() {
-    DefaultElementTable = ResourceBytes(kDefaultElementsResource);
-    HelpCopy.bytes = ResourceBytes(kHelpDocumentResource);
+    DefaultElementTable = ResourceBytes(IDR_DEFAULT_ELEMENTS);
+    HelpCopy.bytes = ResourceBytes(IDR_HELP_DOCUMENT);
     char temporary[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathA(sizeof temporary, temporary);
     // Without a temporary folder the copy goes beside the program, in the current folder.

@@ -2,6 +2,7 @@
 
 #include "chemistry/elements.h"
 #include "chemistry/topics.h"
+#include "shell/commands.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
 #include "util/language.h"
@@ -24,9 +25,9 @@ void TopicDispatch(uint16_t topic) {
 }
 
 void DataDispatch(uint16_t id) {
-    if (id == 600) {
+    if (id == kCmdAtomicMasses) {
         Ui().OpenElementList();
-    } else if (id == 601) {
+    } else if (id == kCmdElements) {
         Ui().OpenElementEditor();
     }
 }

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "richtext/canvas.h"
+#include "util/win_handles.h"
 
 // Makes the window's device context the current drawing context, with a font made from
 // the font state selected in it; a previous context is ended first.
@@ -45,14 +46,13 @@ public:
     void Select(HFONT font);
     void Release();
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return dc_.Get(); }
 
 private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
-    HFONT original_ = nullptr;   // the context's own font: not ours to delete
-    HFONT selected_ = nullptr;
-    HFONT displaced_ = nullptr;  // displaced by the last selection, deleted by the next
+    WindowDC dc_;
+    HGDIOBJ original_ = nullptr;  // the context's own font: not ours to delete
+    OwnedFont selected_;
+    OwnedFont displaced_;  // displaced by the last selection, deleted by the next
 };
 
 // A font of a window's own, drawn with on the window's device context, which the object

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -75,29 +76,24 @@ void DrawTextAt(HDC dc, int32_t x, int32_t y, std::string_view text) {
 
 void WindowFonts::Take(HWND window) {
     Release();
-    window_ = window;
-    dc_ = GetDC(window);
+    dc_.Take(window);
 }
 
 void WindowFonts::Select(HFONT font) {
-    if (dc_ == nullptr || font == nullptr) return;
-    HFONT old = static_cast<HFONT>(SelectObject(dc_, font));
-    if (selected_ == nullptr) original_ = old;
-    if (displaced_ != nullptr) DeleteObject(displaced_);
-    displaced_ = selected_;
-    selected_ = font;
+    if (Dc() == nullptr || font == nullptr) return;
+    HGDIOBJ old = SelectObject(Dc(), font);
+    if (!selected_) original_ = old;
+    displaced_ = std::move(selected_);  // the font displaced before this one is deleted here
+    selected_.Reset(font);
 }
 
 void WindowFonts::Release() {
-    if (dc_ != nullptr) {
-        if (original_ != nullptr) SelectObject(dc_, original_);
-        ReleaseDC(window_, dc_);
-    }
-    if (selected_ != nullptr) DeleteObject(selected_);
-    if (displaced_ != nullptr) DeleteObject(displaced_);
-    window_ = nullptr;
-    dc_ = nullptr;
-    original_ = selected_ = displaced_ = nullptr;
+    // Put back the context's own font first: a font still selected must not be deleted.
+    if (Dc() != nullptr && original_ != nullptr) SelectObject(Dc(), original_);
+    original_ = nullptr;
+    selected_.Reset();
+    displaced_.Reset();
+    dc_.Release();
 }
 
 void FontObject::Init(HWND window) {

@@ -37,6 +37,19 @@ int SelectedSlot() {
     return s >= 1 && s <= Batch.count ? s : 0;
 }
 
+int g_slotInEditor = 0;  // the batch exercise open in the editor, 0 when none
+
+// Deleting, moving or emptying under an open editor would put its edit over another
+// exercise when it is accepted: the teacher finishes with the editor first.
+bool RefusedWhileEditing() {
+    if (g_slotInEditor == 0) return false;
+    Ui().Message("Lote ejercicios",
+                 "El ejercicio " + IntToText(g_slotInEditor) +
+                     " está abierto en el editor.\rAcéptalo o cancélalo antes de cambiar el lote.",
+                 kBoxOk);
+    return true;
+}
+
 std::string WithHint(const std::string& text, const ExerciseRecord& record, HintPlacement where) {
     std::string result = CutText(text, kMarkupMax);
     if (record.hintPlacement != where) return result;
@@ -103,7 +116,7 @@ bool BatchAdd(const ExerciseRecord& record) {
 
 void BatchDelete() {
     const int s = SelectedSlot();
-    if (s == 0) return;
+    if (s == 0 || RefusedWhileEditing()) return;
     if (AskYesNo("*Confirmar eliminar*", "Eliminar l'ejercicio seleccionado?") != kAnswerYes) return;
     --Batch.count;
     UnexportedChanges = true;
@@ -127,7 +140,7 @@ void BatchDelete() {
 
 void BatchMoveDown() {
     const int s = SelectedSlot();
-    if (s > 0 && s < Batch.count) {
+    if (s > 0 && s < Batch.count && !RefusedWhileEditing()) {
         std::swap(Batch.Slot(s), Batch.Slot(s + 1));
         UnexportedChanges = true;
         RefillBatchList(s + 1);
@@ -136,7 +149,7 @@ void BatchMoveDown() {
 
 void BatchMoveUp() {
     const int s = SelectedSlot();
-    if (s > 1) {
+    if (s > 1 && !RefusedWhileEditing()) {
         std::swap(Batch.Slot(s - 1), Batch.Slot(s));
         UnexportedChanges = true;
         RefillBatchList(s - 1);
@@ -147,7 +160,12 @@ void EditSelected() {
     const int s = SelectedSlot();
     if (s == 0) return;
     ExerciseRecord copy = Batch.Slot(s);
-    if (!Ui().EditExercise(copy)) return;
+    // With an editor open already, this one is refused and the open one comes to the front.
+    const bool first = g_slotInEditor == 0;
+    if (first) g_slotInEditor = s;
+    const bool accepted = Ui().EditExercise(copy);
+    if (first) g_slotInEditor = 0;
+    if (!accepted || !first) return;
     Batch.Slot(s) = std::move(copy);
     UnexportedChanges = true;
     // The line shows the edited statement at once, not only after the next move or delete.
@@ -155,7 +173,7 @@ void EditSelected() {
 }
 
 void BatchReset() {
-    if (Batch.count == 0) return;
+    if (Batch.count == 0 || RefusedWhileEditing()) return;
     if (AskYesNo("Reinicio Lote", "Reiniciar Lote a 0? ") != kAnswerYes) return;
     Batch.count = 0;
     BatchExported = false;

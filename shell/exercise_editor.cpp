@@ -10,8 +10,9 @@
 
 namespace {
 
-WindowKind g_kind{"contingutprob", "IcPrg"};
-HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"contingutprob", "IcPrg", EditorProc};
 KeptDC g_dc;               // the labels; the preview goes through the current drawing context
 bool g_initialised = false;
 ExerciseRecord g_work;     // the working copy, copied back only on acceptance
@@ -79,42 +80,47 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
-        case WM_CLOSE: KindClosing(g_kind, wParam); break;
         case WM_DESTROY:
             g_initialised = false;
             EndDrawing();
             g_dc.Release();
-            KindDestroyed(g_kind);
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-}  // namespace
+const ControlSpec kControls[] = {
+    {kIdStatementEdit, "EDIT", "", kMultiLineEdit, 8, 270, 576, 57},
+    {kIdAnswerEdit, "EDIT", "", kMultiLineEdit, 8, 350, 576, 26},
+    {kIdHintEdit, "EDIT", "", kLineEdit, 8, 400, 576, 26},
+    {kIdHintNowhere, "BUTTON", "no poner", kRadioButton, 60, 378, 110, 22},
+    {kIdHintInStatement, "BUTTON", "en enunciado", kRadioButton, 170, 378, 110, 22},
+    {kIdHintInAnswer, "BUTTON", "en respuesta", kRadioButton, 280, 378, 110, 22},
+    {IDOK, "BUTTON", "Aceptar", kPushButtonNoTab, 340, 432, 77, 30},
+    {IDCANCEL, "BUTTON", "Cancelar", kPushButtonNoTab, 200, 432, 81, 30},
+};
+const WindowLayout kLayout{"Ejercicio", kToolWindowStyle, 200, 10, 600, 500, kControls, "CreaFEdPrbl failed",
+                           kSlotEditor};
 
-bool EditExercise(ExerciseRecord& record) {
-    if (ProgramEnding()) return false;
-    g_work = record;
-    if (g_brush == nullptr) g_brush = CreateSolidBrush(kToolBackground);
-    if (!RegisterKind(g_kind, EditorProc, g_brush)) return false;
-    HWND window = CreateKindWindow(g_kind, "Ejercicio", kToolWindowStyle, 200, 10, 600, 500, "CreaFEdPrbl failed");
-    if (window == nullptr) return false;  // reported; as if cancelled
-    CreateControl(window, "EDIT", "", kMultiLineEdit, 8, 270, 576, 57, kIdStatementEdit);
-    CreateControl(window, "EDIT", "", kMultiLineEdit, 8, 350, 576, 26, kIdAnswerEdit);
-    CreateControl(window, "EDIT", "", kLineEdit, 8, 400, 576, 26, kIdHintEdit);
-    CreateControl(window, "BUTTON", "no poner", kRadioButton, 60, 378, 110, 22, kIdHintNowhere);
-    CreateControl(window, "BUTTON", "en enunciado", kRadioButton, 170, 378, 110, 22, kIdHintInStatement);
-    CreateControl(window, "BUTTON", "en respuesta", kRadioButton, 280, 378, 110, 22, kIdHintInAnswer);
-    CreateControl(window, "BUTTON", "Aceptar", kPushButtonNoTab, 340, 432, 77, 30, IDOK);
-    CreateControl(window, "BUTTON", "Cancelar", kPushButtonNoTab, 200, 432, 81, 30, IDCANCEL);
+// The labels go through the window's own context, the preview through the drawing context.
+void AttachContexts(HWND window) {
     g_dc.Take(window, kToolBackground, RGB(0, 0, 0));
     BeginDrawing(window);
     SetBkColor(CurrentDrawingDC(), RGB(255, 255, 255));
     SetTextColor(CurrentDrawingDC(), RGB(0, 0, 0));
-    OpenWindowSlots[kSlotEditor] = window;
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    const WPARAM code = RunWindowLoop(window);
-    if (code == 0) return false;
+}
+
+}  // namespace
+
+bool ExerciseEditorOpen() { return g_kind.Open() != nullptr; }
+
+bool EditExercise(ExerciseRecord& record) {
+    // While an editor is open, a second one would share its working copy: the first comes
+    // to the front instead and nothing is edited here.
+    if (BringOpenToFront(g_kind)) return false;
+    g_work = record;
+    // Not made (the program ends, or the window could not be made): as if cancelled.
+    if (RunToolWindow(g_kind, kLayout, AttachContexts) == 0) return false;
     record = g_work;
     return true;
 }

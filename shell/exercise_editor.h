@@ -9,6 +9,9 @@
 // the user cancels or closes the window.
 bool EditExercise(ExerciseRecord& record);
 
+// Whether the editor is open.
+bool ExerciseEditorOpen();
+
 // Control ids.
 enum : int {
     kIdStatementEdit = 101,

@@ -16,9 +16,21 @@ std::string CaseCountFlags(33, '0');
 
 namespace {
 
-WindowKind g_kind{"problmen", "IcPrg"};
-HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+LRESULT CALLBACK GenerationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"problmen", "IcPrg", GenerationProc};
 KeptDC g_dc;
+
+const ControlSpec kControls[] = {
+    {kIdSubKindList, "LISTBOX", "", kListBox, 12, 12, 286, 167},
+    {kIdCaseCount, "EDIT", "1", kLineEditCentred, 176, 176, 35, 22},
+    {kIdCaseDown, "BUTTON", "<", kPushButton, 156, 176, 22, 22},
+    {kIdCaseUp, "BUTTON", ">", kPushButton, 206, 176, 22, 22},
+    {IDOK, "BUTTON", "Bien", kPushButton, 220, 212, 52, 24},
+    {IDCANCEL, "BUTTON", "Salir", kPushButton, 20, 212, 52, 24},
+};
+const WindowLayout kLayout{"genera ejercicio de...", kToolWindowStyle, 600, 138, 312, 268, kControls,
+                           "CreaFMex failed", kSlotGeneration};
 
 void ReseedFromTicks() { SeedRandom(GetTickCount()); }
 
@@ -71,11 +83,7 @@ LRESULT CALLBACK GenerationProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(window); break;
         case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); break;
-        case WM_CLOSE: KindClosing(g_kind, wParam); break;
-        case WM_DESTROY:
-            g_dc.Release();
-            KindDestroyed(g_kind);
-            break;
+        case WM_DESTROY: g_dc.Release(); break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -86,21 +94,8 @@ uint8_t ChooseSubKind(const std::string& subKinds) {
     UpdateMainTitle();
     CurrentExercise.accepted = false;
     SubKindList = subKinds;
-    if (ProgramEnding()) return 0;
-    if (g_brush == nullptr) g_brush = CreateSolidBrush(kToolBackground);
-    if (!RegisterKind(g_kind, GenerationProc, g_brush)) return 0;
-    HWND window = CreateKindWindow(g_kind, "genera ejercicio de...", kToolWindowStyle, 600, 138, 312, 268,
-                                   "CreaFMex failed");
-    if (window == nullptr) return 0;  // reported; as if the user had left
-    CreateControl(window, "LISTBOX", "", kListBox, 12, 12, 286, 167, kIdSubKindList);
-    CreateControl(window, "EDIT", "1", kLineEditCentred, 176, 176, 35, 22, kIdCaseCount);
-    CreateControl(window, "BUTTON", "<", kPushButton, 156, 176, 22, 22, kIdCaseDown);
-    CreateControl(window, "BUTTON", ">", kPushButton, 206, 176, 22, 22, kIdCaseUp);
-    CreateControl(window, "BUTTON", "Bien", kPushButton, 220, 212, 52, 24, IDOK);
-    CreateControl(window, "BUTTON", "Salir", kPushButton, 20, 212, 52, 24, IDCANCEL);
-    g_dc.Take(window, kToolBackground, RGB(0, 0, 0));
-    OpenWindowSlots[kSlotGeneration] = window;
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    const WPARAM code = RunWindowLoop(window, ReseedFromTicks);
+    // Not made (the program ends, or the window could not be made): as if the user had left.
+    const WPARAM code = RunToolWindow(
+        g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); }, ReseedFromTicks);
     return static_cast<uint8_t>(code & 0xFF);
 }

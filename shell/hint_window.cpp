@@ -8,8 +8,9 @@
 
 namespace {
 
-WindowKind g_kind{"posarpista", "IcPrg"};
-HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+LRESULT CALLBACK HintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"posarpista", "IcPrg", HintProc};
 
 void OnInitDialog(HWND window) {
     CheckDlgButton(window, kIdPlaceNowhere + static_cast<int>(DefaultHintPlacement), BST_CHECKED);
@@ -29,29 +30,22 @@ LRESULT CALLBACK HintProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (LOWORD(wParam) == IDOK) Accept(window);
             if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
             break;
-        case WM_CLOSE: KindClosing(g_kind, wParam); break;
-        case WM_DESTROY: KindDestroyed(g_kind); break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+const ControlSpec kControls[] = {
+    {kIdPlaceNowhere, "BUTTON", "no poner", kRadioButton, 16, 18, 110, 22},
+    {kIdPlaceInStatement, "BUTTON", "en enunciado", kRadioButton, 16, 38, 110, 22},
+    {kIdPlaceInAnswer, "BUTTON", "en respuesta", kRadioButton, 16, 58, 121, 22},
+    {IDOK, "BUTTON", "Ok", kDefaultPushButton, 90, 98, 44, 26},
+    {IDCANCEL, "BUTTON", "salir", kPushButton, 16, 98, 44, 26},
+    // Made last, so that the frame lies under the buttons it surrounds.
+    {kIdPlaceFrame, "BUTTON", " en... ", kGroupFrame, 6, 2, 134, 92},
+};
+const WindowLayout kLayout{"Poner pista...", kToolWindowStyleNoMinimize, 600, 80, 152, 160, kControls,
+                           "CreaFPPista failed", kSlotHint};
+
 }  // namespace
 
-void HintWindow() {
-    if (ProgramEnding()) return;
-    if (g_brush == nullptr) g_brush = CreateSolidBrush(kToolBackground);
-    if (!RegisterKind(g_kind, HintProc, g_brush)) return;
-    HWND window = CreateKindWindow(g_kind, "Poner pista...", kToolWindowStyleNoMinimize, 600, 80, 152, 160,
-                                   "CreaFPPista failed");
-    if (window == nullptr) return;
-    CreateControl(window, "BUTTON", "no poner", kRadioButton, 16, 18, 110, 22, kIdPlaceNowhere);
-    CreateControl(window, "BUTTON", "en enunciado", kRadioButton, 16, 38, 110, 22, kIdPlaceInStatement);
-    CreateControl(window, "BUTTON", "en respuesta", kRadioButton, 16, 58, 121, 22, kIdPlaceInAnswer);
-    CreateControl(window, "BUTTON", "Ok", kDefaultPushButton, 90, 98, 44, 26, IDOK);
-    CreateControl(window, "BUTTON", "salir", kPushButton, 16, 98, 44, 26, IDCANCEL);
-    // Made last, so that the frame lies under the buttons it surrounds.
-    CreateControl(window, "BUTTON", " en... ", kGroupFrame, 6, 2, 134, 92, kIdPlaceFrame);
-    OpenWindowSlots[kSlotHint] = window;
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    RunWindowLoop(window);
-}
+void HintWindow() { RunToolWindow(g_kind, kLayout); }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/batch.h"
+#include "shell/exercise_editor.h"
 #include "shell/export.h"
 #include "shell/help_document.h"
 #include "shell/hint_window.h"
@@ -16,21 +17,21 @@
 
 namespace {
 
-constexpr char kClassName[] = "FPrincipal";
 constexpr char kLabel[] = "Lote ejercicios:";
 constexpr int kLabelX = 20, kLabelY = 344;
 
-bool g_registered = false;
-HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
-HICON g_icon = nullptr;    // the class icon, destroyed with the window
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"FPrincipal", "IcPrg", MainProc};
+WindowRun g_run;  // the one main window: it runs as long as the program
 HWND g_window = nullptr;
-HDC g_dc = nullptr;  // the window's device context, kept while it lives
+KeptDC g_dc;
 COLORREF g_labelColour = 0;
-WPARAM g_exitCode = 0;
 HMENU g_batchMenu = nullptr;    // "Lote ejercicios"
 HMENU g_topicMenu = nullptr;    // "Temas"
 HMENU g_optionsMenu = nullptr;  // "&Opciones"
 bool g_lowerButtonsEnabled = true;
+bool g_topicRunning = false;
 
 HWND Item(int id) { return GetDlgItem(g_window, id); }
 
@@ -93,9 +94,9 @@ void OnInitDialog(HWND window) {
 void OnPaint(HWND window) {
     // The default painting validates and erases first, so the label is not wiped out after it.
     DefWindowProcA(window, WM_PAINT, 0, 0);
-    SetTextColor(g_dc, Batch.count > 0 ? RGB(0, 0, 0) : g_labelColour);
-    TextOutA(g_dc, kLabelX, kLabelY, kLabel, 16);
-    SetTextColor(g_dc, RGB(0, 0, 0));
+    SetTextColor(g_dc.Get(), Batch.count > 0 ? RGB(0, 0, 0) : g_labelColour);
+    TextOutA(g_dc.Get(), kLabelX, kLabelY, kLabel, 16);
+    SetTextColor(g_dc.Get(), RGB(0, 0, 0));
 }
 
 // Exercises added or changed since the last export would be lost: ask before leaving.
@@ -107,13 +108,26 @@ bool ConfirmLeaving() {
                          kBoxIconExclamation) == kAnswerYes;
 }
 
+// One topic at a time, and none while the editor is open, which the topic's exercises
+// would need: the command brings the windows already open to the front instead.
+void StartTopic(uint16_t topic) {
+    if (g_topicRunning || ExerciseEditorOpen()) {
+        BringToFront(LastOpenedWindow());
+        return;
+    }
+    if (GenerateTopic == nullptr) return;
+    g_topicRunning = true;
+    GenerateTopic(topic);
+    g_topicRunning = false;
+}
+
 void OnCommand(uint16_t id, uint16_t notification) {
     if (id == kCmdExit) {
         SendMessageA(g_window, WM_CLOSE, 0, 0);
     } else if (id == kIdBatchList) {
         if (notification == LBN_DBLCLK) EditSelected();
-    } else if (id >= 200 && id <= 299) {
-        if (GenerateTopic) GenerateTopic(id - 200);
+    } else if (id >= kCmdFirstTopic && id <= kCmdLastTopic) {
+        StartTopic(id - kCmdFirstTopic);
     } else if (!DispatchCommand(id) && DataMenuEnabled && DataCommand) {
         DataCommand(id);
     }
@@ -133,19 +147,16 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             break;
         case WM_CLOSE:
             if (!ConfirmLeaving()) return 0;  // the program stays open, the batch intact
-            g_exitCode = wParam;
             CloseSecondaryWindows();
             break;
         case WM_DESTROY:
-            if (g_icon) DestroyIcon(g_icon);
-            g_icon = nullptr;
-            if (g_dc) ReleaseDC(window, g_dc);
-            g_dc = nullptr;
+            g_dc.Release();
             SetBatchView(nullptr);
             g_window = nullptr;
             SetProgramEnding(true);
             g_batchMenu = g_topicMenu = g_optionsMenu = nullptr;
-            PostQuitMessage(static_cast<int>(g_exitCode));
+            // The main window's end is the program's: every loop still running ends with it.
+            PostQuitMessage(static_cast<int>(g_run.code));
             break;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -154,21 +165,21 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool RegisterMainClass() {
-    if (g_registered) return true;
-    if (g_brush == nullptr) g_brush = CreateSolidBrush(MainColour);
-    g_icon = LoadIconA(AppInstance(), "IcPrg");
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = MainProc;
-    wc.hInstance = AppInstance();
-    wc.hIcon = g_icon;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = g_brush;
-    wc.lpszClassName = kClassName;
-    if (RegisterClassA(&wc) == 0) return false;
-    g_registered = true;
-    return true;
+const ControlSpec kControls[] = {
+    {kIdBatchList, "LISTBOX", "", kListBox, 20, 20, 540, 320},
+    {kIdEditButton, "BUTTON", "->", kPushButton, 566, 302, 22, 22},
+    {kIdDeleteButton, "BUTTON", "-", kPushButton, 566, 278, 22, 22},
+    {kIdUpButton, "BUTTON", "/\\", kPushButton, 566, 150, 22, 30},
+    {kIdDownButton, "BUTTON", "\\/", kPushButton, 566, 190, 22, 30},
+    {kIdExportButton, "BUTTON", "-> fichero .rtf", kPushButtonNoTab, 120, 340, 100, 22},
+    {kIdOpenButton, "BUTTON", "+ editar/imprimir", kPushButtonNoTab, 224, 340, 160, 22},
+    {kIdResetButton, "BUTTON", "Reset", kPushButtonNoTab, 390, 340, 60, 22},
+};
+// Created as "nose": its own title replaces it at initialisation, before it is first shown.
+WindowLayout MainLayout() {
+    WindowLayout layout{"nose", kToolWindowStyle, 300, 100, 600, 420, kControls, "CreaFPrin failed"};
+    layout.showAfterInit = true;
+    return layout;
 }
 
 }  // namespace
@@ -176,38 +187,11 @@ bool RegisterMainClass() {
 HWND MainWindowHandle() { return g_window; }
 
 HWND CreateMainWindow() {
-    if (!RegisterMainClass()) {
-        ShowWindowFailure("Register failed");
-        return nullptr;
-    }
-    if (g_icon == nullptr) g_icon = LoadIconA(AppInstance(), "IcPrg");
-    g_exitCode = 0;
     g_lowerButtonsEnabled = true;
     SetProgramEnding(false);
-    HWND window = CreateWindowExA(0, kClassName, "nose", kToolWindowStyle, 300, 100, 600, 420, nullptr,
-                                  nullptr, AppInstance(), nullptr);
-    if (window == nullptr) {
-        ShowWindowFailure("CreaFPrin failed");
-        return nullptr;
-    }
-    SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_icon));  // reloaded after a close
-    CreateControl(window, "LISTBOX", "", kListBox, 20, 20, 540, 320, kIdBatchList);
-    CreateControl(window, "BUTTON", "->", kPushButton, 566, 302, 22, 22, kIdEditButton);
-    CreateControl(window, "BUTTON", "-", kPushButton, 566, 278, 22, 22, kIdDeleteButton);
-    CreateControl(window, "BUTTON", "/\\", kPushButton, 566, 150, 22, 30, kIdUpButton);
-    CreateControl(window, "BUTTON", "\\/", kPushButton, 566, 190, 22, 30, kIdDownButton);
-    CreateControl(window, "BUTTON", "-> fichero .rtf", kPushButtonNoTab, 120, 340, 100, 22, kIdExportButton);
-    CreateControl(window, "BUTTON", "+ editar/imprimir", kPushButtonNoTab, 224, 340, 160, 22, kIdOpenButton);
-    CreateControl(window, "BUTTON", "Reset", kPushButtonNoTab, 390, 340, 60, 22, kIdResetButton);
-    g_dc = GetDC(window);
-    // The dialog font keeps the label clear of the button beside it (a stock object: never deleted).
-    SelectObject(g_dc, GetStockObject(DEFAULT_GUI_FONT));
-    SetBkColor(g_dc, MainColour);
-    SetTextColor(g_dc, RGB(0, 0, 0));
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    ShowWindow(window, AppShowCommand());
-    UpdateWindow(window);
-    return window;
+    g_kind.background = MainColour;
+    // The dialog font keeps the label clear of the button beside it.
+    return OpenWindow(g_kind, MainLayout(), g_run, [](HWND window) { g_dc.Take(window, MainColour, RGB(0, 0, 0)); });
 }
 
 void RunMainWindow() {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "shell/commands.h"
+
 // Creates the main window and runs the program until the user quits.
 void RunMainWindow();
 
@@ -25,21 +27,8 @@ enum : int {
     kIdDeleteButton = 4,
     kIdDownButton = 5,
     kIdUpButton = 6,
-    kIdExportButton = 102,
-    kIdOpenButton = 103,
-    kIdResetButton = 104,
+    kIdExportButton = kCmdSave,  // the buttons send the commands of the batch menu
+    kIdOpenButton = kCmdEditPrint,
+    kIdResetButton = kCmdReset,
 };
 
-// Menu commands.
-enum : int {
-    kCmdExit = 2,
-    kCmdSave = 102,
-    kCmdEditPrint = 103,
-    kCmdReset = 104,
-    kCmdAskConfirmation = 401,
-    kCmdHints = 402,
-    kCmdAtomicMasses = 600,
-    kCmdElements = 601,
-    kCmdInfo = 901,
-    kCmdAbout = 902,
-};

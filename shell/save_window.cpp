@@ -7,8 +7,9 @@
 
 namespace {
 
-WindowKind g_kind{"desarserie", "IcPrg"};
-HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"desarserie", "IcPrg", SaveProc};
 KeptDC g_dc;
 bool g_initialised = false;
 
@@ -53,40 +54,37 @@ LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (LOWORD(wParam) == IDOK) Accept(window);
             if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
             break;
-        case WM_CLOSE: KindClosing(g_kind, wParam); break;
         case WM_DESTROY:
             g_initialised = false;
             g_dc.Release();
-            KindDestroyed(g_kind);
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+const ControlSpec kControls[] = {
+    {kIdExportName, "EDIT", "", kLineEditRight, 88, 10, 166, 22},
+    {kIdDocumentTitle, "EDIT", "", kLineEdit, 54, 38, 242, 22},
+    {kIdStatementThenAnswer, "BUTTON", "enunciado / respuesta seguidos", kRadioButton, 18, 90, 244, 26},
+    {kIdBlocks, "BUTTON", "bloques enunciados / respuestas", kRadioButton, 18, 112, 244, 26},
+    {IDOK, "BUTTON", "&Aceptar", kPushButton, 160, 154, 80, 30},
+    {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 154, 80, 30},
+    {-1, "BUTTON", "presentación:", kGroupFrame, 8, 70, 292, 77},
+};
+const WindowLayout kLayout{"Guardar serie de problemas", kToolWindowStyle, 600, 100, 312, 220, kControls,
+                           "CreaFDesar failed", kSlotExport};
+
 }  // namespace
 
 bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
-    if (ProgramEnding()) return false;
+    if (BringOpenToFront(g_kind)) return false;
     g_name = exportName;
     g_title = documentTitle;
     g_presentation = presentation;
-    if (g_brush == nullptr) g_brush = CreateSolidBrush(kToolBackground);
-    if (!RegisterKind(g_kind, SaveProc, g_brush)) return false;
-    HWND window = CreateKindWindow(g_kind, "Guardar serie de problemas", kToolWindowStyle, 600, 100, 312, 220,
-                                   "CreaFDesar failed");
-    if (window == nullptr) return false;  // reported; as if cancelled
-    CreateControl(window, "EDIT", "", kLineEditRight, 88, 10, 166, 22, kIdExportName);
-    CreateControl(window, "EDIT", "", kLineEdit, 54, 38, 242, 22, kIdDocumentTitle);
-    CreateControl(window, "BUTTON", "enunciado / respuesta seguidos", kRadioButton, 18, 90, 244, 26,
-                  kIdStatementThenAnswer);
-    CreateControl(window, "BUTTON", "bloques enunciados / respuestas", kRadioButton, 18, 112, 244, 26, kIdBlocks);
-    CreateControl(window, "BUTTON", "&Aceptar", kPushButton, 160, 154, 80, 30, IDOK);
-    CreateControl(window, "BUTTON", "&Cancelar", kPushButton, 70, 154, 80, 30, IDCANCEL);
-    CreateControl(window, "BUTTON", "presentación:", kGroupFrame, 8, 70, 292, 77, -1);
-    g_dc.Take(window, kToolBackground, RGB(0, 0, 0));
-    OpenWindowSlots[kSlotExport] = window;
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    if (RunWindowLoop(window) == 0) return false;
+    // Not made (the program ends, or the window could not be made): as if cancelled.
+    const WPARAM code =
+        RunToolWindow(g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); });
+    if (code == 0) return false;
     exportName = g_name;
     documentTitle = g_title;
     presentation = g_presentation;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/resource_ids.h"
+
 class TopicMenuSink {
 public:
     virtual ~TopicMenuSink() = default;
@@ -18,6 +20,6 @@ public:
 };
 
 constexpr std::size_t kTopicCaptionMax = 40;
-constexpr uint16_t kFirstTopicCommand = 200;
+constexpr uint16_t kFirstTopicCommand = IDM_FIRST_TOPIC;
 
 void ParseTopicList(const std::string& topicList, TopicMenuSink& sink);

@@ -15,8 +15,9 @@ constexpr COLORREF kBackground = RGB(255, 255, 178);
 constexpr COLORREF kColourA = RGB(0, 100, 250);
 constexpr COLORREF kColourB = RGB(220, 100, 0);
 
-WindowKind g_kind{"FerSobre", "Ic0"};
-HBRUSH g_brush = nullptr;  // the class brush, kept for the whole run
+LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"FerSobre", "Ic0", AboutProc, kBackground};
 FontObject g_font;         // owns the device context every text is drawn on
 bool g_initialised = false;
 std::string g_text;
@@ -68,10 +69,8 @@ void PaintTexts() {
 }
 
 void DrawProgramIcon() {
-    HICON icon = static_cast<HICON>(LoadImageA(AppInstance(), "Ic0", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    if (icon == nullptr) return;
-    DrawIcon(g_font.Dc(), 134, 80, icon);
-    DestroyIcon(icon);
+    const OwnedIcon icon(static_cast<HICON>(LoadImageA(AppInstance(), "Ic0", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    if (icon) DrawIcon(g_font.Dc(), 134, 80, icon.Get());
 }
 
 void OnInitDialog(HWND window) {
@@ -97,11 +96,9 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
             break;
-        case WM_CLOSE: KindClosing(g_kind, wParam); break;
         case WM_DESTROY:
             g_initialised = false;
             g_font.Done();
-            KindDestroyed(g_kind);
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -112,20 +109,18 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void ShowAbout(const std::string& text) { ShowAboutBox(text, kAboutMail, kAboutWeb); }
 
 void ShowAboutBox(const std::string& text, const std::string& mail, const std::string& web) {
-    if (ProgramEnding()) return;
+    if (BringOpenToFront(g_kind) || ProgramEnding()) return;
     SeedRandom(GetTickCount());
     g_initialised = false;
     g_text = text;
     g_mail = mail;
     g_web = web;
-    if (g_brush == nullptr) g_brush = CreateSolidBrush(kBackground);
-    if (!RegisterKind(g_kind, AboutProc, g_brush)) return;
-    HWND window = CreateKindWindow(g_kind, "", kToolWindowStyleNoMinimize, 400, 200, 312, 240, "CreaFSobre failed");
-    if (window == nullptr) return;
-    CreateControl(window, "BUTTON", "Vist", kPushButtonNoTab, 122, 180, 70, 24, IDOK);
-    g_font.Init(window);
-    SetBkColor(g_font.Dc(), kBackground);
-    SetTextColor(g_font.Dc(), kColourA);
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    RunWindowLoop(window);
+    static const ControlSpec kControls[] = {{IDOK, "BUTTON", "Vist", kPushButtonNoTab, 122, 180, 70, 24}};
+    static const WindowLayout kLayout{"", kToolWindowStyleNoMinimize, 400, 200, 312, 240, kControls,
+                                      "CreaFSobre failed"};
+    RunToolWindow(g_kind, kLayout, [](HWND window) {
+        g_font.Init(window);
+        SetBkColor(g_font.Dc(), kBackground);
+        SetTextColor(g_font.Dc(), kColourA);
+    });
 }

@@ -5,18 +5,19 @@
 #include <algorithm>
 
 #include "ui/controls.h"
-#include "util/language.h"
 #include "ui/window.h"
+#include "util/language.h"
 #include "util/strings.h"
 
 namespace {
 
-constexpr char kClassName[] = "Edtira";
 constexpr int kIdText = 101;
 
-bool g_registered = false;
+LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// "IcDlg" is not among the program's icons: the window shows the system's.
+WindowKind g_kind{"Edtira", "IcDlg", InputProc};
 std::string g_text;  // the working text
-WPARAM g_exitCode = 0;
 KeptDC g_dc;
 
 LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -33,13 +34,7 @@ LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 CloseWithCode(window, 0);
             }
             break;
-        case WM_CLOSE: g_exitCode = wParam; break;
-        case WM_DESTROY:
-            g_dc.Release();
-            if (ToolWindowIcon() != nullptr) DestroyIcon(ToolWindowIcon());
-            ToolWindowIcon() = nullptr;
-            PostQuitMessage(static_cast<int>(g_exitCode));
-            break;
+        case WM_DESTROY: g_dc.Release(); break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -47,30 +42,21 @@ LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 bool InputText(const std::string& prompt, std::string& text) {
-    if (ProgramEnding()) return false;
+    if (BringOpenToFront(g_kind)) return false;
     g_text = CutText(text, 255);
-    g_exitCode = 0;
     EnsureToolColors();
-    WNDCLASSA wc;
-    if (!PrepareWindowClass(g_registered, kClassName, wc)) {
-        wc.lpfnWndProc = InputProc;
-        if (RegisterClassA(&wc) == 0) {
-            ShowWindowFailure("Register failed");
-            return false;
-        }
-    }
     const int width = std::max(100, 16 * static_cast<int>(prompt.size()) + 50);
-    HWND window = CreateToolWindow(kClassName, CutText(prompt, 255).c_str(), 400, 100, width, 90);
-    if (window == nullptr) {
-        ShowWindowFailure("CreaWEd failed");
-        return false;
-    }
-    CreateControl(window, "EDIT", "", kLineEdit, 6, 8, width - 16, 26, kIdText);
-    CreateControl(window, "BUTTON", InLanguage("Bé", "Ok", "Ok"), kPushButton, width - 60, 40, 40, 17, IDOK);
-    CreateControl(window, "BUTTON", InLanguage("Surt", "Cancel", "Salir"), kPushButton, 16, 40, 44, 17, IDCANCEL);
-    g_dc.Take(window, ToolWindowColours.background, ToolWindowColours.text);
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-    if (RunWindowLoop(window) == 0) return false;
+    const std::string caption = CutText(prompt, 255);
+    const ControlSpec controls[] = {
+        {kIdText, "EDIT", "", kLineEdit, 6, 8, width - 16, 26},
+        {IDOK, "BUTTON", InLanguage("Bé", "Ok", "Ok"), kPushButton, width - 60, 40, 40, 17},
+        {IDCANCEL, "BUTTON", InLanguage("Surt", "Cancel", "Salir"), kPushButton, 16, 40, 44, 17},
+    };
+    const WindowLayout layout{caption.c_str(), kToolWindowStyle, 400, 100, width, 90, controls, "CreaWEd failed"};
+    const WPARAM code = RunToolWindow(g_kind, layout, [](HWND window) {
+        g_dc.Take(window, ToolWindowColours.background, ToolWindowColours.text);
+    });
+    if (code == 0) return false;
     text = g_text;
     return true;
 }

@@ -1,5 +1,7 @@
 #include "ui/window.h"
 
+#include <vector>
+
 std::array<HWND, 4> OpenWindowSlots{};
 ToolColours ToolWindowColours;
 
@@ -8,70 +10,57 @@ namespace {
 HINSTANCE g_instance = nullptr;
 int g_showCommand = SW_SHOWNORMAL;
 bool g_programEnding = false;
-HICON g_toolIcon = nullptr;
 
-constexpr char kToolIconName[] = "IcDlg";
+struct KeptBrush {
+    COLORREF colour;
+    OwnedBrush brush;
+};
+std::vector<KeptBrush> g_brushes;  // one per background colour, for the whole run
+std::vector<WindowRun*> g_openRuns;  // in the order of opening
 
-// Resource icons are loaded unshared, so that destroying one at WM_DESTROY is right.
-HICON LoadOwnIcon(const char* name) {
-    return static_cast<HICON>(LoadImageA(AppInstance(), name, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-}
+WindowKind* KindOf(HWND window) { return reinterpret_cast<WindowKind*>(GetWindowLongPtrA(window, 0)); }
 
-}  // namespace
-
-void CloseSecondaryWindows() {
-    for (HWND& slot : OpenWindowSlots) {
-        // A slot may still name a window that closed long ago.
-        if (slot != nullptr && IsWindow(slot)) DestroyWindow(slot);
-        slot = nullptr;
+// Every window of the framework goes through here: its kind is stored with it at creation,
+// and the close code and the end of the window are kept for the loop that runs it.
+LRESULT CALLBACK KindProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
+    WindowKind* kind = KindOf(window);
+    if (kind == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    WindowRun* run = kind->run != nullptr && kind->run->window == window ? kind->run : nullptr;
+    if (message == WM_CLOSE && run != nullptr) run->code = wParam;
+    const LRESULT result = kind->procedure(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        for (HWND& slot : OpenWindowSlots) {
+            if (slot == window) slot = nullptr;
+        }
+        if (run != nullptr) {
+            run->ended = true;
+            kind->run = nullptr;
+            std::erase(g_openRuns, run);
+        }
+        SetWindowLongPtrA(window, 0, 0);
+    }
+    return result;
 }
 
-void EnsureToolColors() {
-    if (ToolWindowColours.set) return;
-    ToolWindowColours.background = kToolBackground;
-    ToolWindowColours.text = RGB(0, 0, 0);
-    ToolWindowColours.brush = CreateSolidBrush(kToolBackground);
-    ToolWindowColours.set = true;
-}
-
-bool PrepareWindowClass(bool& registered, const char* className, WNDCLASSA& wc) {
-    if (registered) return true;
-    EnsureToolColors();
-    wc = WNDCLASSA{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.hInstance = AppInstance();
-    g_toolIcon = LoadOwnIcon(kToolIconName);  // the program has no such icon: the system's is shown
-    wc.hIcon = g_toolIcon;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = ToolWindowColours.brush;
-    wc.lpszClassName = className;
-    registered = true;
-    return false;
-}
-
-HICON& ToolWindowIcon() { return g_toolIcon; }
-
-HWND CreateToolWindow(const char* className, const char* title, int x, int y, int width, int height) {
-    EnsureToolColors();
-    HWND window = CreateWindowExA(0, className, title, kToolWindowStyle, x, y, width, height, nullptr, nullptr,
-                                  AppInstance(), nullptr);
-    if (window == nullptr) return nullptr;
-    ShowWindow(window, AppShowCommand());
-    UpdateWindow(window);
-    return window;
-}
-
-bool RegisterKind(WindowKind& kind, WNDPROC proc, HBRUSH background) {
+bool RegisterKind(WindowKind& kind) {
     if (kind.registered) return true;
+    // The class icon lives as long as the class, that is for the rest of the run.
+    kind.icon.Reset(static_cast<HICON>(LoadImageA(AppInstance(), kind.iconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = proc;
+    wc.lpfnWndProc = KindProcedure;
+    wc.cbWndExtra = sizeof(WindowKind*);
     wc.hInstance = AppInstance();
+    wc.hIcon = kind.icon.Get();
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = background;
+    wc.hbrBackground = BackgroundBrush(kind.background);
     wc.lpszClassName = kind.className;
     if (RegisterClassA(&wc) == 0) {
+        kind.icon.Reset();
         ShowWindowFailure("Register failed");
         return false;
     }
@@ -79,56 +68,100 @@ bool RegisterKind(WindowKind& kind, WNDPROC proc, HBRUSH background) {
     return true;
 }
 
-HWND CreateKindWindow(WindowKind& kind, const char* title, DWORD style, int x, int y, int width, int height,
-                      const char* failure) {
-    kind.exitCode = 0;
-    HWND window = CreateWindowExA(0, kind.className, title, style, x, y, width, height, nullptr, nullptr,
-                                  AppInstance(), nullptr);
+}  // namespace
+
+void CloseSecondaryWindows() {
+    for (HWND& slot : OpenWindowSlots) {
+        HWND window = slot;
+        slot = nullptr;
+        // A slot may still name a window that closed long ago.
+        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+    }
+}
+
+HBRUSH BackgroundBrush(COLORREF colour) {
+    for (const KeptBrush& kept : g_brushes) {
+        if (kept.colour == colour) return kept.brush.Get();
+    }
+    g_brushes.push_back({colour, OwnedBrush(CreateSolidBrush(colour))});
+    return g_brushes.back().brush.Get();
+}
+
+void EnsureToolColors() {
+    if (ToolWindowColours.set) return;
+    ToolWindowColours.background = kToolBackground;
+    ToolWindowColours.text = RGB(0, 0, 0);
+    ToolWindowColours.brush = BackgroundBrush(kToolBackground);
+    ToolWindowColours.set = true;
+}
+
+void BringToFront(HWND window) {
+    if (window == nullptr) return;
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+    BringWindowToTop(window);
+}
+
+HWND LastOpenedWindow() { return g_openRuns.empty() ? nullptr : g_openRuns.back()->window; }
+
+bool BringOpenToFront(const WindowKind& kind) {
+    HWND open = kind.Open();
+    if (open != nullptr) BringToFront(open);
+    return open != nullptr;
+}
+
+HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, void (*prepare)(HWND)) {
+    if (g_programEnding) return nullptr;
+    if (BringOpenToFront(kind)) return nullptr;
+    if (!RegisterKind(kind)) return nullptr;
+    run = WindowRun{};
+    // Known to the kind before creation: the messages of creation already keep their code.
+    kind.run = &run;
+    HWND window = CreateWindowExA(0, kind.className, layout.caption, layout.style, layout.x, layout.y, layout.width,
+                                  layout.height, nullptr, nullptr, AppInstance(), &kind);
     if (window == nullptr) {
-        ShowWindowFailure(failure);
+        kind.run = nullptr;
+        ShowWindowFailure(layout.failure);
         return nullptr;
     }
-    if (kind.icon == nullptr) kind.icon = LoadOwnIcon(kind.iconName);
-    SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(kind.icon));
-    ShowWindow(window, AppShowCommand());
-    UpdateWindow(window);
-    return window;
-}
-
-void KindClosing(WindowKind& kind, WPARAM code) { kind.exitCode = code; }
-
-void KindDestroyed(WindowKind& kind) {
-    if (kind.icon != nullptr) {
-        DestroyIcon(kind.icon);
-        kind.icon = nullptr;
+    run.window = window;
+    g_openRuns.push_back(&run);
+    if (!layout.showAfterInit) {
+        ShowWindow(window, AppShowCommand());
+        UpdateWindow(window);
     }
-    PostQuitMessage(static_cast<int>(kind.exitCode));
+    for (const ControlSpec& control : layout.controls) CreateControl(window, control);
+    if (prepare != nullptr) prepare(window);
+    if (layout.slot != kSlotNone) OpenWindowSlots[layout.slot] = window;
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    if (layout.showAfterInit && !run.ended) {
+        ShowWindow(window, AppShowCommand());
+        UpdateWindow(window);
+    }
+    return run.ended ? nullptr : window;
 }
 
-WPARAM RunWindowLoop(HWND window, void (*beforeEach)()) {
+WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)()) {
     MSG msg = {};
-    WPARAM code = 0;
-    if (!g_programEnding) {
-        while (true) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0) {
-                code = msg.wParam;
-                break;
-            }
-            if (got < 0) break;
-            if (beforeEach) beforeEach();
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+    while (!run.ended) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The quit is the program's: the window cannot stay, and the outer loops must end too.
+            if (!run.ended && IsWindow(run.window)) DestroyWindow(run.window);
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+            return 0;
         }
+        if (beforeEach) beforeEach();
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
     }
-    if (g_programEnding) {
-        // The quit was the program's: the window cannot stay, and the outer loops must end too.
-        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
-        PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the quit its destruction posted
-        PostQuitMessage(0);
-        return 0;
-    }
-    return code;
+    return run.code;
+}
+
+WPARAM RunToolWindow(WindowKind& kind, const WindowLayout& layout, void (*prepare)(HWND), void (*beforeEach)()) {
+    WindowRun run;
+    if (OpenWindow(kind, layout, run, prepare) == nullptr) return 0;
+    return RunWindowLoop(run, beforeEach);
 }
 
 WPARAM RunMessageLoop() {
@@ -164,20 +197,23 @@ HWND CreateControl(HWND parent, const char* className, const char* text, DWORD s
     return control;
 }
 
+HWND CreateControl(HWND parent, const ControlSpec& c) {
+    return CreateControl(parent, c.className, c.text, c.style, c.x, c.y, c.width, c.height, c.id);
+}
+
 void CloseWithCode(HWND window, WPARAM code) { SendMessageA(window, WM_CLOSE, code, 0); }
 
 void KeptDC::Take(HWND window, COLORREF background, COLORREF text) {
     Release();
-    window_ = window;
-    dc_ = GetDC(window);
+    dc_.Take(window);
     // The dialog font for the labels a window draws itself (a stock object: never deleted).
-    SelectObject(dc_, GetStockObject(DEFAULT_GUI_FONT));
-    SetBkColor(dc_, background);
-    SetTextColor(dc_, text);
+    originalFont_ = SelectObject(dc_.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkColor(dc_.Get(), background);
+    SetTextColor(dc_.Get(), text);
 }
 
 void KeptDC::Release() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-    dc_ = nullptr;
-    window_ = nullptr;
+    if (dc_.Get() != nullptr && originalFont_ != nullptr) SelectObject(dc_.Get(), originalFont_);
+    originalFont_ = nullptr;
+    dc_.Release();
 }

@@ -10,6 +10,7 @@ elements and the help document, byte for byte as the build has them.
 Prints one line per failed check and "N passed, N failed" at the end.
 """
 
+import re
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -80,6 +81,12 @@ def read_resources(data):
                 at = offset_of(rva)
                 resources.setdefault(kind, {}).setdefault(name, data[at:at + size])
     return resources
+
+
+def resource_ids(header):
+    """The numbers that resources/resource_ids.h gives its names."""
+    return {name: int(value) for name, value in
+            re.findall(r"^#define\s+(\w+)\s+(\d+)\s*$", header.read_text(encoding="utf-8"), re.M)}
 
 
 def version_blocks(data, at=0):
@@ -186,6 +193,7 @@ def main():
     if len(sys.argv) != 5:
         sys.exit(__doc__)
     program, version, elements, help_pdf = Path(sys.argv[1]), sys.argv[2], Path(sys.argv[3]), Path(sys.argv[4])
+    ids = resource_ids(Path(__file__).resolve().parents[2] / "resources/resource_ids.h")
     resources = read_resources(program.read_bytes())
     check(resources is not None, "%s carries no resources" % program)
     resources = resources or {}
@@ -196,8 +204,9 @@ def main():
     check("MENU" in resources.get(RT_MENU, {}), "no menu MENU")
     check({"ELEMENTS", "EDELEMENTS"} <= set(resources.get(RT_DIALOG, {})), "no dialogs ELEMENTS and EDELEMENTS")
     data = resources.get(RT_RCDATA, {})
-    check(data.get("DEFAULTELEMENTS") == elements.read_bytes(), "DEFAULTELEMENTS is not the build's elements.dat")
-    check(data.get("HELPDOCUMENT") == help_pdf.read_bytes(), "HELPDOCUMENT is not docs/zorvi.pdf")
+    check(data.get(ids["IDR_DEFAULT_ELEMENTS"]) == elements.read_bytes(),
+          "IDR_DEFAULT_ELEMENTS is not the build's elements.dat")
+    check(data.get(ids["IDR_HELP_DOCUMENT"]) == help_pdf.read_bytes(), "IDR_HELP_DOCUMENT is not docs/zorvi.pdf")
     print("%s: %d passed, %d failed" % (program.name, passed, len(failures)))
     return 1 if failures else 0
 

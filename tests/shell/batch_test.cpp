@@ -265,6 +265,54 @@ TEST_F(BatchTest, EditingABatchExerciseReplacesItAndItsLineOrLeavesItOnCancel) {
     EXPECT_EQ(ui.editedRecords.size(), 2u);
 }
 
+// While the editor is open on exercise 2, the main window's commands can still arrive:
+// moving, deleting or emptying the batch then would put the edit over another exercise.
+TEST_F(BatchTest, TheBatchDoesNotChangeUnderAnOpenEditor) {
+    Fill(3);
+    view.selected = 2;
+    const std::vector<std::function<void()>> commands = {BatchMoveUp, BatchMoveDown, BatchDelete, BatchReset};
+    ui.edits.push_back([&](ExerciseRecord& r) {
+        for (const auto& command : commands) command();  // no question is asked: nothing is scripted
+        r.statement = "editado";
+        return true;
+    });
+    EditSelected();
+    ASSERT_EQ(ui.boxes.size(), commands.size());
+    for (const ShownBox& box : ui.boxes) {
+        EXPECT_EQ(box.caption, "Lote ejercicios");
+        EXPECT_EQ(box.text, "El ejercicio 2 está abierto en el editor.\rAcéptalo o cancélalo antes de cambiar el lote.");
+    }
+    ASSERT_EQ(Batch.count, 3);
+    EXPECT_EQ(Batch.Slot(1).statement, "E1");
+    EXPECT_EQ(Batch.Slot(2).statement, "editado");
+    EXPECT_EQ(Batch.Slot(3).statement, "E3");
+    // Once the editor is closed, the same commands work again.
+    ui.boxAnswers.push_back(kAnswerYes);
+    BatchDelete();
+    EXPECT_EQ(Batch.count, 2);
+    EXPECT_EQ(Batch.Slot(2).statement, "E3");
+}
+
+// A second "->" while the editor is open finds the editor busy: the window refuses it,
+// and the exercise being edited stays the one the batch keeps the edit for.
+TEST_F(BatchTest, ASecondEditWhileTheFirstIsOpenChangesNothing) {
+    Fill(2);
+    view.selected = 1;
+    ui.edits.push_back([&](ExerciseRecord& r) {
+        view.selected = 2;
+        ui.edits.push_back(ScriptedUi::Cancel());  // what the busy editor answers
+        EditSelected();
+        BatchMoveUp();  // the first editor is still open: refused
+        r.statement = "uno editado";
+        return true;
+    });
+    EditSelected();
+    EXPECT_EQ(Batch.Slot(1).statement, "uno editado");
+    EXPECT_EQ(Batch.Slot(2).statement, "E2");
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text.substr(0, 14), "El ejercicio 1");
+}
+
 TEST_F(BatchTest, ResetAsksAndOnYesEmptiesTheBatchAndForgetsTheExport) {
     Fill(3);
     BatchExported = true;

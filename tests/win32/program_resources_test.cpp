@@ -108,11 +108,11 @@ TEST(Manifest, ThePromiseToScaleIsMade) {
 }
 
 TEST(BuiltInFiles, AreTheBuildsTableAndHelpDocument) {
-    EXPECT_EQ(std::string(ResourceBytes(kDefaultElementsResource)),
+    EXPECT_EQ(std::string(ResourceBytes(IDR_DEFAULT_ELEMENTS)),
               ReadWholeFile(std::string(ZORVI_BINARY_DIR) + "/elements.dat"));
-    EXPECT_EQ(std::string(ResourceBytes(kHelpDocumentResource)),
+    EXPECT_EQ(std::string(ResourceBytes(IDR_HELP_DOCUMENT)),
               ReadWholeFile(std::string(ZORVI_SOURCE_DIR) + "/docs/zorvi.pdf"));
-    EXPECT_TRUE(ResourceBytes("NOHAYTAL").empty());
+    EXPECT_TRUE(ResourceBytes(IDR_HELP_DOCUMENT + 100).empty());
 }
 
 // The program copied alone into an empty folder, with no zorvi.pdf beside it.

@@ -76,6 +76,67 @@ void Click(HWND window, int id) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
+namespace {
+
+// A click of the left button at a point of the screen. Each click carries its own place:
+// several clicks may wait in the input queue at once.
+void ClickScreenPoint(POINT p) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[3] = {};
+    for (INPUT& event : input) {
+        event.type = INPUT_MOUSE;
+        event.mi.dx = MulDiv(p.x, 65535, width - 1);
+        event.mi.dy = MulDiv(p.y, 65535, height - 1);
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, input, sizeof(INPUT));
+}
+
+}  // namespace
+
+void RealClick(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    ClickScreenPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+bool RealClickOnVisiblePart(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    for (LONG y = r.top + 2; y < r.bottom; y += 4) {
+        for (LONG x = r.right - 2; x > r.left; x -= 4) {
+            if (WindowFromPoint(POINT{x, y}) != window) continue;
+            ClickScreenPoint(POINT{x, y});
+            return true;
+        }
+    }
+    return false;
+}
+
+int CountThreadWindows(const char* className, const char* title) {
+    struct Count {
+        const char* className;
+        const char* title;
+        int n;
+    } count{className, title, 0};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(p);
+            char name[64] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (lstrcmpA(name, c->className) == 0 && IsWindowVisible(w) && (c->title == nullptr || TextOf(w) == c->title)) {
+                ++c->n;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.n;
+}
+
 void DoubleClickList(HWND window, int id) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
@@ -142,6 +203,13 @@ UiDriver& UiDriver::AnswerBoxTitled(const char* caption, int button) {
     });
 }
 
+UiDriver& UiDriver::WhenGone(const char* className, std::function<void()> action) {
+    Step step{className, [action](HWND) { action(); }, false, {}};
+    step.gone = true;
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
 UiDriver& UiDriver::Then(std::function<void()> action) {
     steps_.push_back({"", [action](HWND) { action(); }, false, {}});
     return *this;
@@ -171,7 +239,14 @@ void UiDriver::OnTick() {
     }
     const Step& step = steps_.front();
     HWND window = nullptr;
-    if (!step.className.empty()) {
+    if (step.gone) {
+        if (FindThreadWindow(step.className.c_str()) != nullptr) {
+            if (GetTickCount() - waitingSince_ > stepTimeout_) {
+                Rescue("timed out waiting for the windows of class " + step.className + " to go");
+            }
+            return;
+        }
+    } else if (!step.className.empty()) {
         window = step.anyProcess ? FindAnyWindow(step.className.c_str(), step.titlePrefix.c_str())
                  : step.titled   ? FindThreadWindow(step.className.c_str(), step.titlePrefix.c_str())
                                  : FindThreadWindow(step.className.c_str());

@@ -31,6 +31,8 @@ public:
     UiDriver& AnswerBox(int button);
     // The same for the message box with this caption only.
     UiDriver& AnswerBoxTitled(const char* caption, int button);
+    // Waits until no visible window of the class is left in this thread, then runs the action.
+    UiDriver& WhenGone(const char* className, std::function<void()> action);
     // Runs an action at the next tick, without waiting for anything.
     UiDriver& Then(std::function<void()> action);
 
@@ -49,6 +51,7 @@ private:
         bool anyProcess = false;
         std::string titlePrefix = {};
         bool titled = false;  // in this thread, with exactly titlePrefix as its title
+        bool gone = false;    // waits for the class to have no window left
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void OnTick();
@@ -71,6 +74,14 @@ HWND FindAnyWindow(const char* className, const char* titlePrefix);
 
 // A click on a control, as the control itself reports it to its parent.
 void Click(HWND window, int id);
+// A real click of the mouse in the middle of the control, through the system's input queue:
+// it reaches the control when the thread next reads its input, as a teacher's click does.
+void RealClick(HWND control);
+// A real click on a point of the window itself (not on one of its controls) that no other
+// window covers, as a teacher clicks a window to bring it forward; false when none shows.
+bool RealClickOnVisiblePart(HWND window);
+// The number of visible top-level windows of the class in this thread.
+int CountThreadWindows(const char* className, const char* title = nullptr);
 void DoubleClickList(HWND window, int id);
 std::string TextOf(HWND window);
 // Expects the window's screen rectangle to be at (x, y) with this outer size.

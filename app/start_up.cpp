@@ -1,10 +1,15 @@
 #include "app/start_up.h"
 
 #include "chemistry/elements.h"
+#include "chemistry/empirical.h"
+#include "chemistry/gases.h"
+#include "chemistry/solutions.h"
+#include "chemistry/stoichiometry.h"
 #include "chemistry/topics.h"
 #include "shell/commands.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "util/language.h"
 #include "util/strings.h"
 
@@ -20,6 +25,10 @@ void TopicDispatch(uint16_t topic) {
         case 2: MolesTopic(); break;
         case 3: ConcentrationTopic(); break;
         case 4: PhTopic(); break;
+        case 5: GasesTopic(); break;
+        case 6: SolutionsTopic(); break;
+        case 7: EmpiricalTopic(); break;
+        case 8: StoichiometryTopic(); break;
         default: break;
     }
 }
@@ -39,12 +48,15 @@ void SetUpProgram() {
     UiLanguage = 2;
     Descriptor.shortName = CutText("Zorvi", kShortNameMax);
     Descriptor.longName = CutText("Ejercicios de Química", kLongNameMax);
-    Descriptor.topicList = "Atomística;Moles;Concentraciones;Ejercicios de pH";
+    Descriptor.topicList =
+        "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría";
     Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;
     // Before the main window: the formula parser and the data windows read the table.
     LoadElements();
+    // The options the teacher left last time, over their defaults.
+    LoadSettings();
 }
 
 void ReleaseProgram() {

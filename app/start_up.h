@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// Runs topic n's generator (1 to 4); any other number does nothing.
+// Runs topic n's generator (1 to 8); any other number does nothing.
 void TopicDispatch(uint16_t topic);
 
 // 600 opens the list of atomic masses, 601 the element editor; any other id does nothing.

@@ -15,6 +15,12 @@ bool WindowsInteraction::InputText(const std::string& prompt, std::string& text)
     return ::InputText(prompt, text);
 }
 
+// Until the reaction window exists the reaction is typed at the text prompt, with the last
+// one proposed; the list is not shown.
+bool WindowsInteraction::ChooseReaction(const std::vector<std::string>&, std::string& text) {
+    return ::InputText("reacción:", text);
+}
+
 uint8_t WindowsInteraction::Message(const std::string& caption, const std::string& text, uint16_t flags) {
     // Owned by the active window of the program, none when the program is not active.
     return static_cast<uint8_t>(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags));

@@ -65,6 +65,7 @@ class QuietUi final : public UserInteraction {
 public:
     uint8_t ChooseSubKind(const std::string&) override { return 0; }
     bool InputText(const std::string&, std::string&) override { return false; }
+    bool ChooseReaction(const std::vector<std::string>&, std::string&) override { return false; }
     uint8_t Message(const std::string& caption, const std::string& text, uint16_t) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         return kAnswerOk;

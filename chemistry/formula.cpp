@@ -5,8 +5,8 @@
 #include "chemistry/elements.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "util/exercise_numbers.h"
 #include "util/language.h"
-#include "util/number_format.h"
 #include "util/strings.h"
 
 Compound CurrentCompound;
@@ -35,15 +35,15 @@ class FormulaReader {
 public:
     explicit FormulaReader(Compound& compound) : compound_(compound) {}
 
-    // Steps through the text; false, after telling the user, at the first wrong character.
-    bool Read(const std::string& text) {
+    // Steps through the text; false at the first wrong character, which `wrong` receives.
+    bool Read(const std::string& text, char& wrong) {
         // Only the first 21 characters are ever looked at: the formula's 20 and one more.
         const std::size_t end = std::min(text.size(), kFormulaWalkMax);
         for (std::size_t i = 0; i < end; ++i) {
             const char c = text[i];
             if (readingNumber_ && !IsDigit(c)) ApplyNumber();
             if (!Take(c)) {
-                ShowMessageFlags(WrongFormulaCaption(), std::string(1, c), kBoxIconExclamation);
+                wrong = c;
                 return false;
             }
         }
@@ -124,16 +124,13 @@ void MergeRepeatedSymbols(Compound& compound) {
     }
 }
 
-// Takes z and mass from the table; at the first symbol missing, offers the element editor.
-bool ResolveElements(Compound& compound) {
+// Takes z and mass from the table; stops at the first symbol missing, which `missing` receives.
+bool ResolveElements(Compound& compound, std::string& missing) {
     for (int i = 1; i <= compound.count; ++i) {
         CompoundComponent& component = compound.Component(i);
         const int slot = FindElement(component.symbol);
         if (slot == 0) {
-            const std::string question =
-                component.symbol + InLanguage(" no és a la base de dades\rafegir?", " is not at the database\radd it?",
-                                              " no está en la base de datos\r¿añadir?");
-            if (AskYesNoFlags("* Error *", question, kBoxIconExclamation) == kAnswerYes) Ui().OpenElementEditor();
+            missing = component.symbol;
             return false;
         }
         component.z = Elements.Slot(slot).z;
@@ -144,22 +141,43 @@ bool ResolveElements(Compound& compound) {
 
 }  // namespace
 
-bool ParseFormula(Compound& compound, const std::string& text) {
+bool ReadFormula(Compound& compound, const std::string& text, FormulaProblem& problem) {
+    problem = FormulaProblem{};
     const std::string trimmed = TrimControls(text);
     compound.formula = CutText(trimmed, kFormulaMax);
     compound.count = 0;
     compound.molarMass = 0;
     FormulaReader reader(compound);
-    if (!reader.Read(trimmed)) {
+    if (!reader.Read(trimmed, problem.character)) {
+        problem.kind = FormulaProblem::Kind::WrongCharacter;
         compound.count = 0;
         return false;
     }
     MergeRepeatedSymbols(compound);
-    if (!ResolveElements(compound)) {
+    if (!ResolveElements(compound, problem.symbol)) {
+        problem.kind = FormulaProblem::Kind::MissingElement;
         compound.count = 0;
         return false;
     }
     return true;
+}
+
+void TellFormulaProblem(const FormulaProblem& problem) {
+    if (problem.kind == FormulaProblem::Kind::WrongCharacter) {
+        ShowMessageFlags(WrongFormulaCaption(), std::string(1, problem.character), kBoxIconExclamation);
+    } else if (problem.kind == FormulaProblem::Kind::MissingElement) {
+        const std::string question =
+            problem.symbol + InLanguage(" no és a la base de dades\rafegir?", " is not at the database\radd it?",
+                                        " no está en la base de datos\r¿añadir?");
+        if (AskYesNoFlags("* Error *", question, kBoxIconExclamation) == kAnswerYes) Ui().OpenElementEditor();
+    }
+}
+
+bool ParseFormula(Compound& compound, const std::string& text) {
+    FormulaProblem problem;
+    if (ReadFormula(compound, text, problem)) return true;
+    TellFormulaProblem(problem);
+    return false;
 }
 
 double MolarMass(Compound& compound) {
@@ -198,11 +216,20 @@ std::string FormulaMarkup(const Compound& compound) {
     return markup;
 }
 
-std::string FormulaDataLine(const Compound& compound) {
+std::string FormulaDataLine(const Compound& compound) { return FormulaDataLine(compound, NumberStyle{}); }
+
+std::string FormulaDataLine(const Compound& compound, const NumberStyle& style) {
     std::string line;
     for (int i = 1; i <= compound.count; ++i) {
         const CompoundComponent& component = compound.Component(i);
-        line += component.symbol + " = " + RealToFixed(component.mass, 5, 2) + "  ";
+        const std::string mass = component.symbol + " = " + AtomicMassNumber(component.mass, style);
+        if (!style.significantFigures) {
+            line += mass + "  ";
+        } else {
+            // Without the padding the masses need a separator of their own; with a decimal
+            // comma a list of numbers is separated by semicolons.
+            line += (i > 1 ? "; " : "") + mass;
+        }
     }
     return line;
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/exercise_numbers.h"
+
 constexpr std::size_t kFormulaMax = 20;
 // The walk reads one character past the stored formula (see ParseFormula), so a formula
 // can name this many elements before repeated symbols are merged.
@@ -45,6 +47,21 @@ bool AskFormula(Compound& compound);
 // table of elements. The formula text is stored first, so a rejected one can be corrected.
 bool ParseFormula(Compound& compound, const std::string& text);
 
+// Why a formula was refused, for callers that tell the user in their own words.
+struct FormulaProblem {
+    enum class Kind { None, WrongCharacter, MissingElement };
+    Kind kind = Kind::None;
+    char character = 0;  // WrongCharacter: where the walk stopped
+    std::string symbol;  // MissingElement: the first symbol the table lacks
+};
+
+// ParseFormula without a word to the user: a refusal comes back in `problem`.
+bool ReadFormula(Compound& compound, const std::string& text, FormulaProblem& problem);
+
+// What ParseFormula shows for a refusal: the wrong character, or the missing-element
+// question, whose Yes opens the element editor.
+void TellFormulaProblem(const FormulaProblem& problem);
+
 // Sets and returns the compound's molar mass.
 double MolarMass(Compound& compound);
 
@@ -53,3 +70,5 @@ std::string FormulaMarkup(const Compound& compound);
 
 // The atomic masses used, for the "datos: " line of a statement ("H =  1.01  O = 16.00  ").
 std::string FormulaDataLine(const Compound& compound);
+// The same in a style: under "Cifras significativas" without padding ("H = 1,01; O = 16,00").
+std::string FormulaDataLine(const Compound& compound, const NumberStyle& style);

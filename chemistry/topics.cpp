@@ -7,7 +7,8 @@
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "shell/program.h"
-#include "util/number_format.h"
+#include "shell/settings.h"
+#include "util/exercise_numbers.h"
 #include "util/random.h"
 #include "util/strings.h"
 
@@ -21,17 +22,19 @@ constexpr double kLn10 = 2.302585092994046;
 const char* const kLineBreak = "\r\n";
 const char* const kData = "datos: ";
 
-// The form of every quantity in these exercises unless a text says otherwise.
-std::string Quantity(double x) { return RealToText(x, 8, 2); }
-
-// A quantity right after a word of a statement. A number that fills its whole width
-// ("0.499633") or takes the exponent form ("1.80e24") has no blank of its own, and
-// "son0.499633" is not what a student should read: it gets one.
+// A number right after a word of a statement. A number that fills its whole width
+// ("0.499633"), takes the exponent form ("1.80e24") or has no padding at all (the classroom
+// form) has no blank of its own, and "son0.499633" is not what a student should read: it
+// gets one.
 std::string Spaced(std::string text) {
     if (text.empty() || text[0] != ' ') text.insert(0, 1, ' ');
     return text;
 }
-std::string InSentence(double x) { return Spaced(Quantity(x)); }
+
+// The unit of a molarity after its number: the classroom form stands apart ("0,120 M").
+std::string MolarUnit(const NumberStyle& style) { return style.significantFigures ? " M" : "M"; }
+
+}  // namespace
 
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
@@ -55,12 +58,15 @@ void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t 
     }
 }
 
+namespace {
+
 void GenerateAtom(uint8_t subKind) {
     if (subKind != 1 && subKind != 2) return;
+    const NumberStyle style = NumberOptions;
     const AtomDraw atom = DrawAtom();
-    const std::string z = IntToText(atom.atomicNumber);
-    const std::string n = IntToText(atom.neutrons);
-    const std::string m = IntToText(atom.massNumber);
+    const std::string z = CountNumber(atom.atomicNumber, style);
+    const std::string n = CountNumber(atom.neutrons, style);
+    const std::string m = CountNumber(atom.massNumber, style);
     if (subKind == 1) {
         StoreExercise("Un átomo de número atómico " + z + " contiene " + n + " neutrones en su núcleo. Determinar:" +
                           kLineBreak +
@@ -68,21 +74,24 @@ void GenerateAtom(uint8_t subKind) {
                           "tabla periódica",
                       "  a) " + z + " protones b) M = " + m + " c) " + z + " electrones d) lugar = " + z);
     } else {
+        // The classroom form has no doubled blank, also where the text itself had one.
+        const char* const given = style.significantFigures ? " protones b) Z = " : " protones b)  Z = ";
         StoreExercise("Un átomo de número másico " + m + " contiene " + n + " neutrones en su núcleo. Determinar:" +
                           kLineBreak +
                           "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la "
                           "tabla periódica",
-                      "  a) " + z + " protones b)  Z = " + z + " c) " + z + " electrones d) lugar = " + z);
+                      "  a) " + z + given + z + " c) " + z + " electrones d) lugar = " + z);
     }
 }
 
 void GenerateMoles(uint8_t subKind) {
+    const NumberStyle style = NumberOptions;
     Compound& compound = CurrentCompound;
     if (subKind == 1) {
         if (!AskFormula(compound)) return;
         StoreExercise("Calcula la masa molar de " + FormulaMarkup(compound) + kLineBreak + kData +
-                          FormulaDataLine(compound),
-                      "  " + Quantity(compound.molarMass) + " g/mol");
+                          FormulaDataLine(compound, style),
+                      "  " + MolarMassNumber(compound.molarMass, style) + " g/mol");
         return;
     }
     double moles = 0;
@@ -99,63 +108,71 @@ void GenerateMoles(uint8_t subKind) {
     const double molecules = double(moles * kAvogadro);
     switch (subKind) {
         case 2:
-            StoreExercise("Calcular el nº de moléculas que hay en" + InSentence(moles) + " mol.",
-                          "  " + Quantity(molecules) + " moléculas.");
+            StoreExercise("Calcular el nº de moléculas que hay en" + Spaced(DataNumber(moles, style)) + " mol.",
+                          "  " + ComputedNumber(molecules, style) + " moléculas.");
             break;
         case 3:
-            StoreExercise("Calcular cuantos moles son" + InSentence(molecules) + " moléculas.",
-                          "  " + Quantity(moles) + " mol.");
+            StoreExercise("Calcular cuantos moles son" + Spaced(ComputedNumber(molecules, style)) + " moléculas.",
+                          "  " + ComputedNumber(moles, style) + " mol.");
             break;
         case 4:
-            StoreExercise("Pasar" + InSentence(grams) + " g de " + FormulaMarkup(compound) + " a moles." + kLineBreak +
-                              kData + FormulaDataLine(compound),
-                          "  " + Quantity(moles) + " mol.");
+            StoreExercise("Pasar" + Spaced(DataNumber(grams, style)) + " g de " + FormulaMarkup(compound) +
+                              " a moles." + kLineBreak + kData + FormulaDataLine(compound, style),
+                          "  " + ComputedNumber(moles, style) + " mol.");
             break;
         default:
-            StoreExercise("Cuantos gramos son" + InSentence(moles) + " moles de " + FormulaMarkup(compound) + "?" +
-                              kLineBreak + kData + FormulaDataLine(compound),
-                          "  " + Quantity(grams) + " g.");
+            StoreExercise("Cuantos gramos son" + Spaced(ComputedNumber(moles, style)) + " moles de " +
+                              FormulaMarkup(compound) + "?" + kLineBreak + kData + FormulaDataLine(compound, style),
+                          "  " + ComputedNumber(grams, style) + " g.");
             break;
     }
 }
 
 void GeneratePercentage(uint8_t subKind) {
+    const NumberStyle style = NumberOptions;
     const PercentDraw draw = DrawPercentage();
     if (subKind == 1) {
-        StoreExercise("Calcular el % (en masa) de soluto si se han disuelto" + InSentence(draw.soluteGrams) +
-                          " g en agua hasta obtener" + InSentence(draw.solutionGrams) + " g de disolución.",
-                      "  " + Quantity(draw.percent) + " %");
+        StoreExercise("Calcular el % (en masa) de soluto si se han disuelto" + Spaced(DataNumber(draw.soluteGrams, style)) +
+                          " g en agua hasta obtener" + Spaced(DataNumber(draw.solutionGrams, style)) +
+                          " g de disolución.",
+                      "  " + ComputedNumber(draw.percent, style) + " %");
     } else {
-        StoreExercise("Calcular los gramos de soluto necesarios para preparar" + InSentence(draw.solutionGrams) +
-                          " g de una disolución al " + RealToText(draw.percent, 6, 2) + " % en masa",
-                      "  " + Quantity(draw.soluteGrams) + " g");
+        StoreExercise("Calcular los gramos de soluto necesarios para preparar" +
+                          Spaced(DataNumber(draw.solutionGrams, style)) + " g de una disolución al " +
+                          DataNumber(draw.percent, style, {6, 2}) + " % en masa",
+                      "  " + ComputedNumber(draw.soluteGrams, style) + " g");
     }
 }
 
 void GenerateMolarity(uint8_t subKind) {
+    const NumberStyle style = NumberOptions;
     Compound& compound = CurrentCompound;
     if (!AskFormula(compound)) return;
     const std::string markup = FormulaMarkup(compound);
-    const std::string data = kLineBreak + std::string(kData) + FormulaDataLine(compound);
+    const std::string data = kLineBreak + std::string(kData) + FormulaDataLine(compound, style);
     const double grams = DrawSampleGrams();
     const double moles = grams / compound.molarMass;
     const double volumeMl = DrawVolumeMl();
     const double molarity = moles / volumeMl * 1000;
+    const std::string molar = MolarUnit(style) + " de ";
     switch (subKind) {
         case 3:
-            StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" + InSentence(grams) + " g de " +
-                              markup + " en agua hasta un volumen total de " + VolumeText(volumeMl) + data,
-                          "  " + Quantity(molarity) + " mol/l");
+            StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" +
+                              Spaced(DataNumber(grams, style)) + " g de " + markup +
+                              " en agua hasta un volumen total de " + VolumeText(volumeMl, style, DataNumber) + data,
+                          "  " + ComputedNumber(molarity, style) + " mol/l");
             break;
         case 4:
-            StoreExercise("Calcular los gramos necesarios de " + markup + " para preparar " + VolumeText(volumeMl) +
-                              " de una disolución" + InSentence(molarity) + "M de " + markup + data,
-                          "  " + Quantity(grams) + " g");
+            StoreExercise("Calcular los gramos necesarios de " + markup + " para preparar " +
+                              VolumeText(volumeMl, style, DataNumber) + " de una disolución" +
+                              Spaced(ComputedNumber(molarity, style)) + molar + markup + data,
+                          "  " + ComputedNumber(grams, style) + " g");
             break;
         default:
-            StoreExercise("Calcular el volumen de disolución" + InSentence(molarity) + "M de " + markup +
-                              " que se puede preparar a partir de" + InSentence(grams) + " g de " + markup + data,
-                          "  " + VolumeText(volumeMl));
+            StoreExercise("Calcular el volumen de disolución" + Spaced(ComputedNumber(molarity, style)) + molar + markup +
+                              " que se puede preparar a partir de" + Spaced(DataNumber(grams, style)) + " g de " +
+                              markup + data,
+                          "  " + VolumeText(volumeMl, style, ComputedNumber));
             break;
     }
 }
@@ -199,6 +216,7 @@ void GeneratePh(uint8_t subKind) {
         return;
     }
 
+    const NumberStyle style = NumberOptions;
     const double soluteGrams = DrawPhSampleGrams();
     const double moles = soluteGrams / compound.molarMass;
     const double volumeMl = DrawVolumeMl();
@@ -206,14 +224,15 @@ void GeneratePh(uint8_t subKind) {
     const double ph = PhOf(compound, concentration, isBase);
     const std::string markup = FormulaMarkup(compound);
     if (subKind <= 2) {
-        StoreExercise("Calcular el pH de una disolución obtenida con" + Spaced(RealToText(soluteGrams, 6, 2)) + " g de " +
-                          markup + " en un volumen de disolución de " + RealToText(volumeMl, 6, 2) + " ml" +
-                          kLineBreak + kData + FormulaDataLine(compound),
-                      "  pH = " + Quantity(ph));
+        StoreExercise("Calcular el pH de una disolución obtenida con" + Spaced(DataNumber(soluteGrams, style, {6, 2})) +
+                          " g de " + markup + " en un volumen de disolución de " +
+                          DataNumber(volumeMl, style, {6, 2}) + " ml" + kLineBreak + kData +
+                          FormulaDataLine(compound, style),
+                      "  pH = " + PhNumber(ph, style));
     } else {
         StoreExercise("Calcular la concentración molar de una disolución de " + markup + " de pH " +
-                          RealToText(ph, 6, 2),
-                      "    [" + markup + "] = " + Quantity(concentration) + " mol/l");
+                          PhNumber(ph, style, {6, 2}),
+                      "    [" + markup + "] = " + ComputedNumber(concentration, style) + " mol/l");
     }
 }
 
@@ -242,9 +261,11 @@ int32_t DrawSampleGrams() { return Random(200) + 5; }
 int32_t DrawPhSampleGrams() { return Random(10) + 5; }
 int32_t DrawVolumeMl() { return (Random(4) + 1) * 250; }
 
-std::string VolumeText(double volumeMl) {
-    if (volumeMl < 1000) return RealToText(volumeMl, 8, 4) + " ml";
-    return RealToText(volumeMl / 1000, 8, 2) + " l";
+std::string VolumeText(double volumeMl) { return VolumeText(volumeMl, NumberStyle{}, DataNumber); }
+
+std::string VolumeText(double volumeMl, const NumberStyle& style, VolumeForm form) {
+    if (volumeMl < 1000) return form(volumeMl, style, {8, 4}) + " ml";
+    return form(volumeMl / 1000, style, {8, 2}) + " l";
 }
 
 double Log10(double x) { return std::log(x) / kLn10; }

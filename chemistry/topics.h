@@ -5,7 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "util/exercise_numbers.h"
+
 struct Compound;
+
+// What every topic shares: the loop of generation windows, each chosen sub-kind generated
+// and offered to the batch, and the exercise stored in CurrentExercise (each text cut to 255).
+void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind));
+void StoreExercise(const std::string& statement, const std::string& answer);
 
 // Topic 1, "Atomística": protons, neutrons, electrons and mass number of one atom.
 void AtomicStructureTopic();
@@ -18,6 +25,10 @@ void PhTopic();
 
 // A volume as exercise text: "250 ml" below a litre, "    1 l" from a litre on.
 std::string VolumeText(double volumeMl);
+// The same in a style, the number written by one of the forms of util/exercise_numbers.h
+// (DataNumber for a volume given, ComputedNumber for one worked out).
+using VolumeForm = std::string (*)(double, const NumberStyle&, PlainForm);
+std::string VolumeText(double volumeMl, const NumberStyle& style, VolumeForm form);
 
 double Log10(double x);
 

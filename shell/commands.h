@@ -12,6 +12,8 @@ enum : uint16_t {
     kCmdReset = IDM_RESET,
     kCmdAskConfirmation = IDM_ASK_CONFIRMATION,
     kCmdHints = IDM_HINTS,
+    kCmdDecimalComma = IDM_DECIMAL_COMMA,
+    kCmdSignificantFigures = IDM_SIGNIFICANT_FIGURES,
     kCmdAtomicMasses = IDM_ATOMIC_MASSES,
     kCmdElements = IDM_ELEMENTS,
     kCmdInfo = IDM_INFO,

@@ -8,6 +8,7 @@
 #include "shell/batch.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "shell/settings.h"
 #include "shell/unwritable_folder.h"
 #include "util/atomic_file.h"
 #include "util/files.h"
@@ -148,6 +149,9 @@ bool PrepareExportFile() {
         return false;
     }
     if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation)) return false;
+    // Proposed again at the next start. A folder that cannot take zorvi.ini cannot take the
+    // document either, and the export tells that itself.
+    RememberSettings(false);
     if (ExportName.empty()) return false;
     if (const std::string problem = ExportNameProblem(ExportName); !problem.empty()) {
         ShowMessage(kNameCaption, problem);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct ExerciseRecord;
 
@@ -34,6 +35,10 @@ public:
 
     // One line of text under a prompt; true, with the edited text, when accepted.
     virtual bool InputText(const std::string& prompt, std::string& text) = 0;
+
+    // A balanced reaction for a stoichiometry exercise: picked from `reactions` or typed.
+    // `text` comes in as the reaction to propose; true, with the reaction, when accepted.
+    virtual bool ChooseReaction(const std::vector<std::string>& reactions, std::string& text) = 0;
 
     // A message box with the given flags; returns the button pressed.
     virtual uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) = 0;

@@ -10,6 +10,7 @@
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "shell/topic_menu_win.h"
 #include "ui/about_box.h"
 #include "ui/window.h"
@@ -74,6 +75,17 @@ void FollowBatchWithLowerButtons() {
     InvalidateRect(g_window, &label, TRUE);
 }
 
+void CheckOption(int id, bool on) {
+    CheckMenuItem(g_optionsMenu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The checkable items of "&Opciones": the option, its check mark and zorvi.ini change together.
+void ToggleOption(int id, bool& option) {
+    option = !option;
+    CheckOption(id, option);
+    RememberSettings();
+}
+
 void OnInitDialog(HWND window) {
     g_labelColour = RGB(200, 150, 160);
     g_window = window;
@@ -84,6 +96,10 @@ void OnInitDialog(HWND window) {
     g_batchMenu = GetSubMenu(menu, 0);
     g_topicMenu = GetSubMenu(menu, 1);
     g_optionsMenu = GetSubMenu(menu, 2);
+    // The options may come from zorvi.ini, not from the resource's marks.
+    CheckOption(kCmdAskConfirmation, AskConfirmation);
+    CheckOption(kCmdDecimalComma, NumberOptions.decimalComma);
+    CheckOption(kCmdSignificantFigures, NumberOptions.significantFigures);
     UpdateBatchControls();
     DeleteMenu(g_topicMenu, 0, MF_BYPOSITION);  // the resource's placeholder
     BuildTopicMenu(g_topicMenu, Descriptor.topicList);
@@ -214,12 +230,15 @@ bool DispatchCommand(uint16_t id) {
         case kCmdReset:
             if (Batch.count > 0) BatchReset();
             return true;
-        case kCmdAskConfirmation:
-            AskConfirmation = !AskConfirmation;
-            CheckMenuItem(g_optionsMenu, kCmdAskConfirmation,
-                          MF_BYCOMMAND | (AskConfirmation ? MF_CHECKED : MF_UNCHECKED));
+        case kCmdAskConfirmation: ToggleOption(kCmdAskConfirmation, AskConfirmation); return true;
+        case kCmdHints:
+            HintWindow();
+            RememberSettings();  // written only when "Ok" changed the placement
             return true;
-        case kCmdHints: HintWindow(); return true;
+        case kCmdDecimalComma: ToggleOption(kCmdDecimalComma, NumberOptions.decimalComma); return true;
+        case kCmdSignificantFigures:
+            ToggleOption(kCmdSignificantFigures, NumberOptions.significantFigures);
+            return true;
         case kCmdInfo: OpenHelpDocument(); return true;
         case kCmdAbout: ShowAbout(Descriptor.longName); return true;
         default:

@@ -11,6 +11,7 @@ class NoInteraction final : public UserInteraction {
 public:
     uint8_t ChooseSubKind(const std::string&) override { return 0; }
     bool InputText(const std::string&, std::string&) override { return false; }
+    bool ChooseReaction(const std::vector<std::string>&, std::string&) override { return false; }
     uint8_t Message(const std::string&, const std::string&, uint16_t flags) override {
         return (flags & 0x0F) == kBoxOk ? kAnswerOk : kAnswerCancel;
     }

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
+#include "shell/batch.h"
+#include "shell/export.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "tests/support/scripted_ui.h"
 #include "util/language.h"
 
@@ -13,7 +19,8 @@ TEST(StartUp, FillsTheDescriptorGlobalsAndHandlers) {
     SetUpProgram();
     EXPECT_EQ(Descriptor.shortName, "Zorvi");
     EXPECT_EQ(Descriptor.longName, "Ejercicios de Qu\xEDmica");
-    EXPECT_EQ(Descriptor.topicList, "Atomística;Moles;Concentraciones;Ejercicios de pH");
+    EXPECT_EQ(Descriptor.topicList,
+              "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría");
     EXPECT_EQ(Descriptor.helpFile, "zorvi.pdf");
     EXPECT_EQ(CurrentTopicTitle, "Ejercicios de Química");
     EXPECT_EQ(MainColour, 9306307u);  // red 195, green 0, blue 142
@@ -24,6 +31,29 @@ TEST(StartUp, FillsTheDescriptorGlobalsAndHandlers) {
     ReleaseProgram();
     EXPECT_EQ(GenerateTopic, nullptr);
     EXPECT_EQ(DataCommand, nullptr);
+}
+
+// A restart: whatever the last run left in memory, the start-up gives the defaults and
+// then what zorvi.ini holds.
+TEST(StartUp, ReadsTheRememberedOptionsOverTheDefaults) {
+    ScriptedUi ui;  // an unreadable elements.dat would be told through it
+    AskConfirmation = false;
+    ExportName = "de otra vez";
+    NumberOptions = {true, true};
+    std::ofstream(kSettingsFile, std::ios::binary)
+        << "coma_decimal=1\r\nponer_pistas=en enunciado\r\ntitulo=Tema 4\r\npresentacion=nada\r\n";
+    SetUpProgram();
+    EXPECT_TRUE(NumberOptions.decimalComma);
+    EXPECT_FALSE(NumberOptions.significantFigures);
+    EXPECT_EQ(DefaultHintPlacement, HintPlacement::InStatement);
+    EXPECT_EQ(DocumentTitle, "Tema 4");
+    EXPECT_TRUE(AskConfirmation);
+    EXPECT_EQ(ExportName, "");
+    EXPECT_EQ(Presentation, 1);
+    std::remove(kSettingsFile);
+    SetUpProgram();
+    EXPECT_TRUE(SameOptions(ProgramSettings(), Settings{}));
+    ReleaseProgram();
 }
 
 TEST(DataDispatch, OpensTheElementWindowsOnlyFor600And601) {
@@ -40,7 +70,7 @@ TEST(DataDispatch, OpensTheElementWindowsOnlyFor600And601) {
 
 TEST(TopicDispatch, TopicZeroAndUnknownTopicsOpenNothing) {
     ScriptedUi ui;  // any window opened would fail: nothing is scripted
-    for (uint16_t topic : {0, 5, 99, 65535}) TopicDispatch(topic);
+    for (uint16_t topic : {0, 9, 99, 65535}) TopicDispatch(topic);
     EXPECT_TRUE(ui.subKindLists.empty());
 }
 

@@ -11,6 +11,7 @@
 #include "chemistry/formula.h"
 #include "shell/batch.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/scripted_ui.h"
 #include "util/language.h"
@@ -37,6 +38,7 @@ protected:
         CurrentCompound = Compound{};
         CurrentExercise = ExerciseRecord{};
         AskConfirmation = false;
+        NumberOptions = NumberStyle{};
         BatchStart();
         ScriptRandom({});
     }
@@ -45,6 +47,7 @@ protected:
         ScriptRandom({});
         BatchEnd();
         AskConfirmation = true;
+        NumberOptions = NumberStyle{};
     }
 
     // Runs one topic for these sub-kinds, then leaves the generation window.
@@ -520,6 +523,229 @@ TEST_F(TopicTest, PhDrawsStayInTheirRanges) {
     EXPECT_EQ(grams.size(), 10u);
     EXPECT_EQ(*grams.begin(), 5);
     EXPECT_EQ(*grams.rbegin(), 14);
+}
+
+// ---- The classroom forms: "Coma decimal" and "Cifras significativas"
+
+// Every sub-kind of every topic with both options on, from the draws of the worked
+// examples above, and a few draws of their own (the "0,120 M", a negative pH).
+struct ClassroomCase {
+    void (*topic)();
+    uint8_t subKind;
+    const char* formula;  // nullptr: no prompt
+    std::vector<int32_t> draws;
+    const char* statement;
+    const char* answer;
+};
+
+void PrintTo(const ClassroomCase& c, std::ostream* os) { *os << "sub-kind " << int(c.subKind) << ": " << c.answer; }
+
+class ClassroomTexts : public TopicTest, public ::testing::WithParamInterface<ClassroomCase> {};
+
+TEST_P(ClassroomTexts, AreWrittenAsAChemistryClassWritesThem) {
+    const ClassroomCase& c = GetParam();
+    NumberOptions = {true, true};
+    if (c.formula) Type({c.formula});
+    ScriptRandom(c.draws);
+    Run(c.topic, {c.subKind});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1), c.statement);
+    EXPECT_EQ(Answer(1), c.answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySubKind, ClassroomTexts,
+    ::testing::Values(
+        ClassroomCase{AtomicStructureTopic, 1, nullptr, {3, 1, 0},
+                      "Un átomo de número atómico 11 contiene 12 neutrones en su núcleo. Determinar:\r\n"
+                      "a) nº protones en ell núcleo,b) número másico, c) nº electrones alrededor d) lugar en la "
+                      "tabla periódica",
+                      "  a) 11 protones b) M = 23 c) 11 electrones d) lugar = 11"},
+        ClassroomCase{AtomicStructureTopic, 2, nullptr, {39, 2, 5},
+                      "Un átomo de número másico 92 contiene 45 neutrones en su núcleo. Determinar:\r\n"
+                      "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la "
+                      "tabla periódica",
+                      "  a) 47 protones b) Z = 47 c) 47 electrones d) lugar = 47"},
+        ClassroomCase{MolesTopic, 1, "H2SO4", {},
+                      "Calcula la masa molar de H_2SO_4\r\ndatos: H = 1,01; S = 32,06; O = 16,00", "  98,08 g/mol"},
+        ClassroomCase{MolesTopic, 2, nullptr, {2}, "Calcular el nº de moléculas que hay en 3 mol.",
+                      "  1,81·10^(24) moléculas."},
+        ClassroomCase{MolesTopic, 2, nullptr, {4}, "Calcular el nº de moléculas que hay en 5 mol.",
+                      "  3,01·10^(24) moléculas."},
+        ClassroomCase{MolesTopic, 3, nullptr, {19}, "Calcular cuantos moles son 1,20·10^(25) moléculas.",
+                      "  20,0 mol."},
+        ClassroomCase{MolesTopic, 4, "H2O", {31}, "Pasar 36 g de H_2O a moles.\r\ndatos: H = 1,01; O = 16,00",
+                      "  2,00 mol."},
+        ClassroomCase{MolesTopic, 4, "C6H12O6", {153}, "Pasar 158 g de C_6H_1_2O_6 a moles.\r\n"
+                      "datos: C = 12,01; H = 1,01; O = 16,00", "  0,877 mol."},
+        ClassroomCase{MolesTopic, 5, "H2O", {13},
+                      "Cuantos gramos son 0,999 moles de H_2O?\r\ndatos: H = 1,01; O = 16,00", "  18,0 g."},
+        ClassroomCase{ConcentrationTopic, 1, nullptr, {0, 0, 1},
+                      "Calcular el % (en masa) de soluto si se han disuelto 4 g en agua hasta obtener 200 g de "
+                      "disolución.",
+                      "  2,00 %"},
+        ClassroomCase{ConcentrationTopic, 2, nullptr, {39, 8},
+                      "Calcular los gramos de soluto necesarios para preparar 900 g de una disolución al 41 % en masa",
+                      "  369 g"},
+        ClassroomCase{ConcentrationTopic, 3, "NaCl", {112, 1},
+                      "Calcular la molaridad de una disolución obtenida disolviendo 117 g de NaCl en agua hasta un "
+                      "volumen total de 500 ml\r\ndatos: Na = 22,99; Cl = 35,45",
+                      "  4,00 mol/l"},
+        ClassroomCase{ConcentrationTopic, 4, "NaCl", {24, 3},
+                      "Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,496 M de NaCl\r\n"
+                      "datos: Na = 22,99; Cl = 35,45",
+                      "  29,0 g"},
+        ClassroomCase{ConcentrationTopic, 4, "NaCl", {2, 3},
+                      "Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,120 M de NaCl\r\n"
+                      "datos: Na = 22,99; Cl = 35,45",
+                      "  7,00 g"},
+        ClassroomCase{ConcentrationTopic, 5, "NaCl", {45, 0},
+                      "Calcular el volumen de disolución 3,42 M de NaCl que se puede preparar a partir de 50 g de "
+                      "NaCl\r\ndatos: Na = 22,99; Cl = 35,45",
+                      "  250 ml"},
+        ClassroomCase{ConcentrationTopic, 5, "NaCl", {2, 3},
+                      "Calcular el volumen de disolución 0,120 M de NaCl que se puede preparar a partir de 7 g de "
+                      "NaCl\r\ndatos: Na = 22,99; Cl = 35,45",
+                      "  1,00 l"},
+        ClassroomCase{PhTopic, 1, "HCl", {2, 1},
+                      "Calcular el pH de una disolución obtenida con 7 g de HCl en un volumen de disolución de 500 ml"
+                      "\r\ndatos: H = 1,01; Cl = 35,45",
+                      "  pH = 0,42"},
+        ClassroomCase{PhTopic, 1, "HCl", {9, 0},
+                      "Calcular el pH de una disolución obtenida con 14 g de HCl en un volumen de disolución de 250 "
+                      "ml\r\ndatos: H = 1,01; Cl = 35,45",
+                      "  pH = -0,19"},
+        ClassroomCase{PhTopic, 2, "NaOH", {5, 3},
+                      "Calcular el pH de una disolución obtenida con 10 g de NaOH en un volumen de disolución de "
+                      "1000 ml\r\ndatos: Na = 22,99; O = 16,00; H = 1,01",
+                      "  pH = 13,40"},
+        ClassroomCase{PhTopic, 3, "HCl", {2, 1}, "Calcular la concentración molar de una disolución de HCl de pH 0,42",
+                      "    [HCl] = 0,384 mol/l"},
+        ClassroomCase{PhTopic, 4, "NaOH", {5, 3},
+                      "Calcular la concentración molar de una disolución de NaOH de pH 13,40",
+                      "    [NaOH] = 0,250 mol/l"}));
+
+// What each topic asks and types, for the checks over many draws.
+struct TopicRun {
+    void (*run)();
+    std::vector<uint8_t> subKinds;
+    const char* formula;  // typed at every prompt
+};
+
+const TopicRun kEveryTopic[] = {
+    {AtomicStructureTopic, {1, 2}, nullptr},
+    {MolesTopic, {1, 2, 3, 4, 5}, "C6H12O6"},
+    {MolesTopic, {4, 5}, "H"},
+    {ConcentrationTopic, {1, 2, 3, 4, 5}, "C12H22O11"},
+    {ConcentrationTopic, {3, 4, 5}, "H2"},
+    {PhTopic, {1, 3}, "H2SO4"},
+    {PhTopic, {2, 4}, "Ca(OH)2"},
+};
+
+class TopicStyles : public TopicTest {
+protected:
+    // Every statement and answer of one pass over every sub-kind of a topic.
+    std::vector<std::string> Texts(const TopicRun& topic) {
+        BatchEnd();
+        BatchStart();
+        for (std::size_t i = 0; topic.formula && i < topic.subKinds.size(); ++i) {
+            ui.texts.push_back(std::string(topic.formula));
+        }
+        ui.subKinds.assign(topic.subKinds.begin(), topic.subKinds.end());
+        ui.subKinds.push_back(0);
+        topic.run();
+        ui.texts.clear();
+        std::vector<std::string> texts;
+        for (int slot = 1; slot <= Batch.count; ++slot) {
+            texts.push_back(Statement(slot));
+            texts.push_back(Answer(slot));
+        }
+        return texts;
+    }
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0;
+}
+
+// A number, and only a number, has its decimal point changed: a point between two digits.
+std::string WithDecimalCommas(std::string text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '.' && IsDigit(text[i - 1]) && IsDigit(text[i + 1])) text[i] = ',';
+    }
+    return text;
+}
+
+TEST_F(TopicStyles, TheCommaAloneChangesNothingButTheDecimalPoints) {
+    for (const TopicRun& topic : kEveryTopic) {
+        for (uint32_t seed = 1; seed <= 30; ++seed) {
+            NumberOptions = NumberStyle{};
+            SeedRandom(seed);
+            const std::vector<std::string> plain = Texts(topic);
+            NumberOptions = {true, false};
+            SeedRandom(seed);
+            const std::vector<std::string> comma = Texts(topic);
+            ASSERT_EQ(plain.size(), comma.size());
+            ASSERT_FALSE(plain.empty());
+            for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(comma[i], WithDecimalCommas(plain[i]));
+        }
+    }
+}
+
+// Under "Cifras significativas" a number stands one blank from the word before it and
+// apart from the unit after it, and no two blanks meet (the answers' own indent aside).
+TEST_F(TopicStyles, SignificantFiguresLeaveOneBlankBetweenWordsAndNumbers) {
+    for (const NumberStyle style : {NumberStyle{false, true}, NumberStyle{true, true}}) {
+        NumberOptions = style;
+        SeedRandom(2718);
+        for (const TopicRun& topic : kEveryTopic) {
+            for (int round = 0; round < 60; ++round) {
+                for (const std::string& text : Texts(topic)) {
+                    const std::size_t start = text.find_first_not_of(' ');
+                    ASSERT_NE(start, std::string::npos);
+                    EXPECT_EQ(text.find("  ", start), std::string::npos) << text;
+                    EXPECT_NE(text.back(), ' ') << text;
+                    EXPECT_EQ(text.find(" \r"), std::string::npos) << text;
+                    for (std::size_t i = 1; i < text.size(); ++i) {
+                        const char before = text[i - 1];
+                        EXPECT_FALSE(IsLetter(before) && IsDigit(text[i])) << text.substr(0, i + 1);
+                        // A digit of a formula ("H_2O") is a subscript, the only digit a letter may follow.
+                        const bool subscript = i >= 2 && text[i - 2] == '_';
+                        EXPECT_FALSE(IsDigit(before) && IsLetter(text[i]) && !subscript) << text.substr(0, i + 1);
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST_F(TopicTest, OptionsChangedWhileATopicRunsApplyFromTheNextExercise) {
+    AskConfirmation = true;
+    ui.edits.push_back([](ExerciseRecord&) {
+        NumberOptions = {true, true};  // from the main window's menu, while the editor is open
+        return true;
+    });
+    ui.edits.push_back(ScriptedUi::Accept());
+    ScriptRandom({2, 2});
+    Run(MolesTopic, {2, 2});
+    ASSERT_EQ(Batch.count, 2);
+    EXPECT_EQ(Answer(1), "  1.80e24 moléculas.");  // in the batch, it keeps its text
+    EXPECT_EQ(Answer(2), "  1,81·10^(24) moléculas.");
+}
+
+TEST(FormulaDataLines, FollowTheStyle) {
+    SetExampleTable();
+    Compound water;
+    ASSERT_TRUE(ParseFormula(water, "H2O"));
+    EXPECT_EQ(FormulaDataLine(water), "H =  1.01  O = 16.00  ");
+    EXPECT_EQ(FormulaDataLine(water, {false, false}), "H =  1.01  O = 16.00  ");
+    EXPECT_EQ(FormulaDataLine(water, {true, false}), "H =  1,01  O = 16,00  ");
+    EXPECT_EQ(FormulaDataLine(water, {false, true}), "H = 1.01; O = 16.00");
+    EXPECT_EQ(FormulaDataLine(water, {true, true}), "H = 1,01; O = 16,00");
+    Compound none;
+    EXPECT_EQ(FormulaDataLine(none, {true, true}), "");
 }
 
 }  // namespace

@@ -530,7 +530,8 @@ int RunAlone(const std::string& exe, const char* elements, const std::string& wo
     const std::string document = ReadFileBytes(folder + "\\Exerc\\" + alone.name + ".rtf");
     if (document.find("H{\\sub 2}SO{\\sub 4}") == std::string::npos) throw Failure("the document lacks H2SO4");
     const std::vector<std::string> left = Listing(folder);
-    const std::vector<std::string> expected = {"Exerc\\", "Zorvi.exe", "elements.dat"};
+    // zorvi.ini keeps the export's name, title and presentation for the next run.
+    const std::vector<std::string> expected = {"Exerc\\", "Zorvi.exe", "elements.dat", "zorvi.ini"};
     if (left != expected) {
         std::string names;
         for (const std::string& name : left) names += " " + name;

@@ -20,11 +20,19 @@ if [ "$status" -ne 0 ]; then
     echo "run_e2e: the driver failed (status $status)" >&2
     exit 1
 fi
-# The program only read the table of elements; the folder holds nothing else but the documents.
+# The program only read the table of elements; the folder holds nothing else but the documents
+# and the options it remembers.
 cmp "$elements" "$out/work/elements.dat"
 left=$(cd "$out/work" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
-if [ "$left" != "./Exerc ./Exerc/prueba bloques.rtf ./Exerc/prueba seguidos.rtf ./elements.dat " ]; then
+if [ "$left" != "./Exerc ./Exerc/prueba bloques.rtf ./Exerc/prueba seguidos.rtf ./elements.dat ./zorvi.ini " ]; then
     echo "run_e2e: unexpected files in the work folder: $left" >&2
     exit 1
 fi
+# zorvi.ini (Windows-1252, CRLF) holds what the last save window was given.
+for line in 'fichero=prueba bloques' "$(printf 'titulo=Qu\355mica: prueba de extremo a extremo')" 'presentacion=bloques'; do
+    if ! LC_ALL=C grep -qxF "$(printf '%s\r' "$line")" "$out/work/zorvi.ini"; then
+        echo "run_e2e: zorvi.ini lacks the line: $line" >&2
+        exit 1
+    fi
+done
 exec python3 "$here/check_documents.py" "$out/report.txt" "$out/work/Exerc" "$out/readers"

@@ -1,5 +1,6 @@
 // Numbers as the user types them (ReadInteger, ReadReal), and the number forms of the
-// exercise texts on any double, width and decimals, rounded as the exact value says.
+// exercise texts on any double, width and decimals, rounded as the exact value says, in
+// every classroom style.
 
 #include <bit>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "support/exact_decimal.h"
+#include "util/exercise_numbers.h"
 #include "util/number_input.h"
 #include "util/number_format.h"
 #include "util/strings.h"
@@ -50,6 +52,55 @@ void CheckExactRounding(const uint8_t* data) {
           ExactFixed(odd, decimals + 1, negative, decimals));
 }
 
+// A classroom text as ReadReal takes it: a point, and "e" for the raised power of ten.
+std::string AsTyped(std::string text) {
+    for (char& c : text) {
+        if (c == ',') c = '.';
+    }
+    const std::size_t power = text.find("\xB7" "10^(");
+    if (power != std::string::npos) {
+        Check(text.back() == ')');
+        text = text.substr(0, power) + "e" + text.substr(power + 5, text.size() - power - 6);
+    }
+    return text;
+}
+
+// The exact forms: no blank, one separator at most, the figures or decimals asked for,
+// and the value read back within half a unit of the last place written.
+void CheckClassroomForms(double x, int figures, int decimals) {
+    const std::string significant = SignificantText(x, figures, ',');
+    const std::string fixed = DecimalsText(x, decimals, ',');
+    if (!std::isfinite(x)) return;
+    for (const std::string& text : {significant, fixed}) {
+        Check(!text.empty() && text.find(' ') == std::string::npos);
+        Check(text.find(',') == text.rfind(','));
+    }
+    const std::size_t comma = fixed.find(',');
+    Check(decimals == 0 ? comma == std::string::npos : fixed.size() - comma - 1 == std::size_t(decimals));
+    bool ok = false;
+    if (std::fabs(x) < 1e300 && std::fabs(x) > 1e-300) {
+        const double back = ReadReal(AsTyped(significant), ok);
+        Check(ok);
+        // The place of the first figure; log10 may miss it by one next to a power of ten.
+        double first = std::floor(std::log10(std::fabs(x)));
+        if (std::pow(10.0, first) > std::fabs(x)) first -= 1;
+        if (std::pow(10.0, first + 1) <= std::fabs(x)) first += 1;
+        const double unit = std::pow(10.0, first - figures + 1);
+        Check(std::fabs(back - x) <= unit * 0.5 * (1 + 1e-9) + std::fabs(x) * 4e-16);
+        const double fixedBack = ReadReal(AsTyped(fixed), ok);
+        Check(ok);
+        Check(std::fabs(fixedBack - x) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-15);
+    }
+    // The forms of the generators, in each style: no padding under significant figures.
+    for (const NumberStyle style : {NumberStyle{false, true}, NumberStyle{true, true}}) {
+        for (const std::string& text : {ComputedNumber(x, style), DataNumber(x, style), PhNumber(x, style),
+                                        MolarMassNumber(x, style), AtomicMassNumber(x, style)}) {
+            Check(!text.empty() && text[0] != ' ');
+        }
+    }
+    Check(ComputedNumber(x, NumberStyle{}) == RealToText(x, 8, 2));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -85,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string form = RealToText(any, width, decimals);
         Check(!TrimText(form).empty());
         if (std::isfinite(any)) CheckFixedReadsBack(any, decimals);
+        CheckClassroomForms(any, 1 + data[8] % 17, decimals % 31);
     }
     if (size >= 11) CheckExactRounding(data);
     return 0;

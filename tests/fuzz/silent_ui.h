@@ -21,6 +21,10 @@ public:
         text = typed;
         return true;
     }
+    bool ChooseReaction(const std::vector<std::string>&, std::string& text) override {
+        text = typed;
+        return true;
+    }
     uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) override {
         // A window takes at most 255 characters; the message wrappers cut to that.
         if (caption.size() > 255 || text.size() > 255) std::abort();

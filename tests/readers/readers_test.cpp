@@ -14,9 +14,13 @@
 
 #include <unistd.h>
 
+#include "chemistry/topics.h"
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "shell/settings.h"
+#include "tests/chemistry/chemistry_support.h"
 #include "tests/support/scripted_ui.h"
+#include "util/random.h"
 
 namespace {
 
@@ -122,21 +126,27 @@ protected:
         fs::create_directories(dir / "out");
         fs::current_path(dir);
         Export();
+        ExportClassroomNumbers();
         fs::current_path(previous);
-        for (const char* name : {"p0", "p1", "signs"}) {
+        for (const char* name : {"p0", "p1", "signs", "aula"}) {
             const std::string rtf = (dir / "Exerc" / (std::string(name) + ".rtf")).string();
             const fs::path html = dir / "out" / (std::string(name) + ".pandoc.html");
             Run("pandoc -f rtf -t html -o '" + html.string() + "' '" + rtf + "'");
-            pandoc.push_back(ReadAll(html));
+            if (name == std::string("aula")) {
+                classroomPandoc = ReadAll(html);
+            } else {
+                pandoc.push_back(ReadAll(html));
+            }
         }
         // LibreOffice with a profile of its own, so that no other instance gets in the way.
         Run("soffice -env:UserInstallation=file://" + (dir / "profile").string() +
             " --headless --convert-to html --outdir '" + (dir / "out").string() + "' '" +
             (dir / "Exerc" / "p0.rtf").string() + "' '" + (dir / "Exerc" / "p1.rtf").string() + "' '" +
-            (dir / "Exerc" / "signs.rtf").string() + "'");
+            (dir / "Exerc" / "signs.rtf").string() + "' '" + (dir / "Exerc" / "aula.rtf").string() + "'");
         for (const char* name : {"p0", "p1", "signs"}) {
             libreOffice.push_back(ReadAll(dir / "out" / (std::string(name) + ".html")));
         }
+        classroomLibreOffice = ReadAll(dir / "out" / "aula.html");
     }
     static void TearDownTestSuite() {
         if (!::testing::UnitTest::GetInstance()->Failed()) fs::remove_all(dir);
@@ -180,6 +190,37 @@ protected:
         BatchEnd();
     }
 
+    // Exercises made by the generators with both classroom options on: 5 mol of molecules,
+    // 7 g of NaCl in a litre (0.119781 M) and 10 g of HCl in a litre (pH 0.5618).
+    static void ExportClassroomNumbers() {
+        SetExampleTable();
+        NumberOptions = {true, true};
+        AskConfirmation = false;
+        BatchStart();
+        {
+            ScriptedUi ui;
+            ui.subKinds = {2, 0};
+            ScriptRandom({4});
+            MolesTopic();
+            ui.subKinds = {4, 0};
+            ui.texts.push_back(std::string("NaCl"));
+            ScriptRandom({2, 3});
+            ConcentrationTopic();
+            ui.subKinds = {1, 0};
+            ui.texts.push_back(std::string("HCl"));
+            ScriptRandom({5, 3});
+            PhTopic();
+            ui.saves.push_back(ScriptedUi::SaveAnswer{"aula", "En clase", 0});
+            EXPECT_EQ(Batch.count, 3);
+            EXPECT_TRUE(ExportBatch());
+            EXPECT_TRUE(ui.boxes.empty());
+        }
+        ScriptRandom({});
+        BatchEnd();
+        NumberOptions = NumberStyle{};
+        AskConfirmation = true;
+    }
+
     static void Run(const std::string& command) {
         const std::string log = (dir / "out" / "reader.log").string();
         const int status = std::system((command + " >>'" + log + "' 2>&1").c_str());
@@ -190,6 +231,8 @@ protected:
     static inline fs::path dir;
     static inline std::vector<std::string> pandoc;       // HTML of p0, p1 and signs
     static inline std::vector<std::string> libreOffice;  // HTML of p0, p1 and signs
+    static inline std::string classroomPandoc;          // HTML of aula
+    static inline std::string classroomLibreOffice;
 };
 
 const std::string kStatement3 = "<b>3) </b>H<sub>2</sub>O H<sub>2</sub>O H<sub>2</sub>O";
@@ -286,6 +329,30 @@ TEST_F(RealReaders, BothReadTheTitleWithBracesAndBackslashAsTyped) {
     }
     EXPECT_NE(ParagraphOf(libreOffice[2], "Tema {1}").find("center"), std::string::npos);
     EXPECT_EQ(ParagraphOf(libreOffice[2], "Calcula la masa").find("center"), std::string::npos);
+}
+
+// A chemistry textbook's numbers: a decimal comma, three significant figures, a raised
+// power of ten, a blank before the unit.
+const std::vector<std::string> kClassroomNumbers = {
+    Utf8(u8"<b>1) </b>Calcular el nº de moléculas que hay en 5 mol."),
+    Utf8(u8"Resp: 3,01·10<sup>24</sup> moléculas."),
+    Utf8(u8"<b>2) </b>Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,120 M de NaCl"),
+    "datos: Na = 22,99; Cl = 35,45",
+    "Resp: 7,00 g",
+    Utf8(u8"<b>3) </b>Calcular el pH de una disolución obtenida con 10 g de HCl en un volumen de disolución de "
+         u8"1000 ml"),
+    "datos: H = 1,01; Cl = 35,45",
+    "Resp: pH = 0,56",
+};
+
+TEST_F(RealReaders, LibreOfficeReadsNumbersAsAChemistryTextbookPrintsThem) {
+    const std::string text = Readable(classroomLibreOffice);
+    EXPECT_TRUE(InOrder(text, kClassroomNumbers));
+    EXPECT_EQ(text.find("e24"), std::string::npos);
+}
+
+TEST_F(RealReaders, PandocReadsNumbersAsAChemistryTextbookPrintsThem) {
+    EXPECT_TRUE(InOrder(Readable(classroomPandoc), kClassroomNumbers));
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+fs::path g_folder;
+
 class ScratchFolder final : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -26,6 +28,7 @@ public:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::current_path(folder_);
+        g_folder = folder_;
     }
     void TearDown() override {
         std::error_code ignored;
@@ -38,7 +41,22 @@ private:
     fs::path folder_;
 };
 
+// Every test starts without the options file: options that one test changed (and the
+// program wrote to zorvi.ini) would otherwise reach the next test's start-up.
+class FreshOptions final : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override {
+        std::error_code ignored;
+        if (!g_folder.empty()) fs::remove(g_folder / "zorvi.ini", ignored);
+    }
+};
+
+::testing::Environment* Register() {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshOptions);
+    return ::testing::AddGlobalTestEnvironment(new ScratchFolder);
+}
+
 // Registered before main runs the tests.
-[[maybe_unused]] ::testing::Environment* const g_scratch = ::testing::AddGlobalTestEnvironment(new ScratchFolder);
+[[maybe_unused]] ::testing::Environment* const g_scratch = Register();
 
 }  // namespace

@@ -8,6 +8,7 @@ ScriptedUi::~ScriptedUi() {
     SetUserInteraction(nullptr);
     EXPECT_TRUE(subKinds.empty()) << subKinds.size() << " generation-window answers not used";
     EXPECT_TRUE(texts.empty()) << texts.size() << " text answers not used";
+    EXPECT_TRUE(reactions.empty()) << reactions.size() << " reaction-window answers not used";
     EXPECT_TRUE(boxAnswers.empty()) << boxAnswers.size() << " message-box answers not used";
     EXPECT_TRUE(edits.empty()) << edits.size() << " editor answers not used";
     EXPECT_TRUE(saves.empty()) << saves.size() << " save-window answers not used";
@@ -40,6 +41,20 @@ bool ScriptedUi::InputText(const std::string& prompt, std::string& text) {
     }
     const std::optional<std::string> answer = texts.front();
     texts.pop_front();
+    if (!answer) return false;
+    text = *answer;
+    return true;
+}
+
+bool ScriptedUi::ChooseReaction(const std::vector<std::string>& list, std::string& text) {
+    reactionLists.push_back(list);
+    proposedReactions.push_back(text);
+    if (reactions.empty()) {
+        ADD_FAILURE() << "reaction window opened with no answer scripted";
+        return false;
+    }
+    const std::optional<std::string> answer = reactions.front();
+    reactions.pop_front();
     if (!answer) return false;
     text = *answer;
     return true;

@@ -27,6 +27,7 @@ public:
     // Script.
     std::deque<uint8_t> subKinds;                    // answers of the generation window
     std::deque<std::optional<std::string>> texts;    // text input: a text, or nullopt to cancel
+    std::deque<std::optional<std::string>> reactions;  // reaction window: picked or typed, or nullopt to cancel
     std::deque<uint8_t> boxAnswers;                  // questions (Yes/No/Cancel boxes)
     std::deque<std::function<bool(ExerciseRecord&)>> edits;  // the exercise editor
     std::function<void()> onElementEditor;           // what the user does in the element editor
@@ -42,6 +43,8 @@ public:
     // Record.
     std::vector<std::string> subKindLists;
     std::vector<std::string> prompts;
+    std::vector<std::vector<std::string>> reactionLists;  // what the reaction window listed
+    std::vector<std::string> proposedReactions;          // and the reaction it proposed
     std::vector<ShownBox> boxes;
     std::vector<ExerciseRecord> editedRecords;  // as the editor received them
     std::vector<SaveAnswer> proposedSaves;     // what the save window proposed
@@ -55,6 +58,7 @@ public:
 
     uint8_t ChooseSubKind(const std::string& subKinds) override;
     bool InputText(const std::string& prompt, std::string& text) override;
+    bool ChooseReaction(const std::vector<std::string>& reactions, std::string& text) override;
     uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) override;
     bool EditExercise(ExerciseRecord& record) override;
     bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) override;

@@ -2,15 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/start_up.h"
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "shell/hint_window.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "tests/support/scripted_ui.h"
+#include "tests/win32/ui_driver.h"
 #include "ui/window.h"
+#include "util/random.h"
 
 namespace {
 
@@ -125,9 +132,11 @@ TEST_F(MainWindowTest, MenuBarHoldsTheResourceMenusAndTheTopics) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(MenuText(bar, i, MF_BYPOSITION), titles[i]);
     EXPECT_EQ(GetMenuItemID(bar, 5), 2u);
     HMENU topics = GetSubMenu(bar, 1);
-    ASSERT_EQ(GetMenuItemCount(topics), 4);  // the placeholder separator is gone
+    ASSERT_EQ(GetMenuItemCount(topics), 8);  // the placeholder separator is gone
     EXPECT_EQ(MenuText(topics, 201, MF_BYCOMMAND), "Atomística");
     EXPECT_EQ(MenuText(topics, 204, MF_BYCOMMAND), "Ejercicios de pH");
+    EXPECT_EQ(MenuText(topics, 205, MF_BYCOMMAND), "Gases");
+    EXPECT_EQ(MenuText(topics, 208, MF_BYCOMMAND), "Estequiometría");
     HMENU options = GetSubMenu(bar, 2);
     EXPECT_TRUE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(MenuText(GetSubMenu(bar, 3), 600, MF_BYCOMMAND), "Masas atómicas");
@@ -263,6 +272,87 @@ TEST_F(MainWindowTest, LeavingAfterTheExportClosesAtOnce) {
     Command(kCmdExit);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(MainWindowTest, TheClassroomOptionsFollowPonerPistasUnchecked) {
+    HMENU options = GetSubMenu(GetMenu(window), 2);
+    ASSERT_EQ(GetMenuItemCount(options), 4);
+    const struct {
+        UINT id;
+        const char* text;
+    } items[] = {{kCmdAskConfirmation, "Preguntar &conformidad"},
+                 {kCmdHints, "poner &pistas"},
+                 {kCmdDecimalComma, "Coma &decimal"},
+                 {kCmdSignificantFigures, "Cifras &significativas"}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(GetMenuItemID(options, i), items[i].id);
+        EXPECT_EQ(MenuText(options, i, MF_BYPOSITION), items[i].text);
+    }
+    EXPECT_FALSE(GetMenuState(options, kCmdDecimalComma, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(options, kCmdSignificantFigures, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+std::string SettingsFileText() {
+    std::ifstream in(kSettingsFile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A quick teacher: every option toggled by commands posted at once, the hint window
+// answered by clicks while commands still wait; then the program starts again.
+TEST_F(MainWindowTest, OptionsToggledInQuickSuccessionAreRememberedAcrossARestart) {
+    UiDriver driver;
+    driver.When("posarpista", [](HWND w) {
+        SendMessageA(GetDlgItem(w, kIdPlaceInAnswer), BM_CLICK, 0, 0);
+        Click(w, IDOK);
+    });
+    for (int id : {kCmdDecimalComma, kCmdSignificantFigures, kCmdAskConfirmation, kCmdHints, kCmdSignificantFigures,
+                   kCmdSignificantFigures}) {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    }
+    const DWORD start = GetTickCount();
+    while ((!driver.Finished() || FindThreadWindow("posarpista") != nullptr) && GetTickCount() - start < 10000) {
+        DrainUntilQuit();
+        Sleep(10);
+    }
+    DrainUntilQuit();
+    EXPECT_TRUE(NumberOptions.decimalComma);
+    EXPECT_TRUE(NumberOptions.significantFigures);
+    EXPECT_FALSE(AskConfirmation);
+    EXPECT_EQ(DefaultHintPlacement, HintPlacement::InAnswer);
+    const std::string file = SettingsFileText();
+    for (const char* line : {"\r\npreguntar_conformidad=0\r\n", "\r\nponer_pistas=en respuesta\r\n",
+                             "\r\ncoma_decimal=1\r\n", "\r\ncifras_significativas=1\r\n"}) {
+        EXPECT_NE(file.find(line), std::string::npos) << line << " in\n" << file;
+    }
+
+    // The restart: a new run's memory, the start-up, the main window.
+    DestroyWindow(window);
+    DrainUntilQuit();
+    ReleaseProgram();
+    ApplySettings(Settings{});
+    SetProgramEnding(false);
+    SetUpProgram();
+    window = CreateMainWindow();
+    ASSERT_NE(window, nullptr);
+    HMENU options = GetSubMenu(GetMenu(window), 2);
+    EXPECT_FALSE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(options, kCmdDecimalComma, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(options, kCmdSignificantFigures, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(DefaultHintPlacement, HintPlacement::InAnswer);
+    // and the next exercise is written in the classroom form, straight into the batch
+    ui.subKinds = {2, 0};
+    ScriptRandom({4});  // 5 mol
+    Command(202);
+    ScriptRandom({});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Batch.Slot(1).answer, "  3,01·10^(24) moléculas.");
+    EXPECT_EQ(Batch.Slot(1).hintPlacement, HintPlacement::InAnswer);
+
+    // One toggle back is written at once.
+    Command(kCmdDecimalComma);
+    EXPECT_NE(SettingsFileText().find("\r\ncoma_decimal=0\r\n"), std::string::npos);
+    ApplySettings(Settings{});
+    std::remove(kSettingsFile);
 }
 
 }  // namespace

@@ -157,10 +157,12 @@ TEST_F(NestedWindowsTest, BienUnderAnOpenEditorLeavesTheEditorItsOwnLoop) {
                   HWND generation = FindThreadWindow(kGeneration);
                   ListSelect(generation, kIdSubKindList, 2);
                   // The main window came over it with the click on "->": the teacher first
-                  // clicks the part of the generation window that still shows.
+                  // clicks the part of the generation window that still shows...
                   ASSERT_TRUE(RealClickOnVisiblePart(generation));
-                  RealClick(GetDlgItem(generation, IDOK));
               })
+        .WhenTrue([] { return GetForegroundWindow() == FindThreadWindow(kGeneration); },
+                  // ...and, once it has come to the front, on "Bien".
+                  [] { RealClick(GetDlgItem(FindThreadWindow(kGeneration), IDOK)); })
         .WhenGone(kGeneration,
                   [] {
                       EXPECT_TRUE(IsWindowVisible(editor));

@@ -210,6 +210,13 @@ UiDriver& UiDriver::WhenGone(const char* className, std::function<void()> action
     return *this;
 }
 
+UiDriver& UiDriver::WhenTrue(std::function<bool()> condition, std::function<void()> action) {
+    Step step{"", [action](HWND) { action(); }, false, {}};
+    step.condition = std::move(condition);
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
 UiDriver& UiDriver::Then(std::function<void()> action) {
     steps_.push_back({"", [action](HWND) { action(); }, false, {}});
     return *this;
@@ -239,6 +246,10 @@ void UiDriver::OnTick() {
     }
     const Step& step = steps_.front();
     HWND window = nullptr;
+    if (step.condition && !step.condition()) {
+        if (GetTickCount() - waitingSince_ > stepTimeout_) Rescue("timed out waiting for a condition");
+        return;
+    }
     if (step.gone) {
         if (FindThreadWindow(step.className.c_str()) != nullptr) {
             if (GetTickCount() - waitingSince_ > stepTimeout_) {

@@ -33,6 +33,8 @@ public:
     UiDriver& AnswerBoxTitled(const char* caption, int button);
     // Waits until no visible window of the class is left in this thread, then runs the action.
     UiDriver& WhenGone(const char* className, std::function<void()> action);
+    // Waits until the condition holds, then runs the action.
+    UiDriver& WhenTrue(std::function<bool()> condition, std::function<void()> action);
     // Runs an action at the next tick, without waiting for anything.
     UiDriver& Then(std::function<void()> action);
 
@@ -52,6 +54,7 @@ private:
         std::string titlePrefix = {};
         bool titled = false;  // in this thread, with exactly titlePrefix as its title
         bool gone = false;    // waits for the class to have no window left
+        std::function<bool()> condition = {};  // waits for it to hold
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void OnTick();

@@ -1,0 +1,82 @@
+#pragma once
+// Balanced chemical reactions for the stoichiometry exercises: the reader of one reaction
+// written "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O", the program's list of them kept in
+// "reacciones.txt" beside elements.dat, and the question for the reaction of an exercise.
+//
+// The readers say nothing to the user: they return what is wrong. LoadReactions tells the
+// user once per load about the lines it leaves out and about a file it cannot read or
+// write; AskReaction tells about a reaction it refuses.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chemistry/formula.h"
+
+constexpr const char* kReactionsFile = "reacciones.txt";
+constexpr std::size_t kReactionRoom = 100;  // reactions kept from the file
+constexpr std::size_t kSubstanceMax = 8;    // substances in one reaction
+constexpr int kCoefficientMax = 99;
+constexpr std::size_t kReactionMarkupMax = 64;  // the reaction as a statement writes it
+
+struct Substance {
+    int coefficient = 1;
+    Compound compound;  // parsed and weighed
+    bool gas = false;   // marked "(g)", or a gas at room temperature
+};
+
+struct Reaction {
+    std::string text;  // written again from its parts: "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O"
+    std::vector<Substance> reactants;
+    std::vector<Substance> products;
+};
+
+// Why a text is not a reaction that the exercises can use.
+struct ReactionProblem {
+    std::string reason;         // in Spanish, for the user: "no está ajustada (O: 2 en reactivos, 3 en productos)"
+    std::string missingSymbol;  // set when the reason is an element that the table lacks
+};
+
+// Reads one reaction against the table of elements: coefficients (1 to 99) before the
+// formulas, "+" between substances, one "->", an optional "(g)", "(l)", "(s)" or "(aq)"
+// after a formula; then checks the balance element by element.
+bool ReadReaction(std::string_view text, Reaction& reaction, ReactionProblem& problem);
+
+// The reaction for exercise text, each digit of a formula as a subscript:
+// "CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O".
+std::string ReactionMarkup(const Reaction& reaction);
+
+// Moles of `to` that react with, or come from, `moles` of `from`: the coefficients' ratio.
+double ReactingMoles(double moles, const Substance& from, const Substance& to);
+
+// The reactions of a file's contents: one per line, "#" starting a comment, blank lines ignored.
+struct LeftOutLine {
+    int number = 0;  // from 1
+    std::string reason;
+};
+struct ReactionList {
+    std::vector<Reaction> reactions;  // at most kReactionRoom, in file order
+    std::vector<LeftOutLine> leftOut;
+    int beyondRoom = 0;  // good reactions after the first kReactionRoom, not kept
+};
+ReactionList ReadReactionList(std::string_view contents);
+
+// The one message about the lines that a load left out, within 255 characters; empty when none.
+std::string LeftOutMessage(const ReactionList& list);
+
+// The list written where "reacciones.txt" is missing: Windows-1252 text with CRLF line ends.
+const std::string& DefaultReactionsText();
+
+// The program's reactions, as the last load left them.
+extern std::vector<Reaction> Reactions;
+
+// Reads "reacciones.txt" into Reactions, writing the default list there first (atomically)
+// when the file does not exist. A file that exists but cannot be read is left alone, and the
+// default list serves meanwhile.
+void LoadReactions();
+
+// The reaction of an exercise, picked from Reactions or typed, with `reaction`'s text proposed.
+// False when the user cancels or the reaction is refused (after telling why: a missing
+// element gets the question of the formula prompt); a refused text is proposed next time.
+bool AskReaction(Reaction& reaction);

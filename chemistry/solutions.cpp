@@ -1,0 +1,163 @@
+#include "chemistry/solutions.h"
+
+#include "chemistry/exercise_text.h"
+#include "chemistry/formula.h"
+#include "chemistry/topics.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "util/random.h"
+
+namespace {
+
+const char* const kLineBreak = "\r\n";
+const char* const kData = "datos: ";
+
+double DrawFlask() { return FlaskVolumes()[Random(int32_t(FlaskVolumes().size()))]; }
+
+bool SameComposition(const Compound& a, const Compound& b) {
+    if (a.count != b.count) return false;
+    for (int i = 1; i <= a.count; ++i) {
+        bool found = false;
+        for (int j = 1; j <= b.count && !found; ++j) {
+            found = a.Component(i).symbol == b.Component(j).symbol && a.Component(i).atoms == b.Component(j).atoms;
+        }
+        if (!found) return false;
+    }
+    return true;
+}
+
+// The reagent whose formula has the same elements and counts ("C2H4O2" is acetic acid too).
+const CommercialReagent* FindReagent(const Compound& solute) {
+    for (const CommercialReagent& reagent : CommercialReagents()) {
+        Compound bottle;
+        FormulaProblem ignored;  // a reagent whose elements the table lacks cannot be the solute
+        if (ReadFormula(bottle, reagent.formula, ignored) && SameComposition(bottle, solute)) return &reagent;
+    }
+    return nullptr;
+}
+
+void Dilution(const Compound& solute) {
+    const double v2 = DrawFlask();
+    const double c1 = (Random(12) + 1) / 2.0;                            // 0.5 to 6 M
+    const double c2 = AsShown(c1 * (Random(9) + 1) / 20, MolarityText);  // 5 % to 45 % of c1
+    const double v1 = c2 * v2 / c1;
+    StoreWholeExercise("Calcular el volumen de disolución " + MolarityText(c1) + " M de " + FormulaMarkup(solute) +
+                           " que hay que tomar para preparar " + MillilitresText(v2) + " mL de disolución " +
+                           MolarityText(c2) + " M.",
+                       "  C_1·V_1 = C_2·V_2: V_1 = " + MolarityText(c2) + " · " + MillilitresText(v2) + " / " +
+                           MolarityText(c1) + " = " + MillilitresText(v1) + " mL");
+}
+
+void FromCommercialReagent(const Compound& solute) {
+    const CommercialReagent* reagent = FindReagent(solute);
+    if (reagent == nullptr) {
+        std::string list;
+        for (const CommercialReagent& known : CommercialReagents()) {
+            list += (list.empty() ? "" : ", ") + std::string(known.formula) + " " + PercentText(known.percent) + " %";
+        }
+        ShowMessageFlags(
+            "Reactivo comercial",
+            "No hay reactivo comercial de " + solute.formula + ".\rLos reactivos comerciales son: " + list + ".",
+            kBoxIconExclamation);
+        return;
+    }
+    const double millilitres = DrawFlask();
+    const double molarity = (Random(20) + 1) / 10.0;  // 0.1 to 2 M
+    const double litres = millilitres / 1000;
+    const double moles = molarity * litres;
+    const double pure = moles * solute.molarMass;
+    const double commercial = pure * 100 / reagent->percent;
+    StoreWholeExercise("Calcular el volumen de " + FormulaMarkup(solute) + " comercial (" +
+                           PercentText(reagent->percent) + " % en masa, densidad " + DensityText(reagent->density) +
+                           " g/mL) necesario para preparar " + MillilitresText(millilitres) + " mL de disolución " +
+                           MolarityText(molarity) + " M." + kLineBreak + kData + FormulaDataLine(solute),
+                       "  n = " + MolarityText(molarity) + " · " + LitresText(litres) + " = " + MolesText(moles) +
+                           " mol; m = " + MolesText(moles) + " · " + MolarMassText(solute.molarMass) + " = " +
+                           GramsText(pure) + " g; comercial: " + GramsText(pure) + " · 100 / " +
+                           PercentText(reagent->percent) + " = " + GramsText(commercial) +
+                           " g; V = " + GramsText(commercial) + " / " + DensityText(reagent->density) + " = " +
+                           MillilitresText(commercial / reagent->density) + " mL");
+}
+
+void ConcentrationsOfSolution(const Compound& solute) {
+    Compound water;
+    FormulaProblem problem;
+    if (!ReadFormula(water, "H2O", problem)) {
+        TellFormulaProblem(problem);  // the solvent's elements must be in the table too
+        return;
+    }
+    MolarMass(water);
+    if (SameComposition(solute, water)) {
+        ShowMessageFlags("Disoluciones", "El disolvente es agua: el soluto ha de ser otra sustancia.",
+                         kBoxIconExclamation);
+        return;
+    }
+    const double millilitres = DrawFlask();
+    const double density = AsShown(1 + (Random(20) + 1) / 100.0, DensityText);  // 1.01 to 1.2 g/mL
+    const double massFraction = (Random(24) + 2) / 100.0;                       // 2 % to 25 %
+    const double grams = AsShown(millilitres * density * massFraction, GramsText);
+    const double solutionGrams = millilitres * density;
+    const double waterGrams = solutionGrams - grams;
+    const double moles = grams / solute.molarMass;
+    const double waterMoles = waterGrams / water.molarMass;
+    StoreWholeExercise(
+        "Se disuelven " + GramsText(grams) + " g de " + FormulaMarkup(solute) + " en agua hasta " +
+            MillilitresText(millilitres) + " mL de disolución, de densidad " + DensityText(density) +
+            " g/mL. Calcular la concentración en g/L, la molalidad y la fracción molar del soluto." + kLineBreak +
+            kData + DataLineOf({&solute, &water}),
+        "  " + GramsPerLitreText(grams / (millilitres / 1000)) + " g/L; agua: " + GramsText(solutionGrams) + " - " +
+            GramsText(grams) + " = " + GramsText(waterGrams) + " g; n = " + MolesText(moles) +
+            " mol; m = " + MolalityText(moles / (waterGrams / 1000)) + " mol/kg; x = " + MolesText(moles) + " / (" +
+            MolesText(moles) + " + " + MolesText(waterMoles) + ") = " + MoleFractionText(moles / (moles + waterMoles)));
+}
+
+void Mixture(const Compound& solute) {
+    const double total = FlaskVolumes()[Random(int32_t(FlaskVolumes().size()) - 1) + 1];  // 100 mL and up
+    const double v1 = total * (Random(9) + 1) / 10;
+    const double v2 = total - v1;
+    const int tenths1 = Random(30) + 1;                           // 0.1 to 3 M
+    const int tenths2 = (tenths1 - 1 + Random(29) + 1) % 30 + 1;  // another of the same thirty
+    const double c1 = tenths1 / 10.0;
+    const double c2 = tenths2 / 10.0;
+    const double moles = c1 * v1 / 1000 + c2 * v2 / 1000;
+    const std::string markup = FormulaMarkup(solute);
+    StoreWholeExercise("Se mezclan " + MillilitresText(v1) + " mL de disolución " + MolarityText(c1) + " M de " +
+                           markup + " con " + MillilitresText(v2) + " mL de disolución " + MolarityText(c2) + " M de " +
+                           markup + ". Calcular la molaridad de la mezcla (volúmenes aditivos).",
+                       "  n = " + MolarityText(c1) + " · " + LitresText(v1 / 1000) + " + " + MolarityText(c2) + " · " +
+                           LitresText(v2 / 1000) + " = " + MolesText(moles) + " mol; V = " + LitresText(total / 1000) +
+                           " L; M = " + MolarityText(moles / (total / 1000)) + " mol/L");
+}
+
+}  // namespace
+
+const std::vector<CommercialReagent>& CommercialReagents() {
+    static const std::vector<CommercialReagent> reagents = {
+        {"HCl", 36, 1.18}, {"H2SO4", 98, 1.84}, {"HNO3", 65, 1.40}, {"NH3", 25, 0.91}, {"CH3COOH", 99.5, 1.05}};
+    return reagents;
+}
+
+const std::vector<int>& FlaskVolumes() {
+    static const std::vector<int> volumes = {50, 100, 250, 500, 1000};
+    return volumes;
+}
+
+void GenerateSolution(uint8_t subKind) {
+    if (subKind < 1 || subKind > 4) return;
+    Compound& solute = CurrentCompound;
+    if (!AskFormula(solute)) return;
+    switch (subKind) {
+        case 1: Dilution(solute); break;
+        case 2: FromCommercialReagent(solute); break;
+        case 3: ConcentrationsOfSolution(solute); break;
+        default: Mixture(solute); break;
+    }
+}
+
+void SolutionsTopic() {
+    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
+    RunTopic("Disoluciones",
+             "dilución: C1, V2, C2 -> V1;reactivo comercial -> volumen;g/L, molalidad y fracción molar;"
+             "mezcla de dos disoluciones",
+             GenerateSolution);
+}

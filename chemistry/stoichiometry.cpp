@@ -1,0 +1,182 @@
+#include "chemistry/stoichiometry.h"
+
+#include <string>
+#include <vector>
+
+#include "chemistry/exercise_text.h"
+#include "chemistry/gases.h"
+#include "chemistry/topics.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "util/number_format.h"
+#include "util/random.h"
+
+Reaction CurrentReaction;
+
+namespace {
+
+const char* const kLineBreak = "\r\n";
+const char* const kData = "datos: ";
+const char* const kCaption = "Estequiometría";
+
+// The draws, in the order each sub-kind takes them.
+double DrawGrams() { return (Random(951) + 50) / 10.0; }  // 5 to 100 g, to a tenth
+const Substance& DrawOne(const std::vector<Substance>& side) { return side[Random(int32_t(side.size()))]; }
+
+std::string Markup(const Substance& substance) { return FormulaMarkup(substance.compound); }
+double MolarMassOf(const Substance& substance) { return substance.compound.molarMass; }
+
+std::string Start(const Reaction& reaction) { return "Reacción: " + ReactionMarkup(reaction) + kLineBreak; }
+
+std::string Data(std::initializer_list<const Compound*> compounds) {
+    return std::string(kLineBreak) + kData + DataLineOf(compounds);
+}
+
+// "(1 mol CaCl_2 / 1 mol CaCO_3)"
+std::string RatioFactor(const Substance& from, const Substance& to) {
+    return "(" + IntToText(to.coefficient) + " mol " + Markup(to) + " / " + IntToText(from.coefficient) + " mol " +
+           Markup(from) + ")";
+}
+
+// "25.5 g CaCO_3 · (1 mol / 100.09 g) · (1 mol CaCl_2 / 1 mol CaCO_3)": grams of one to moles of the other.
+std::string GramsToMolesChain(double grams, const Substance& from, const Substance& to) {
+    return GramsText(grams) + " g " + Markup(from) + " · (1 mol / " + MolarMassText(MolarMassOf(from)) + " g) · " +
+           RatioFactor(from, to);
+}
+
+// " · (110.98 g / 1 mol) = 28.28 g de CaCl_2"
+std::string ToGrams(double moles, const Substance& to) {
+    return " · (" + MolarMassText(MolarMassOf(to)) + " g / 1 mol) = " + GramsText(moles * MolarMassOf(to)) + " g de " +
+           Markup(to);
+}
+
+double ProductMoles(double grams, const Substance& from, const Substance& to) {
+    return ReactingMoles(grams / MolarMassOf(from), from, to);
+}
+
+void MassToMass(const Reaction& reaction) {
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& product = DrawOne(reaction.products);
+    const double grams = DrawGrams();
+    StoreWholeExercise(
+        Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " + GramsText(grams) +
+            " g de " + Markup(reactant) + "." + Data({&reactant.compound, &product.compound}),
+        "  " + GramsToMolesChain(grams, reactant, product) + ToGrams(ProductMoles(grams, reactant, product), product));
+}
+
+void GasVolume(const Reaction& reaction) {
+    std::vector<const Substance*> gases;
+    for (const Substance& product : reaction.products) {
+        if (product.gas) gases.push_back(&product);
+    }
+    if (gases.empty()) {
+        ShowMessageFlags(kCaption,
+                         "La reacción no da ningún gas.\rElija otra, o marque el gas con (g) detrás de su fórmula.",
+                         kBoxIconExclamation);
+        return;
+    }
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& gas = *gases[Random(int32_t(gases.size()))];
+    const double grams = DrawGrams();
+    const double celsius = Random(101);             // 0 to 100 °C
+    const double atm = (Random(151) + 50) / 100.0;  // 0.5 to 2 atm
+    const double moles = ProductMoles(grams, reactant, gas);
+    const double kelvin = celsius + kZeroCelsius;
+    StoreWholeExercise(
+        Start(reaction) + "Calcular el volumen de " + Markup(gas) + ", medido a " + CelsiusText(celsius) + " °C y " +
+            PressureText(atm) + " atm, que se obtiene a partir de " + GramsText(grams) + " g de " + Markup(reactant) +
+            "." + Data({&reactant.compound, &gas.compound}) + "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)",
+        "  " + GramsToMolesChain(grams, reactant, gas) + " = " + MolesText(moles) + " mol; T = " + KelvinText(kelvin) +
+            " K; V = n·R·T / p = " + LitresText(moles * kGasConstant * kelvin / atm) + " L");
+}
+
+void LimitingReagent(const Reaction& reaction) {
+    const std::size_t count = reaction.reactants.size();
+    if (count < 2) {
+        ShowMessageFlags(kCaption, "La reacción tiene un solo reactivo: no hay reactivo limitante.\rElija otra.",
+                         kBoxIconExclamation);
+        return;
+    }
+    const int first = Random(int32_t(count));
+    const int second = (first + 1 + Random(int32_t(count) - 1)) % int(count);
+    const Substance& a = reaction.reactants[first];
+    const Substance& b = reaction.reactants[second];
+    const Substance& product = DrawOne(reaction.products);
+    const double gramsA = DrawGrams();
+    const double molesA = gramsA / MolarMassOf(a);
+    const double needB = ReactingMoles(molesA, a, b);
+    const double gramsB = AsShown(needB * DrawExcessFactor() * MolarMassOf(b), GramsText);
+    const double molesB = gramsB / MolarMassOf(b);
+    const bool aLimits = molesB > needB;
+    const Substance& limiting = aLimits ? a : b;
+    const double limitingMoles = aLimits ? molesA : molesB;
+    const double productMoles = ReactingMoles(limitingMoles, limiting, product);
+    StoreWholeExercise(
+        Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +
+            GramsText(gramsA) + " g de " + Markup(a) + " y " + GramsText(gramsB) + " g de " + Markup(b) +
+            (count > 2 ? " (los demás reactivos, en exceso)" : "") + "." +
+            Data({&a.compound, &b.compound, &product.compound}),
+        "  " + MolesText(molesA) + " mol " + Markup(a) + " necesitan " + MolesText(needB) + " mol " + Markup(b) +
+            " y hay " + MolesText(molesB) + ": limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +
+            " mol " + Markup(limiting) + " · " + RatioFactor(limiting, product) + ToGrams(productMoles, product));
+}
+
+void Purity(const Reaction& reaction) {
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& product = DrawOne(reaction.products);
+    const double grams = DrawGrams();
+    const double percent = Random(39) + 60;  // 60 to 98 %
+    const double pure = AsShown(grams * percent / 100, GramsText);
+    StoreWholeExercise(Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
+                           GramsText(grams) + " g de " + Markup(reactant) + " de riqueza " + PercentText(percent) +
+                           " %." + Data({&reactant.compound, &product.compound}),
+                       "  " + GramsText(grams) + " · " + PercentText(percent) + " / 100 = " + GramsText(pure) +
+                           " g puros; " + GramsToMolesChain(pure, reactant, product) +
+                           ToGrams(ProductMoles(pure, reactant, product), product));
+}
+
+void Yield(const Reaction& reaction) {
+    const Substance& reactant = DrawOne(reaction.reactants);
+    const Substance& product = DrawOne(reaction.products);
+    const double grams = DrawGrams();
+    const double percent = Random(49) + 50;  // 50 to 98 %
+    const double theoretical = ProductMoles(grams, reactant, product) * MolarMassOf(product);
+    const double obtained = AsShown(theoretical * percent / 100, GramsText);
+    StoreWholeExercise(Start(reaction) + "A partir de " + GramsText(grams) + " g de " + Markup(reactant) +
+                           " se obtienen " + GramsText(obtained) + " g de " + Markup(product) +
+                           ". Calcular el rendimiento de la reacción." + Data({&reactant.compound, &product.compound}),
+                       "  " + GramsToMolesChain(grams, reactant, product) +
+                           ToGrams(ProductMoles(grams, reactant, product), product) +
+                           "; rendimiento = " + GramsText(obtained) + " / " + GramsText(theoretical) +
+                           " · 100 = " + PercentText(obtained / theoretical * 100) + " %");
+}
+
+}  // namespace
+
+double DrawExcessFactor() {
+    const bool belowOne = Random(2) == 0;
+    const int step = Random(7);
+    return belowOne ? 0.55 + 0.05 * step : 1.15 + 0.125 * step;  // 0.55 to 0.85, or 1.15 to 1.9
+}
+
+void GenerateStoichiometry(uint8_t subKind) {
+    if (subKind < 1 || subKind > 5) return;
+    if (!AskReaction(CurrentReaction)) return;
+    const Reaction& reaction = CurrentReaction;
+    switch (subKind) {
+        case 1: MassToMass(reaction); break;
+        case 2: GasVolume(reaction); break;
+        case 3: LimitingReagent(reaction); break;
+        case 4: Purity(reaction); break;
+        default: Yield(reaction); break;
+    }
+}
+
+void StoichiometryTopic() {
+    LoadReactions();  // at each visit: the teacher may have edited the file meanwhile
+    CurrentReaction = Reaction{};
+    RunTopic("Estequiometría",
+             "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
+             "reactivo con riqueza;rendimiento",
+             GenerateStoichiometry);
+}

@@ -1,0 +1,116 @@
+#pragma once
+// What the tests of the gas, solution, empirical-formula and stoichiometry topics share: the
+// elements of the course's substances, a batch that takes every exercise as it comes, a user
+// who answers from a script, and readers of the numbers that the texts show.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+#include "chemistry/formula.h"
+#include "shell/batch.h"
+#include "tests/chemistry/chemistry_support.h"
+#include "tests/support/scripted_ui.h"
+#include "util/language.h"
+#include "util/number_input.h"
+#include "util/random.h"
+
+// The masses of resources/elements.txt for the elements of the course's reactions.
+inline void SetCourseTable() {
+    SetElementTable({{"H", 1.008, 1},
+                     {"C", 12.011, 6},
+                     {"N", 14.007, 7},
+                     {"O", 15.999, 8},
+                     {"Na", 22.98976928, 11},
+                     {"Al", 26.9815386, 13},
+                     {"S", 32.06, 16},
+                     {"Cl", 35.45, 17},
+                     {"K", 39.0983, 19},
+                     {"Ca", 40.078, 20},
+                     {"Fe", 55.845, 26},
+                     {"Zn", 65.38, 30}});
+}
+
+// Runs in a folder of its own, since the stoichiometry topic reads and writes reacciones.txt.
+class CourseTopicTest : public InScratchFolder {
+protected:
+    void SetUp() override {
+        InScratchFolder::SetUp();
+        UiLanguage = 2;
+        SetCourseTable();
+        CurrentCompound = Compound{};
+        CurrentExercise = ExerciseRecord{};
+        AskConfirmation = false;
+        BatchStart();
+        ScriptRandom({});
+    }
+    void TearDown() override {
+        EXPECT_EQ(ScriptedDrawsLeft(), 0u) << "scripted draws not taken";
+        ScriptRandom({});
+        BatchEnd();
+        AskConfirmation = true;
+        InScratchFolder::TearDown();
+    }
+
+    // Runs one topic for these sub-kinds, then leaves the generation window.
+    void Run(void (*topic)(), std::initializer_list<uint8_t> subKinds) {
+        ui.subKinds.assign(subKinds.begin(), subKinds.end());
+        ui.subKinds.push_back(0);
+        topic();
+    }
+    void Type(std::initializer_list<const char*> formulas) {
+        for (const char* f : formulas) ui.texts.push_back(std::string(f));
+    }
+    void Pick(std::initializer_list<const char*> reactions) {
+        for (const char* r : reactions) ui.reactions.push_back(std::string(r));
+    }
+    const std::string& Statement(int slot) { return Batch.Slot(slot).statement; }
+    const std::string& Answer(int slot) { return Batch.Slot(slot).answer; }
+
+    ScriptedUi ui;
+};
+
+// The number written right after `before` in `text` (up to the next blank), or NaN when
+// `before` is not there or no number follows.
+inline double NumberAfter(const std::string& text, const std::string& before, std::size_t from = 0) {
+    const std::size_t at = text.find(before, from);
+    if (at == std::string::npos) return std::nan("");
+    const std::size_t start = at + before.size();
+    std::size_t end = start;
+    while (end < text.size() && text[end] != ' ' && text[end] != ')' && text[end] != ';' && text[end] != ',' &&
+           text[end] != ':' && text[end] != '\r') {
+        ++end;
+    }
+    // A sentence's full stop is not part of the number.
+    if (end > start && text[end - 1] == '.') --end;
+    bool ok = false;
+    const double value = ReadReal(text.substr(start, end - start), ok);
+    return ok && end > start ? value : std::nan("");
+}
+
+// The number written right before `after` in `text`, from the blank or "(" before it.
+inline double NumberBefore(const std::string& text, const std::string& after) {
+    const std::size_t end = text.find(after);
+    if (end == std::string::npos) return std::nan("");
+    std::size_t start = end;
+    while (start > 0 && text[start - 1] != ' ' && text[start - 1] != '(') --start;
+    bool ok = false;
+    const double value = ReadReal(text.substr(start, end - start), ok);
+    return ok && end > start ? value : std::nan("");
+}
+
+// True when every digit that follows a letter is a subscript or an exponent: a number never
+// runs into the word before it.
+inline bool NoNumberRunsIntoAWord(const std::string& text) {
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const unsigned char before = static_cast<unsigned char>(text[i - 1]);
+        const bool exponent = before == 'e' && i >= 2 && std::isdigit(static_cast<unsigned char>(text[i - 2]));
+        const bool letter = (std::isalpha(before) || before >= 0xC0) && !exponent;
+        if (letter && std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    return true;
+}

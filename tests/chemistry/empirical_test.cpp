@@ -1,0 +1,173 @@
+#include "chemistry/empirical.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "app/start_up.h"
+#include "shell/program.h"
+#include "tests/chemistry/course_topics_support.h"
+
+namespace {
+
+const char* const kEmpiricalList =
+    "composición centesimal;composición -> fórmula empírica;composición y masa molar -> fórmula molecular";
+
+class EmpiricalTest : public CourseTopicTest {};
+
+TEST_F(EmpiricalTest, CompositionOfGlucose) {
+    Type({"C6H12O6"});
+    Run(EmpiricalTopic, {1});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ");
+    EXPECT_EQ(Answer(1), "  M = 180.16 g/mol; C: 72.07 g (40.00 %); H: 12.1 g (6.71 %); O: 95.99 g (53.29 %)");
+    EXPECT_EQ(CurrentTopicTitle, "Fórmula empírica");
+    EXPECT_EQ(ui.subKindLists[0], kEmpiricalList);
+    EXPECT_EQ(ui.prompts, std::vector<std::string>{"fórmula:"});
+}
+
+TEST_F(EmpiricalTest, TheEmpiricalFormulaOfGlucoseIsCH2O) {
+    Type({"C6H12O6"});
+    Run(EmpiricalTopic, {2});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O. Calcular su fórmula empírica.\r\n"
+              "datos: C = 12.01  H =  1.01  O = 16.00  ");
+    EXPECT_EQ(Answer(1),
+              "  En 100 g: C 40.00 g = 3.33 mol, H 6.71 g = 6.657 mol, O 53.29 g = 3.331 mol; entre 3.33: C 1, H 2, "
+              "O 1. Fórmula empírica: CH_2O");
+}
+
+TEST_F(EmpiricalTest, TheMolecularFormulaOfGlucoseIsFoundAgain) {
+    Type({"C6H12O6"});
+    Run(EmpiricalTopic, {3});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O, y su masa molar es 180.16 g/mol. "
+              "Calcular su fórmula molecular.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ");
+    EXPECT_EQ(Answer(1),
+              "  En 100 g: C 3.33 mol, H 6.657 mol, O 3.331 mol; entre 3.33: C 1, H 2, O 1; empírica CH_2O, "
+              "30.03 g/mol; 180.16 / 30.03 = 6: molecular C_6H_1_2O_6");
+}
+
+TEST_F(EmpiricalTest, RatiosThatAreNotWholeAreMultiplied) {
+    Type({"Fe3O4", "C3H8"});
+    Run(EmpiricalTopic, {2, 3});
+    ASSERT_EQ(Batch.count, 2);
+    EXPECT_EQ(Answer(1),
+              "  En 100 g: Fe 72.36 g = 1.296 mol, O 27.64 g = 1.728 mol; entre 1.296: Fe 1, O 1.33; por 3: Fe 3, O 4. "
+              "Fórmula empírica: Fe_3O_4");
+    EXPECT_EQ(Answer(2),
+              "  En 100 g: C 6.803 mol, H 18.145 mol; entre 6.803: C 1, H 2.67; por 3: C 3, H 8; empírica C_3H_8, "
+              "44.1 g/mol; 44.1 / 44.1 = 1: molecular C_3H_8");
+}
+
+// An independent computation for a table of compounds: the composition adds up to 100.00 %
+// and each share is the exact one to the hundredth; the answer reaches the empirical and
+// the molecular formula that the counts give.
+TEST_F(EmpiricalTest, EveryCompoundLeadsToItsFormulas) {
+    const struct {
+        const char* formula;
+        const char* empirical;
+        const char* molecular;
+    } cases[] = {
+        {"C6H12O6", "CH_2O", "C_6H_1_2O_6"},
+        {"CH3COOH", "CH_2O", "C_2H_4O_2"},
+        {"H2O2", "HO", "H_2O_2"},
+        {"C2H6", "CH_3", "C_2H_6"},
+        {"Fe2O3", "Fe_2O_3", "Fe_2O_3"},
+        {"C4H10", "C_2H_5", "C_4H_1_0"},
+        {"C8H18", "C_4H_9", "C_8H_1_8"},
+        {"N2O4", "NO_2", "N_2O_4"},
+        {"Al2(SO4)3", "Al_2S_3O_1_2", "Al_2S_3O_1_2"},
+        {"C5H12", "C_5H_1_2", "C_5H_1_2"},
+        {"Na2SO4", "Na_2SO_4", "Na_2SO_4"},
+        {"C2H5OH", "C_2H_6O", "C_2H_6O"},
+        {"CaCO3", "CaCO_3", "CaCO_3"},
+        {"C6H6", "CH", "C_6H_6"},
+    };
+    for (const auto& c : cases) {
+        BatchEnd();
+        BatchStart();
+        Type({c.formula, c.formula, c.formula});
+        Run(EmpiricalTopic, {1, 2, 3});
+        ASSERT_EQ(Batch.count, 3) << c.formula;
+        Compound compound;
+        ASSERT_TRUE(ParseFormula(compound, c.formula));
+        MolarMass(compound);
+        const std::vector<int> hundredths = CompositionHundredths(compound);
+        EXPECT_EQ(std::accumulate(hundredths.begin(), hundredths.end(), 0), 10000) << c.formula;
+        for (int i = 1; i <= compound.count; ++i) {
+            const double exact = compound.Component(i).atoms * compound.Component(i).mass / compound.molarMass * 100;
+            // The share shown in the statement, and in the composition's answer.
+            const std::string symbol = compound.Component(i).symbol;
+            double shown = std::nan("");
+            for (const char* end : {",", " y", "."}) {
+                if (std::isnan(shown)) shown = NumberBefore(Statement(2), " % de " + symbol + end);
+            }
+            EXPECT_NEAR(shown, exact, 0.0151) << c.formula << " " << compound.Component(i).symbol;
+            EXPECT_EQ(shown, hundredths[i - 1] / 100.0);
+            EXPECT_NE(Answer(1).find(compound.Component(i).symbol + ": "), std::string::npos);
+        }
+        const std::string empirical = "Fórmula empírica: " + std::string(c.empirical);
+        EXPECT_EQ(Answer(2).substr(Answer(2).size() - std::min(Answer(2).size(), empirical.size())), empirical)
+            << Answer(2);
+        const std::string molecular = ": molecular " + std::string(c.molecular);
+        EXPECT_EQ(Answer(3).substr(Answer(3).size() - std::min(Answer(3).size(), molecular.size())), molecular)
+            << Answer(3);
+        for (int slot = 1; slot <= 3; ++slot) {
+            EXPECT_LE(Statement(slot).size(), 255u);
+            EXPECT_LE(Answer(slot).size(), 255u);
+            EXPECT_TRUE(NoNumberRunsIntoAWord(Statement(slot))) << Statement(slot);
+            EXPECT_TRUE(NoNumberRunsIntoAWord(Answer(slot))) << Answer(slot);
+        }
+    }
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(EmpiricalTest, CompoundsThatCannotMakeTheExerciseAreRefusedWithAReason) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"O3", "O3 tiene un solo elemento: elija un compuesto."},
+        {"C12H22O11",
+         "La composición de C12H22O11 no lleva con claridad a su fórmula empírica.\rElija un compuesto más sencillo."},
+        {"H0Cl", "En H0Cl el H no llega al 0.01 %: elija otro compuesto."},
+    };
+    for (const auto& [formula, message] : cases) {
+        ui.boxes.clear();
+        Type({formula, formula});
+        Run(EmpiricalTopic, {2, 3});
+        EXPECT_EQ(Batch.count, 0) << formula;
+        ASSERT_EQ(ui.boxes.size(), 2u) << formula;
+        EXPECT_EQ(ui.boxes[0].caption, "Fórmula empírica");
+        EXPECT_EQ(ui.boxes[0].text, message);
+        EXPECT_EQ(ui.boxes[1].text, message);
+    }
+    // The composition of the same compounds is no trouble.
+    Type({"O3", "C12H22O11"});
+    Run(EmpiricalTopic, {1, 1});
+    ASSERT_EQ(Batch.count, 2);
+    EXPECT_EQ(Answer(1), "  M = 48 g/mol; O: 48 g (100.00 %)");
+}
+
+TEST_F(EmpiricalTest, TheLongestFormulasFitOrAreRefusedWhole) {
+    Elements = ElementTable{};
+    for (char c = 'A'; c <= 'T'; ++c)
+        Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
+    Type({"ABCDEFGHIJKLMNOPQRST", "A2B3C2D3"});
+    Run(EmpiricalTopic, {1, 3});
+    EXPECT_EQ(Batch.count, 1);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Ejercicio demasiado largo");
+    EXPECT_LE(Statement(1).size(), 255u);
+    EXPECT_LE(Answer(1).size(), 255u);
+}
+
+TEST_F(EmpiricalTest, TheMenuNumberSevenRunsTheTopic) {
+    ui.subKinds.push_back(0);
+    TopicDispatch(7);
+    ASSERT_EQ(ui.subKindLists.size(), 1u);
+    EXPECT_EQ(ui.subKindLists[0], kEmpiricalList);
+}
+
+}  // namespace

@@ -1,0 +1,339 @@
+#include "chemistry/stoichiometry.h"
+
+#include <gtest/gtest.h>
+
+#include "app/start_up.h"
+#include "shell/program.h"
+#include "tests/chemistry/course_topics_support.h"
+
+namespace {
+
+const char* const kStoichiometryList =
+    "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
+    "reactivo con riqueza;rendimiento";
+const char* const kLimestone = "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O";
+const char* const kZinc = "Zn + 2 HCl -> ZnCl2 + H2";
+
+class StoichiometryTest : public CourseTopicTest {};
+
+// The text between `before` and the next `after`.
+std::string Between(const std::string& text, const std::string& before, const std::string& after) {
+    const std::size_t start = text.find(before);
+    if (start == std::string::npos) return "";
+    const std::size_t end = text.find(after, start + before.size());
+    if (end == std::string::npos) return "";
+    return text.substr(start + before.size(), end - start - before.size());
+}
+
+const Substance* Named(const std::vector<Substance>& side, const std::string& markup) {
+    for (const Substance& substance : side) {
+        if (FormulaMarkup(substance.compound) == markup) return &substance;
+    }
+    return nullptr;
+}
+
+double LastNumber(const std::string& text, const std::string& before) {
+    return NumberAfter(text, before, text.rfind(before));
+}
+
+void ExpectShownNear(double shown, double exact, const std::string& context) {
+    const double halfUnit = exact >= 1 ? 0.005 : 0.0000005;
+    EXPECT_NEAR(shown, exact, halfUnit * 1.001 + 1e-12) << context;
+}
+
+TEST_F(StoichiometryTest, MassOfAProductFromTheMassOfAReactant) {
+    Pick({kLimestone});
+    ScriptRandom({0, 0, 205});  // CaCO3, CaCl2, 25.5 g
+    Run(StoichiometryTopic, {1});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Reacción: CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O\r\n"
+              "Calcular la masa de CaCl_2 que se obtiene a partir de 25.5 g de CaCO_3.\r\n"
+              "datos: Ca = 40.08  C = 12.01  O = 16.00  Cl = 35.45  ");
+    EXPECT_EQ(Answer(1),
+              "  25.5 g CaCO_3 · (1 mol / 100.09 g) · (1 mol CaCl_2 / 1 mol CaCO_3) · (110.98 g / 1 mol) = 28.28 g de "
+              "CaCl_2");
+    EXPECT_EQ(CurrentTopicTitle, "Estequiometría");
+    EXPECT_EQ(ui.subKindLists[0], kStoichiometryList);
+    ASSERT_EQ(ui.reactionLists.size(), 1u);
+    EXPECT_EQ(ui.reactionLists[0].size(), ReadReactionList(DefaultReactionsText()).reactions.size());
+    EXPECT_EQ(ReadWholeFile(kReactionsFile), DefaultReactionsText()) << "written at the first visit";
+    EXPECT_TRUE(ui.prompts.empty());
+}
+
+TEST_F(StoichiometryTest, VolumeOfAGaseousProduct) {
+    Pick({kZinc});
+    ScriptRandom({1, 0, 315, 25, 50});  // HCl, H2, 36.5 g, 25 °C, 1 atm
+    Run(StoichiometryTopic, {2});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\n"
+              "Calcular el volumen de H_2, medido a 25 °C y 1 atm, que se obtiene a partir de 36.5 g de HCl.\r\n"
+              "datos: H =  1.01  Cl = 35.45  R = 0.082 atm·L/(mol·K)");
+    EXPECT_EQ(Answer(1),
+              "  36.5 g HCl · (1 mol / 36.46 g) · (1 mol H_2 / 2 mol HCl) = 0.500576 mol; T = 298 K; "
+              "V = n·R·T / p = 12.23 L");
+}
+
+TEST_F(StoichiometryTest, AReactionWithoutAGasGivesNoVolumeExercise) {
+    Pick({"HCl + NaOH -> NaCl + H2O"});
+    Run(StoichiometryTopic, {2});
+    EXPECT_EQ(Batch.count, 0);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Estequiometría");
+    EXPECT_EQ(ui.boxes[0].text,
+              "La reacción no da ningún gas.\rElija otra, o marque el gas con (g) detrás de su fórmula.");
+}
+
+TEST_F(StoichiometryTest, LimitingReagentEitherWay) {
+    Pick({kZinc, kZinc});
+    ScriptRandom({0, 0, 0, 150, 1, 2,    // Zn then HCl, ZnCl2, 20 g, 1.4 times the HCl needed
+                  0, 0, 0, 150, 0, 3});  // the same with 0.7 times
+    Run(StoichiometryTopic, {3, 3});
+    ASSERT_EQ(Batch.count, 2);
+    EXPECT_EQ(Statement(1),
+              "Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\n"
+              "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 31.23 g de HCl.\r\n"
+              "datos: Zn = 65.38  H =  1.01  Cl = 35.45  ");
+    EXPECT_EQ(Answer(1),
+              "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.856602: limitante Zn. 0.305904 mol Zn · "
+              "(1 mol ZnCl_2 / 1 mol Zn) · (136.28 g / 1 mol) = 41.69 g de ZnCl_2");
+    EXPECT_EQ(Answer(2),
+              "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.428164: limitante HCl. 0.428164 mol HCl · "
+              "(1 mol ZnCl_2 / 2 mol HCl) · (136.28 g / 1 mol) = 29.18 g de ZnCl_2");
+}
+
+TEST_F(StoichiometryTest, LimitingReagentNeedsTwoReactantsAndNamesTheOthersInExcess) {
+    Pick({"CaCO3 -> CaO + CO2", "NH3 + CO2 + H2O -> NH4HCO3"});
+    ScriptRandom({2, 0, 0, 450, 1, 0});  // H2O then NH3, NH4HCO3, 50 g, 1.15 times
+    Run(StoichiometryTopic, {3, 3});
+    ASSERT_EQ(Batch.count, 1);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "La reacción tiene un solo reactivo: no hay reactivo limitante.\rElija otra.");
+    EXPECT_NE(
+        Statement(1).find("que se obtiene con 50 g de H_2O y 54.36 g de NH_3 (los demás reactivos, en exceso).\r\n"),
+        std::string::npos)
+        << Statement(1);
+}
+
+TEST_F(StoichiometryTest, PurityOfAReactant) {
+    Pick({kLimestone});
+    ScriptRandom({0, 1, 450, 25});  // CaCO3, CO2, 50 g, 85 %
+    Run(StoichiometryTopic, {4});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Reacción: CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O\r\n"
+              "Calcular la masa de CO_2 que se obtiene a partir de 50 g de CaCO_3 de riqueza 85 %.\r\n"
+              "datos: Ca = 40.08  C = 12.01  O = 16.00  ");
+    EXPECT_EQ(Answer(1),
+              "  50 · 85 / 100 = 42.5 g puros; 42.5 g CaCO_3 · (1 mol / 100.09 g) · (1 mol CO_2 / 1 mol CaCO_3) · "
+              "(44.01 g / 1 mol) = 18.69 g de CO_2");
+}
+
+TEST_F(StoichiometryTest, YieldOfAReaction) {
+    Pick({"N2 + 3 H2 -> 2 NH3"});
+    ScriptRandom({1, 0, 10, 25});  // H2, NH3, 6 g, 75 %
+    Run(StoichiometryTopic, {5});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1),
+              "Reacción: N_2 + 3 H_2 -> 2 NH_3\r\n"
+              "A partir de 6 g de H_2 se obtienen 25.34 g de NH_3. Calcular el rendimiento de la reacción.\r\n"
+              "datos: H =  1.01  N = 14.01  ");
+    EXPECT_EQ(Answer(1),
+              "  6 g H_2 · (1 mol / 2.02 g) · (2 mol NH_3 / 3 mol H_2) · (17.03 g / 1 mol) = 33.79 g de NH_3; "
+              "rendimiento = 25.34 / 33.79 · 100 = 74.99 %");
+}
+
+TEST_F(StoichiometryTest, ARefusedOrCancelledReactionGivesNoExerciseAndTheLastOneIsProposed) {
+    Pick({"H2 + O2 -> H2O"});
+    ui.reactions.push_back(std::nullopt);
+    Pick({"CaCO3 -> CaO + CO2"});
+    ScriptRandom({0, 0, 0});  // CaCO3, CaO, 5 g
+    Run(StoichiometryTopic, {1, 1, 1});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Statement(1).substr(0, 30), "Reacción: CaCO_3 -> CaO + CO_2");
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Reacción incorrecta");
+    EXPECT_EQ(ui.proposedReactions, (std::vector<std::string>{"", "H2 + O2 -> H2O", "H2 + O2 -> H2O"}));
+}
+
+// The draws of the limiting reagent: from half to twice what the first reactant needs, never
+// within 10 % of it, on both sides of 1.
+TEST_F(StoichiometryTest, TheExcessFactorIsNeverNearOne) {
+    SeedRandom(99);
+    std::set<double> factors;
+    for (int i = 0; i < 5000; ++i) {
+        const double factor = DrawExcessFactor();
+        ASSERT_GE(factor, 0.5);
+        ASSERT_LE(factor, 2);
+        ASSERT_GE(std::fabs(factor - 1), 0.1);
+        factors.insert(factor);
+    }
+    EXPECT_EQ(factors.size(), 14u);
+    EXPECT_LT(*factors.begin(), 0.6);
+    EXPECT_GT(*factors.rbegin(), 1.8);
+}
+
+// Every default reaction, every sub-kind, many draws: each answer is what the statement's
+// numbers give, worked independently; the limiting reagent stands clear of the other from
+// the masses as shown; no yield passes 100 %; every text fits and no number runs into a word.
+TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
+    LoadReactions();
+    const std::vector<Reaction> reactions = Reactions;
+    SeedRandom(8080);
+    int exercises = 0;
+    for (const Reaction& reaction : reactions) {
+        for (int round = 0; round < 12; ++round) {
+            for (uint8_t subKind = 1; subKind <= 5; ++subKind) {
+                bool hasGas = false;
+                for (const Substance& product : reaction.products) hasGas = hasGas || product.gas;
+                if ((subKind == 2 && !hasGas) || (subKind == 3 && reaction.reactants.size() < 2)) continue;
+                BatchEnd();
+                BatchStart();
+                ui.reactions.push_back(reaction.text);
+                Run(StoichiometryTopic, {subKind});
+                ASSERT_EQ(Batch.count, 1) << reaction.text << " " << int(subKind);
+                ++exercises;
+                const std::string& s = Statement(1);
+                const std::string& a = Answer(1);
+                const std::string context = s + " / " + a;
+                ASSERT_LE(s.size(), 255u) << context;
+                ASSERT_LE(a.size(), 255u) << context;
+                EXPECT_TRUE(NoNumberRunsIntoAWord(s)) << s;
+                EXPECT_TRUE(NoNumberRunsIntoAWord(a)) << a;
+                EXPECT_EQ(s.rfind("Reacción: " + ReactionMarkup(reaction) + "\r\n", 0), 0u) << s;
+                const double shown = LastNumber(a, ") = ");
+                switch (subKind) {
+                    case 1:
+                    case 4: {
+                        const Substance* reactant =
+                            Named(reaction.reactants, Between(s, " g de ", subKind == 1 ? "." : " de riqueza"));
+                        const Substance* product =
+                            Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
+                        ASSERT_TRUE(reactant && product) << context;
+                        double grams = NumberAfter(s, "a partir de ");
+                        if (subKind == 4) {
+                            const double percent = NumberAfter(s, "de riqueza ");
+                            EXPECT_GE(percent, 60);
+                            EXPECT_LE(percent, 98);
+                            grams = NumberAfter(a, "/ 100 = ");
+                            ExpectShownNear(grams, NumberAfter(s, "a partir de ") * percent / 100, context);
+                        }
+                        EXPECT_GE(grams, 3);
+                        EXPECT_LE(grams, 100);
+                        const double moles =
+                            grams / reactant->compound.molarMass * product->coefficient / reactant->coefficient;
+                        ExpectShownNear(shown, moles * product->compound.molarMass, context);
+                        break;
+                    }
+                    case 2: {
+                        const Substance* reactant = Named(reaction.reactants, Between(s, " g de ", "."));
+                        const Substance* gas = Named(reaction.products, Between(s, "el volumen de ", ", medido"));
+                        ASSERT_TRUE(reactant && gas) << context;
+                        EXPECT_TRUE(gas->gas);
+                        const double grams = NumberAfter(s, "a partir de ");
+                        const double kelvin = NumberAfter(s, "medido a ") + 273;
+                        const double atm = NumberAfter(s, " °C y ");
+                        const double moles =
+                            grams / reactant->compound.molarMass * gas->coefficient / reactant->coefficient;
+                        // p·V = n·R·T with the numbers as shown.
+                        ExpectShownNear(NumberAfter(a, "V = n·R·T / p = "), moles * 0.082 * kelvin / atm, context);
+                        break;
+                    }
+                    case 3: {
+                        const std::string mixed = Between(s, " que se obtiene con ", ".\r\n");
+                        const double gramsA = NumberAfter(mixed, "");
+                        const Substance* a1 = Named(reaction.reactants, Between(mixed, " g de ", " y "));
+                        const std::string rest = mixed.substr(mixed.find(" y ") + 3);
+                        const double gramsB = NumberAfter(rest, "");
+                        std::string nameB = rest.substr(rest.find(" g de ") + 6);
+                        nameB = nameB.substr(0, nameB.find(" ("));
+                        const Substance* b1 = Named(reaction.reactants, nameB);
+                        const Substance* product =
+                            Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
+                        ASSERT_TRUE(a1 && b1 && product) << context;
+                        const double molesA = gramsA / a1->compound.molarMass;
+                        const double molesB = gramsB / b1->compound.molarMass;
+                        const double ratio = molesB / (molesA * b1->coefficient / a1->coefficient);
+                        // Never ambiguous: from the masses as the student reads them.
+                        EXPECT_GE(ratio, 0.5) << context;
+                        EXPECT_LE(ratio, 2) << context;
+                        EXPECT_GE(std::fabs(ratio - 1), 0.1) << context;
+                        const Substance* limiting = ratio > 1 ? a1 : b1;
+                        const double limitingMoles = ratio > 1 ? molesA : molesB;
+                        EXPECT_NE(a.find("limitante " + FormulaMarkup(limiting->compound) + ". "), std::string::npos)
+                            << context;
+                        ExpectShownNear(
+                            shown,
+                            limitingMoles * product->coefficient / limiting->coefficient * product->compound.molarMass,
+                            context);
+                        break;
+                    }
+                    default: {
+                        const std::string given = Between(s, "A partir de ", " se obtienen");  // "6 g de H_2"
+                        const std::string made = Between(s, " se obtienen ", ". Calcular");    // "25.34 g de NH_3"
+                        const Substance* reactant = Named(reaction.reactants, given.substr(given.find(" g de ") + 6));
+                        const Substance* product = Named(reaction.products, made.substr(made.find(" g de ") + 6));
+                        ASSERT_TRUE(reactant && product) << context;
+                        const double percent = NumberBefore(a, " %");
+                        EXPECT_GT(percent, 49);
+                        EXPECT_LE(percent, 100) << context;
+                        const double theoretical = NumberAfter(given, "") / reactant->compound.molarMass *
+                                                   product->coefficient / reactant->coefficient *
+                                                   product->compound.molarMass;
+                        ExpectShownNear(percent, NumberAfter(made, "") / theoretical * 100, context);
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(exercises, 800);
+    EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
+}
+
+// The longest reactions: one of long formulas and five elements fits every sub-kind whatever
+// the draws; one of twenty elements cannot, and is refused with a message rather than cut.
+TEST_F(StoichiometryTest, LongReactionsFitOrAreRefusedWhole) {
+    SeedRandom(11);
+    const char* const acetate = "Ca(CH3COO)2 + Na2CO3 -> CaCO3 + 2 CH3COONa";
+    for (int round = 0; round < 60; ++round) {
+        for (uint8_t subKind : {1, 3, 4, 5}) {
+            BatchEnd();
+            BatchStart();
+            Pick({acetate});
+            Run(StoichiometryTopic, {subKind});
+            ASSERT_EQ(Batch.count, 1) << int(subKind);
+            EXPECT_LE(Statement(1).size(), 255u);
+            EXPECT_LE(Answer(1).size(), 255u);
+        }
+    }
+    ASSERT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
+    Elements = ElementTable{};  // the default list's lines are now left out, and told
+
+    for (char c = 'A'; c <= 'T'; ++c)
+        Elements.Slot(++Elements.count) = MakeElement(std::string(1, c).c_str(), "", 1, 10);
+    for (uint8_t subKind : {1, 3, 4, 5}) {
+        BatchEnd();
+        BatchStart();
+        Pick({"ABCDEFGHIJ + KLMNOPQRST -> ABCDEFGHIJKLMNOPQRST"});
+        ui.boxes.clear();
+        Run(StoichiometryTopic, {subKind});
+        EXPECT_EQ(Batch.count, 0);
+        ASSERT_FALSE(ui.boxes.empty());
+        EXPECT_EQ(ui.boxes.back().caption, "Ejercicio demasiado largo");
+    }
+}
+
+TEST_F(StoichiometryTest, TheMenuNumberEightReadsTheReactionsAndRunsTheTopic) {
+    WriteFileBytes(kReactionsFile, "2 H2 + O2 -> 2 H2O\r\nH2 + O2 -> H2O\r\n");
+    ui.subKinds.push_back(0);
+    TopicDispatch(8);
+    ASSERT_EQ(ui.subKindLists.size(), 1u);
+    EXPECT_EQ(ui.subKindLists[0], kStoichiometryList);
+    ASSERT_EQ(Reactions.size(), 1u);
+    ASSERT_EQ(ui.boxes.size(), 1u);  // the unbalanced line, once
+    EXPECT_NE(ui.boxes[0].text.find("línea 2: no está ajustada"), std::string::npos);
+}
+
+}  // namespace

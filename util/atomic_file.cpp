@@ -1,6 +1,8 @@
 #include "util/atomic_file.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <memory>
 
 #include "util/files.h"
 #include "util/number_format.h"
@@ -27,6 +29,16 @@ bool AtomicFile::Write(std::string_view bytes) {
     if (bytes.empty()) return true;
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        Fail(errno);
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::Flush() {
+    if (file_ == nullptr || failed_) return false;
+    errno = 0;
+    if (std::fflush(file_) != 0) {
         Fail(errno);
         return false;
     }
@@ -101,5 +113,56 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string
         error = file.Error();
         return false;
     }
+    return true;
+}
+
+namespace {
+
+bool Exists(const std::string& path) { return EntryAt(path) != Entry::None; }
+
+bool IsFolder(const std::string& path) { return EntryAt(path) == Entry::Folder; }
+
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+
+}  // namespace
+
+bool WriteFilesTogether(const std::vector<FileToWrite>& files, std::string& error, std::string& failedPath) {
+    auto fail = [&](const std::string& path, const std::string& why) {
+        failedPath = path;
+        error = why;
+        return false;
+    };
+    for (const FileToWrite& file : files) {
+        if (IsFolder(file.path)) return fail(file.path, FileErrorText(EISDIR));
+    }
+    // Unwritten files are dropped by their destructors whatever happens below.
+    std::vector<std::unique_ptr<AtomicFile>> written;
+    for (const FileToWrite& file : files) {
+        auto atomic = std::make_unique<AtomicFile>();
+        if (!atomic->Open(file.path) || !atomic->Write(file.bytes) || !atomic->Flush()) {
+            return fail(file.path, atomic->Error());
+        }
+        written.push_back(std::move(atomic));
+    }
+    std::vector<std::string> movedAside;
+    auto putBack = [&] {
+        for (const std::string& path : movedAside) ReplaceFileWith(path + ".old~", path);
+    };
+    for (const FileToWrite& file : files) {
+        if (!Exists(file.path)) continue;
+        if (const int err = ReplaceFileWith(file.path, file.path + ".old~"); err != 0) {
+            putBack();
+            return fail(file.path, FileErrorText(err));
+        }
+        movedAside.push_back(file.path);
+    }
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (!written[i]->Commit()) {
+            for (std::size_t j = 0; j < i; ++j) RemoveFile(files[j].path);
+            putBack();
+            return fail(files[i].path, written[i]->Error());
+        }
+    }
+    for (const std::string& path : movedAside) RemoveFile(path + ".old~");
     return true;
 }

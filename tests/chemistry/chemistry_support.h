@@ -1,17 +1,12 @@
 #pragma once
-// What the chemistry tests share: a table of elements set in memory, and a working folder
-// of their own for the tests that read and write elements.dat.
+// What the chemistry tests share: a table of elements set in memory, and (from the test
+// support) a working folder of their own for the tests that read and write elements.dat.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "chemistry/elements.h"
+#include "tests/support/scratch_folder.h"
 
 struct TableEntry {
     const char* symbol;
@@ -44,39 +39,16 @@ inline void SetExampleTable() {
                      {"N", 14.007, 7}});
 }
 
-inline std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-// Runs the test inside an empty folder of its own, so "elements.dat" is the test's.
-class InScratchFolder : public ::testing::Test {
+// The scratch folder of the test support; a failed load belongs to the folder of the test
+// that made it.
+class InScratchFolder : public ScratchFolderTest {
 protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zorvi-chem-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "-" + std::to_string(std::random_device{}()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        std::filesystem::current_path(folder_);
-        ElementsLoadFailed = false;  // a failed load belongs to the folder of the test that made it
+        ScratchFolderTest::SetUp();
+        ElementsLoadFailed = false;
     }
     void TearDown() override {
         ElementsLoadFailed = false;
-        std::filesystem::current_path(previous_);
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
+        ScratchFolderTest::TearDown();
     }
-
-    const std::filesystem::path& Folder() const { return folder_; }
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
 };

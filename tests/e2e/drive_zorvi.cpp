@@ -8,12 +8,19 @@
 // and the versions made to a report that the reader check compares with the documents as
 // pandoc and LibreOffice read them.
 //
+// With --alone it checks a program copied alone, as from the zip: Zorvi.exe, and nothing
+// else, goes into a new folder whose path holds blanks and accents; started there, it must
+// write the default table of elements, take "H2SO4" and export one document.
+//
 // Usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE
+//        drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER
 // Exit code 0 when every step went as expected; otherwise 1, with the reason on stderr.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -123,6 +130,23 @@ const std::vector<Topic>& Scenario() {
     };
     return topics;
 }
+
+// The program copied alone: one formula, which needs the built-in table.
+const std::vector<Topic>& AloneScenario() {
+    static const std::vector<Topic> topics = {
+        {202,
+         "cálculos con moles",
+         {
+             {4, "H2SO4", {}, "Pasar", " g de H_2SO_4 a moles.\r\ndatos: H =  1.01  S = 32.06  O = 16.00  ", " mol.",
+              false},
+         }},
+    };
+    return topics;
+}
+
+// Where the copied program goes, inside the work folder: blanks and accents, as in a
+// teacher's own folders.
+const char* const kAloneFolders[] = {"Profesora Núñez", "Química 1º ESO"};
 
 // The two exports: file name, presentation (0 each answer after its statement, 1 blocks).
 struct Export {
@@ -317,9 +341,9 @@ Exercise AcceptInEditor(const Pass& pass) {
     return exercise;
 }
 
-std::vector<Exercise> GenerateEverything(HWND main) {
+std::vector<Exercise> GenerateEverything(HWND main, const std::vector<Topic>& topics) {
     std::vector<Exercise> batch;
-    for (const Topic& topic : Scenario()) {
+    for (const Topic& topic : topics) {
         PostMessageA(main, WM_COMMAND, topic.command, 0);
         for (const Pass& pass : topic.passes) {
             ChooseSubKind(topic, pass);
@@ -566,9 +590,77 @@ void RunSession(const std::string& exe, const std::string& workFolder, Work work
     g_zorvi = {};
 }
 
+// The names in a folder, sorted, "." and ".." left out; sub-folders as "name\\".
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) throw Failure("no folder " + folder);
+    do {
+        if (lstrcmpA(entry.cFileName, ".") == 0 || lstrcmpA(entry.cFileName, "..") == 0) continue;
+        names.push_back(std::string(entry.cFileName) + (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Failure("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Zorvi.exe alone in a new folder of blanks and accents: the table it writes, a formula
+// that needs it, one export.
+int RunAlone(const std::string& exe, const char* elements, const std::string& workFolder) {
+    if (!Listing(workFolder).empty()) throw Failure("the work folder is not empty: " + workFolder);
+    std::string folder = workFolder;
+    for (const char* name : kAloneFolders) {
+        folder += "\\" + std::string(name);
+        if (!CreateDirectoryA(folder.c_str(), nullptr)) throw Failure("cannot create " + folder);
+    }
+    const std::string copied = folder + "\\Zorvi.exe";
+    if (!CopyFileA(exe.c_str(), copied.c_str(), TRUE)) throw Failure("cannot copy the program to " + copied);
+    const std::string table = ReadFileBytes(elements);
+    const Export alone = {"serie sola", 1};
+    RunSession(copied, folder, [&](HWND main) {
+        CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
+        g_step = "reading the table written at start-up";
+        if (ReadFileBytes(folder + "\\elements.dat") != table) {
+            throw Failure("the program alone did not write the default table of elements");
+        }
+        g_step = "generating";
+        const std::vector<Exercise> batch = GenerateEverything(main, AloneScenario());
+        g_step = "checking the batch";
+        CheckBatchList(main, batch);
+        g_step = "exporting";
+        ExportBatch(main, alone, folder);
+    });
+    g_step = "checking what the program left";
+    const std::string document = ReadFileBytes(folder + "\\Exerc\\" + alone.name + ".rtf");
+    if (document.find("H{\\sub 2}SO{\\sub 4}") == std::string::npos) throw Failure("the document lacks H2SO4");
+    const std::vector<std::string> left = Listing(folder);
+    // zorvi.ini keeps the export's name, title and presentation for the next run.
+    const std::vector<std::string> expected = {"Exerc\\", "Zorvi.exe", "elements.dat", "zorvi.ini"};
+    if (left != expected) {
+        std::string names;
+        for (const std::string& name : left) names += " " + name;
+        throw Failure("unexpected files beside the program alone:" + names);
+    }
+    std::printf("drive_zorvi: the program alone in \"%s\" wrote its %zu-element table, took H2SO4 and exported\n",
+                folder.c_str(), table.size() / 30);
+    return 0;
+}
+
 int Run(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "--alone") == 0) {
+        return RunAlone(FullPath(argv[2]), argv[3], FullPath(argv[4]));
+    }
     if (argc != 5) {
-        std::fprintf(stderr, "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n");
+        std::fprintf(stderr,
+                     "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n"
+                     "       drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER\n");
         return 2;
     }
     const std::string exe = FullPath(argv[1]);
@@ -592,7 +684,7 @@ int Run(int argc, char** argv) {
     RunSession(exe, workFolder, [&](HWND main) {
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
         g_step = "generating";
-        batch = GenerateEverything(main);
+        batch = GenerateEverything(main, Scenario());
         g_step = "checking the batch";
         CheckBatchList(main, batch);
         g_step = "exporting";

@@ -21,3 +21,4 @@ shoot() {  # test filter, picture name
 
 shoot 'ExerciseEditorScreenshot.*' editor
 shoot 'AboutBoxScreenshot.*' about
+shoot 'ReactionWindowScreenshot.*' reaction-window

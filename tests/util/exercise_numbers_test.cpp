@@ -243,7 +243,9 @@ TEST_P(ExerciseNumberReader, ReadsWhatTheFormsWrite) {
     bool ok = !c.ok;
     const double value = ReadExerciseNumber(c.text, ok);
     EXPECT_EQ(ok, c.ok) << c.text;
-    if (c.ok) EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+    if (c.ok) {
+        EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

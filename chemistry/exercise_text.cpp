@@ -32,6 +32,13 @@ std::string TwoDecimals(double x) {
     return text;
 }
 
+// The value of a number as a form wrote it; the value itself when the text is no number.
+double ReadBack(double value, const std::string& shown) {
+    bool ok = false;
+    const double read = ReadExerciseNumber(shown, ok);
+    return ok ? read : value;
+}
+
 }  // namespace
 
 std::string GramsText(double grams, Role role) { return Figure(grams, 2, role); }
@@ -58,16 +65,6 @@ std::string MolarMassText(double gramsPerMole) {
 }
 
 std::string CompositionText(double percent) { return TwoDecimals(percent); }
-
-namespace {
-
-double ReadBack(double value, const std::string& shown) {
-    bool ok = false;
-    const double read = ReadExerciseNumber(shown, ok);
-    return ok ? read : value;
-}
-
-}  // namespace
 
 double AsShown(double value, std::string (*form)(double, Role), Role role) {
     return ReadBack(value, form(value, role));

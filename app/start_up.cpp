@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 
+#include "app/versions.h"
 #include "chemistry/elements.h"
 #include "chemistry/empirical.h"
 #include "chemistry/gases.h"
@@ -20,17 +21,7 @@ uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red | (green 
 }  // namespace
 
 void TopicDispatch(uint16_t topic) {
-    switch (topic) {
-        case 1: AtomicStructureTopic(); break;
-        case 2: MolesTopic(); break;
-        case 3: ConcentrationTopic(); break;
-        case 4: PhTopic(); break;
-        case 5: GasesTopic(); break;
-        case 6: SolutionsTopic(); break;
-        case 7: EmpiricalTopic(); break;
-        case 8: StoichiometryTopic(); break;
-        default: break;
-    }
+    if (const TopicEntry* entry = FindTopic(topic)) RunTopic(*entry);
 }
 
 void DataDispatch(uint16_t id) {
@@ -53,6 +44,7 @@ void SetUpProgram() {
     Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;
+    VersionsCommand = MakeWorksheetVersions;
     // Before the main window: the formula parser and the data windows read the table.
     LoadElements();
     // The options the teacher left last time, over their defaults.
@@ -62,4 +54,5 @@ void SetUpProgram() {
 void ReleaseProgram() {
     GenerateTopic = nullptr;
     DataCommand = nullptr;
+    VersionsCommand = nullptr;
 }

@@ -5,9 +5,11 @@
 #include "chemistry/element_windows.h"
 #include "chemistry/reaction_window.h"
 #include "shell/exercise_editor.h"
+#include "shell/file_dialogs_win.h"
 #include "shell/generation_window.h"
 #include "shell/save_window.h"
 #include "shell/shell_utils.h"
+#include "shell/versions_window.h"
 #include "ui/input_text.h"
 
 uint8_t WindowsInteraction::ChooseSubKind(const std::string& subKinds) { return ::ChooseSubKind(subKinds); }
@@ -27,8 +29,15 @@ uint8_t WindowsInteraction::Message(const std::string& caption, const std::strin
 
 bool WindowsInteraction::EditExercise(ExerciseRecord& record) { return ::EditExercise(record); }
 
-bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
-    return SaveSeriesWindow(exportName, documentTitle, presentation);
+bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                                    bool& answersOnNewPage) {
+    return SaveSeriesWindow(exportName, documentTitle, presentation, answersOnNewPage);
+}
+
+bool WindowsInteraction::ChooseVersions(int& count, uint32_t& seed) { return VersionsWindow(count, seed); }
+
+bool WindowsInteraction::ChooseBatchFile(bool saving, const std::string& folder, std::string& path) {
+    return ChooseBatchFileDialog(saving, folder, path);
 }
 
 uint16_t WindowsInteraction::ShellOpen(const std::string& command) { return ::ShellOpen(command); }

@@ -71,7 +71,7 @@ public:
         return kAnswerOk;
     }
     bool EditExercise(ExerciseRecord&) override { return true; }
-    bool SaveSeries(std::string& name, std::string& title, int32_t& presentation) override {
+    bool SaveSeries(std::string& name, std::string& title, int32_t& presentation, bool&) override {
         name = "serie";
         title = "Moles y concentraciones";
         presentation = 1;

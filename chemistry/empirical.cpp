@@ -197,7 +197,7 @@ std::vector<ElementCount> EmpiricalCounts(const Compound& compound) {
 void GenerateEmpirical(uint8_t subKind) {
     if (subKind < 1 || subKind > 3) return;
     Compound& compound = CurrentCompound;
-    if (!AskFormula(compound)) return;
+    if (!AskRecipeFormula(compound)) return;
     switch (subKind) {
         case 1: Composition(compound); break;
         case 2: EmpiricalFormula(compound); break;
@@ -205,9 +205,4 @@ void GenerateEmpirical(uint8_t subKind) {
     }
 }
 
-void EmpiricalTopic() {
-    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
-    RunTopic("Fórmula empírica",
-             "composición centesimal;composición -> fórmula empírica;composición y masa molar -> fórmula molecular",
-             GenerateEmpirical);
-}
+void EmpiricalTopic() { RunTopic(*FindTopic(7)); }

@@ -141,7 +141,7 @@ void GenerateGas(uint8_t subKind) {
     }
     if (subKind < 1 || subKind > 5) return;
     Compound& gas = CurrentCompound;
-    if (!AskFormula(gas)) return;
+    if (!AskRecipeFormula(gas)) return;
     switch (subKind) {
         case 1: PressureOfSample(gas); break;
         case 2: VolumeOfSample(gas); break;
@@ -150,8 +150,4 @@ void GenerateGas(uint8_t subKind) {
     }
 }
 
-void GasesTopic() {
-    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
-    RunTopic("Gases", "m, V, t -> p;m, p, t -> V;m, V, p, t -> masa molar;p1, V1, T1 -> V2 o p2;m -> V en c.n.",
-             GenerateGas);
-}
+void GasesTopic() { RunTopic(*FindTopic(5)); }

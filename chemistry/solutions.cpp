@@ -148,7 +148,7 @@ const std::vector<int>& FlaskVolumes() {
 void GenerateSolution(uint8_t subKind) {
     if (subKind < 1 || subKind > 4) return;
     Compound& solute = CurrentCompound;
-    if (!AskFormula(solute)) return;
+    if (!AskRecipeFormula(solute)) return;
     switch (subKind) {
         case 1: Dilution(solute); break;
         case 2: FromCommercialReagent(solute); break;
@@ -157,10 +157,4 @@ void GenerateSolution(uint8_t subKind) {
     }
 }
 
-void SolutionsTopic() {
-    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
-    RunTopic("Disoluciones",
-             "dilución: C1, V2, C2 -> V1;reactivo comercial -> volumen;g/L, molalidad y fracción molar;"
-             "mezcla de dos disoluciones",
-             GenerateSolution);
-}
+void SolutionsTopic() { RunTopic(*FindTopic(6)); }

@@ -164,6 +164,7 @@ double DrawExcessFactor() {
 void GenerateStoichiometry(uint8_t subKind) {
     if (subKind < 1 || subKind > 5) return;
     if (!AskReaction(CurrentReaction)) return;
+    KeepRecipeText(CurrentReaction.text);
     const Reaction& reaction = CurrentReaction;
     switch (subKind) {
         case 1: MassToMass(reaction); break;
@@ -174,11 +175,9 @@ void GenerateStoichiometry(uint8_t subKind) {
     }
 }
 
-void StoichiometryTopic() {
+void StartStoichiometryVisit() {
     LoadReactions();  // at each visit: the teacher may have edited the file meanwhile
     CurrentReaction = Reaction{};
-    RunTopic("Estequiometría",
-             "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
-             "reactivo con riqueza;rendimiento",
-             GenerateStoichiometry);
 }
+
+void StoichiometryTopic() { RunTopic(*FindTopic(8)); }

@@ -14,6 +14,8 @@ extern Reaction CurrentReaction;
 // never within 10 % of 1, so that the limiting reagent is never in doubt.
 double DrawExcessFactor();
 
+// What each visit starts with: "reacciones.txt" read again and no reaction proposed.
+void StartStoichiometryVisit();
 // The topic entry: reads "reacciones.txt", then generation windows until the user leaves.
 void StoichiometryTopic();
 

@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "chemistry/empirical.h"
 #include "chemistry/formula.h"
+#include "chemistry/gases.h"
+#include "chemistry/solutions.h"
+#include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
@@ -34,29 +38,26 @@ std::string Spaced(std::string text) {
 // The unit of a molarity after its number: the classroom form stands apart ("0,120 M").
 std::string MolarUnit(const NumberStyle& style) { return style.significantFigures ? " M" : "M"; }
 
+// The recipe of the pass in progress, filled as the generator asks the user.
+Recipe g_pass;
+
 }  // namespace
 
 void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.statement = CutText(statement, kMarkupMax);
     CurrentExercise.answer = CutText(answer, kMarkupMax);
     CurrentExercise.accepted = true;
+    CurrentExercise.recipe = g_pass;
+    CurrentExercise.editedByHand = false;
 }
 
-// The loop every topic runs: one generation window per exercise, until the user leaves.
-void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind)) {
-    for (;;) {
-        // Said before the teacher chooses and types anything that could not be kept.
-        if (TellWhenBatchFull()) return;
-        // Set at every pass: another topic may have run meanwhile from the main window.
-        CurrentTopicTitle = title;
-        UpdateMainTitle();
-        CurrentExercise.accepted = false;
-        const uint8_t subKind = Ui().ChooseSubKind(subKinds);
-        if (subKind == 0) return;
-        generate(subKind);
-        OfferExercise(CurrentExercise);
-    }
+bool AskRecipeFormula(Compound& compound) {
+    if (!AskFormula(compound)) return false;
+    KeepRecipeText(compound.formula);
+    return true;
 }
+
+void KeepRecipeText(const std::string& text) { g_pass.formula = CutText(text, kRecipeTextMax); }
 
 namespace {
 
@@ -88,7 +89,7 @@ void GenerateMoles(uint8_t subKind) {
     const NumberStyle style = NumberOptions;
     Compound& compound = CurrentCompound;
     if (subKind == 1) {
-        if (!AskFormula(compound)) return;
+        if (!AskRecipeFormula(compound)) return;
         StoreExercise("Calcula la masa molar de " + FormulaMarkup(compound) + kLineBreak + kData +
                           FormulaDataLine(compound, style),
                       "  " + MolarMassNumber(compound.molarMass, style) + " g/mol");
@@ -99,7 +100,7 @@ void GenerateMoles(uint8_t subKind) {
     if (subKind == 2 || subKind == 3) {
         moles = DrawMoles();
     } else if (subKind == 4 || subKind == 5) {
-        if (!AskFormula(compound)) return;
+        if (!AskRecipeFormula(compound)) return;
         grams = DrawSampleGrams();
         moles = grams / compound.molarMass;
     } else {
@@ -147,7 +148,7 @@ void GeneratePercentage(uint8_t subKind) {
 void GenerateMolarity(uint8_t subKind) {
     const NumberStyle style = NumberOptions;
     Compound& compound = CurrentCompound;
-    if (!AskFormula(compound)) return;
+    if (!AskRecipeFormula(compound)) return;
     const std::string markup = FormulaMarkup(compound);
     const std::string data = kLineBreak + std::string(kData) + FormulaDataLine(compound, style);
     const double grams = DrawSampleGrams();
@@ -197,14 +198,14 @@ void GeneratePh(uint8_t subKind) {
     if (subKind < 1 || subKind > 4) return;
     const bool isBase = subKind == 2 || subKind == 4;
     Compound& compound = CurrentCompound;
-    if (!AskFormula(compound)) return;
+    if (!AskRecipeFormula(compound)) return;
 
     const bool plausible = isBase ? compound.count == 3 && compound.Component(3).z == 1
                                   : compound.count >= 1 && compound.Component(1).z == 1;
-    if (!plausible &&
-        AskYesNoFlags(compound.formula + ": no parece " + (isBase ? "base" : "ácido"), "Continuar igualmente?",
-                      kBoxIconExclamation) != kAnswerYes) {
-        return;
+    if (!plausible) {
+        g_pass.plausibility = AskYesNoFlags(compound.formula + ": no parece " + (isBase ? "base" : "ácido"),
+                                            kPlausibilityQuestion, kBoxIconExclamation);
+        if (g_pass.plausibility != kAnswerYes) return;
     }
     // Confirmed or not, the ions come from one element's hydrogen: without it there is no pH.
     if (IonAtoms(compound, isBase) == 0) {
@@ -236,7 +237,78 @@ void GeneratePh(uint8_t subKind) {
     }
 }
 
+// Each visit to these topics starts with an empty formula prompt; later prompts of the
+// visit propose the last formula typed.
+void EmptyFormulaPrompt() { CurrentCompound.formula.clear(); }
+
+const TopicEntry kTopics[] = {
+    {1, "Atomística", " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo", GenerateAtom,
+     nullptr},
+    {2, "cálculos con moles",
+     "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos", GenerateMoles,
+     EmptyFormulaPrompt},
+    {3, "Concentraciones de disoluciones",
+     "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration,
+     EmptyFormulaPrompt},
+    {4, "pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh, EmptyFormulaPrompt},
+    {5, "Gases", "m, V, t -> p;m, p, t -> V;m, V, p, t -> masa molar;p1, V1, T1 -> V2 o p2;m -> V en c.n.",
+     GenerateGas, EmptyFormulaPrompt},
+    {6, "Disoluciones",
+     "dilución: C1, V2, C2 -> V1;reactivo comercial -> volumen;g/L, molalidad y fracción molar;"
+     "mezcla de dos disoluciones",
+     GenerateSolution, EmptyFormulaPrompt},
+    {7, "Fórmula empírica",
+     "composición centesimal;composición -> fórmula empírica;composición y masa molar -> fórmula molecular",
+     GenerateEmpirical, EmptyFormulaPrompt},
+    {8, "Estequiometría",
+     "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
+     "reactivo con riqueza;rendimiento",
+     GenerateStoichiometry, StartStoichiometryVisit},
+};
+
+
 }  // namespace
+
+const char* const kPlausibilityQuestion = "Continuar igualmente?";
+
+const TopicEntry* FindTopic(uint16_t number) {
+    for (const TopicEntry& topic : kTopics) {
+        if (topic.number == number) return &topic;
+    }
+    return nullptr;
+}
+
+int SubKindCount(const TopicEntry& topic) {
+    int count = 1;
+    for (const char* c = topic.subKinds; *c; ++c) count += *c == ';';
+    return count;
+}
+
+void GenerateSubKind(const TopicEntry& topic, uint8_t subKind) {
+    // A pass can start inside another one's window (versions made from the main window
+    // while a formula prompt is open): the outer pass's recipe comes back afterwards.
+    const Recipe outer = g_pass;
+    g_pass = Recipe{topic.number, subKind, "", 0};
+    topic.generate(subKind);
+    g_pass = outer;
+}
+
+// The loop every topic runs: one generation window per exercise, until the user leaves.
+void RunTopic(const TopicEntry& topic) {
+    if (topic.enter) topic.enter();
+    for (;;) {
+        // Said before the teacher chooses and types anything that could not be kept.
+        if (TellWhenBatchFull()) return;
+        // Set at every pass: another topic may have run meanwhile from the main window.
+        CurrentTopicTitle = topic.title;
+        UpdateMainTitle();
+        CurrentExercise.accepted = false;
+        const uint8_t subKind = Ui().ChooseSubKind(topic.subKinds);
+        if (subKind == 0) return;
+        GenerateSubKind(topic, subKind);
+        OfferExercise(CurrentExercise);
+    }
+}
 
 AtomDraw DrawAtom() {
     const int atomicNumber = Random(40) + 8;
@@ -276,25 +348,10 @@ double PhOf(const Compound& compound, double concentration, bool isBase) {
     return -Log10(double(kKw / ions));
 }
 
-void AtomicStructureTopic() {
-    RunTopic("Atomística", " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo",
-             GenerateAtom);
-}
+void AtomicStructureTopic() { RunTopic(*FindTopic(1)); }
 
-void MolesTopic() {
-    CurrentCompound.formula.clear();  // each visit starts with an empty prompt
-    RunTopic("cálculos con moles",
-             "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos",
-             GenerateMoles);
-}
+void MolesTopic() { RunTopic(*FindTopic(2)); }
 
-void ConcentrationTopic() {
-    CurrentCompound.formula.clear();
-    RunTopic("Concentraciones de disoluciones",
-             "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v", GenerateConcentration);
-}
+void ConcentrationTopic() { RunTopic(*FindTopic(3)); }
 
-void PhTopic() {
-    CurrentCompound.formula.clear();
-    RunTopic("pH", "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]", GeneratePh);
-}
+void PhTopic() { RunTopic(*FindTopic(4)); }

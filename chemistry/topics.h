@@ -9,10 +9,36 @@
 
 struct Compound;
 
-// What every topic shares: the loop of generation windows, each chosen sub-kind generated
-// and offered to the batch, and the exercise stored in CurrentExercise (each text cut to 255).
-void RunTopic(const char* title, const char* subKinds, void (*generate)(uint8_t subKind));
+// One topic of the "Temas" menu: what its generation window shows and how it makes one
+// exercise of a sub-kind. The dispatch runs topics from here, and versions of a worksheet
+// make their exercises again through the same entry.
+struct TopicEntry {
+    uint16_t number;                    // the n of menu command 200 + n
+    const char* title;                  // caption of the generation window
+    const char* subKinds;               // sub-kind captions separated by ";", numbered from 1
+    void (*generate)(uint8_t subKind);  // one exercise into CurrentExercise, `accepted` when made
+    void (*enter)();                    // what each visit starts with; nullptr: nothing
+};
+
+// The topic with that number; nullptr when there is none.
+const TopicEntry* FindTopic(uint16_t number);
+// How many sub-kinds the topic offers.
+int SubKindCount(const TopicEntry& topic);
+// The topic's loop of generation windows, until the user leaves.
+void RunTopic(const TopicEntry& topic);
+// One pass of the generator for a sub-kind: CurrentExercise gets the texts and the recipe
+// (topic, sub-kind, the formula typed in this pass, the answer to the plausibility question).
+void GenerateSubKind(const TopicEntry& topic, uint8_t subKind);
+
+// The question asked for a formula that does not look like the acid or base requested.
+extern const char* const kPlausibilityQuestion;
+
+// What the topics' generators share: the exercise stored in CurrentExercise (each text cut
+// to 255) with the recipe of the pass, and the formula asked with AskFormula and kept for
+// the recipe. A generator that asks for another text (a reaction) keeps it with KeepRecipeText.
 void StoreExercise(const std::string& statement, const std::string& answer);
+bool AskRecipeFormula(Compound& compound);
+void KeepRecipeText(const std::string& text);
 
 // Topic 1, "Atomística": protons, neutrons, electrons and mass number of one atom.
 void AtomicStructureTopic();

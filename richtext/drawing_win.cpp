@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "util/screen_scale.h"
+
 namespace {
 
 void CopyFace(LOGFONTA& font, std::string_view face) {
@@ -77,6 +79,8 @@ void DrawTextAt(HDC dc, int32_t x, int32_t y, std::string_view text) {
 void WindowFonts::Take(HWND window) {
     Release();
     dc_.Take(window);
+    // Pen positions, line heights and fonts are the layout's: the context scales them.
+    UseLayoutUnits(dc_.Get());
 }
 
 void WindowFonts::Select(HFONT font) {

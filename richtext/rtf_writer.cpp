@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "richtext/markup.h"
 #include "util/atomic_file.h"
@@ -26,6 +27,8 @@ constexpr std::string_view kTab = "\\tab ";
 
 AtomicFile g_document;
 std::string g_error;
+bool g_inMemory = false;
+std::string g_memory;  // the document made in memory
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -147,7 +150,11 @@ std::string Convert(std::string_view text) {
 }
 
 void Write(std::string_view bytes) {
-    if (g_document.IsOpen()) g_document.Write(bytes);
+    if (g_inMemory) {
+        g_memory += bytes;
+    } else if (g_document.IsOpen()) {
+        g_document.Write(bytes);
+    }
 }
 
 }  // namespace
@@ -175,6 +182,7 @@ std::string CutRtf(std::string_view rtf, std::size_t max) {
 }
 
 bool BeginRtfDocument(const std::string& path) {
+    g_inMemory = false;
     g_error.clear();
     if (!g_document.Open(path) || !g_document.Write(kHeader)) {
         g_error = g_document.Error();
@@ -206,6 +214,17 @@ bool EndRtfDocument() {
 }
 
 const std::string& RtfDocumentError() { return g_error; }
+
+void BeginRtfInMemory() {
+    g_inMemory = true;
+    g_memory.assign(kHeader);
+}
+
+std::string EndRtfInMemory() {
+    g_inMemory = false;
+    g_memory += kTrailer;
+    return std::move(g_memory);
+}
 
 std::string RtfBold(std::string_view text) { return CutRtf("{\\b " + std::string(text) + "}", kRtfTextMax); }
 

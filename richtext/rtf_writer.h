@@ -27,6 +27,11 @@ void WriteRtfLineBreak();
 bool EndRtfDocument();
 // The cause of the last failed document, in Spanish.
 const std::string& RtfDocumentError();
+// The same document made in memory instead of a file, for documents that are all written
+// only once every one of them could be made: the writes go to a text that EndRtfInMemory
+// returns whole (header and closing brace included).
+void BeginRtfInMemory();
+std::string EndRtfInMemory();
 
 std::string RtfBold(std::string_view text);
 std::string MarkupToRtf(std::string_view markup);

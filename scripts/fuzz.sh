@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the libFuzzer targets of tests/fuzz (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # in build/fuzz and runs each for SECONDS seconds (default 15), two at a time.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: formula markup_rtf painter elements numbers settings reactions)
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: formula markup_rtf painter elements numbers settings reactions batch_file)
 # New inputs go to build/fuzz/corpus/<target>; the seeds in tests/fuzz/corpus/<target> stay as they are.
 # A crash leaves its input as build/fuzz/crash-<target>-*; the script then fails.
 set -eu
@@ -11,7 +11,7 @@ need_packages clang libclang-rt-dev python3 cmake make
 
 seconds=${1:-15}
 [ $# -gt 0 ] && shift
-targets=${*:-formula markup_rtf painter elements numbers settings reactions}
+targets=${*:-formula markup_rtf painter elements numbers settings reactions batch_file}
 
 cmake -S . -B build/fuzz -DZORVI_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null

@@ -20,7 +20,7 @@ echo "== 64-bit Windows program and Win32 tests (Wine)"
 : "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine-tests}"
 export WINEPREFIX
 # One virtual display and one Wine server for all of them: each Wine start is then quick.
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+xvfb-run -a -s "-screen 0 1600x1200x24" sh -c '
     tests/wine-run.sh cmd /c exit </dev/null >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver64 -p 60 || true
     ctest --test-dir build/win64 --output-on-failure

@@ -1,5 +1,6 @@
 #include "shell/batch.h"
 
+#include <chrono>
 #include <utility>
 
 #include "shell/export.h"
@@ -13,8 +14,15 @@ ExerciseRecord CurrentExercise;
 ExerciseBatch Batch;
 bool AskConfirmation = true;
 HintPlacement DefaultHintPlacement = HintPlacement::None;
+uint32_t BatchSeed = 0;
 
 namespace {
+
+// The low 32 bits of a millisecond count, as the system's tick count gives them.
+uint32_t MillisecondClock() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
 
 class NoView final : public BatchView {
 public:
@@ -39,8 +47,25 @@ int SelectedSlot() {
 
 int g_slotInEditor = 0;  // the batch exercise open in the editor, 0 when none
 
-// Deleting, moving or emptying under an open editor would put its edit over another
-// exercise when it is accepted: the teacher finishes with the editor first.
+std::string WithHint(const std::string& text, const ExerciseRecord& record, HintPlacement where) {
+    std::string result = CutText(text, kMarkupMax);
+    if (record.hintPlacement != where) return result;
+    if (result.size() < kMarkupMax) result += '\r';
+    return result + "  Comentario: " + record.hint;
+}
+
+// The editor's answer on a copy of `before`: a changed statement or answer is the teacher's
+// own text from then on, which a new version must not replace.
+void MarkEditedByHand(const ExerciseRecord& before, ExerciseRecord& after) {
+    if (after.statement != before.statement || after.answer != before.answer) after.editedByHand = true;
+}
+
+}  // namespace
+
+uint32_t (*BatchSeedClock)() = MillisecondClock;
+
+// Deleting, moving, emptying or replacing under an open editor would put its edit over
+// another exercise when it is accepted: the teacher finishes with the editor first.
 bool RefusedWhileEditing() {
     if (g_slotInEditor == 0) return false;
     Ui().Message("Lote ejercicios",
@@ -49,15 +74,6 @@ bool RefusedWhileEditing() {
                  kBoxOk);
     return true;
 }
-
-std::string WithHint(const std::string& text, const ExerciseRecord& record, HintPlacement where) {
-    std::string result = CutText(text, kMarkupMax);
-    if (record.hintPlacement != where) return result;
-    if (result.size() < kMarkupMax) result += '\r';
-    return result + "  Comentario: " + record.hint;
-}
-
-}  // namespace
 
 void SetBatchView(BatchView* view) { g_view = view ? view : &g_noView; }
 
@@ -85,17 +101,23 @@ void OfferExercise(ExerciseRecord& record) {
     // Refused before anything is touched: the batch and the record stay as they are.
     if (TellWhenBatchFull()) return;
     record.hintPlacement = DefaultHintPlacement;
-    if (AskConfirmation) record.accepted = Ui().EditExercise(record);
+    if (AskConfirmation) {
+        const ExerciseRecord offered = record;
+        record.accepted = Ui().EditExercise(record);
+        if (record.accepted) MarkEditedByHand(offered, record);
+    }
     if (record.accepted) BatchAdd(record);
 }
 
 bool BatchAdd(const ExerciseRecord& record) {
     if (!Batch.slots || Batch.count >= kBatchCapacity) return false;
+    if (Batch.count == 0) BatchSeed = BatchSeedClock();
     ExerciseRecord& slot = Batch.Slot(++Batch.count);
     slot = record;
     slot.statement = CutText(slot.statement, kMarkupMax);
     slot.answer = CutText(slot.answer, kMarkupMax);
     slot.hint = CutText(slot.hint, kHintMax);
+    slot.recipe.formula = CutText(slot.recipe.formula, kRecipeTextMax);
     UnexportedChanges = true;
     g_view->AddListLine(BatchLine(Batch.count));
     g_view->SelectListLine(Batch.count);
@@ -112,6 +134,19 @@ bool BatchAdd(const ExerciseRecord& record) {
     }
     UpdateMainTitle();
     return true;
+}
+
+void BatchReplace(const std::vector<ExerciseRecord>& exercises) {
+    if (!Batch.slots) Batch.slots = std::make_unique<std::array<ExerciseRecord, kBatchCapacity>>();
+    Batch.count = 0;
+    for (const ExerciseRecord& record : exercises) {
+        if (Batch.count == kBatchCapacity) break;
+        Batch.Slot(++Batch.count) = record;
+    }
+    RefillBatchList(1);
+    for (BatchButton b : {BatchButton::Edit, BatchButton::Delete}) g_view->ShowButton(b, Batch.count > 0);
+    for (BatchButton b : {BatchButton::MoveUp, BatchButton::MoveDown}) g_view->ShowButton(b, Batch.count > 1);
+    UpdateMainTitle();
 }
 
 void BatchDelete() {
@@ -166,6 +201,7 @@ void EditSelected() {
     const bool accepted = Ui().EditExercise(copy);
     if (first) g_slotInEditor = 0;
     if (!accepted || !first) return;
+    MarkEditedByHand(Batch.Slot(s), copy);
     Batch.Slot(s) = std::move(copy);
     UnexportedChanges = true;
     // The line shows the edited statement at once, not only after the next move or delete.

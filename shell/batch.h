@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 enum class HintPlacement : int32_t {
     None = 0,         // "no poner"
@@ -19,12 +20,29 @@ constexpr std::size_t kMarkupMax = 255;  // statement and answer
 constexpr std::size_t kHintMax = 80;
 constexpr uint8_t kBatchCapacity = 50;
 
+// How an exercise was made, so that it can be made again with new draws: its topic and
+// sub-kind, the formula typed (or, for later topics, the reaction) and the answer given to
+// the "no parece ácido/base" question. It holds no draws.
+struct Recipe {
+    uint16_t topic = 0;  // 0: no recipe
+    uint8_t subKind = 0;
+    std::string formula;       // the formula typed, may be empty
+    uint8_t plausibility = 0;  // 0 not asked, else kAnswerYes or kAnswerNo
+
+    bool operator==(const Recipe&) const = default;
+};
+
+constexpr std::size_t kRecipeTextMax = 255;  // the recipe's formula or reaction
+constexpr uint16_t kRecipeTopicMax = 99;
+
 struct ExerciseRecord {
     std::string statement;  // MarkupText
     std::string answer;     // MarkupText
     std::string hint;       // a comment typed in the editor
     HintPlacement hintPlacement = HintPlacement::None;
     bool accepted = false;  // set by a generator once it has filled the record
+    Recipe recipe;
+    bool editedByHand = false;  // the statement or the answer was changed in the editor
 };
 
 struct ExerciseBatch {
@@ -49,7 +67,8 @@ public:
     virtual int SelectedListLine() = 0;
     virtual void EnableButton(BatchButton button, bool enabled) = 0;
     virtual void ShowButton(BatchButton button, bool shown) = 0;
-    // "&Guardar", "&Editar/Imprimir" and "&Reiniciar" of the "Lote ejercicios" menu.
+    // "&Guardar", "&Editar/Imprimir", "Guardar l&ote...", "&Versiones..." and "&Reiniciar"
+    // of the "Lote ejercicios" menu.
     virtual void EnableBatchMenu(bool enabled) = 0;
     virtual void SetTitle(const std::string& title) = 0;
 };
@@ -61,6 +80,11 @@ extern ExerciseRecord CurrentExercise;  // the one record that generators fill
 extern ExerciseBatch Batch;
 extern bool AskConfirmation;                // open the editor on every new exercise
 extern HintPlacement DefaultHintPlacement;  // the placement given to new exercises
+// The batch's seed for making its versions: set when the first exercise enters an empty
+// batch (from BatchSeedClock), saved in its file, shown and editable in the versions window.
+extern uint32_t BatchSeed;
+// The millisecond clock the seed comes from; tests replace it.
+extern uint32_t (*BatchSeedClock)();
 
 // Storage for the main window's lifetime; starting empties the batch. Every change to the
 // batch marks it as changed since its last export (UnexportedChanges).
@@ -75,6 +99,14 @@ bool TellWhenBatchFull();
 
 // Appends a copy of the record; false (nothing changes) when the batch is full.
 bool BatchAdd(const ExerciseRecord& record);
+
+// True, after telling the user, while an exercise of the batch is open in the editor: the
+// batch must not change under it.
+bool RefusedWhileEditing();
+
+// Replaces every exercise of the batch (an opened batch file, at most 50): the list, the
+// buttons, the menu and the title follow; the first line is selected.
+void BatchReplace(const std::vector<ExerciseRecord>& exercises);
 
 void BatchDelete();
 void BatchMoveUp();

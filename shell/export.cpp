@@ -14,6 +14,7 @@
 #include "richtext/markup.h"
 #include "richtext/rtf_writer.h"
 #include "shell/batch.h"
+#include "shell/batch_file.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "shell/settings.h"
@@ -24,6 +25,7 @@
 std::string ExportName;
 std::string DocumentTitle;
 int32_t Presentation = 1;
+bool AnswersOnNewPage = false;
 std::string ExportPath;
 bool BatchExported = false;
 bool UnexportedChanges = false;
@@ -86,7 +88,8 @@ int MakeFolder(const std::string& path) {
     return result == 0 ? 0 : (errno != 0 ? errno : EIO);
 }
 
-// The export folder exists afterwards, or the user has been told why it cannot.
+}  // namespace
+
 bool EnsureExportFolder(const std::string& folder) {
     switch (EntryAt(folder)) {
         case Entry::Folder:
@@ -106,6 +109,8 @@ bool EnsureExportFolder(const std::string& folder) {
     }
     return true;
 }
+
+namespace {
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -135,34 +140,6 @@ std::string RtfPlainText(const std::string& text) {
     return rtf;
 }
 
-void WriteDocument() {
-    // The centred title is a paragraph of its own, ended inside its group: readers take a
-    // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
-    // only so is the title alone centred in both.
-    WriteRtf("{\\qc");
-    WriteRtfLine(RtfBold(RtfPlainText(DocumentTitle)));
-    WriteRtfLineBreak();
-    WriteRtf("\\par ");
-    WriteRtf("}");
-    // Only the save window sets the presentation; any value but 0 keeps the answers apart.
-    const bool answersApart = Presentation != 0;
-    for (int i = 1; i <= Batch.count; ++i) {
-        const ExerciseRecord& exercise = Batch.Slot(i);
-        WriteMarkupLine(CutMarkup(DocumentWord(i, ") ") + StatementWithHint(exercise)));
-        WriteRtfLineBreak();
-        if (!answersApart) WriteMarkupLine(CutMarkup("Resp: " + AnswerWithHint(exercise)));
-        WriteRtfLineBreak();
-    }
-    if (!answersApart) return;
-    WriteRtfLineBreak();
-    WriteRtfLineBreak();
-    WriteRtfLine(RtfBold("Respuestas"));
-    WriteRtfLineBreak();
-    for (int i = 1; i <= Batch.count; ++i) {
-        WriteMarkupLine(CutMarkup(DocumentWord(i, ")") + AnswerWithHint(Batch.Slot(i))));
-    }
-}
-
 }  // namespace
 
 std::string ExportNameProblem(const std::string& name) {
@@ -189,25 +166,36 @@ std::string ExportFilePath(const std::string& directory, const std::string& name
     return JoinPath(JoinPath(directory, kFolderName), name + ".rtf");
 }
 
-bool PrepareExportFile() {
+std::string PathInFolder(const std::string& folder, const std::string& file) { return JoinPath(folder, file); }
+
+bool ExportFolderPath(std::string& folder) {
     std::string directory;
     if (const int err = ReadCurrentDirectory(directory); err != 0) {
         ShowMessage(kFailureCaption, "No se puede leer la carpeta actual (" + FileErrorText(err) + ").");
         return false;
     }
-    if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation)) return false;
-    // Proposed again at the next start. A folder that cannot take zorvi.ini cannot take the
-    // document either, and the export tells that itself.
-    RememberSettings(false);
+    folder = JoinPath(directory, kFolderName);
+    return true;
+}
+
+bool PrepareExportFolder(bool ask, std::string_view longestSuffix, std::string& folder) {
+    // The current folder first: a folder that has vanished is told before anything is asked.
+    if (!ExportFolderPath(folder)) return false;
+    if (ask) {
+        if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation, AnswersOnNewPage)) return false;
+        // Proposed again at the next start. A folder that cannot take zorvi.ini cannot take
+        // the document either, and the export tells that itself.
+        RememberSettings(false);
+    }
     if (ExportName.empty()) return false;
     if (const std::string problem = ExportNameProblem(ExportName); !problem.empty()) {
         ShowMessage(kNameCaption, problem);
         return false;
     }
-    const std::string path = ExportFilePath(directory, ExportName);
-    if (path.size() > kDocumentPathMax) {
-        // Cutting the path would lose ".rtf" or write under another name.
-        const std::size_t fixed = path.size() - ExportName.size();
+    const std::string longest = JoinPath(folder, ExportName + std::string(longestSuffix));
+    if (longest.size() > kDocumentPathMax) {
+        // Cutting the path would lose the extension or write under another name.
+        const std::size_t fixed = longest.size() - ExportName.size();
         ShowMessage(kNameCaption,
                     fixed >= kDocumentPathMax
                         ? "La ruta de la carpeta actual es demasiado larga para guardar documentos en ella."
@@ -215,8 +203,14 @@ bool PrepareExportFile() {
                           "máximo " + IntToText(static_cast<int32_t>(kDocumentPathMax - fixed)) + " caracteres.");
         return false;
     }
-    const std::string folder = JoinPath(directory, kFolderName);
-    if (!EnsureExportFolder(folder)) return false;
+    return EnsureExportFolder(folder);
+}
+
+bool PrepareExportFile() {
+    std::string folder;
+    // The batch file beside the document has the longest name of the two.
+    if (!PrepareExportFolder(true, kBatchFileExtension, folder)) return false;
+    const std::string path = JoinPath(folder, ExportName + ".rtf");
     if (!BeginRtfDocument(path)) {
         ShowMessage(kFailureCaption,
                     "No se ha podido crear el documento (" + RtfDocumentError() + "):\r" + path);
@@ -226,10 +220,55 @@ bool PrepareExportFile() {
     return true;
 }
 
+std::vector<ExerciseRecord> BatchExercises() {
+    std::vector<ExerciseRecord> exercises;
+    for (int i = 1; i <= Batch.count; ++i) exercises.push_back(Batch.Slot(i));
+    return exercises;
+}
+
+void WriteTitleGroup(const std::string& title, std::string_view rtfAfter) {
+    // The centred title is a paragraph of its own, ended inside its group: readers take a
+    // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
+    // only so is the title alone centred in both.
+    WriteRtf("{\\qc");
+    WriteRtfLine(RtfBold(RtfPlainText(title) + std::string(rtfAfter)));
+    WriteRtfLineBreak();
+    WriteRtf("\\par ");
+    WriteRtf("}");
+}
+
+void WriteAnswerList(const std::vector<ExerciseRecord>& exercises) {
+    for (std::size_t i = 0; i < exercises.size(); ++i) {
+        WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ")") + AnswerWithHint(exercises[i])));
+    }
+}
+
+void WriteExerciseDocument(const std::string& title, std::string_view titleRtfAfter,
+                           const std::vector<ExerciseRecord>& exercises) {
+    WriteTitleGroup(title, titleRtfAfter);
+    // Only the save window sets the presentation; any value but 0 keeps the answers apart.
+    const bool answersApart = Presentation != 0;
+    for (std::size_t i = 0; i < exercises.size(); ++i) {
+        const ExerciseRecord& exercise = exercises[i];
+        WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ") ") + StatementWithHint(exercise)));
+        WriteRtfLineBreak();
+        if (!answersApart) WriteMarkupLine(CutMarkup("Resp: " + AnswerWithHint(exercise)));
+        WriteRtfLineBreak();
+    }
+    if (!answersApart) return;
+    WriteRtfLineBreak();
+    WriteRtfLineBreak();
+    // The statements can be handed out without the answers: they start a page of their own.
+    if (AnswersOnNewPage) WriteRtf("\\page ");
+    WriteRtfLine(RtfBold("Respuestas"));
+    WriteRtfLineBreak();
+    WriteAnswerList(exercises);
+}
+
 bool ExportBatch() {
     if (Batch.count == 0) return false;
     if (!PrepareExportFile()) return false;
-    WriteDocument();
+    WriteExerciseDocument(DocumentTitle, "", BatchExercises());
     if (!EndRtfDocument()) {
         ShowMessage(kFailureCaption,
                     "No se ha podido guardar el documento (" + RtfDocumentError() + "):\r" + g_target);
@@ -238,6 +277,13 @@ bool ExportBatch() {
     ExportPath = g_target;
     BatchExported = true;
     UnexportedChanges = false;
+    // The batch goes beside its document, so that what was exported can be opened again.
+    const std::string batchPath = g_target.substr(0, g_target.size() - 4) + kBatchFileExtension;
+    std::string error;
+    if (!WriteWholeFile(batchPath, EncodeBatchFile(CurrentBatchFile()), error)) {
+        ShowMessage("No se ha podido guardar el lote",
+                    "El documento se ha guardado, pero el lote no (" + error + "):\r" + batchPath);
+    }
     return true;
 }
 

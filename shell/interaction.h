@@ -48,7 +48,16 @@ public:
 
     // The save window of the export: proposes the settings and, when the user accepts,
     // returns true with them changed.
-    virtual bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) = 0;
+    virtual bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                            bool& answersOnNewPage) = 0;
+
+    // The versions window: proposes the number of versions and the batch's seed; true, with
+    // them changed, when the user accepts. Unless implemented: cancelled.
+    virtual bool ChooseVersions(int& count, uint32_t& seed);
+
+    // The system's dialog to open (`saving` false) or save a batch file, starting in `folder`
+    // with `path` proposed; true with the full path chosen. Unless implemented: cancelled.
+    virtual bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path);
 
     // Opens a document with the program that the system associates with it (or runs a
     // command naming an ".exe"); the shell's result, 32 and below meaning failure.

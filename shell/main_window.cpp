@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/batch.h"
+#include "shell/batch_file.h"
 #include "shell/exercise_editor.h"
 #include "shell/export.h"
 #include "shell/hint_window.h"
@@ -15,6 +16,7 @@
 #include "ui/about_box.h"
 #include "ui/window.h"
 #include "util/random.h"
+#include "util/screen_scale.h"
 
 namespace {
 
@@ -56,7 +58,8 @@ public:
     }
     void EnableBatchMenu(bool enabled) override {
         if (g_batchMenu == nullptr) return;
-        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdReset}) {
+        // "Abrir &lote..." stays enabled: an empty batch is where one is opened.
+        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdReset}) {
             EnableMenuItem(g_batchMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
         }
     }
@@ -71,7 +74,7 @@ void FollowBatchWithLowerButtons() {
     if (enabled == g_lowerButtonsEnabled) return;
     g_lowerButtonsEnabled = enabled;
     for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EnableWindow(Item(id), enabled);
-    RECT label = {kLabelX, kLabelY, kLabelX + 100, kLabelY + 20};
+    RECT label = {Scaled(kLabelX), Scaled(kLabelY), Scaled(kLabelX + 100), Scaled(kLabelY + 20)};
     InvalidateRect(g_window, &label, TRUE);
 }
 
@@ -229,6 +232,11 @@ bool DispatchCommand(uint16_t id) {
         case kCmdEditPrint: OpenExportedBatch(); return true;
         case kCmdReset:
             if (Batch.count > 0) BatchReset();
+            return true;
+        case kCmdOpenBatch: OpenBatchCommand(); return true;
+        case kCmdSaveBatch: SaveBatchCommand(); return true;
+        case kCmdVersions:
+            if (Batch.count > 0 && VersionsCommand) VersionsCommand();
             return true;
         case kCmdAskConfirmation: ToggleOption(kCmdAskConfirmation, AskConfirmation); return true;
         case kCmdHints:

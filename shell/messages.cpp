@@ -18,7 +18,7 @@ public:
         return (flags & 0x0F) == kBoxOk ? kAnswerOk : kAnswerCancel;
     }
     bool EditExercise(ExerciseRecord&) override { return false; }
-    bool SaveSeries(std::string&, std::string&, int32_t&) override { return false; }
+    bool SaveSeries(std::string&, std::string&, int32_t&, bool&) override { return false; }
     uint16_t ShellOpen(const std::string&) override { return 0; }
     void OpenElementList() override {}
     void OpenElementEditor() override {}
@@ -32,6 +32,10 @@ uint8_t Box(const std::string& caption, const std::string& text, uint16_t flags)
 }
 
 }  // namespace
+
+bool UserInteraction::ChooseVersions(int&, uint32_t&) { return false; }
+
+bool UserInteraction::ChooseBatchFile(bool, const std::string&, std::string&) { return false; }
 
 UserInteraction& Ui() { return *g_ui; }
 

@@ -7,3 +7,4 @@ bool DataMenuEnabled = false;
 TopicHandler GenerateTopic = nullptr;
 CommandHandler DataCommand = nullptr;
 
+void (*VersionsCommand)() = nullptr;

@@ -22,6 +22,9 @@ extern uint32_t MainColour;            // COLORREF of the main window's backgrou
 extern bool DataMenuEnabled;           // unhandled main-window commands go to DataCommand
 extern TopicHandler GenerateTopic;     // "Temas" command 200 + n calls it with n
 extern CommandHandler DataCommand;
+// "&Versiones..." of the "Lote ejercicios" menu: the versions of the worksheet are made by
+// the program's own subjects, so the shell reaches them through this handler.
+extern void (*VersionsCommand)();
 
 constexpr std::size_t kShortNameMax = 8;
 constexpr std::size_t kLongNameMax = 40;

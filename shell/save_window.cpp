@@ -17,11 +17,13 @@ bool g_initialised = false;
 std::string g_name;
 std::string g_title;
 int32_t g_presentation = 1;
+bool g_answersOnNewPage = false;
 
 void OnInitDialog(HWND window) {
     SetItemText(window, kIdExportName, g_name);
     SetItemText(window, kIdDocumentTitle, g_title);
     CheckDlgButton(window, g_presentation == 0 ? kIdStatementThenAnswer : kIdBlocks, BST_CHECKED);
+    CheckDlgButton(window, kIdAnswersOnNewPage, g_answersOnNewPage ? BST_CHECKED : BST_UNCHECKED);
     SetFocus(GetDlgItem(window, kIdExportName));
     g_initialised = true;
 }
@@ -38,6 +40,7 @@ void Accept(HWND window) {
     g_name = GetItemText(window, kIdExportName);
     g_title = GetItemText(window, kIdDocumentTitle);
     g_presentation = IsDlgButtonChecked(window, kIdBlocks) == BST_CHECKED ? 1 : 0;
+    g_answersOnNewPage = IsDlgButtonChecked(window, kIdAnswersOnNewPage) == BST_CHECKED;
     CloseWithCode(window, 1);
 }
 
@@ -67,20 +70,24 @@ const ControlSpec kControls[] = {
     {kIdDocumentTitle, "EDIT", "", kLineEdit, 54, 38, 242, 22},
     {kIdStatementThenAnswer, "BUTTON", "enunciado / respuesta seguidos", kRadioButton, 18, 90, 244, 26},
     {kIdBlocks, "BUTTON", "bloques enunciados / respuestas", kRadioButton, 18, 112, 244, 26},
-    {IDOK, "BUTTON", "&Aceptar", kPushButton, 160, 154, 80, 30},
-    {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 154, 80, 30},
+    // Below the presentation group, which the buttons and the window make room for.
+    {kIdAnswersOnNewPage, "BUTTON", "respuestas en página aparte", kCheckBox, 18, 152, 270, 22},
+    {IDOK, "BUTTON", "&Aceptar", kPushButton, 160, 182, 80, 30},
+    {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 182, 80, 30},
     {-1, "BUTTON", "presentación:", kGroupFrame, 8, 70, 292, 77},
 };
-const WindowLayout kLayout{"Guardar serie de problemas", kToolWindowStyle, 600, 100, 312, 220, kControls,
+const WindowLayout kLayout{"Guardar serie de problemas", kToolWindowStyle, 600, 100, 312, 248, kControls,
                            "CreaFDesar failed", kSlotExport};
 
 }  // namespace
 
-bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
+bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                      bool& answersOnNewPage) {
     if (BringOpenToFront(g_kind)) return false;
     g_name = exportName;
     g_title = documentTitle;
     g_presentation = presentation;
+    g_answersOnNewPage = answersOnNewPage;
     // Not made (the program ends, or the window could not be made): as if cancelled.
     const WPARAM code =
         RunToolWindow(g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); });
@@ -88,5 +95,6 @@ bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32
     exportName = g_name;
     documentTitle = g_title;
     presentation = g_presentation;
+    answersOnNewPage = g_answersOnNewPage;
     return true;
 }

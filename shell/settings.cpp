@@ -93,7 +93,8 @@ const Key kKeys[] = {
      },
      // Any value but 0 keeps the answers apart, as the export reads it.
      [](const Settings& s) -> std::string { return kPresentations[s.presentation == 0 ? 0 : 1]; }},
-    // The row of the answers on a page of their own goes here.
+    {"respuestas_en_pagina_aparte", [](Settings& s, std::string_view v) { ReadFlag(v, s.answersOnNewPage); },
+     [](const Settings& s) -> std::string { return Flag(s.answersOnNewPage); }},
 };
 
 const Key* FindKey(std::string_view name) {
@@ -122,7 +123,8 @@ bool SameOptions(const Settings& a, const Settings& b) {
     return a.askConfirmation == b.askConfirmation && a.hintPlacement == b.hintPlacement &&
            a.numbers.decimalComma == b.numbers.decimalComma &&
            a.numbers.significantFigures == b.numbers.significantFigures && a.exportName == b.exportName &&
-           a.documentTitle == b.documentTitle && (a.presentation == 0) == (b.presentation == 0);
+           a.documentTitle == b.documentTitle && (a.presentation == 0) == (b.presentation == 0) &&
+           a.answersOnNewPage == b.answersOnNewPage;
 }
 
 Settings ParseSettings(std::string_view text) {
@@ -164,6 +166,7 @@ Settings ProgramSettings() {
     settings.exportName = ExportName;
     settings.documentTitle = DocumentTitle;
     settings.presentation = Presentation;
+    settings.answersOnNewPage = AnswersOnNewPage;
     return settings;
 }
 
@@ -174,6 +177,7 @@ void ApplySettings(const Settings& settings) {
     ExportName = settings.exportName;
     DocumentTitle = settings.documentTitle;
     Presentation = settings.presentation;
+    AnswersOnNewPage = settings.answersOnNewPage;
 }
 
 void LoadSettings() {

@@ -30,9 +30,7 @@ struct Settings {
     std::string exportName;    // the last export's file name
     std::string documentTitle;
     int32_t presentation = 1;  // 0 each answer after its statement, 1 statements then answers
-    // One more option to come: the answers on a page of their own (the save window). It
-    // takes a field here, a row in the key table of settings.cpp, and a line in each of
-    // SameOptions, ProgramSettings and ApplySettings.
+    bool answersOnNewPage = false;  // "respuestas en página aparte"
 
     std::vector<std::string> otherLines;  // lines of unknown keys, kept as read
 };

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "util/screen_scale.h"
+
 std::array<HWND, 4> OpenWindowSlots{};
 ToolColours ToolWindowColours;
 
@@ -18,6 +20,31 @@ struct KeptBrush {
 std::vector<KeptBrush> g_brushes;  // one per background colour, for the whole run
 std::vector<WindowRun*> g_openRuns;  // in the order of opening
 
+// A font of the dialog face with this height, for the display's scale.
+HFONT MakeDialogFont(int height) {
+    LOGFONTA font = {};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font.lfHeight = height;
+    font.lfWidth = 0;
+    return CreateFontIndirectA(&font);
+}
+
+// The font of the controls, in display pixels. At 96 DPI it is the stock dialog font
+// itself (never deleted); elsewhere one made for the scale and kept for the whole run.
+HFONT ControlFont() {
+    if (ScreenDpi() == 96) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    static const OwnedFont font(MakeDialogFont(Scaled(-11)));
+    return font.Get();
+}
+
+// The font of the labels that windows draw themselves, in the layout's units: the device
+// context scales it with everything else drawn there.
+HFONT LabelFont() {
+    if (ScreenDpi() == 96) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    static const OwnedFont font(MakeDialogFont(-11));
+    return font.Get();
+}
+
 WindowKind* KindOf(HWND window) { return reinterpret_cast<WindowKind*>(GetWindowLongPtrA(window, 0)); }
 
 // Every window of the framework goes through here: its kind is stored with it at creation,
@@ -31,6 +58,16 @@ LRESULT CALLBACK KindProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     if (kind == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     WindowRun* run = kind->run != nullptr && kind->run->window == window ? kind->run : nullptr;
     if (message == WM_CLOSE && run != nullptr) run->code = wParam;
+    // Radio buttons, check boxes, group frames and static texts take the window's colour, not
+    // a grey box of their own (as visual styles would draw them); edits keep theirs.
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        char className[16] = {};
+        GetClassNameA(reinterpret_cast<HWND>(lParam), className, sizeof className);
+        if (lstrcmpiA(className, "Edit") != 0) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), kind->background);
+            return reinterpret_cast<LRESULT>(BackgroundBrush(kind->background));
+        }
+    }
     const LRESULT result = kind->procedure(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         for (HWND& slot : OpenWindowSlots) {
@@ -117,8 +154,8 @@ HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, vo
     run = WindowRun{};
     // Known to the kind before creation: the messages of creation already keep their code.
     kind.run = &run;
-    HWND window = CreateWindowExA(0, kind.className, layout.caption, layout.style, layout.x, layout.y, layout.width,
-                                  layout.height, nullptr, nullptr, AppInstance(), &kind);
+    HWND window = CreateWindowExA(0, kind.className, layout.caption, layout.style, Scaled(layout.x), Scaled(layout.y),
+                                  Scaled(layout.width), Scaled(layout.height), nullptr, nullptr, AppInstance(), &kind);
     if (window == nullptr) {
         kind.run = nullptr;
         ShowWindowFailure(layout.failure);
@@ -190,10 +227,10 @@ void ShowWindowFailure(const char* text) { MessageBoxA(nullptr, text, nullptr, M
 
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y,
                    int width, int height, int id) {
-    HWND control = CreateWindowExA(0, className, text, style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance(), nullptr);
+    HWND control = CreateWindowExA(0, className, text, style, Scaled(x), Scaled(y), Scaled(width), Scaled(height),
+                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance(), nullptr);
     // The dialog font: the controls' texts fit the sizes laid out for them.
-    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
     return control;
 }
 
@@ -206,8 +243,9 @@ void CloseWithCode(HWND window, WPARAM code) { SendMessageA(window, WM_CLOSE, co
 void KeptDC::Take(HWND window, COLORREF background, COLORREF text) {
     Release();
     dc_.Take(window);
-    // The dialog font for the labels a window draws itself (a stock object: never deleted).
-    originalFont_ = SelectObject(dc_.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    UseLayoutUnits(dc_.Get());
+    // The dialog font for the labels a window draws itself (kept for the run: never deleted here).
+    originalFont_ = SelectObject(dc_.Get(), LabelFont());
     SetBkColor(dc_.Get(), background);
     SetTextColor(dc_.Get(), text);
 }

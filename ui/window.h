@@ -149,7 +149,8 @@ void SetAppStart(HINSTANCE instance, int showCommand);
 // "Register failed", "Crea... failed": no owner, no caption, OK.
 void ShowWindowFailure(const char* text);
 
-// A child control of the framework's pattern, in the dialog font.
+// A child control of the framework's pattern, in the dialog font. Positions and sizes, here
+// and in window layouts, are pixels of a 96-DPI display: the framework scales them.
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y,
                    int width, int height, int id);
 HWND CreateControl(HWND parent, const ControlSpec& control);
@@ -158,7 +159,8 @@ HWND CreateControl(HWND parent, const ControlSpec& control);
 void CloseWithCode(HWND window, WPARAM code);
 
 // A window's own device context, kept while the window lives (the labels it draws itself
-// use it), in the dialog font and the given colours; released by Release or with the object.
+// use it), in the dialog font and the given colours, drawing in the layout's units;
+// released by Release or with the object.
 class KeptDC {
 public:
     KeptDC() = default;

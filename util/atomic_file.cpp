@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <locale.h>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "util/number_format.h"
@@ -57,6 +58,16 @@ bool AtomicFile::Write(std::string_view bytes) {
     if (bytes.empty()) return true;
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        Fail(errno);
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::Flush() {
+    if (file_ == nullptr || failed_) return false;
+    errno = 0;
+    if (std::fflush(file_) != 0) {
         Fail(errno);
         return false;
     }
@@ -131,5 +142,65 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string
         error = file.Error();
         return false;
     }
+    return true;
+}
+
+namespace {
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(NativePath(path), ec);
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(NativePath(path), ec);
+}
+
+void RemoveFile(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(NativePath(path), ignored);
+}
+
+}  // namespace
+
+bool WriteFilesTogether(const std::vector<FileToWrite>& files, std::string& error, std::string& failedPath) {
+    auto fail = [&](const std::string& path, const std::string& why) {
+        failedPath = path;
+        error = why;
+        return false;
+    };
+    for (const FileToWrite& file : files) {
+        if (IsFolder(file.path)) return fail(file.path, FileErrorText(EISDIR));
+    }
+    // Unwritten files are dropped by their destructors whatever happens below.
+    std::vector<std::unique_ptr<AtomicFile>> written;
+    for (const FileToWrite& file : files) {
+        auto atomic = std::make_unique<AtomicFile>();
+        if (!atomic->Open(file.path) || !atomic->Write(file.bytes) || !atomic->Flush()) {
+            return fail(file.path, atomic->Error());
+        }
+        written.push_back(std::move(atomic));
+    }
+    std::vector<std::string> movedAside;
+    auto putBack = [&] {
+        for (const std::string& path : movedAside) ReplaceWith(path + ".old~", path);
+    };
+    for (const FileToWrite& file : files) {
+        if (!Exists(file.path)) continue;
+        if (const int err = ReplaceWith(file.path, file.path + ".old~"); err != 0) {
+            putBack();
+            return fail(file.path, FileErrorText(err));
+        }
+        movedAside.push_back(file.path);
+    }
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (!written[i]->Commit()) {
+            for (std::size_t j = 0; j < i; ++j) RemoveFile(files[j].path);
+            putBack();
+            return fail(files[i].path, written[i]->Error());
+        }
+    }
+    for (const std::string& path : movedAside) RemoveFile(path + ".old~");
     return true;
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class AtomicFile {
 public:
@@ -20,6 +21,9 @@ public:
     bool Open(const std::string& path);
     // False once any write has failed; later writes are ignored.
     bool Write(std::string_view bytes);
+    // Hands the bytes written so far to the system, so that a full disk shows before Commit;
+    // false once any write has failed.
+    bool Flush();
     // Flushes, closes and puts the file in place; false (the old file untouched) on failure.
     bool Commit();
     // Drops the temporary file; the old file stays as it was.
@@ -45,3 +49,14 @@ std::string FileErrorText(int err);
 
 // Writes the whole file atomically; false with the cause in `error`.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& error);
+
+struct FileToWrite {
+    std::string path;
+    std::string bytes;
+};
+
+// Writes every file so that either all of them take their names or none does: all are
+// written beside themselves first, the files they replace are moved aside (a file in use
+// stops everything there), and put back if any of the new ones cannot take its name.
+// False with the cause in `error` and the file it concerns in `failedPath`.
+bool WriteFilesTogether(const std::vector<FileToWrite>& files, std::string& error, std::string& failedPath);

@@ -217,7 +217,7 @@ public:
     uint8_t ChooseSubKind(const std::string&) override { return 0; }
     bool ChooseReaction(const std::vector<std::string>&, std::string&) override { return false; }
     bool EditExercise(ExerciseRecord&) override { return false; }
-    bool SaveSeries(std::string&, std::string&, int32_t&) override { return false; }
+    bool SaveSeries(std::string&, std::string&, int32_t&, bool&) override { return false; }
     uint16_t ShellOpen(const std::string&) override { return 0; }
     void OpenElementList() override {}
     void OpenElementEditor() override {}

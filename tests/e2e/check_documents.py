@@ -2,6 +2,9 @@
 """Reads back the two documents that the real program exported under Wine, with pandoc and
 with LibreOffice Writer, and checks that each reader finds the title and every statement and
 answer of the report (what the exercise editor showed) in the order of the presentation.
+When the report names versions of the worksheet, each version and the key are read too:
+version A holds the report's exercises, the later ones the same exercises with any numbers,
+and the key every version's answers under its title.
 
 Usage: check_documents.py REPORT_FILE EXERC_FOLDER OUTPUT_FOLDER
 """
@@ -24,7 +27,7 @@ def unescape_report(text):
 
 
 def read_report(path):
-    report = {"title": None, "documents": {}, "statements": [], "answers": []}
+    report = {"title": None, "documents": {}, "statements": [], "answers": [], "versions": None}
     for line in pathlib.Path(path).read_bytes().decode("cp1252").split("\n"):
         if not line:
             continue
@@ -37,6 +40,9 @@ def read_report(path):
             report["statements"].append(unescape_report(value))
         elif key == "answer":
             report["answers"].append(unescape_report(value))
+        elif key == "versions":
+            count, _, base = value.partition(" ")
+            report["versions"] = (int(count), base)
         else:
             raise Failure("unknown report line: " + line)
     if report["title"] is None or sorted(report["documents"]) != [0, 1] or not report["statements"]:
@@ -119,13 +125,18 @@ def readable_markup(markup):
     return "".join(out)
 
 
-def expected_fragments(report, presentation):
-    def bold(text):
-        return "<b>" + text + "</b>"
+def bold(text):
+    return "<b>" + text + "</b>"
 
+
+def version_title(report, letter):
+    return report["title"] + " \u2014 versi\u00f3n " + letter
+
+
+def expected_fragments(report, presentation, title=None):
     statements = [readable_markup(s) for s in report["statements"]]
     answers = [readable_markup(a) for a in report["answers"]]
-    fragments = [bold(report["title"])]
+    fragments = [bold(report["title"] if title is None else title)]
     if presentation == 0:
         for n, (statement, answer) in enumerate(zip(statements, answers), 1):
             fragments += [bold("%d) " % n) + statement, "Resp: " + answer]
@@ -136,18 +147,59 @@ def expected_fragments(report, presentation):
     return [tidy(f) for f in fragments]
 
 
-def check_document(reader, document, text, report, presentation):
-    """Fails unless the reader's text holds every expected fragment, each after the one
-    before, and nothing of the other presentation's shape."""
+NUMBER = r"-?\d+(?:\.\d+)?(?:e-?\d+)?"  # a strong acid can have a pH below 0
+
+
+def with_any_numbers(fragment):
+    """A pattern of the fragment in which every number may be another: what a later version
+    of an exercise shares with the first. A volume is in ml below a litre and in l from it."""
+    parts = re.split("(" + NUMBER + ")", fragment)
+    pattern = []
+    for i, part in enumerate(parts):
+        if i % 2:
+            pattern.append(NUMBER)
+            continue
+        unit = re.match(r" m?l(?![A-Za-z])", part) if i > 0 else None
+        pattern.append(" m?l" + re.escape(part[unit.end():]) if unit else re.escape(part))
+    return "".join(pattern)
+
+
+def check_in_order(reader, document, text, fragments, any_numbers=False):
+    """Fails unless the reader's text holds every fragment, each after the one before."""
     at = 0
-    for fragment in expected_fragments(report, presentation):
-        found = text.find(fragment, at)
+    for fragment in fragments:
+        if any_numbers:
+            match = re.compile(with_any_numbers(fragment)).search(text, at)
+            found, end = (match.start(), match.end()) if match else (-1, -1)
+        else:
+            found = text.find(fragment, at)
+            end = found + len(fragment)
         if found < 0:
             raise Failure("%s, %s: not found (in order): %r\nin:\n%s" % (reader, document, fragment, text))
-        at = found + len(fragment)
+        at = end
+
+
+def check_document(reader, document, text, report, presentation, title=None, any_numbers=False):
+    """Fails unless the reader's text holds every expected fragment, each after the one
+    before, and nothing of the other presentation's shape."""
+    check_in_order(reader, document, text, expected_fragments(report, presentation, title), any_numbers)
     unwanted = "Respuestas" if presentation == 0 else "Resp: "
     if unwanted in text:
         raise Failure("%s, %s: %r does not belong here" % (reader, document, unwanted))
+
+
+def check_key(reader, document, text, report, letters):
+    """The key: every version's title in the order of the letters, and under each title that
+    version's answers, numbered; nothing else."""
+    titles = [tidy(bold(version_title(report, letter))) for letter in letters]
+    check_in_order(reader, document, text, titles)
+    answers = [tidy(bold("%d)" % n) + readable_markup(a)) for n, a in enumerate(report["answers"], 1)]
+    for i, letter in enumerate(letters):
+        start = text.find(titles[i]) + len(titles[i])
+        end = text.find(titles[i + 1]) if i + 1 < len(titles) else len(text)
+        check_in_order(reader, document + " " + letter, text[start:end], answers, any_numbers=letter != "A")
+    if "Respuestas" in text or "Resp: " in text:
+        raise Failure("%s, %s: the key holds only the answers under each version's title" % (reader, document))
 
 
 def run(command, log):
@@ -173,22 +225,47 @@ def main(argv):
         if not document.is_file():
             raise Failure("no document " + str(document))
 
+    # The versions of the worksheet, in the presentation of the blocks, and their key.
+    letters, versions = [], {}
+    if report["versions"]:
+        count, base = report["versions"]
+        letters = [chr(ord("A") + v) for v in range(count)]
+        versions = {letter: exerc / ("%s-%s.rtf" % (base, letter)) for letter in letters}
+        versions["key"] = exerc / ("%s-soluciones.rtf" % base)
+    every = {**{str(p): d for p, d in documents.items()}, **versions}
+    for document in every.values():
+        if not document.is_file():
+            raise Failure("no document " + str(document))
+
     pages = {}
-    for presentation, document in documents.items():
-        target = out / ("%d.pandoc.html" % presentation)
+    for name, document in every.items():
+        target = out / ("%s.pandoc.html" % name)
         run(["pandoc", "-f", "rtf", "-t", "html", "-o", str(target), str(document)], log)
-        pages[("pandoc", presentation)] = target
+        pages[("pandoc", name)] = target
     # LibreOffice with a profile of its own, so that no other instance gets in the way.
     run(["soffice", "-env:UserInstallation=" + (out / "profile").resolve().as_uri(), "--headless",
-         "--convert-to", "html", "--outdir", str(out)] + [str(d) for d in documents.values()], log)
-    for presentation, document in documents.items():
-        pages[("LibreOffice", presentation)] = out / (document.stem + ".html")
+         "--convert-to", "html", "--outdir", str(out)] + [str(d) for d in every.values()], log)
+    for name, document in every.items():
+        pages[("LibreOffice", name)] = out / (document.stem + ".html")
 
-    for (reader, presentation), page in sorted(pages.items()):
+    texts = {}
+    for (reader, name), page in sorted(pages.items()):
         text = readable_html(page.read_bytes().decode("utf-8", errors="replace"))
-        check_document(reader, documents[presentation].name, text, report, presentation)
-    print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations"
-          % len(report["statements"]))
+        texts[(reader, name)] = text
+        document = every[name].name
+        if name in ("0", "1"):
+            check_document(reader, document, text, report, int(name))
+        elif name == "key":
+            check_key(reader, document, text, report, letters)
+        else:
+            check_document(reader, document, text, report, 1, version_title(report, name), any_numbers=name != "A")
+    for reader in ("pandoc", "LibreOffice"):
+        for letter in letters[1:]:
+            after_title = lambda text: text[text.find("\n"):]
+            if after_title(texts[(reader, letter)]) == after_title(texts[(reader, "A")]):
+                raise Failure("%s: version %s has the numbers of version A" % (reader, letter))
+    print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations%s"
+          % (len(report["statements"]), ", in %d versions and their key" % len(letters) if letters else ""))
     return 0
 
 

@@ -3,6 +3,7 @@
 and must not fail on what the readers legitimately vary (blanks, split subscripts, tags)."""
 
 import pathlib
+import re
 import sys
 import tempfile
 import unittest
@@ -78,13 +79,72 @@ class DocumentCheck(unittest.TestCase):
                     cd.check_document("r", "x.rtf", text, self.REPORT, presentation)
 
 
+class Versions(unittest.TestCase):
+    REPORT = report(["Pasar   36 g de H_2SO_4 a moles.", "Volumen de 250 ml"], ["  0.36 mol.", "  1.80e24"], "Hoja")
+    A = "<b>Hoja \u2014 versi\u00f3n A</b>\n<b>1)</b>Pasar 36 g de H<sub>2</sub>SO<sub>4</sub> a moles.\n" \
+        "<b>2)</b>Volumen de 250 ml\n<b>Respuestas</b>\n<b>1)</b>0.36 mol.\n<b>2)</b>1.80e24"
+    B = "<b>Hoja \u2014 versi\u00f3n B</b>\n<b>1)</b>Pasar 117 g de H<sub>2</sub>SO<sub>4</sub> a moles.\n" \
+        "<b>2)</b>Volumen de 1 l\n<b>Respuestas</b>\n<b>1)</b>1.19 mol.\n<b>2)</b>6.02e23"
+    KEY = ("<b>Hoja \u2014 versi\u00f3n A</b>\n<b>1)</b>0.36 mol.\n<b>2)</b>1.80e24\n"
+           "<b>Hoja \u2014 versi\u00f3n B</b>\n<b>1)</b>1.19 mol.\n<b>2)</b>6.02e23")
+
+    def test_numbers_may_change_and_nothing_else(self):
+        cases = [
+            ("36 g de", "117 g de", True),
+            ("of 0.36 mol.", "of 12 mol.", True),
+            ("1.80e24 x", "6.02e23 x", True),
+            ("de 250 ml\ndatos", "de 1 l\ndatos", True),
+            ("de 1 l.", "de 750 ml.", True),
+            ("2.17 mol/l", "0.5 mol/l", True),
+            ("pH = -0.08166", "pH = 0.29", True),
+            ("pH = 13.4", "pH = -0.5", True),
+            ("36 g de", "36 mg de", False),
+            ("H<sub>2</sub>O", "H2O", False),
+            ("2.17 mol/l", "0.5 ml/l", False),
+            ("Pasar 36 g", "Pasar g", False),
+        ]
+        for first, other, same in cases:
+            with self.subTest(first=first, other=other):
+                self.assertEqual(re.fullmatch(cd.with_any_numbers(first), other) is not None, same)
+
+    def test_versions_and_key_in_the_right_shape_pass(self):
+        cd.check_document("r", "A", self.A, self.REPORT, 1, cd.version_title(self.REPORT, "A"))
+        cd.check_document("r", "B", self.B, self.REPORT, 1, cd.version_title(self.REPORT, "B"), any_numbers=True)
+        cd.check_key("r", "key", self.KEY, self.REPORT, ["A", "B"])
+
+    def test_faulty_versions_and_keys_fail(self):
+        title_b = cd.version_title(self.REPORT, "B")
+        cases = [
+            ("version A with other numbers", lambda: cd.check_document("r", "A", self.B.replace("B</b>", "A</b>"),
+                                                                       self.REPORT, 1,
+                                                                       cd.version_title(self.REPORT, "A"))),
+            ("another formula", lambda: cd.check_document("r", "B", self.B.replace("SO", "PO"), self.REPORT, 1,
+                                                          title_b, any_numbers=True)),
+            ("the letter missing", lambda: cd.check_document("r", "B", self.B.replace(" B</b>", "</b>"), self.REPORT,
+                                                             1, title_b, any_numbers=True)),
+            ("a version missing from the key", lambda: cd.check_key("r", "key", self.KEY, self.REPORT, ["A", "B", "C"])),
+            ("versions swapped in the key", lambda: cd.check_key("r", "key", self.KEY.replace("A</b>", "X</b>")
+                                                                 .replace("B</b>", "A</b>").replace("X</b>", "B</b>"),
+                                                                 self.REPORT, ["A", "B"])),
+            ("an answer of A missing", lambda: cd.check_key("r", "key", self.KEY.replace("<b>2)</b>1.80e24", ""),
+                                                            self.REPORT, ["A", "B"])),
+            ("statements in the key", lambda: cd.check_key("r", "key", self.KEY + "\n<b>Respuestas</b>", self.REPORT,
+                                                           ["A", "B"])),
+        ]
+        for name, check in cases:
+            with self.subTest(name):
+                with self.assertRaises(cd.Failure):
+                    check()
+
+
 class Report(unittest.TestCase):
     def test_escapes_come_back(self):
         with tempfile.TemporaryDirectory() as folder:
             path = pathlib.Path(folder) / "report.txt"
             path.write_bytes("title Química\ndocument0 a.rtf\ndocument1 b.rtf\nstatement a\\r\\nb \\\\ c\nanswer r\n"
-                             .encode("cp1252"))
+                             "versions 3 prueba bloques\n".encode("cp1252"))
             read = cd.read_report(path)
+            self.assertEqual(read["versions"], (3, "prueba bloques"))
             self.assertEqual(read["title"], "Química")
             self.assertEqual(read["statements"], ["a\r\nb \\ c"])
             self.assertEqual(read["answers"], ["r"])

@@ -2,9 +2,12 @@
 // empty folder with the default elements.dat, generates one exercise of every sub-kind of
 // every topic through the windows (the reaction window of the stoichiometry topic
 // included), accepts each one in the exercise editor, exports the batch in both
-// presentations and quits. It writes what the editor showed (title,
-// statements, answers, in batch order) to a report that the reader check compares with the
-// documents as pandoc and LibreOffice read them.
+// presentations (the blocks with the answers on a page of their own) and quits. Then it
+// starts the program again, opens the batch file that the second export left beside its
+// document through the system's open dialog, makes three versions of the sheet and quits.
+// It writes what the editor showed (title, statements, answers, in batch order) and the
+// versions made to a report that the reader check compares with the documents as pandoc
+// and LibreOffice read them.
 //
 // Usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE
 // Exit code 0 when every step went as expected; otherwise 1, with the reason on stderr.
@@ -23,6 +26,7 @@
 #include "shell/generation_window.h"
 #include "shell/main_window.h"
 #include "shell/save_window.h"
+#include "shell/versions_window.h"
 
 namespace {
 
@@ -30,6 +34,10 @@ namespace {
 constexpr DWORD kStepTimeoutMs = 20000;
 constexpr DWORD kStartTimeoutMs = 40000;
 constexpr int kInputEdit = 101;  // the text input window's one field
+// Messages wait for a program busy for a moment (the system's open dialog reads its folders
+// and drives first, and Wine then takes it for hung) and give up on one that never answers
+// after the step's time.
+constexpr UINT kSendFlags = SMTO_NORMAL;
 
 const char* const kMainTitlePrefix = "Ejercicios de Química. Nº ejercicios: ";
 const char* const kDocumentTitle = "Química: prueba de extremo a extremo";
@@ -198,9 +206,15 @@ struct Export {
 };
 const Export kExports[] = {{"prueba seguidos", 0}, {"prueba bloques", 1}};
 
+// The export whose batch file is opened again the next time, and the versions made of it.
+const char* const kReopened = "prueba bloques";
+constexpr int kVersions = 3;
+const char* const kVersionsCaption = "Versiones de la hoja";
+
 // --- The program under test -------------------------------------------------------------
 
 PROCESS_INFORMATION g_zorvi = {};
+const char* g_step = "starting";  // what the driver is doing, for the message of a failure
 
 struct FindRequest {
     DWORD pid;
@@ -232,9 +246,13 @@ HWND FindZorviWindow(const char* className) {
 std::string TextOf(HWND window) {
     char text[1024] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), kSendFlags,
                              kStepTimeoutMs, &copied)) {
-        throw Failure("the program does not answer WM_GETTEXT");
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        throw Failure("the program does not answer WM_GETTEXT (a window of class \"" + std::string(name) +
+                      "\", id " + std::to_string(GetDlgCtrlID(window)) + ", error " +
+                      std::to_string(GetLastError()) + ")");
     }
     return std::string(text, copied);
 }
@@ -243,7 +261,7 @@ std::string ItemText(HWND window, int id) { return TextOf(GetDlgItem(window, id)
 
 void SetItemText(HWND window, int id, const char* text) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), kSendFlags,
                              kStepTimeoutMs, &result)) {
         throw Failure("the program does not answer WM_SETTEXT");
     }
@@ -251,7 +269,7 @@ void SetItemText(HWND window, int id, const char* text) {
 
 LRESULT SendItem(HWND window, int id, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(GetDlgItem(window, id), message, wParam, lParam, SMTO_ABORTIFHUNG, kStepTimeoutMs,
+    if (!SendMessageTimeoutA(GetDlgItem(window, id), message, wParam, lParam, kSendFlags, kStepTimeoutMs,
                              &result)) {
         throw Failure("the program does not answer a control message");
     }
@@ -296,9 +314,17 @@ HWND WaitFor(const char* className, DWORD timeoutMs = kStepTimeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         CheckAlive();
-        if (HWND window = FindZorviWindow(className)) return window;
+        if (HWND window = FindZorviWindow(className)) {
+            // A window shows before its controls are made and filled: it answers once the
+            // program is back in a message loop, with the window ready.
+            DWORD_PTR result = 0;
+            if (SendMessageTimeoutA(window, WM_NULL, 0, 0, kSendFlags, kStepTimeoutMs, &result)) return window;
+            if (IsWindow(window)) throw Failure(std::string("a window of class ") + className + " does not answer");
+            continue;  // gone meanwhile
+        }
         if (lstrcmpA(className, "#32770") != 0) {
-            if (HWND box = FindZorviWindow("#32770")) {
+            // A dialog that Wine shows for a moment while it builds another is gone at once.
+            if (HWND box = FindZorviWindow("#32770"); box && (Sleep(50), IsWindow(box))) {
                 throw Failure(std::string("waiting for ") + className + ", a message box appeared: \"" + TextOf(box) +
                               "\" / \"" + Escaped(ItemText(box, 0xFFFF)) + "\"");
             }
@@ -421,7 +447,7 @@ std::vector<Exercise> GenerateEverything(HWND main) {
 // Returns once the program's main loop has handled everything posted before.
 void WaitIdle(HWND main) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kStepTimeoutMs, &result)) {
+    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, kSendFlags, kStepTimeoutMs, &result)) {
         throw Failure("the main window does not answer");
     }
     if (HWND box = FindZorviWindow("#32770")) {
@@ -445,7 +471,7 @@ void CheckBatchList(HWND main, const std::vector<Exercise>& batch) {
         }
         DWORD_PTR length = 0;
         if (!SendMessageTimeoutW(GetDlgItem(main, kIdBatchList), LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide),
-                                 SMTO_ABORTIFHUNG, kStepTimeoutMs, &length)) {
+                                 kSendFlags, kStepTimeoutMs, &length)) {
             throw Failure("the program does not answer LB_GETTEXT");
         }
         char line[2048] = {};
@@ -462,11 +488,111 @@ void ExportBatch(HWND main, const Export& exportCase, const std::string& workFol
     SetItemText(window, kIdDocumentTitle, kDocumentTitle);
     SendItem(window, kIdStatementThenAnswer, BM_SETCHECK, exportCase.presentation == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     SendItem(window, kIdBlocks, BM_SETCHECK, exportCase.presentation == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    // The blocks go out with their answers on a page of their own.
+    SendItem(window, kIdAnswersOnNewPage, BM_SETCHECK, exportCase.presentation == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
     Command(window, IDOK);
     WaitGone(window);
     WaitIdle(main);
     const std::string path = workFolder + "\\Exerc\\" + exportCase.name + ".rtf";
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no document " + path);
+}
+
+BOOL CALLBACK FindEdit(HWND window, LPARAM found) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The file name field of the system's open dialog: the edit inside cmb13 (a combo box, in a
+// ComboBoxEx under Wine), or edt1 in dialogs without it.
+HWND FileNameField(HWND dialog) {
+    HWND edit = nullptr;
+    if (HWND combo = GetDlgItem(dialog, 0x47C)) EnumChildWindows(combo, FindEdit, reinterpret_cast<LPARAM>(&edit));
+    return edit != nullptr ? edit : GetDlgItem(dialog, 0x480);
+}
+
+struct FileDialogRequest {
+    DWORD pid;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindFileDialog(HWND window, LPARAM param) {
+    auto* request = reinterpret_cast<FileDialogRequest*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    char caption[128] = {};
+    GetWindowTextA(window, caption, sizeof caption);  // read without a message to the program
+    if (pid != request->pid || !IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0 ||
+        lstrcmpA(caption, request->caption) != 0 || FileNameField(window) == nullptr) {
+        return TRUE;
+    }
+    request->found = window;
+    return FALSE;
+}
+
+// The system's file dialog with this caption, once it is made up to its file name field:
+// Wine may show a dialog of the same class for a moment while it builds it.
+HWND WaitForFileDialog(const char* caption) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        CheckAlive();
+        FileDialogRequest request = {g_zorvi.dwProcessId, caption, nullptr};
+        EnumWindows(FindFileDialog, reinterpret_cast<LPARAM>(&request));
+        if (request.found) return request.found;
+        if (GetTickCount() - start > kStepTimeoutMs) throw Failure(std::string("no dialog \"") + caption + "\"");
+        Sleep(20);
+    }
+}
+
+// "Abrir lote..." with the name typed in the system's dialog, which opens in Exerc.
+void OpenBatchFile(HWND main, const std::string& fileName) {
+    PostMessageA(main, WM_COMMAND, kCmdOpenBatch, 0);
+    HWND dialog = WaitForFileDialog("Abrir lote");
+    CheckEqual("folder of the open dialog", ItemText(dialog, 0x471), "Exerc");
+    HWND field = FileNameField(dialog);
+    if (field == nullptr) throw Failure("the open dialog has no file name field");
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()), kSendFlags,
+                             kStepTimeoutMs, &result)) {
+        throw Failure("the open dialog does not answer WM_SETTEXT");
+    }
+    Command(dialog, IDOK);
+    WaitGone(dialog);
+}
+
+// "&Versiones...": the save window first (the opened batch was never exported in this run),
+// proposing what the batch file holds, then the versions window, then the note of the files.
+void MakeVersions(HWND main, const std::string& workFolder) {
+    PostMessageA(main, WM_COMMAND, kCmdVersions, 0);
+    HWND save = WaitFor("desarserie");
+    CheckEqual("name proposed after the opening", ItemText(save, kIdExportName), kReopened);
+    CheckEqual("title proposed after the opening", ItemText(save, kIdDocumentTitle), kDocumentTitle);
+    if (SendItem(save, kIdBlocks, BM_GETCHECK, 0, 0) != BST_CHECKED) throw Failure("the opened batch lost its blocks");
+    SendItem(save, kIdAnswersOnNewPage, BM_SETCHECK, BST_CHECKED, 0);
+    Command(save, IDOK);
+    WaitGone(save);
+    HWND versions = WaitFor("versiones");
+    CheckEqual("caption of the versions window", TextOf(versions), kVersionsCaption);
+    CheckEqual("versions proposed", ItemText(versions, kIdVersionCount), "2");
+    if (ItemText(versions, kIdVersionSeed).find_first_not_of("0123456789") != std::string::npos) {
+        throw Failure("the seed shown is not a number: " + ItemText(versions, kIdVersionSeed));
+    }
+    SetItemText(versions, kIdVersionCount, std::to_string(kVersions).c_str());
+    Command(versions, IDOK);
+    WaitGone(versions);
+    const std::string written = std::string("Escritos en la carpeta Exerc:\r") + kReopened + "-A.rtf a " + kReopened +
+                                "-C.rtf\r" + kReopened + "-soluciones.rtf";
+    AnswerBox({kVersionsCaption, written.c_str(), IDOK});
+    WaitIdle(main);
+    for (const char* suffix : {"-A.rtf", "-B.rtf", "-C.rtf", "-soluciones.rtf"}) {
+        const std::string path = workFolder + "\\Exerc\\" + kReopened + suffix;
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no document " + path);
+    }
 }
 
 void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
@@ -477,6 +603,7 @@ void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
         out << "statement " << Escaped(exercise.statement) << "\n";
         out << "answer " << Escaped(exercise.answer) << "\n";
     }
+    out << "versions " << kVersions << " " << kReopened << "\n";
     if (!out.flush()) throw Failure("cannot write the report " + path);
 }
 
@@ -521,6 +648,34 @@ void EndZorvi(HWND main) {
     }
 }
 
+// One run of the program: started in the work folder, worked by `work`, ended by "&Salir"
+// with nothing left to ask.
+template <typename Work>
+void RunSession(const std::string& exe, const std::string& workFolder, Work work) {
+    HANDLE job = StartZorvi(exe, workFolder);
+    HWND main = nullptr;
+    try {
+        main = WaitFor("FPrincipal", kStartTimeoutMs);
+        WaitIdle(main);
+        work(main);
+        PostMessageA(main, WM_COMMAND, kCmdExit, 0);
+        if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
+            throw Failure("the program does not end on \"&Salir\"");
+        }
+        DWORD exitCode = 0;
+        GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
+        if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
+    } catch (...) {
+        EndZorvi(main);
+        if (job) CloseHandle(job);
+        throw;
+    }
+    if (job) CloseHandle(job);
+    CloseHandle(g_zorvi.hThread);
+    CloseHandle(g_zorvi.hProcess);
+    g_zorvi = {};
+}
+
 int Run(int argc, char** argv) {
     if (argc != 5) {
         std::fprintf(stderr, "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n");
@@ -542,30 +697,29 @@ int Run(int argc, char** argv) {
         throw Failure(std::string("cannot copy ") + argv[2]);
     }
 
-    HANDLE job = StartZorvi(exe, workFolder);
-    HWND main = nullptr;
-    try {
-        main = WaitFor("FPrincipal", kStartTimeoutMs);
-        WaitIdle(main);
+    // The first day: every sub-kind made and both documents exported.
+    std::vector<Exercise> batch;
+    RunSession(exe, workFolder, [&](HWND main) {
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
-        const std::vector<Exercise> batch = GenerateEverything(main);
+        g_step = "generating";
+        batch = GenerateEverything(main);
+        g_step = "checking the batch";
         CheckBatchList(main, batch);
+        g_step = "exporting";
         for (const Export& exportCase : kExports) ExportBatch(main, exportCase, workFolder);
-        PostMessageA(main, WM_COMMAND, kCmdExit, 0);
-        if (WaitForSingleObject(g_zorvi.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
-            throw Failure("the program does not end on \"&Salir\"");
-        }
-        DWORD exitCode = 0;
-        GetExitCodeProcess(g_zorvi.hProcess, &exitCode);
-        if (exitCode != 0) throw Failure("the program ended with code " + std::to_string(exitCode));
-        WriteReport(argv[4], batch);
-        std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
-    } catch (...) {
-        EndZorvi(main);
-        if (job) CloseHandle(job);
-        throw;
-    }
-    if (job) CloseHandle(job);
+    });
+    std::printf("drive_zorvi: %zu exercises generated, exported twice, program ended\n", batch.size());
+    // The next day: the batch file of the blocks opened again, and the versions of the sheet.
+    RunSession(exe, workFolder, [&](HWND main) {
+        g_step = "opening the batch file";
+        OpenBatchFile(main, std::string(kReopened) + ".zlote");
+        g_step = "checking the opened batch";
+        CheckBatchList(main, batch);
+        g_step = "making the versions";
+        MakeVersions(main, workFolder);
+    });
+    std::printf("drive_zorvi: the batch file opened again, %d versions and their key made, program ended\n", kVersions);
+    WriteReport(argv[4], batch);
     return 0;
 }
 
@@ -576,7 +730,7 @@ int main(int argc, char** argv) {
     try {
         return Run(argc, argv);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "drive_zorvi: %s\n", e.what());
+        std::fprintf(stderr, "drive_zorvi: %s (%s)\n", e.what(), g_step);
         return 1;
     }
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The end-to-end test: the driver runs the real Zorvi.exe under Wine in an empty folder,
-# then pandoc and LibreOffice read back the two documents it exported.
+# twice, then pandoc and LibreOffice read back the two documents it exported, the versions
+# of the sheet and their key.
 # Usage: run_e2e.sh DRIVE_ZORVI_EXE ZORVI_EXE ELEMENTS_DAT OUTPUT_FOLDER
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,23 +15,27 @@ mkdir -p "$out/work" "$out/readers"
 # A hung window must not hang the suite: the driver gives up on any step after 20 s, and
 # this ends it (and, through its job object, the program) in any case.
 status=0
-timeout -k 10 150 "$here/../wine-run.sh" "$driver" "$(windows_path "$zorvi")" "$(windows_path "$elements")" \
+timeout -k 10 240 "$here/../wine-run.sh" "$driver" "$(windows_path "$zorvi")" "$(windows_path "$elements")" \
     "$(windows_path "$out/work")" "$(windows_path "$out/report.txt")" </dev/null || status=$?
 if [ "$status" -ne 0 ]; then
     echo "run_e2e: the driver failed (status $status)" >&2
     exit 1
 fi
-# The program only read the table of elements; the folder holds nothing else but the documents,
-# the options it remembers and the default list of reactions, written at the first visit to
-# the stoichiometry topic.
+# The program only read the table of elements; the folder holds nothing else but the documents
+# and the batch files beside them, the options it remembers and the default list of
+# reactions, written at the first visit to the stoichiometry topic.
 cmp "$elements" "$out/work/elements.dat"
 left=$(cd "$out/work" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
-if [ "$left" != "./Exerc ./Exerc/prueba bloques.rtf ./Exerc/prueba seguidos.rtf ./elements.dat ./reacciones.txt ./zorvi.ini " ]; then
+expected="./Exerc ./Exerc/prueba bloques-A.rtf ./Exerc/prueba bloques-B.rtf ./Exerc/prueba bloques-C.rtf \
+./Exerc/prueba bloques-soluciones.rtf ./Exerc/prueba bloques.rtf ./Exerc/prueba bloques.zlote \
+./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat ./reacciones.txt ./zorvi.ini "
+if [ "$left" != "$expected" ]; then
     echo "run_e2e: unexpected files in the work folder: $left" >&2
     exit 1
 fi
 # zorvi.ini (Windows-1252, CRLF) holds what the last save window was given.
-for line in 'fichero=prueba bloques' "$(printf 'titulo=Qu\355mica: prueba de extremo a extremo')" 'presentacion=bloques'; do
+for line in 'fichero=prueba bloques' "$(printf 'titulo=Qu\355mica: prueba de extremo a extremo')" 'presentacion=bloques' \
+    'respuestas_en_pagina_aparte=1'; do
     if ! LC_ALL=C grep -qxF "$(printf '%s\r' "$line")" "$out/work/zorvi.ini"; then
         echo "run_e2e: zorvi.ini lacks the line: $line" >&2
         exit 1

@@ -32,7 +32,7 @@ public:
         return (flags & 0x0F) == kBoxOk ? kAnswerOk : kAnswerNo;
     }
     bool EditExercise(ExerciseRecord&) override { return false; }
-    bool SaveSeries(std::string&, std::string&, int32_t&) override { return false; }
+    bool SaveSeries(std::string&, std::string&, int32_t&, bool&) override { return false; }
     uint16_t ShellOpen(const std::string&) override { return 0; }
     void OpenElementList() override {}
     void OpenElementEditor() override {}

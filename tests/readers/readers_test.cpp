@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "app/versions.h"
 #include "chemistry/topics.h"
 #include "shell/batch.h"
 #include "shell/export.h"
@@ -353,6 +354,122 @@ TEST_F(RealReaders, LibreOfficeReadsNumbersAsAChemistryTextbookPrintsThem) {
 
 TEST_F(RealReaders, PandocReadsNumbersAsAChemistryTextbookPrintsThem) {
     EXPECT_TRUE(InOrder(Readable(classroomPandoc), kClassroomNumbers));
+}
+
+// ---- Pages: the answers on a page of their own, and the key of the versions
+
+// The text of one page of a PDF, as pdftotext reads it.
+std::string PdfPage(const fs::path& pdf, int page) {
+    const fs::path text = pdf.parent_path() / (pdf.stem().string() + "-" + std::to_string(page) + ".txt");
+    const std::string command = "pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
+                                pdf.string() + "' '" + text.string() + "' 2>&1";
+    if (std::system(command.c_str()) != 0) return "(pdftotext failed on page " + std::to_string(page) + ")";
+    return ReadAll(text);
+}
+
+int PdfPages(const fs::path& pdf) {
+    const fs::path info = pdf.parent_path() / (pdf.stem().string() + ".info");
+    if (std::system(("pdfinfo '" + pdf.string() + "' >'" + info.string() + "' 2>&1").c_str()) != 0) return -1;
+    const std::string text = ReadAll(info);
+    const std::size_t at = text.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + 6);
+}
+
+// The first line of a page that holds anything.
+std::string FirstLine(const std::string& page) {
+    std::size_t start = page.find_first_not_of(" \n\f\r");
+    if (start == std::string::npos) return "";
+    const std::size_t end = page.find('\n', start);
+    std::string line = page.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
+class RealReaderPages : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        previous = fs::current_path();
+        dir = fs::temp_directory_path() / ("zorvi-pages-" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "out");
+        fs::current_path(dir);
+        BatchStart();
+        for (int i = 1; i <= 3; ++i) {
+            ExerciseRecord r;
+            r.accepted = true;
+            r.statement = "Enunciado " + std::to_string(i) + " con H_2O";
+            r.answer = "Solución " + std::to_string(i);
+            BatchAdd(r);
+        }
+        {
+            ScriptedUi ui;
+            ui.saves.push_back(ScriptedUi::SaveAnswer{"aparte", "Hoja de moles", 1, true});
+            EXPECT_TRUE(ExportBatch());
+        }
+        // The versions' key: three versions whose answers differ by their letter.
+        VersionsPlan plan;
+        for (char letter : {'A', 'B', 'C'}) {
+            std::vector<ExerciseRecord> version = BatchExercises();
+            for (ExerciseRecord& r : version) r.answer += std::string(" de ") + letter;
+            plan.versions.push_back(version);
+        }
+        Presentation = 1;
+        AnswersOnNewPage = false;
+        for (const NamedDocument& document : VersionDocuments(plan, "hoja", "Hoja de moles")) {
+            std::ofstream(dir / "Exerc" / document.fileName, std::ios::binary) << document.bytes;
+        }
+        BatchEnd();
+        fs::current_path(previous);
+        const std::string exerc = (dir / "Exerc").string();
+        Run("soffice -env:UserInstallation=file://" + (dir / "profile").string() + " --headless --convert-to pdf --outdir '" +
+            (dir / "out").string() + "' '" + exerc + "/aparte.rtf' '" + exerc + "/hoja-soluciones.rtf' '" + exerc +
+            "/hoja-B.rtf'");
+        Run("pandoc -f rtf -t html -o '" + (dir / "out" / "hoja-B.pandoc.html").string() + "' '" + exerc + "/hoja-B.rtf'");
+    }
+    static void TearDownTestSuite() {
+        if (!::testing::UnitTest::GetInstance()->Failed()) fs::remove_all(dir);
+    }
+    static void Run(const std::string& command) {
+        const std::string log = (dir / "out" / "reader.log").string();
+        const int status = std::system((command + " >>'" + log + "' 2>&1").c_str());
+        ASSERT_EQ(status, 0) << command << "\n" << ReadAll(log);
+    }
+
+    static inline fs::path previous;
+    static inline fs::path dir;
+};
+
+TEST_F(RealReaderPages, LibreOfficeStartsTheAnswersOnANewPage) {
+    const fs::path pdf = dir / "out" / "aparte.pdf";
+    ASSERT_EQ(PdfPages(pdf), 2);
+    const std::string first = PdfPage(pdf, 1);
+    const std::string second = PdfPage(pdf, 2);
+    EXPECT_EQ(FirstLine(first), "Hoja de moles");
+    for (const char* statement : {"Enunciado 1", "Enunciado 2", "Enunciado 3"}) {
+        EXPECT_NE(first.find(statement), std::string::npos) << statement;
+    }
+    EXPECT_EQ(first.find("Respuestas"), std::string::npos) << first;
+    EXPECT_EQ(first.find(Utf8(u8"Solución")), std::string::npos) << first;
+    EXPECT_EQ(FirstLine(second), "Respuestas") << second;
+    EXPECT_TRUE(InOrder(second, {Utf8(u8"1)Solución 1"), Utf8(u8"2)Solución 2"), Utf8(u8"3)Solución 3")})) << second;
+}
+
+TEST_F(RealReaderPages, LibreOfficeGivesEveryVersionOfTheKeyAPageUnderItsTitle) {
+    const fs::path pdf = dir / "out" / "hoja-soluciones.pdf";
+    ASSERT_EQ(PdfPages(pdf), 3);
+    for (int page = 1; page <= 3; ++page) {
+        const std::string letter(1, static_cast<char>('A' + page - 1));
+        const std::string text = PdfPage(pdf, page);
+        EXPECT_EQ(FirstLine(text), Utf8(u8"Hoja de moles — versión ") + letter) << text;
+        EXPECT_TRUE(InOrder(text, {Utf8(u8"1)Solución 1 de ") + letter, Utf8(u8"3)Solución 3 de ") + letter})) << text;
+        EXPECT_EQ(text.find("Enunciado"), std::string::npos) << text;
+    }
+}
+
+TEST_F(RealReaderPages, BothReadersReadTheDashOfAVersionsTitle) {
+    const std::string title = "<b>" + Utf8(u8"Hoja de moles — versión B") + "</b>";
+    EXPECT_TRUE(InOrder(Readable(ReadAll(dir / "out" / "hoja-B.pandoc.html")), {title, "Enunciado 1", "Respuestas"}));
+    EXPECT_EQ(FirstLine(PdfPage(dir / "out" / "hoja-B.pdf", 1)), Utf8(u8"Hoja de moles — versión B"));
 }
 
 }  // namespace

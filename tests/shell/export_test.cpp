@@ -27,8 +27,9 @@ struct StartingSettings {
     int32_t presentation;
     bool batchExported;
     bool unexportedChanges;
+    bool answersOnNewPage;
 };
-const StartingSettings kAtStart{Presentation, BatchExported, UnexportedChanges};
+const StartingSettings kAtStart{Presentation, BatchExported, UnexportedChanges, AnswersOnNewPage};
 
 const std::string kHeader =
     "{\\rtf\\ansi \\deff2\r\n"
@@ -73,6 +74,7 @@ protected:
         DocumentTitle.clear();
         Presentation = 1;
         ExportPath.clear();
+        AnswersOnNewPage = false;
         BatchExported = false;
         UnexportedChanges = true;
     }
@@ -140,10 +142,40 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
                   "}\r\n");
 }
 
+TEST_F(ExportTest, TheAnswersOnAPageOfTheirOwnOnlyInBlocks) {
+    Add("E1", "A1");
+    const std::string blocks = "{\\b 1) }E1\\line \\line \\line \\line \\line ";
+    const struct {
+        int32_t presentation;
+        bool newPage;
+        std::string body;
+    } cases[] = {
+        {1, false, blocks + "{\\b Respuestas}\\line \\line {\\b 1)}A1\\line "},
+        {1, true, blocks + "\\page {\\b Respuestas}\\line \\line {\\b 1)}A1\\line "},
+        // Each answer after its statement: no block of answers, no page of its own.
+        {0, true, "{\\b 1) }E1\\line \\line Resp: A1\\line \\line "},
+        {0, false, "{\\b 1) }E1\\line \\line Resp: A1\\line \\line "},
+    };
+    for (const auto& c : cases) {
+        ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "T", c.presentation, c.newPage});
+        ASSERT_TRUE(ExportBatch());
+        EXPECT_EQ(ReadAll(Document("serie")), kHeader + "{\\qc{\\b T}\\line \\line \\par }" + c.body + "}\r\n")
+            << c.presentation << " " << c.newPage;
+        EXPECT_EQ(AnswersOnNewPage, c.newPage);
+    }
+    // Kept for the run: proposed again at each export.
+    ASSERT_EQ(ui.proposedSaves.size(), 4u);
+    EXPECT_FALSE(ui.proposedSaves[0].answersOnNewPage);
+    EXPECT_FALSE(ui.proposedSaves[1].answersOnNewPage);
+    EXPECT_TRUE(ui.proposedSaves[2].answersOnNewPage);
+    EXPECT_TRUE(ui.proposedSaves[3].answersOnNewPage);
+}
+
 TEST(ExportStart, ProposesStatementsThenAnswersAndNoExportYet) {
     EXPECT_EQ(kAtStart.presentation, 1);  // "bloques enunciados / respuestas"
     EXPECT_FALSE(kAtStart.batchExported);
     EXPECT_FALSE(kAtStart.unexportedChanges);
+    EXPECT_FALSE(kAtStart.answersOnNewPage);  // "respuestas en página aparte" unchecked
 }
 
 struct TitleCase {
@@ -212,7 +244,8 @@ TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
     const std::string doc = ReadAll(Document("serie"));
     EXPECT_NE(doc.find("Segunda"), std::string::npos);
     EXPECT_NE(doc.find("{\\b 2) }dos"), std::string::npos);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 1);
+    // The document and the batch file beside it, each written once.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 2);
 }
 
 TEST_F(ExportTest, EmptyBatchCancelAndEmptyNameWriteNothingSilently) {
@@ -282,9 +315,10 @@ TEST_F(ExportTest, OrdinaryNamesAreAccepted) {
 
 TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
     Add("uno", "1");
-    const std::string fixed = dirText + kSep + "Exerc" + kSep + ".rtf";
+    // The batch file beside the document has the longest path of the two.
+    const std::string fixed = dirText + kSep + "Exerc" + kSep + ".zlote";
     ASSERT_LT(fixed.size(), 200u) << "the temporary folder's path is too long for this test";
-    // 254, so that the temporary document beside it stays within Windows' 259 characters.
+    // 254, so that the temporary file beside it stays within Windows' 259 characters.
     const std::size_t room = 254 - fixed.size();
     Save(std::string(room + 1, 'n'));
     EXPECT_FALSE(ExportBatch());
@@ -295,8 +329,9 @@ TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
     EXPECT_TRUE(NothingWritten());
     Save(std::string(room, 'n'));
     EXPECT_TRUE(ExportBatch()) << (ui.boxes.size() > 1 ? ui.boxes[1].text : "");
-    EXPECT_EQ(ExportPath.size(), 254u);
+    EXPECT_EQ(ExportPath.size(), 252u);
     EXPECT_TRUE(Opens(ExportPath));
+    EXPECT_TRUE(Opens(ExportPath.substr(0, 248) + ".zlote"));
 }
 
 TEST_F(ExportTest, AFileNamedExercStopsTheExportAndIsKept) {
@@ -331,7 +366,8 @@ TEST_F(ExportTest, AFailedWriteKeepsTheLastExportAndLeavesNoFile) {
     EXPECT_TRUE(UnexportedChanges);
     EXPECT_EQ(Batch.count, 1);
     EXPECT_TRUE(fs::is_directory(Document("ocupada") / "dentro"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 2);  // no temporary file
+    // buena.rtf, buena.zlote and the folder: no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 3);
 }
 
 #ifndef _WIN32

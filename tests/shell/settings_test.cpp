@@ -24,6 +24,7 @@ Settings Changed() {
     s.exportName = "serie 3º B";
     s.documentTitle = "Química 2º: ácidos — bases";
     s.presentation = 0;
+    s.answersOnNewPage = true;
     return s;
 }
 
@@ -35,7 +36,8 @@ const char kChangedText[] =
     "cifras_significativas=1\r\n"
     "fichero=serie 3º B\r\n"
     "titulo=Química 2º: ácidos — bases\r\n"
-    "presentacion=seguidos\r\n";
+    "presentacion=seguidos\r\n"
+    "respuestas_en_pagina_aparte=1\r\n";
 
 void ExpectDefaults(const Settings& s) {
     EXPECT_TRUE(SameOptions(s, Settings{}));
@@ -46,6 +48,7 @@ void ExpectDefaults(const Settings& s) {
     EXPECT_EQ(s.exportName, "");
     EXPECT_EQ(s.documentTitle, "");
     EXPECT_EQ(s.presentation, 1);
+    EXPECT_FALSE(s.answersOnNewPage);
 }
 
 TEST(SettingsText, IsOneCrlfLinePerOptionInWindows1252) {
@@ -76,11 +79,13 @@ TEST(SettingsText, LfOrCrLinesBlanksCaseAndAMarkOfUtf8ReadTheSame) {
         "\xEF\xBB\xBF" "Coma_Decimal = 1 \r\n"
         "\tCIFRAS_SIGNIFICATIVAS=1\r\n"
         "poner_pistas =  En Enunciado\n"
+        "Respuestas_En_Pagina_Aparte= 1\r\n"
         "presentacion=Seguidos");  // no line end at the end
     EXPECT_TRUE(loose.numbers.decimalComma);
     EXPECT_TRUE(loose.numbers.significantFigures);
     EXPECT_EQ(loose.hintPlacement, HintPlacement::InStatement);
     EXPECT_EQ(loose.presentation, 0);
+    EXPECT_TRUE(loose.answersOnNewPage);
 }
 
 TEST(SettingsText, TextValuesKeepTheirBlanksAndAreCutToTheWindowsFields) {
@@ -104,6 +109,7 @@ TEST(SettingsText, BadValuesLeaveTheDefault) {
         "poner_pistas=1",            "presentacion=2",           "presentacion=",
         "coma_decimal",              "=1",                       "; coma_decimal=1",
         "# cifras_significativas=1", "",                         "   ",
+        "respuestas_en_pagina_aparte=si", "respuestas_en_pagina_aparte=",
     };
     for (const char* line : bad) {
         const Settings s = ParseSettings(std::string(line) + "\r\ncifras_significativas=1\r\n");
@@ -198,6 +204,7 @@ TEST_F(SettingsFile, StartingAgainBringsTheOptionsBack) {
     EXPECT_TRUE(SameOptions(ProgramSettings(), Changed()));
     EXPECT_EQ(DocumentTitle, Changed().documentTitle);
     EXPECT_EQ(Presentation, 0);
+    EXPECT_TRUE(AnswersOnNewPage);
     EXPECT_EQ(DefaultHintPlacement, HintPlacement::InAnswer);
     EXPECT_FALSE(AskConfirmation);
 }
@@ -246,17 +253,19 @@ TEST_F(SettingsFile, TheSaveWindowAcceptedRemembersNameTitleAndPresentation) {
     ui.saves.push_back(std::nullopt);  // cancelled: nothing changes, nothing is written
     EXPECT_FALSE(ExportBatch());
     EXPECT_FALSE(FileExists());
-    ui.saves.push_back(ScriptedUi::SaveAnswer{"tema 4", "Ácidos y bases", 0});
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"tema 4", "Ácidos y bases", 0, true});
     EXPECT_TRUE(ExportBatch());
     BatchEnd();
     const std::string text = File();
-    EXPECT_NE(text.find("\r\nfichero=tema 4\r\ntitulo=Ácidos y bases\r\npresentacion=seguidos\r\n"),
+    EXPECT_NE(text.find("\r\nfichero=tema 4\r\ntitulo=Ácidos y bases\r\npresentacion=seguidos\r\n"
+                        "respuestas_en_pagina_aparte=1\r\n"),
               std::string::npos)
         << text;
     EXPECT_TRUE(ui.boxes.empty());
     ExportName.clear();
     DocumentTitle.clear();
     Presentation = 1;
+    AnswersOnNewPage = false;
     BatchExported = false;
     ExportPath.clear();
 }

@@ -12,6 +12,8 @@ ScriptedUi::~ScriptedUi() {
     EXPECT_TRUE(boxAnswers.empty()) << boxAnswers.size() << " message-box answers not used";
     EXPECT_TRUE(edits.empty()) << edits.size() << " editor answers not used";
     EXPECT_TRUE(saves.empty()) << saves.size() << " save-window answers not used";
+    EXPECT_TRUE(versions.empty()) << versions.size() << " versions-window answers not used";
+    EXPECT_TRUE(batchFiles.empty()) << batchFiles.size() << " file-dialog answers not used";
 }
 
 std::function<bool(ExerciseRecord&)> ScriptedUi::Accept() {
@@ -83,8 +85,9 @@ bool ScriptedUi::EditExercise(ExerciseRecord& record) {
     return answer(record);
 }
 
-bool ScriptedUi::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) {
-    proposedSaves.push_back({exportName, documentTitle, presentation});
+bool ScriptedUi::SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                            bool& answersOnNewPage) {
+    proposedSaves.push_back({exportName, documentTitle, presentation, answersOnNewPage});
     if (saves.empty()) {
         ADD_FAILURE() << "save window opened with no answer scripted";
         return false;
@@ -95,6 +98,34 @@ bool ScriptedUi::SaveSeries(std::string& exportName, std::string& documentTitle,
     exportName = answer->exportName;
     documentTitle = answer->documentTitle;
     presentation = answer->presentation;
+    answersOnNewPage = answer->answersOnNewPage;
+    return true;
+}
+
+bool ScriptedUi::ChooseVersions(int& count, uint32_t& seed) {
+    proposedVersions.push_back({count, seed});
+    if (versions.empty()) {
+        ADD_FAILURE() << "versions window opened with no answer scripted";
+        return false;
+    }
+    const std::optional<VersionsAnswer> answer = versions.front();
+    versions.pop_front();
+    if (!answer) return false;
+    count = answer->count;
+    seed = answer->seed;
+    return true;
+}
+
+bool ScriptedUi::ChooseBatchFile(bool saving, const std::string& folder, std::string& path) {
+    fileDialogs.push_back({saving, folder, path});
+    if (batchFiles.empty()) {
+        ADD_FAILURE() << (saving ? "save" : "open") << " dialog opened with no answer scripted";
+        return false;
+    }
+    const std::optional<std::string> answer = batchFiles.front();
+    batchFiles.pop_front();
+    if (!answer) return false;
+    path = *answer;
     return true;
 }
 

@@ -36,8 +36,17 @@ public:
         std::string exportName;
         std::string documentTitle;
         int32_t presentation;
+        bool answersOnNewPage = false;
     };
     std::deque<std::optional<SaveAnswer>> saves;
+    // The versions window: nullopt cancels; otherwise the number of versions and the seed.
+    struct VersionsAnswer {
+        int count;
+        uint32_t seed;
+    };
+    std::deque<std::optional<VersionsAnswer>> versions;
+    // The open and save dialogs: nullopt cancels; otherwise the path chosen.
+    std::deque<std::optional<std::string>> batchFiles;
     uint16_t shellResult = 42;  // what the shell answers to every open
 
     // Record.
@@ -48,6 +57,13 @@ public:
     std::vector<ShownBox> boxes;
     std::vector<ExerciseRecord> editedRecords;  // as the editor received them
     std::vector<SaveAnswer> proposedSaves;     // what the save window proposed
+    std::vector<VersionsAnswer> proposedVersions;  // what the versions window proposed
+    struct FileDialog {
+        bool saving;
+        std::string folder;
+        std::string path;  // proposed
+    };
+    std::vector<FileDialog> fileDialogs;
     std::vector<std::string> shellOpened;
     int elementListOpened = 0;
     int elementEditorOpened = 0;
@@ -61,7 +77,10 @@ public:
     bool ChooseReaction(const std::vector<std::string>& reactions, std::string& text) override;
     uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) override;
     bool EditExercise(ExerciseRecord& record) override;
-    bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation) override;
+    bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
+                    bool& answersOnNewPage) override;
+    bool ChooseVersions(int& count, uint32_t& seed) override;
+    bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path) override;
     uint16_t ShellOpen(const std::string& command) override;
     void OpenElementList() override;
     void OpenElementEditor() override;

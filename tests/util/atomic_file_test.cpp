@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -111,5 +112,68 @@ TEST(FileErrors, CausesAreNamedInSpanish) {
     EXPECT_EQ(FileErrorText(ENOENT), "la carpeta no existe");
     EXPECT_EQ(FileErrorText(12345), "error de escritura nº 12345");
 }
+
+// ---- Several files together
+
+class FilesTogetherTest : public AtomicFileTest {
+protected:
+    void Put(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
+    std::vector<FileToWrite> Three(const std::string& third) {
+        return {{PathOf("a.rtf"), "nuevo a"}, {PathOf("b.rtf"), "nuevo b"}, {PathOf(third), "nuevo c"}};
+    }
+    int Entries() { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
+};
+
+TEST_F(FilesTogetherTest, EveryFileTakesItsNameAndNothingElseIsLeft) {
+    Put("a.rtf", "viejo a");
+    std::string error, failed;
+    ASSERT_TRUE(WriteFilesTogether(Three("c.rtf"), error, failed)) << error;
+    EXPECT_EQ(ReadAll(dir / "a.rtf"), "nuevo a");
+    EXPECT_EQ(ReadAll(dir / "b.rtf"), "nuevo b");
+    EXPECT_EQ(ReadAll(dir / "c.rtf"), "nuevo c");
+    EXPECT_EQ(Entries(), 3);
+}
+
+TEST_F(FilesTogetherTest, OneFileThatCannotBeWrittenLeavesEveryOldFile) {
+    const struct {
+        const char* what;
+        std::string third;
+        std::string error;
+    } cases[] = {
+        {"a folder holds its name", "taken", "hay una carpeta con ese nombre"},
+        {"its folder does not exist", "missing/c.rtf", "la carpeta no existe"},
+    };
+    fs::create_directories(dir / "taken" / "inside");
+    for (const auto& c : cases) {
+        Put("a.rtf", "viejo a");
+        Put("b.rtf", "viejo b");
+        std::string error, failed;
+        EXPECT_FALSE(WriteFilesTogether(Three(c.third), error, failed)) << c.what;
+        EXPECT_EQ(error, c.error) << c.what;
+        EXPECT_EQ(failed, PathOf(c.third)) << c.what;
+        EXPECT_EQ(ReadAll(dir / "a.rtf"), "viejo a") << c.what;
+        EXPECT_EQ(ReadAll(dir / "b.rtf"), "viejo b") << c.what;
+        EXPECT_EQ(Entries(), 3) << c.what;  // a.rtf, b.rtf and the folder: no temporary file
+    }
+}
+
+#ifdef _WIN32
+TEST_F(FilesTogetherTest, AFileOpenInAnotherProgramStopsEveryFileBeforeAnyIsReplaced) {
+    Put("a.rtf", "viejo a");
+    Put("b.rtf", "viejo b");
+    // The C runtime shares for reading and writing, not for renaming: as a word processor would.
+    std::FILE* open = std::fopen(PathOf("b.rtf").c_str(), "rb");
+    ASSERT_NE(open, nullptr);
+    std::string error, failed;
+    const bool written = WriteFilesTogether(Three("c.rtf"), error, failed);
+    std::fclose(open);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(failed, PathOf("b.rtf"));
+    EXPECT_EQ(ReadAll(dir / "a.rtf"), "viejo a");
+    EXPECT_EQ(ReadAll(dir / "b.rtf"), "viejo b");
+    EXPECT_FALSE(fs::exists(dir / "c.rtf"));
+    EXPECT_EQ(Entries(), 2);
+}
+#endif
 
 }  // namespace

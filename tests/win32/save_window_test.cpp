@@ -15,16 +15,20 @@ TEST(SaveWindow, ProposesTheSettingsAndStoresTheAcceptedOnes) {
     std::string name = "serie1";
     std::string title = "Moles #B(1)";
     int32_t presentation = 1;
+    bool answersOnNewPage = false;
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), "Guardar serie de problemas");
-        ExpectPlacedAt(w, 600, 100, 312, 220);
+        // Taller than the save window used to be: the page choice lies below the presentation.
+        ExpectPlacedAt(w, 600, 100, 312, 248);
         EXPECT_EQ(ItemTextOf(w, kIdExportName), "serie1");
         EXPECT_EQ(ItemTextOf(w, kIdDocumentTitle), "Moles #B(1)");
         EXPECT_FALSE(Checked(w, kIdStatementThenAnswer));
         EXPECT_TRUE(Checked(w, kIdBlocks));
         EXPECT_EQ(ItemTextOf(w, kIdStatementThenAnswer), "enunciado / respuesta seguidos");
         EXPECT_EQ(ItemTextOf(w, kIdBlocks), "bloques enunciados / respuestas");
+        EXPECT_EQ(ItemTextOf(w, kIdAnswersOnNewPage), "respuestas en página aparte");
+        EXPECT_FALSE(Checked(w, kIdAnswersOnNewPage));
         EXPECT_EQ(ItemTextOf(w, IDOK), "&Aceptar");
         EXPECT_EQ(ItemTextOf(w, IDCANCEL), "&Cancelar");
         EXPECT_EQ(GetFocus(), GetDlgItem(w, kIdExportName));
@@ -32,33 +36,69 @@ TEST(SaveWindow, ProposesTheSettingsAndStoresTheAcceptedOnes) {
         SetDlgItemTextA(w, kIdExportName, "Química 2º");
         SetDlgItemTextA(w, kIdDocumentTitle, "Examen");
         CheckRadioButton(w, kIdStatementThenAnswer, kIdBlocks, kIdStatementThenAnswer);
-        Click(w, IDOK);
+        RealClick(GetDlgItem(w, kIdAnswersOnNewPage));  // a teacher's click checks it
+        RealClick(GetDlgItem(w, IDOK));
     });
-    EXPECT_TRUE(SaveSeriesWindow(name, title, presentation));
+    EXPECT_TRUE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
     EXPECT_EQ(name, "Química 2º");
     EXPECT_EQ(title, "Examen");
     EXPECT_EQ(presentation, 0);
+    EXPECT_TRUE(answersOnNewPage);
+}
+
+TEST(SaveWindow, ThePageChoiceLiesBelowThePresentationAboveTheButtons) {
+    std::string name, title;
+    int32_t presentation = 1;
+    bool answersOnNewPage = true;
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_TRUE(Checked(w, kIdAnswersOnNewPage));  // proposed as it was left
+        auto rectOf = [w](int id) {
+            RECT r;
+            GetWindowRect(GetDlgItem(w, id), &r);
+            return r;
+        };
+        HWND frame = FindWindowExA(w, nullptr, "BUTTON", "presentación:");
+        ASSERT_NE(frame, nullptr);
+        RECT group;
+        GetWindowRect(frame, &group);
+        const RECT box = rectOf(kIdAnswersOnNewPage);
+        EXPECT_GE(box.top, group.bottom);
+        EXPECT_LE(box.bottom, rectOf(IDOK).top);
+        EXPECT_LE(box.bottom, rectOf(IDCANCEL).top);
+        RECT client;
+        GetClientRect(w, &client);
+        MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        EXPECT_LE(rectOf(IDOK).bottom, client.bottom);  // the buttons still show whole
+        EXPECT_EQ(GetWindowLongA(GetDlgItem(w, kIdAnswersOnNewPage), GWL_STYLE) & 0x0F, BS_AUTOCHECKBOX);
+        Click(w, IDCANCEL);
+    });
+    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
+    EXPECT_TRUE(answersOnNewPage);
 }
 
 TEST(SaveWindow, CancelAndTheCloseBoxChangeNothing) {
     std::string name = "a";
     std::string title = "t";
     int32_t presentation = 0;
+    bool answersOnNewPage = false;
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_TRUE(Checked(w, kIdStatementThenAnswer));
         SetDlgItemTextA(w, kIdExportName, "changed");
+        CheckDlgButton(w, kIdAnswersOnNewPage, BST_CHECKED);
         Click(w, IDCANCEL);
     });
-    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation));
+    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
     driver.When(kClass, [](HWND w) {
         SetDlgItemTextA(w, kIdExportName, "changed");
         PostMessageA(w, WM_CLOSE, 0, 0);
     });
-    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation));
+    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
     EXPECT_EQ(name, "a");
     EXPECT_EQ(title, "t");
     EXPECT_EQ(presentation, 0);
+    EXPECT_FALSE(answersOnNewPage);
 }
 
 }  // namespace

@@ -1,0 +1,465 @@
+#include "shell/batch_file.h"
+
+#include <cerrno>
+#include <cstdio>
+
+#include "shell/export.h"
+#include "shell/interaction.h"
+#include "shell/messages.h"
+#include "util/atomic_file.h"
+#include "util/number_format.h"
+#include "util/strings.h"
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kOpenCaption = "No se puede abrir el lote";
+constexpr const char* kSaveCaption = "No se ha podido guardar el lote";
+// Far beyond 50 exercises with every byte escaped; anything bigger is not a batch file.
+constexpr std::size_t kFileSizeMax = 4 * 1024 * 1024;
+
+// The keys, in the order in which the file holds them.
+constexpr const char* kName = "nombre";
+constexpr const char* kTitle = "título";
+constexpr const char* kPresentation = "presentación";
+constexpr const char* kSeed = "semilla";
+constexpr const char* kCount = "ejercicios";
+constexpr const char* kExercise = "ejercicio";
+constexpr const char* kStatement = "enunciado";
+constexpr const char* kAnswer = "respuesta";
+constexpr const char* kHint = "comentario";
+constexpr const char* kPlacement = "lugar del comentario";
+constexpr const char* kTopic = "tema";
+constexpr const char* kSubKind = "tipo";
+constexpr const char* kFormula = "fórmula";
+constexpr const char* kPlausibility = "continuar igualmente";
+constexpr const char* kEdited = "editado a mano";
+constexpr const char* kEnd = "fin";
+
+// The captions of the exercise editor's radio buttons, by placement.
+constexpr const char* kPlacementWords[] = {"no poner", "en enunciado", "en respuesta"};
+constexpr const char* kYes = "sí";
+constexpr const char* kNo = "no";
+constexpr const char* kNotAsked = "sin pregunta";
+
+char HexDigit(int value) { return "0123456789ABCDEF"[value & 15]; }
+
+std::string Escape(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F || (c == ' ' && i + 1 == text.size())) {
+            // A final blank is escaped too: editors drop the blanks that end a line.
+            out += "\\x";
+            out += HexDigit(c >> 4);
+            out += HexDigit(c);
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// A line's text for a message: at most 24 characters, control bytes shown as "?".
+std::string Shown(std::string_view text) {
+    std::string out;
+    for (char c : text.substr(0, 24)) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    if (text.size() > 24) out += "...";
+    return out;
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+
+    bool Read(BatchFile& file) {
+        if (!FirstLine()) return false;
+        if (!Text(kName, kBatchFileTitleMax, "el nombre", file.exportName) ||
+            !Text(kTitle, kBatchFileTitleMax, "el título", file.documentTitle)) {
+            return false;
+        }
+        uint32_t number = 0;
+        if (!Number(kPresentation, 1, "la presentación debe ser 0 o 1", number)) return false;
+        file.presentation = static_cast<int32_t>(number);
+        if (!Number(kSeed, UINT32_MAX, "la semilla debe ser un número de 0 a 4294967295", file.seed)) return false;
+        uint32_t exercises = 0;
+        if (!Number(kCount, UINT32_MAX, "el número de ejercicios no es un número", exercises)) return false;
+        if (exercises > kBatchCapacity) {
+            return Fail("el lote tiene " + std::to_string(exercises) + " ejercicios; un lote tiene " +
+                        IntToText(kBatchCapacity) + " como máximo");
+        }
+        file.exercises.clear();
+        for (uint32_t i = 1; i <= exercises; ++i) {
+            ExerciseRecord record;
+            if (!Exercise(i, exercises, record)) return false;
+            file.exercises.push_back(std::move(record));
+        }
+        std::string_view line;
+        if (!NextLine(line, kEnd)) return false;
+        if (line != kEnd) return Fail(Expected(kEnd, line));
+        if (NextLine(line, nullptr)) return Fail("después de «fin» no puede haber nada más");
+        error_.line = 0;
+        return true;
+    }
+
+    const BatchFileError& Error() const { return error_; }
+
+private:
+    bool FirstLine() {
+        std::string_view line;
+        if (!NextLine(line, nullptr)) {
+            error_.line = 1;
+            return Fail("el fichero está vacío: no es un lote de Zorvi");
+        }
+        if (line == kBatchFileFirstLine) return true;
+        if (line.substr(0, 3) == "\xEF\xBB\xBF") {
+            return Fail("el fichero está guardado en UTF-8; un lote de Zorvi es texto Windows-1252 (ANSI)");
+        }
+        if (line.substr(0, 11) == "ZORVI-LOTE ") {
+            return Fail("el lote es de otra versión del formato («" + Shown(line) + "»); este programa lee «" +
+                        kBatchFileFirstLine + "»");
+        }
+        return Fail(std::string("no es un lote de Zorvi: la primera línea debe ser «") + kBatchFileFirstLine + "»");
+    }
+
+    bool Exercise(uint32_t number, uint32_t announced, ExerciseRecord& record) {
+        std::string_view line;
+        if (!NextLine(line, kExercise)) return false;
+        if (line == kEnd) {
+            return Fail("el lote anuncia " + std::to_string(announced) + " ejercicios y solo tiene " +
+                        std::to_string(number - 1));
+        }
+        const std::string heading = std::string(kExercise) + ": " + std::to_string(number);
+        if (line != heading) return Fail(Expected(heading.c_str(), line));
+        uint32_t value = 0;
+        std::string word;
+        if (!Text(kStatement, kMarkupMax, "el enunciado", record.statement) ||
+            !Text(kAnswer, kMarkupMax, "la respuesta", record.answer) ||
+            !Text(kHint, kHintMax, "el comentario", record.hint) || !Word(kPlacement, word)) {
+            return false;
+        }
+        bool known = false;
+        for (int p = 0; p < 3; ++p) {
+            if (word == kPlacementWords[p]) {
+                record.hintPlacement = static_cast<HintPlacement>(p);
+                known = true;
+            }
+        }
+        if (!known) return Fail("el lugar del comentario debe ser «no poner», «en enunciado» o «en respuesta»");
+        Recipe& recipe = record.recipe;
+        if (!Number(kTopic, kRecipeTopicMax, "el tema debe ser un número de 0 a 99", value)) return false;
+        recipe.topic = static_cast<uint16_t>(value);
+        const char* subKindRange =
+            recipe.topic == 0 ? "sin tema, el tipo debe ser 0" : "el tipo debe ser un número de 1 a 255";
+        if (!Number(kSubKind, 255, subKindRange, value)) return false;
+        if ((recipe.topic == 0) != (value == 0)) return Fail(subKindRange);
+        recipe.subKind = static_cast<uint8_t>(value);
+        if (!Text(kFormula, kRecipeTextMax, "la fórmula", recipe.formula) || !Word(kPlausibility, word)) return false;
+        if (word == kYes) {
+            recipe.plausibility = kAnswerYes;
+        } else if (word == kNo) {
+            recipe.plausibility = kAnswerNo;
+        } else if (word == kNotAsked) {
+            recipe.plausibility = 0;
+        } else {
+            return Fail("«continuar igualmente» debe ser «sí», «no» o «sin pregunta»");
+        }
+        if (recipe.topic == 0) recipe = Recipe{};  // no recipe: nothing of it is kept
+        if (!Word(kEdited, word)) return false;
+        if (word != kYes && word != kNo) return Fail("«editado a mano» debe ser «sí» o «no»");
+        record.editedByHand = word == kYes;
+        record.accepted = true;
+        return true;
+    }
+
+    // The next line that is not empty, without its line end; false at the end of the bytes
+    // (with the fault "cut short" when `wanted` names the line that was due).
+    bool NextLine(std::string_view& line, const char* wanted) {
+        while (at_ < bytes_.size()) {
+            std::size_t end = bytes_.find('\n', at_);
+            if (end == std::string_view::npos) end = bytes_.size();
+            line = bytes_.substr(at_, end - at_);
+            at_ = end + 1;
+            ++error_.line;
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (!line.empty()) return true;
+        }
+        if (wanted) {
+            ++error_.line;
+            Fail(std::string("el fichero se acaba antes de tiempo: falta la línea «") + wanted + "»");
+        }
+        return false;
+    }
+
+    // The value of the line "key: value" (the blank after the colon may be missing).
+    bool Value(const char* key, std::string_view& value) {
+        std::string_view line;
+        if (!NextLine(line, key)) return false;
+        const std::string prefix = std::string(key) + ":";
+        if (line.substr(0, prefix.size()) != prefix) return Fail(Expected((prefix + " ...").c_str(), line));
+        value = line.substr(prefix.size());
+        if (!value.empty() && value[0] == ' ') value.remove_prefix(1);
+        return true;
+    }
+
+    bool Word(const char* key, std::string& word) {
+        std::string_view value;
+        if (!Value(key, value)) return false;
+        word = TrimText(value);
+        return true;
+    }
+
+    bool Number(const char* key, uint32_t max, const std::string& range, uint32_t& number) {
+        std::string word;
+        if (!Word(key, word)) return false;
+        uint64_t n = 0;
+        for (char c : word) {
+            if (c < '0' || c > '9') return Fail(range);
+            n = n * 10 + static_cast<uint64_t>(c - '0');
+            if (n > max) return Fail(range);
+        }
+        if (word.empty()) return Fail(range);
+        number = static_cast<uint32_t>(n);
+        return true;
+    }
+
+    bool Text(const char* key, std::size_t max, const char* what, std::string& text) {
+        std::string_view value;
+        if (!Value(key, value)) return false;
+        text.clear();
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (value[i] != '\\') {
+                text += value[i];
+                continue;
+            }
+            if (i + 1 >= value.size()) return Fail("la línea acaba en «\\» sin nada detrás (una «\\» se escribe «\\\\»)");
+            const char code = value[++i];
+            switch (code) {
+                case '\\': text += '\\'; break;
+                case 'r': text += '\r'; break;
+                case 'n': text += '\n'; break;
+                case 't': text += '\t'; break;
+                case 'x': {
+                    const int high = i + 1 < value.size() ? HexValue(value[i + 1]) : -1;
+                    const int low = i + 2 < value.size() ? HexValue(value[i + 2]) : -1;
+                    if (high < 0 || low < 0) return Fail("tras «\\x» deben venir dos cifras hexadecimales");
+                    text += static_cast<char>(high * 16 + low);
+                    i += 2;
+                    break;
+                }
+                default:
+                    return Fail(std::string("«\\") + Shown(std::string(1, code)) +
+                                "» no es una secuencia válida (una «\\» se escribe «\\\\»)");
+            }
+        }
+        if (text.size() > max) {
+            return Fail(std::string(what) + " tiene " + std::to_string(text.size()) + " caracteres; el máximo es " +
+                        std::to_string(max));
+        }
+        return true;
+    }
+
+    static std::string Expected(const char* wanted, std::string_view line) {
+        return std::string("se esperaba «") + wanted + "» y pone «" + Shown(line) + "»";
+    }
+
+    bool Fail(const std::string& reason) {
+        error_.reason = reason;
+        return false;
+    }
+
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+    BatchFileError error_;
+};
+
+// "key: value"; an empty value leaves no blank at the end of the line.
+void Line(std::string& out, const char* key, const std::string& value) {
+    out += key;
+    out += ':';
+    if (!value.empty()) out += ' ' + value;
+    out += kLineEnd;
+}
+
+std::string FileName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ReadErrorText(int err) {
+    switch (err) {
+        case ENOENT: return "el fichero no existe";
+        case EACCES:
+        case EPERM: return "no hay permiso para leerlo";
+        case EISDIR: return "es una carpeta";
+        case EMFILE:
+        case ENFILE: return "hay demasiados ficheros abiertos";
+        case 0: return "error de lectura";
+        default: return "error de lectura nº " + IntToText(err);
+    }
+}
+
+// The whole file, or the reason why not (in Spanish).
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& why) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        why = ReadErrorText(errno);
+        return false;
+    }
+    bytes.clear();
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, got);
+        if (bytes.size() > kFileSizeMax) {
+            std::fclose(file);
+            why = "es demasiado grande para ser un lote";
+            return false;
+        }
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int err = errno;
+    std::fclose(file);
+    if (failed) {
+        why = ReadErrorText(err == 0 ? EIO : err);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+BatchFile CurrentBatchFile() {
+    BatchFile file;
+    file.exportName = ExportName;
+    file.documentTitle = DocumentTitle;
+    file.presentation = Presentation != 0 ? 1 : 0;
+    file.seed = BatchSeed;
+    file.exercises = BatchExercises();
+    return file;
+}
+
+std::string EncodeBatchFile(const BatchFile& file) {
+    std::string out = std::string(kBatchFileFirstLine) + kLineEnd;
+    Line(out, kName, Escape(file.exportName));
+    Line(out, kTitle, Escape(file.documentTitle));
+    Line(out, kPresentation, file.presentation != 0 ? "1" : "0");
+    Line(out, kSeed, std::to_string(file.seed));
+    Line(out, kCount, std::to_string(file.exercises.size()));
+    for (std::size_t i = 0; i < file.exercises.size(); ++i) {
+        const ExerciseRecord& record = file.exercises[i];
+        const Recipe& recipe = record.recipe;
+        out += kLineEnd;
+        Line(out, kExercise, std::to_string(i + 1));
+        Line(out, kStatement, Escape(record.statement));
+        Line(out, kAnswer, Escape(record.answer));
+        Line(out, kHint, Escape(record.hint));
+        const int placement = static_cast<int>(record.hintPlacement);
+        Line(out, kPlacement, kPlacementWords[placement >= 0 && placement <= 2 ? placement : 0]);
+        Line(out, kTopic, std::to_string(recipe.topic));
+        Line(out, kSubKind, std::to_string(recipe.topic == 0 ? 0 : recipe.subKind));
+        Line(out, kFormula, Escape(recipe.formula));
+        Line(out, kPlausibility,
+             recipe.plausibility == kAnswerYes  ? kYes
+             : recipe.plausibility == kAnswerNo ? kNo
+                                                : kNotAsked);
+        Line(out, kEdited, record.editedByHand ? kYes : kNo);
+    }
+    out += kLineEnd;
+    out += kEnd;
+    out += kLineEnd;
+    return out;
+}
+
+bool DecodeBatchFile(std::string_view bytes, BatchFile& file, BatchFileError& error) {
+    Reader reader(bytes);
+    BatchFile read;
+    if (!reader.Read(read)) {
+        error = reader.Error();
+        return false;
+    }
+    file = std::move(read);
+    return true;
+}
+
+std::string BatchFileRefusal(const std::string& path, const BatchFileError& error) {
+    std::string text = FileName(path);
+    if (error.line > 0) text += ", línea " + std::to_string(error.line);
+    return text + ":\r" + error.reason + ".";
+}
+
+bool SaveBatchFile(const std::string& path) {
+    std::string error;
+    if (!WriteWholeFile(path, EncodeBatchFile(CurrentBatchFile()), error)) {
+        ShowMessage(kSaveCaption, "No se ha podido guardar el lote (" + error + "):\r" + path);
+        return false;
+    }
+    return true;
+}
+
+bool OpenBatchFile(const std::string& path) {
+    if (RefusedWhileEditing()) return false;
+    std::string bytes;
+    std::string why;
+    if (!ReadFileBytes(path, bytes, why)) {
+        ShowMessage(kOpenCaption, FileName(path) + ":\r" + why + ".");
+        return false;
+    }
+    BatchFile file;
+    BatchFileError error;
+    if (!DecodeBatchFile(bytes, file, error)) {
+        ShowMessage(kOpenCaption, BatchFileRefusal(path, error));
+        return false;
+    }
+    ExportName = file.exportName;
+    DocumentTitle = file.documentTitle;
+    Presentation = file.presentation;
+    BatchSeed = file.seed;
+    BatchReplace(file.exercises);
+    // As it was saved: nothing to lose yet, and no document of it written in this run.
+    BatchExported = false;
+    ExportPath.clear();
+    UnexportedChanges = false;
+    return true;
+}
+
+void SaveBatchCommand() {
+    if (Batch.count == 0) return;
+    std::string folder;
+    if (!ExportFolderPath(folder) || !EnsureExportFolder(folder)) return;
+    std::string path = ExportName.empty() ? "" : ExportName + kBatchFileExtension;
+    if (!Ui().ChooseBatchFile(true, folder, path)) return;
+    if (SaveBatchFile(path)) UnexportedChanges = false;
+}
+
+void OpenBatchCommand() {
+    if (RefusedWhileEditing()) return;
+    if (Batch.count > 0 && UnexportedChanges &&
+        AskYesNoFlags("Abrir lote",
+                      "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"
+                      "¿Abrir otro lote sin guardarlos?",
+                      kBoxIconExclamation) != kAnswerYes) {
+        return;
+    }
+    std::string folder;
+    if (!ExportFolderPath(folder)) return;
+    std::string path;
+    if (!Ui().ChooseBatchFile(false, folder, path)) return;
+    OpenBatchFile(path);
+}

@@ -1,0 +1,96 @@
+#include "shell/versions_window.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "shell/messages.h"
+#include "ui/controls.h"
+#include "ui/window.h"
+
+namespace {
+
+LRESULT CALLBACK VersionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+WindowKind g_kind{"versiones", "IcPrg", VersionsProc};
+KeptDC g_dc;
+bool g_initialised = false;
+
+// The working copy, copied back only on acceptance.
+int g_count = kVersionsMin;
+uint32_t g_seed = 0;
+
+void OnInitDialog(HWND window) {
+    SetItemText(window, kIdVersionCount, std::to_string(g_count));
+    SetItemText(window, kIdVersionSeed, std::to_string(g_seed));
+    SetFocus(GetDlgItem(window, kIdVersionCount));
+    SendDlgItemMessageA(window, kIdVersionCount, EM_SETSEL, 0, -1);
+    g_initialised = true;
+}
+
+void OnPaint(HWND window) {
+    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
+    auto label = [](int x, int y, const char* text) { TextOutA(g_dc.Get(), x, y, text, lstrlenA(text)); };
+    label(10, 14, "versiones (2 a 26):");
+    label(10, 44, "semilla:");
+}
+
+void Accept(HWND window) {
+    std::string problem;
+    int field = 0;
+    if (!ReadVersionsChoice(GetItemText(window, kIdVersionCount), GetItemText(window, kIdVersionSeed), g_count, g_seed,
+                            problem, field)) {
+        // The window stays open on the field to correct.
+        ShowMessage("Versiones de la hoja", problem);
+        SetFocus(GetDlgItem(window, field));
+        SendDlgItemMessageA(window, field, EM_SETSEL, 0, -1);
+        return;
+    }
+    CloseWithCode(window, 1);
+}
+
+LRESULT CALLBACK VersionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: OnInitDialog(window); break;
+        case WM_PAINT:
+            if (g_initialised) {
+                OnPaint(window);
+                return 0;
+            }
+            break;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) Accept(window);
+            if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
+            break;
+        case WM_DESTROY:
+            g_initialised = false;
+            g_dc.Release();
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+const ControlSpec kControls[] = {
+    {kIdVersionCount, "EDIT", "", kLineEditRight, 150, 10, 60, 22},
+    {kIdVersionSeed, "EDIT", "", kLineEditRight, 150, 40, 146, 22},
+    {IDOK, "BUTTON", "&Aceptar", kPushButton, 160, 78, 80, 30},
+    {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 78, 80, 30},
+};
+// The frame and the place of the save window, which it follows when the batch was never exported.
+const WindowLayout kLayout{"Versiones de la hoja", kToolWindowStyle, 600, 100, 312, 150, kControls,
+                           "CreaFVersiones failed"};
+
+}  // namespace
+
+bool VersionsWindow(int& count, uint32_t& seed) {
+    if (BringOpenToFront(g_kind)) return false;
+    g_count = count;
+    g_seed = seed;
+    // Not made (the program ends, or the window could not be made): as if cancelled.
+    const WPARAM code =
+        RunToolWindow(g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); });
+    if (code == 0) return false;
+    count = g_count;
+    seed = g_seed;
+    return true;
+}

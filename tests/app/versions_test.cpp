@@ -1,0 +1,303 @@
+#include "app/versions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/start_up.h"
+#include "chemistry/formula.h"
+#include "chemistry/topics.h"
+#include "richtext/rtf_writer.h"
+#include "shell/batch.h"
+#include "shell/batch_file.h"
+#include "shell/export.h"
+#include "tests/chemistry/chemistry_support.h"
+#include "tests/support/recording_batch_view.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/support/test_folder.h"
+#include "util/random.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The numbers of a text removed, and volumes in one unit: what versions of an exercise share.
+std::string Shape(std::string text) {
+    for (std::size_t at = text.find(" ml"); at != std::string::npos; at = text.find(" ml", at)) text.erase(at + 1, 1);
+    std::string shape;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool digit = c >= '0' && c <= '9';
+        const bool exponent = c == 'e' && i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9';
+        if (!digit && !exponent && c != '.' && c != ' ') shape += c;
+    }
+    return shape;
+}
+
+class VersionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetUpProgram();
+        SetExampleTable();
+        BatchStart();
+        CurrentExercise = ExerciseRecord{};
+        CurrentCompound = Compound{};
+        AskConfirmation = false;
+        DefaultHintPlacement = HintPlacement::None;
+        ExportName.clear();
+        DocumentTitle.clear();
+        Presentation = 1;
+        AnswersOnNewPage = false;
+        BatchExported = false;
+        UnexportedChanges = false;
+        VersionCount = kVersionsMin;
+        SeedRandom(31);
+    }
+    void TearDown() override {
+        BatchEnd();
+        AskConfirmation = true;
+    }
+
+    void Generate(uint16_t topic, uint8_t subKind, const char* formula = nullptr) {
+        ui.subKinds = {subKind, 0};
+        if (formula) ui.texts.push_back(std::string(formula));
+        RunTopic(*FindTopic(topic));
+    }
+    // Six exercises of four topics, then one edited by hand and one without a recipe.
+    void Worksheet() {
+        Generate(1, 1);
+        Generate(2, 4, "H2SO4");
+        Generate(3, 2);
+        Generate(3, 3, "NaCl");
+        Generate(4, 1, "HCl");
+        Generate(4, 4, "NaOH");
+        Generate(2, 2);
+        Batch.Slot(7).editedByHand = true;
+        ExerciseRecord old;
+        old.statement = "Un ejercicio de antes de las recetas";
+        old.answer = "42";
+        old.accepted = true;
+        BatchAdd(old);
+        ASSERT_EQ(Batch.count, 8);
+    }
+    void Answer(int count, uint32_t seed) { ui.versions.push_back(ScriptedUi::VersionsAnswer{count, seed}); }
+    fs::path Exerc(const std::string& file = "") const { return folder.Path() / "Exerc" / file; }
+    std::vector<std::string> FilesInExerc() const {
+        std::vector<std::string> names;
+        if (!fs::exists(Exerc())) return names;
+        for (const auto& entry : fs::directory_iterator(Exerc())) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TestFolder folder;
+    RecordingBatchView view;
+    ScriptedUi ui;
+};
+
+TEST_F(VersionsTest, LaterVersionsKeepSubKindsAndFormulasWithOtherNumbers) {
+    Worksheet();
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 4, 1234, plan, why)) << why;
+    ASSERT_EQ(plan.versions.size(), 4u);
+    EXPECT_EQ(plan.copied, (std::vector<int>{7, 8}));
+    for (int i = 1; i <= 8; ++i) EXPECT_EQ(plan.versions[0][i - 1].statement, Batch.Slot(i).statement);
+    for (std::size_t v = 1; v < 4; ++v) {
+        for (int i = 1; i <= 6; ++i) {
+            const ExerciseRecord& a = plan.versions[0][i - 1];
+            const ExerciseRecord& b = plan.versions[v][i - 1];
+            EXPECT_EQ(b.recipe, a.recipe) << "exercise " << i;
+            EXPECT_EQ(Shape(b.statement), Shape(a.statement)) << b.statement;
+            EXPECT_EQ(Shape(b.answer), Shape(a.answer)) << b.answer;
+            for (std::size_t w = 0; w < v; ++w) {
+                EXPECT_NE(b.statement, plan.versions[w][i - 1].statement) << "exercise " << i << " repeats a version";
+            }
+        }
+        for (int i = 7; i <= 8; ++i) {
+            EXPECT_EQ(plan.versions[v][i - 1].statement, Batch.Slot(i).statement);
+            EXPECT_EQ(plan.versions[v][i - 1].answer, Batch.Slot(i).answer);
+        }
+    }
+}
+
+TEST_F(VersionsTest, TheSameBatchAndSeedGiveTheSameBytes) {
+    Worksheet();
+    DocumentTitle = "Hoja 3";
+    auto documents = [&](uint32_t seed) {
+        VersionsPlan plan;
+        std::string why;
+        EXPECT_TRUE(PlanVersions(BatchExercises(), 3, seed, plan, why)) << why;
+        SeedRandom(seed * 7 + 1);  // the program's own random state plays no part
+        return VersionDocuments(plan, "hoja", DocumentTitle);
+    };
+    const std::vector<NamedDocument> first = documents(1234);
+    const std::vector<NamedDocument> again = documents(1234);
+    const std::vector<NamedDocument> other = documents(1235);
+    ASSERT_EQ(first.size(), 4u);
+    const char* names[] = {"hoja-A.rtf", "hoja-B.rtf", "hoja-C.rtf", "hoja-soluciones.rtf"};
+    for (std::size_t d = 0; d < 4; ++d) {
+        EXPECT_EQ(first[d].fileName, names[d]);
+        EXPECT_EQ(first[d].bytes, again[d].bytes) << names[d];
+    }
+    EXPECT_EQ(first[0].bytes, other[0].bytes);  // version A is the batch itself
+    EXPECT_NE(first[1].bytes, other[1].bytes);
+}
+
+TEST_F(VersionsTest, EachVersionHasItsTitleAndTheKeyHasEveryVersionOnAPageOfItsOwn) {
+    Worksheet();
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 9, plan, why));
+    Presentation = 1;
+    const std::vector<NamedDocument> docs = VersionDocuments(plan, "h", "Hoja");
+    EXPECT_EQ(docs[0].bytes.rfind("{\\rtf\\ansi \\deff2\r\n", 0), 0u);
+    EXPECT_NE(docs[0].bytes.find("{\\qc{\\b Hoja \\'97 versión A}\\line \\line \\par }{\\b 1) }Un átomo"),
+              std::string::npos);
+    EXPECT_NE(docs[2].bytes.find("{\\b Hoja \\'97 versión C}"), std::string::npos);
+    const std::string& key = docs[3].bytes;
+    std::size_t at = 0;
+    for (char letter : {'A', 'B', 'C'}) {
+        // The title of the version, then its answers, numbered, right under it.
+        const std::vector<ExerciseRecord>& version = plan.versions[letter - 'A'];
+        const std::string title = std::string("{\\qc{\\b Hoja \\'97 versión ") + letter +
+                                  "}\\line \\line \\par }{\\b 1)}" + MarkupToRtf(version[0].answer) + "\\line {\\b 2)}";
+        const std::size_t found = key.find(title, at);
+        ASSERT_NE(found, std::string::npos) << letter;
+        if (letter != 'A') {
+            EXPECT_EQ(key.substr(found - 6, 6), "\\page ") << letter;
+        }
+        at = found + title.size();
+    }
+    EXPECT_EQ(key.find("\\page "), key.find("{\\qc{\\b Hoja \\'97 versión B}") - 6);
+    EXPECT_EQ(key.substr(key.size() - 3), "}\r\n");
+}
+
+// ---- The menu command
+
+TEST_F(VersionsTest, ANeverExportedBatchShowsTheSaveWindowThenWritesEveryVersionTheKeyAndTheBatch) {
+    Worksheet();
+    ui.saves.push_back(std::nullopt);
+    MakeWorksheetVersions();  // never exported: the save window, here cancelled
+    EXPECT_TRUE(FilesInExerc().empty());
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"hoja", "Moles", 1, true});
+    Answer(3, 1234);
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.proposedVersions.size(), 1u);
+    EXPECT_EQ(ui.proposedVersions[0].count, 2);  // the default
+    EXPECT_EQ(FilesInExerc(), (std::vector<std::string>{"hoja-A.rtf", "hoja-B.rtf", "hoja-C.rtf",
+                                                        "hoja-soluciones.rtf", "hoja.zlote"}));
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].caption, "Versiones de la hoja");
+    EXPECT_EQ(ui.boxes[0].text,
+              "Estos ejercicios están editados a mano o no tienen receta; se copian iguales en todas las versiones: "
+              "7, 8.");
+    EXPECT_EQ(ui.boxes[1].text, "Escritos en la carpeta Exerc:\rhoja-A.rtf a hoja-C.rtf\rhoja-soluciones.rtf");
+    // The settings of the save window: blocks with the answers on a page of their own.
+    EXPECT_NE(FileBytes(Exerc("hoja-B.rtf")).find("\\line \\line \\page {\\b Respuestas}"), std::string::npos);
+    EXPECT_NE(FileBytes(Exerc("hoja.zlote")).find("\r\nsemilla: 1234\r\n"), std::string::npos);
+    EXPECT_EQ(BatchSeed, 1234u);
+    EXPECT_FALSE(UnexportedChanges);
+    EXPECT_EQ(VersionCount, 3);
+}
+
+TEST_F(VersionsTest, YesterdaysBatchFileAndSeedGiveTheSameDocumentsAgain) {
+    Worksheet();
+    ExportName = "hoja";
+    DocumentTitle = "Concentraciones";
+    BatchExported = true;  // exported before: no save window
+    Answer(4, 77);
+    MakeWorksheetVersions();
+    std::vector<std::string> written;
+    for (const std::string& name : FilesInExerc()) written.push_back(FileBytes(Exerc(name)));
+    ASSERT_EQ(written.size(), 6u);
+    fs::rename(Exerc(), folder.Path() / "ayer");
+
+    // Another day: the program starts afresh and opens the batch file.
+    BatchEnd();
+    BatchStart();
+    ExportName = "otro";
+    BatchSeed = 5;
+    SeedRandom(999);
+    ASSERT_TRUE(OpenBatchFile((folder.Path() / "ayer" / "hoja.zlote").string()));
+    ui.saves.push_back(ScriptedUi::SaveAnswer{ExportName, DocumentTitle, Presentation});
+    Answer(4, BatchSeed);
+    MakeWorksheetVersions();
+    std::vector<std::string> again;
+    for (const std::string& name : FilesInExerc()) again.push_back(FileBytes(Exerc(name)));
+    EXPECT_EQ(again, written);
+}
+
+TEST_F(VersionsTest, AVersionThatCannotBeMadeWritesNothing) {
+    Worksheet();
+    ExportName = "hoja";
+    BatchExported = true;
+    // Sodium has left the table since the batch was made.
+    SetElementTable({{"H", 1.008, 1}, {"O", 16, 8}, {"Cl", 35.45, 17}, {"S", 32.06, 16}});
+    Answer(2, 1);
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text,
+              "No se ha escrito ninguna versión: el ejercicio 4 no se puede hacer de nuevo para la versión B "
+              "(* Error *: Na no está en la base de datos ¿añadir?).");
+    EXPECT_TRUE(FilesInExerc().empty());
+    EXPECT_EQ(ui.elementEditorOpened, 0);
+}
+
+TEST_F(VersionsTest, AFileThatCannotBeWrittenLeavesEveryOldFileAsItWas) {
+    Worksheet();
+    ExportName = "hoja";
+    BatchExported = true;
+    fs::create_directories(Exerc("hoja-B.rtf") / "dentro");  // a folder holds the name of version B
+    PutFileBytes(Exerc("hoja-A.rtf"), "viejo");
+    Answer(2, 1);
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.boxes.size(), 2u);  // the note on the copies, then the failure
+    EXPECT_EQ(ui.boxes[1].text.rfind("No se ha escrito ninguna versión (hay una carpeta con ese nombre):\r", 0), 0u)
+        << ui.boxes[1].text;
+    EXPECT_NE(ui.boxes[1].text.find("hoja-B.rtf"), std::string::npos);
+    EXPECT_EQ(FileBytes(Exerc("hoja-A.rtf")), "viejo");
+    EXPECT_EQ(FilesInExerc(), (std::vector<std::string>{"hoja-A.rtf", "hoja-B.rtf"}));  // no temporary file
+}
+
+TEST_F(VersionsTest, CancelledOrRefusedSettingsWriteNothing) {
+    MakeWorksheetVersions();  // an empty batch: no window at all
+    Worksheet();
+    ExportName = "hoja";
+    BatchExported = true;
+    ui.versions.push_back(std::nullopt);
+    MakeWorksheetVersions();
+    ExportName = "a:b";
+    Answer(2, 8);
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Nombre de fichero no válido");
+    // A name that fits a document but not the key beside it.
+    const std::string fixed = folder.Text("Exerc") + TestFolder::Separator() + "-soluciones.rtf";
+    ASSERT_LT(fixed.size(), 200u);
+    ExportName = std::string(254 - fixed.size() + 1, 'n');
+    Answer(2, 8);
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_NE(ui.boxes[1].text.find("Use como máximo " + std::to_string(254 - fixed.size()) + " caracteres."),
+              std::string::npos)
+        << ui.boxes[1].text;
+    EXPECT_TRUE(FilesInExerc().empty());
+    // The seed typed in the window is the batch's from then on.
+    EXPECT_EQ(BatchSeed, 8u);
+    EXPECT_TRUE(UnexportedChanges);
+}
+
+TEST(VersionNumbers, RunsOfThreeOrMoreBecomeRanges) {
+    const std::pair<std::vector<int>, std::string> cases[] = {
+        {{}, ""},          {{7}, "7"},          {{7, 8}, "7, 8"},         {{1, 2, 3}, "1-3"},
+        {{1, 3, 5}, "1, 3, 5"}, {{1, 2, 3, 5, 6, 9, 10, 11, 12}, "1-3, 5, 6, 9-12"},
+    };
+    for (const auto& [numbers, text] : cases) EXPECT_EQ(NumberList(numbers), text);
+}
+
+}  // namespace

@@ -56,6 +56,8 @@ void OnInitDialog(HWND window) {
     // A picked line takes the arrows; a typed reaction to correct takes the keyboard.
     SetFocus(GetDlgItem(window, line > 0 ? kIdReactionList : kIdReactionText));
     g_initialised = true;
+    // The window was first painted before it had anything to say: the labels come now.
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnPaint(HWND window) {
@@ -128,7 +130,9 @@ LRESULT CALLBACK ReactionProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 const ControlSpec kControls[] = {
-    {kIdReactionList, "LISTBOX", "", kListBox | WS_HSCROLL, 12, 26, 424, 180},
+    // Exactly as high as laid out at every scale, a line cut at the foot if need be: the
+    // scroll bar along it would otherwise take a whole line more.
+    {kIdReactionList, "LISTBOX", "", kListBox | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 12, 26, 424, 180},
     {kIdReactionText, "EDIT", "", kLineEdit, 12, 228, 424, 22},
     {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 266, 262, 80, 28},
     {IDOK, "BUTTON", "&Aceptar", kPushButton, 356, 262, 80, 28},

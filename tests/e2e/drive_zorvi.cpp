@@ -79,6 +79,9 @@ struct Topic {
     int command;
     const char* caption;
     std::vector<Pass> passes;
+    // Its exercises draw words with their numbers (a unit, a question, the substances of a
+    // reaction): a later version shares only the start of each statement with version A.
+    bool drawsWords = false;
 };
 
 const std::vector<Topic>& Scenario() {
@@ -142,7 +145,8 @@ const std::vector<Topic>& Scenario() {
              {4, nullptr, {}, "Un gas ocupa ", nullptr, "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = ", false},
              {5, "O2", {}, "Calcular el volumen que ocupan ",
               " g de O_2 en condiciones normales (0 °C y 1 atm).\r\ndatos: O = 16.00  ", " · 22.4 = ", false},
-         }},
+         },
+         true},
         {206,
          "Disoluciones",
          {
@@ -194,7 +198,8 @@ const std::vector<Topic>& Scenario() {
              {5, nullptr, {}, "Reacción: CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O\r\nA partir de ",
               " Calcular el rendimiento de la reacción.", "; rendimiento = ", false,
               {ReactionChoice::AcceptProposed, 15}},
-         }},
+         },
+         true},
     };
     return topics;
 }
@@ -347,6 +352,7 @@ void WaitGone(HWND window) {
 struct Exercise {
     std::string statement;
     std::string answer;
+    std::string shared;  // what every version of it starts with, when its draws change words
 };
 
 void ChooseSubKind(const Topic& topic, const Pass& pass) {
@@ -417,7 +423,7 @@ void AnswerBox(const ExpectedBox& expected) {
 Exercise AcceptInEditor(const Pass& pass) {
     HWND editor = WaitFor("contingutprob");
     CheckEqual("caption of the exercise editor", TextOf(editor), "Ejercicio");
-    Exercise exercise = {ItemText(editor, kIdStatementEdit), ItemText(editor, kIdAnswerEdit)};
+    Exercise exercise = {ItemText(editor, kIdStatementEdit), ItemText(editor, kIdAnswerEdit), {}};
     CheckContains("statement", exercise.statement, pass.statementStart, true);
     CheckContains("statement", exercise.statement, pass.statementPiece);
     CheckContains("answer", exercise.answer, pass.answerPiece);
@@ -435,7 +441,10 @@ std::vector<Exercise> GenerateEverything(HWND main) {
             if (pass.formula) TypeFormula(pass.formula);
             if (pass.reaction.kind != ReactionChoice::None) ChooseReaction(pass.reaction);
             for (const ExpectedBox& box : pass.boxes) AnswerBox(box);
-            if (pass.statementStart) batch.push_back(AcceptInEditor(pass));
+            if (pass.statementStart) {
+                batch.push_back(AcceptInEditor(pass));
+                if (topic.drawsWords) batch.back().shared = pass.statementStart;
+            }
         }
         HWND window = WaitFor("problmen");
         Command(window, IDCANCEL);
@@ -602,6 +611,7 @@ void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
     for (const Exercise& exercise : batch) {
         out << "statement " << Escaped(exercise.statement) << "\n";
         out << "answer " << Escaped(exercise.answer) << "\n";
+        if (!exercise.shared.empty()) out << "shared " << Escaped(exercise.shared) << "\n";
     }
     out << "versions " << kVersions << " " << kReopened << "\n";
     if (!out.flush()) throw Failure("cannot write the report " + path);

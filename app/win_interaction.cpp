@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "chemistry/element_windows.h"
+#include "chemistry/reaction_window.h"
 #include "shell/exercise_editor.h"
 #include "shell/file_dialogs_win.h"
 #include "shell/generation_window.h"
@@ -17,10 +18,8 @@ bool WindowsInteraction::InputText(const std::string& prompt, std::string& text)
     return ::InputText(prompt, text);
 }
 
-// Until the reaction window exists the reaction is typed at the text prompt, with the last
-// one proposed; the list is not shown.
-bool WindowsInteraction::ChooseReaction(const std::vector<std::string>&, std::string& text) {
-    return ::InputText("reacción:", text);
+bool WindowsInteraction::ChooseReaction(const std::vector<std::string>& reactions, std::string& text) {
+    return ChooseReactionWindow(reactions, text);
 }
 
 uint8_t WindowsInteraction::Message(const std::string& caption, const std::string& text, uint16_t flags) {

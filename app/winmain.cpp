@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/built_in_files.h"
 #include "app/start_up.h"
 #include "app/win_interaction.h"
 #include "shell/main_window.h"
@@ -9,6 +10,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     SetAppStart(instance, showCommand);
     WindowsInteraction ui;
     SetUserInteraction(&ui);
+    InstallBuiltInFiles();
     SetUpProgram();
     RunMainWindow();
     ReleaseProgram();

@@ -4,16 +4,17 @@
 #include <bit>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "shell/unwritable_folder.h"
 #include "util/atomic_file.h"
+#include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 
 ElementTable Elements;
+std::string_view DefaultElementTable;
 bool ElementsLoadFailed = false;
 
 namespace {
@@ -53,6 +54,22 @@ std::string ReadErrorText(int err) {
 
 void TellLoadProblem(const std::string& text) {
     ShowMessageFlags(kCaption, text, kBoxIconExclamation);
+}
+
+// Appends one record to the table; false when the table is full.
+bool AddRecord(const ElementRecordBytes& bytes) {
+    if (Elements.count == kElementRoom) return false;
+    Elements.Slot(++Elements.count) = DecodeElement(bytes);
+    return true;
+}
+
+// The whole records of a file's bytes, as many as the table holds.
+void AddRecords(std::string_view file) {
+    ElementRecordBytes bytes;
+    for (std::size_t at = 0; at + bytes.size() <= file.size(); at += bytes.size()) {
+        std::copy_n(file.begin() + at, bytes.size(), bytes.begin());
+        if (!AddRecord(bytes)) return;
+    }
 }
 
 }  // namespace
@@ -101,13 +118,19 @@ void LoadElements() {
     std::FILE* file = std::fopen(kElementsFile, "rb");
     if (file == nullptr) {
         const int openError = errno;
-        std::error_code ec;
-        const bool exists = std::filesystem::exists(kElementsFile, ec);
-        if (exists || ec) {
+        if (openError != ENOENT || EntryAt(kElementsFile) != Entry::None) {
             // Never truncate a table that is there but unreadable: the teacher's data stays.
             ElementsLoadFailed = true;
             TellLoadProblem("No se puede leer el fichero elements.dat (" + ReadErrorText(openError) +
                             ").\rLa tabla de elementos queda vacía.");
+            return;
+        }
+        if (!DefaultElementTable.empty()) {
+            // A first run, or a program copied alone: the built-in table, on disk for the element
+            // editor. A folder that cannot be written keeps it in memory; the first save says why.
+            std::string ignored;
+            WriteWholeFile(kElementsFile, DefaultElementTable, ignored);
+            AddRecords(DefaultElementTable);
             return;
         }
         // Append mode creates the file without ever emptying one that appeared meanwhile.
@@ -127,11 +150,10 @@ void LoadElements() {
     errno = 0;
     // A trailing partial record is ignored.
     while (std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size()) {
-        if (Elements.count == kElementRoom) {
+        if (!AddRecord(bytes)) {
             tooMany = true;
             break;
         }
-        Elements.Slot(++Elements.count) = DecodeElement(bytes);
     }
     const bool readFailed = std::ferror(file) != 0;
     const int readError = errno;
@@ -164,6 +186,14 @@ bool SaveElements() {
     if (WriteWholeFile(kElementsFile, bytes, error)) {
         ElementsLoadFailed = false;  // the file now holds the table
         return true;
+    }
+    if (const std::string folder = UnwritableCurrentFolder(); !folder.empty()) {
+        ShowMessageFlags(kCaption,
+                         UnwritableFolderMessage("No se han podido grabar los elementos (" + error + "):",
+                                                 JoinPath(folder, kElementsFile),
+                                                 "Siguen en la tabla mientras el programa esté abierto."),
+                         kBoxIconExclamation);
+        return false;
     }
     ShowMessageFlags(kCaption,
                      "No se han podido grabar los elementos en elements.dat (" + error +

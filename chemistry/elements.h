@@ -42,6 +42,10 @@ struct ElementTable {
 
 extern ElementTable Elements;
 
+// The file written where "elements.dat" is missing: the default table built into the program,
+// set at start-up (app/). Left empty, a missing file is created empty.
+extern std::string_view DefaultElementTable;
+
 // The 30 bytes of the file record; texts longer than their room are cut.
 ElementRecordBytes EncodeElement(const Element& element);
 Element DecodeElement(const ElementRecordBytes& bytes);
@@ -53,9 +57,10 @@ int FindElement(std::string_view symbol);
 // before it replaces that file. Cleared by a load that reads the file and by a save.
 extern bool ElementsLoadFailed;
 
-// Replaces the table with the records of "elements.dat" (at most 200), creating the file
-// empty when it does not exist. A file that exists but cannot be read is left alone; the
-// table then holds what was read before the failure, and the user is told once.
+// Replaces the table with the records of "elements.dat" (at most 200). A missing file is
+// written from DefaultElementTable, silently; when it cannot be written the table still
+// holds those records. A file that exists but cannot be read is left alone; the table then
+// holds what was read before the failure, and the user is told once.
 void LoadElements();
 
 // Writes slots 1 to count to "elements.dat". The old file is replaced only when the whole

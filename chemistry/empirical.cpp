@@ -132,11 +132,12 @@ void Composition(const Compound& compound) {
     std::string shares;
     for (int i = 1; i <= compound.count; ++i) {
         const CompoundComponent& component = compound.Component(i);
-        shares += "; " + component.symbol + ": " + GramsText(component.atoms * component.mass) + " g (" +
+        // The element's grams in a mole: a sum of the table's masses, as the molar mass is.
+        shares += "; " + component.symbol + ": " + MolarMassText(component.atoms * component.mass) + " g (" +
                   CompositionText(hundredths[i - 1] / 100.0) + " %)";
     }
     StoreWholeExercise("Calcular la composición centesimal de " + FormulaMarkup(compound) + kLineBreak + kData +
-                           FormulaDataLine(compound),
+                           DataLineOf({&compound}),
                        "  M = " + MolarMassText(compound.molarMass) + " g/mol" + shares);
 }
 
@@ -144,7 +145,7 @@ void EmpiricalFormula(const Compound& compound) {
     const Reading reading = ReadComposition(compound);
     if (!CompositionIsClear(compound, reading)) return;
     StoreWholeExercise("Un compuesto contiene " + CompositionList(compound, reading) +
-                           ". Calcular su fórmula empírica." + kLineBreak + kData + FormulaDataLine(compound),
+                           ". Calcular su fórmula empírica." + kLineBreak + kData + DataLineOf({&compound}),
                        "  En 100 g: " + RatioSteps(compound, reading, true) +
                            ". Fórmula empírica: " + CountsMarkup(EmpiricalCounts(compound)));
 }
@@ -157,7 +158,7 @@ void MolecularFormula(const Compound& compound) {
     const int times = compound.Component(1).atoms / empirical[0].atoms;
     StoreWholeExercise("Un compuesto contiene " + CompositionList(compound, reading) + ", y su masa molar es " +
                            MolarMassText(compound.molarMass) + " g/mol. Calcular su fórmula molecular." + kLineBreak +
-                           kData + FormulaDataLine(compound),
+                           kData + DataLineOf({&compound}),
                        "  En 100 g: " + RatioSteps(compound, reading, false) + "; empírica " + CountsMarkup(empirical) +
                            ", " + MolarMassText(empiricalMass) + " g/mol; " + MolarMassText(compound.molarMass) +
                            " / " + MolarMassText(empiricalMass) + " = " + IntToText(times) + ": molecular " +

@@ -5,39 +5,72 @@
 #include "shell/batch.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
+#include "shell/settings.h"
+#include "util/exercise_numbers.h"
 #include "util/number_format.h"
-#include "util/number_input.h"
 
 namespace {
 
+NumberStyle Style() { return NumberOptions; }
+
 // The exercise form without its width: these texts put their own blanks around numbers.
-std::string Figure(double x, uint16_t decimals) { return RealToText(x, 1, decimals); }
+std::string Figure(double x, uint16_t decimals, Role role) {
+    const PlainForm plain{1, decimals};
+    return role == kGiven ? DataNumber(x, Style(), plain) : ComputedNumber(x, Style(), plain);
+}
+
+// Two decimals always, trailing zeros kept ("40.00").
+std::string TwoDecimals(double x) {
+    const NumberStyle style = Style();
+    if (style.significantFigures) return DecimalsText(x, 2, style.decimalComma ? ',' : '.');
+    std::string text = RealToFixed(x, 1, 2);
+    if (style.decimalComma) {
+        for (char& c : text) {
+            if (c == '.') c = ',';
+        }
+    }
+    return text;
+}
+
+// The value of a number as a form wrote it; the value itself when the text is no number.
+double ReadBack(double value, const std::string& shown) {
+    bool ok = false;
+    const double read = ReadExerciseNumber(shown, ok);
+    return ok ? read : value;
+}
 
 }  // namespace
 
-std::string GramsText(double grams) { return Figure(grams, 2); }
-std::string MolesText(double moles) { return Figure(moles, 3); }
-std::string MolarMassText(double gramsPerMole) { return Figure(gramsPerMole, 2); }
-std::string LitresText(double litres) { return Figure(litres, 2); }
-std::string MillilitresText(double millilitres) { return Figure(millilitres, 2); }
-std::string PressureText(double pressure) { return Figure(pressure, 2); }
-std::string CelsiusText(double celsius) { return Figure(celsius, 2); }
-std::string KelvinText(double kelvin) { return Figure(kelvin, 2); }
-std::string MolarityText(double molesPerLitre) { return Figure(molesPerLitre, 2); }
-std::string GramsPerLitreText(double gramsPerLitre) { return Figure(gramsPerLitre, 2); }
-std::string MolalityText(double molesPerKilogram) { return Figure(molesPerKilogram, 2); }
-std::string MoleFractionText(double fraction) { return Figure(fraction, 4); }
-std::string DensityText(double gramsPerMillilitre) { return Figure(gramsPerMillilitre, 2); }
-std::string PercentText(double percent) { return Figure(percent, 2); }
-std::string CompositionText(double percent) { return RealToFixed(percent, 1, 2); }
-std::string RatioText(double ratio) { return Figure(ratio, 2); }
-std::string ConstantText(double value) { return Figure(value, 4); }
+std::string GramsText(double grams, Role role) { return Figure(grams, 2, role); }
+std::string MolesText(double moles, Role role) { return Figure(moles, 3, role); }
+std::string LitresText(double litres, Role role) { return Figure(litres, 2, role); }
+std::string MillilitresText(double millilitres, Role role) { return Figure(millilitres, 2, role); }
+std::string PressureText(double pressure, Role role) { return Figure(pressure, 2, role); }
+std::string MolarityText(double molesPerLitre, Role role) { return Figure(molesPerLitre, 2, role); }
+std::string PercentText(double percent, Role role) { return Figure(percent, 2, role); }
+std::string KelvinText(double kelvin) { return Figure(kelvin, 2, Role::WorkedOut); }
+std::string GramsPerLitreText(double gramsPerLitre) { return Figure(gramsPerLitre, 2, Role::WorkedOut); }
+std::string MolalityText(double molesPerKilogram) { return Figure(molesPerKilogram, 2, Role::WorkedOut); }
+std::string MoleFractionText(double fraction) { return Figure(fraction, 4, Role::WorkedOut); }
+std::string RatioText(double ratio) { return Figure(ratio, 2, Role::WorkedOut); }
+std::string FoundMolarMassText(double gramsPerMole) { return Figure(gramsPerMole, 2, Role::WorkedOut); }
+std::string CelsiusText(double celsius) { return Figure(celsius, 2, kGiven); }
+std::string DensityText(double gramsPerMillilitre) { return Figure(gramsPerMillilitre, 2, kGiven); }
+std::string ConstantText(double value) { return Figure(value, 4, kGiven); }
 
-double AsShown(double value, std::string (*form)(double)) {
-    bool ok = false;
-    const double shown = ReadReal(form(value), ok);
-    return ok ? shown : value;
+std::string MolarMassText(double gramsPerMole) {
+    // Two decimals, of which the plain form strips the zeros ("44.01", "32", "70.9").
+    if (Style().significantFigures) return TwoDecimals(gramsPerMole);
+    return Figure(gramsPerMole, 2, kGiven);
 }
+
+std::string CompositionText(double percent) { return TwoDecimals(percent); }
+
+double AsShown(double value, std::string (*form)(double, Role), Role role) {
+    return ReadBack(value, form(value, role));
+}
+
+double AsShown(double value, std::string (*form)(double)) { return ReadBack(value, form(value)); }
 
 std::string DataLineOf(std::initializer_list<const Compound*> compounds) {
     // One compound holding each element once is what FormulaDataLine writes.
@@ -51,7 +84,13 @@ std::string DataLineOf(std::initializer_list<const Compound*> compounds) {
             all.Component(++all.count) = component;
         }
     }
-    return FormulaDataLine(all);
+    return FormulaDataLine(all, Style());
+}
+
+std::string DataLineWith(const std::string& masses, const std::string& more) {
+    // The plain masses end in their own two blanks; without the padding they need a separator.
+    if (masses.empty() || !Style().significantFigures) return masses + more;
+    return masses + "; " + more;
 }
 
 std::string CountsMarkup(const std::vector<ElementCount>& counts) {

@@ -26,7 +26,10 @@ const char* Unit(bool mmHg) { return mmHg ? " mmHg" : " atm"; }
 double ToAtm(double pressure, bool mmHg) { return mmHg ? pressure / kMmHgPerAtm : pressure; }
 double Kelvin(double celsius) { return celsius + kZeroCelsius; }
 
-std::string GasConstantData() { return "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)"; }
+// The data line of a gas, with R after its atomic masses.
+std::string GasData(const Compound& gas) {
+    return DataLineWith(DataLineOf({&gas}), "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)");
+}
 
 // "T = 25 + 273 = 298 K"
 std::string KelvinStep(double celsius) {
@@ -37,19 +40,19 @@ std::string KelvinStep(double celsius) {
 // "p = 750 / 760 = 0.986842 atm; " when the pressure was given in mmHg, else nothing.
 std::string AtmStep(double pressure, bool mmHg) {
     if (!mmHg) return "";
-    return "p = " + PressureText(pressure) + " / " + ConstantText(kMmHgPerAtm) + " = " +
+    return "p = " + PressureText(pressure, kGiven) + " / " + ConstantText(kMmHgPerAtm) + " = " +
            PressureText(ToAtm(pressure, true)) + " atm; ";
 }
 
 // "n = 8.8 / 44.01 = 0.199955 mol"
 std::string MolesStep(double grams, const Compound& gas) {
-    return "n = " + GramsText(grams) + " / " + MolarMassText(gas.molarMass) + " = " + MolesText(grams / gas.molarMass) +
+    return "n = " + GramsText(grams, kGiven) + " / " + MolarMassText(gas.molarMass) + " = " + MolesText(grams / gas.molarMass) +
            " mol";
 }
 
 // "a 25 °C y 1.5 atm"
 std::string Conditions(double celsius, double pressure, bool mmHg) {
-    return "a " + CelsiusText(celsius) + " °C y " + PressureText(pressure) + Unit(mmHg);
+    return "a " + CelsiusText(celsius) + " °C y " + PressureText(pressure, kGiven) + Unit(mmHg);
 }
 
 void PressureOfSample(const Compound& gas) {
@@ -59,9 +62,9 @@ void PressureOfSample(const Compound& gas) {
     const double celsius = DrawCelsius();
     const double atm = grams / gas.molarMass * kGasConstant * Kelvin(celsius) / litres;
     StoreWholeExercise(
-        "Calcular la presión, en" + std::string(Unit(mmHg)) + ", que ejercen " + GramsText(grams) + " g de " +
-            FormulaMarkup(gas) + " en un recipiente de " + LitresText(litres) + " L a " + CelsiusText(celsius) +
-            " °C." + kLineBreak + kData + FormulaDataLine(gas) + GasConstantData(),
+        "Calcular la presión, en" + std::string(Unit(mmHg)) + ", que ejercen " + GramsText(grams, kGiven) + " g de " +
+            FormulaMarkup(gas) + " en un recipiente de " + LitresText(litres, kGiven) + " L a " + CelsiusText(celsius) +
+            " °C." + kLineBreak + kData + GasData(gas),
         "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; p = n·R·T / V = " + PressureText(atm) + " atm" +
             (mmHg ? " = " + PressureText(atm * kMmHgPerAtm) + " mmHg" : std::string()));
 }
@@ -72,9 +75,8 @@ void VolumeOfSample(const Compound& gas) {
     const double pressure = DrawPressure(mmHg);
     const double celsius = DrawCelsius();
     const double litres = grams / gas.molarMass * kGasConstant * Kelvin(celsius) / ToAtm(pressure, mmHg);
-    StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams) + " g de " + FormulaMarkup(gas) + " " +
-                           Conditions(celsius, pressure, mmHg) + "." + kLineBreak + kData + FormulaDataLine(gas) +
-                           GasConstantData(),
+    StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams, kGiven) + " g de " + FormulaMarkup(gas) +
+                           " " + Conditions(celsius, pressure, mmHg) + "." + kLineBreak + kData + GasData(gas),
                        "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; " + AtmStep(pressure, mmHg) +
                            "V = n·R·T / p = " + LitresText(litres) + " L");
 }
@@ -89,11 +91,11 @@ void MolarMassOfSample(const Compound& gas) {
     const double grams = AsShown(moles * gas.molarMass, GramsText);
     const double found = grams * kGasConstant * Kelvin(celsius) / (ToAtm(pressure, mmHg) * litres);
     const std::string markup = FormulaMarkup(gas);
-    StoreWholeExercise("Una muestra de " + GramsText(grams) + " g de un gas ocupa " + LitresText(litres) + " L " +
-                           Conditions(celsius, pressure, mmHg) + ". Calcular su masa molar. ¿Puede ser " + markup +
-                           "?" + kLineBreak + kData + FormulaDataLine(gas) + GasConstantData(),
+    StoreWholeExercise("Una muestra de " + GramsText(grams, kGiven) + " g de un gas ocupa " + LitresText(litres, kGiven) +
+                           " L " + Conditions(celsius, pressure, mmHg) + ". Calcular su masa molar. ¿Puede ser " +
+                           markup + "?" + kLineBreak + kData + GasData(gas),
                        "  " + KelvinStep(celsius) + "; " + AtmStep(pressure, mmHg) +
-                           "M = m·R·T / (p·V) = " + MolarMassText(found) + " g/mol, que coincide con M(" + markup +
+                           "M = m·R·T / (p·V) = " + FoundMolarMassText(found) + " g/mol, que coincide con M(" + markup +
                            ") = " + MolarMassText(gas.molarMass) + " g/mol");
 }
 
@@ -104,7 +106,7 @@ void ChangeOfState() {
     const double t1 = DrawCelsius();
     const double t2 = DrawCelsius();
     const bool askVolume = Random(2) == 0;
-    const std::string start = "Un gas ocupa " + LitresText(v1) + " L " + Conditions(t1, p1, mmHg) + ". ";
+    const std::string start = "Un gas ocupa " + LitresText(v1, kGiven) + " L " + Conditions(t1, p1, mmHg) + ". ";
     const std::string ratio = "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = " + KelvinText(Kelvin(t1)) +
                               " K y T_2 = " + KelvinText(Kelvin(t2)) + " K: ";
     if (askVolume) {
@@ -116,7 +118,7 @@ void ChangeOfState() {
         const double v2 = DrawLitres();
         const double p2 = p1 * v1 * Kelvin(t2) / (Kelvin(t1) * v2);
         StoreWholeExercise(
-            start + "Calcular su presión si pasa a ocupar " + LitresText(v2) + " L a " + CelsiusText(t2) + " °C.",
+            start + "Calcular su presión si pasa a ocupar " + LitresText(v2, kGiven) + " L a " + CelsiusText(t2) + " °C.",
             ratio + "p_2 = p_1·V_1·T_2 / (T_1·V_2) = " + PressureText(p2) + Unit(mmHg));
     }
 }
@@ -124,8 +126,8 @@ void ChangeOfState() {
 void VolumeAtNormalConditions(const Compound& gas) {
     const double grams = AsShown(DrawAmount() * gas.molarMass, GramsText);
     const double moles = grams / gas.molarMass;
-    StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams) + " g de " + FormulaMarkup(gas) +
-                           " en condiciones normales (0 °C y 1 atm)." + kLineBreak + kData + FormulaDataLine(gas),
+    StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams, kGiven) + " g de " + FormulaMarkup(gas) +
+                           " en condiciones normales (0 °C y 1 atm)." + kLineBreak + kData + DataLineOf({&gas}),
                        "  " + MolesStep(grams, gas) + "; V = " + MolesText(moles) + " · " + ConstantText(kMolarVolume) +
                            " = " + LitresText(moles * kMolarVolume) + " L");
 }

@@ -2,12 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "util/atomic_file.h"
+#include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 
@@ -17,7 +16,6 @@ namespace {
 
 const char* const kArrow = "->";
 const char* const kCaption = "Reacciones";
-constexpr std::size_t kBoxTextMax = 255;
 
 // Blanks, tabs, line ends and the other control characters go from both ends.
 std::string_view TrimControls(std::string_view text) {
@@ -198,9 +196,7 @@ FileState ReadWholeFile(std::string& contents, int& error) {
     std::FILE* file = std::fopen(kReactionsFile, "rb");
     if (file == nullptr) {
         error = errno;
-        std::error_code ec;
-        const bool exists = std::filesystem::exists(kReactionsFile, ec);
-        return exists || ec ? FileState::Unreadable : FileState::Missing;
+        return error != ENOENT || EntryAt(kReactionsFile) != Entry::None ? FileState::Unreadable : FileState::Missing;
     }
     char buffer[4096];
     std::size_t got = 0;

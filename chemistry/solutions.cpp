@@ -41,11 +41,11 @@ void Dilution(const Compound& solute) {
     const double c1 = (Random(12) + 1) / 2.0;                            // 0.5 to 6 M
     const double c2 = AsShown(c1 * (Random(9) + 1) / 20, MolarityText);  // 5 % to 45 % of c1
     const double v1 = c2 * v2 / c1;
-    StoreWholeExercise("Calcular el volumen de disolución " + MolarityText(c1) + " M de " + FormulaMarkup(solute) +
-                           " que hay que tomar para preparar " + MillilitresText(v2) + " mL de disolución " +
-                           MolarityText(c2) + " M.",
-                       "  C_1·V_1 = C_2·V_2: V_1 = " + MolarityText(c2) + " · " + MillilitresText(v2) + " / " +
-                           MolarityText(c1) + " = " + MillilitresText(v1) + " mL");
+    StoreWholeExercise("Calcular el volumen de disolución " + MolarityText(c1, kGiven) + " M de " +
+                           FormulaMarkup(solute) + " que hay que tomar para preparar " + MillilitresText(v2, kGiven) +
+                           " mL de disolución " + MolarityText(c2, kGiven) + " M.",
+                       "  C_1·V_1 = C_2·V_2: V_1 = " + MolarityText(c2, kGiven) + " · " + MillilitresText(v2, kGiven) +
+                           " / " + MolarityText(c1, kGiven) + " = " + MillilitresText(v1) + " mL");
 }
 
 void FromCommercialReagent(const Compound& solute) {
@@ -53,7 +53,7 @@ void FromCommercialReagent(const Compound& solute) {
     if (reagent == nullptr) {
         std::string list;
         for (const CommercialReagent& known : CommercialReagents()) {
-            list += (list.empty() ? "" : ", ") + std::string(known.formula) + " " + PercentText(known.percent) + " %";
+            list += (list.empty() ? "" : ", ") + std::string(known.formula) + " " + PercentText(known.percent, kGiven) + " %";
         }
         ShowMessageFlags(
             "Reactivo comercial",
@@ -68,13 +68,15 @@ void FromCommercialReagent(const Compound& solute) {
     const double pure = moles * solute.molarMass;
     const double commercial = pure * 100 / reagent->percent;
     StoreWholeExercise("Calcular el volumen de " + FormulaMarkup(solute) + " comercial (" +
-                           PercentText(reagent->percent) + " % en masa, densidad " + DensityText(reagent->density) +
-                           " g/mL) necesario para preparar " + MillilitresText(millilitres) + " mL de disolución " +
-                           MolarityText(molarity) + " M." + kLineBreak + kData + FormulaDataLine(solute),
-                       "  n = " + MolarityText(molarity) + " · " + LitresText(litres) + " = " + MolesText(moles) +
+                           PercentText(reagent->percent, kGiven) + " % en masa, densidad " +
+                           DensityText(reagent->density) + " g/mL) necesario para preparar " +
+                           MillilitresText(millilitres, kGiven) + " mL de disolución " +
+                           MolarityText(molarity, kGiven) + " M." + kLineBreak + kData + DataLineOf({&solute}),
+                       "  n = " + MolarityText(molarity, kGiven) + " · " + LitresText(litres, kGiven) + " = " +
+                           MolesText(moles) +
                            " mol; m = " + MolesText(moles) + " · " + MolarMassText(solute.molarMass) + " = " +
                            GramsText(pure) + " g; comercial: " + GramsText(pure) + " · 100 / " +
-                           PercentText(reagent->percent) + " = " + GramsText(commercial) +
+                           PercentText(reagent->percent, kGiven) + " = " + GramsText(commercial) +
                            " g; V = " + GramsText(commercial) + " / " + DensityText(reagent->density) + " = " +
                            MillilitresText(commercial / reagent->density) + " mL");
 }
@@ -101,12 +103,12 @@ void ConcentrationsOfSolution(const Compound& solute) {
     const double moles = grams / solute.molarMass;
     const double waterMoles = waterGrams / water.molarMass;
     StoreWholeExercise(
-        "Se disuelven " + GramsText(grams) + " g de " + FormulaMarkup(solute) + " en agua hasta " +
-            MillilitresText(millilitres) + " mL de disolución, de densidad " + DensityText(density) +
+        "Se disuelven " + GramsText(grams, kGiven) + " g de " + FormulaMarkup(solute) + " en agua hasta " +
+            MillilitresText(millilitres, kGiven) + " mL de disolución, de densidad " + DensityText(density) +
             " g/mL. Calcular la concentración en g/L, la molalidad y la fracción molar del soluto." + kLineBreak +
             kData + DataLineOf({&solute, &water}),
         "  " + GramsPerLitreText(grams / (millilitres / 1000)) + " g/L; agua: " + GramsText(solutionGrams) + " - " +
-            GramsText(grams) + " = " + GramsText(waterGrams) + " g; n = " + MolesText(moles) +
+            GramsText(grams, kGiven) + " = " + GramsText(waterGrams) + " g; n = " + MolesText(moles) +
             " mol; m = " + MolalityText(moles / (waterGrams / 1000)) + " mol/kg; x = " + MolesText(moles) + " / (" +
             MolesText(moles) + " + " + MolesText(waterMoles) + ") = " + MoleFractionText(moles / (moles + waterMoles)));
 }
@@ -121,12 +123,13 @@ void Mixture(const Compound& solute) {
     const double c2 = tenths2 / 10.0;
     const double moles = c1 * v1 / 1000 + c2 * v2 / 1000;
     const std::string markup = FormulaMarkup(solute);
-    StoreWholeExercise("Se mezclan " + MillilitresText(v1) + " mL de disolución " + MolarityText(c1) + " M de " +
-                           markup + " con " + MillilitresText(v2) + " mL de disolución " + MolarityText(c2) + " M de " +
-                           markup + ". Calcular la molaridad de la mezcla (volúmenes aditivos).",
-                       "  n = " + MolarityText(c1) + " · " + LitresText(v1 / 1000) + " + " + MolarityText(c2) + " · " +
-                           LitresText(v2 / 1000) + " = " + MolesText(moles) + " mol; V = " + LitresText(total / 1000) +
-                           " L; M = " + MolarityText(moles / (total / 1000)) + " mol/L");
+    StoreWholeExercise("Se mezclan " + MillilitresText(v1, kGiven) + " mL de disolución " + MolarityText(c1, kGiven) +
+                           " M de " + markup + " con " + MillilitresText(v2, kGiven) + " mL de disolución " +
+                           MolarityText(c2, kGiven) + " M de " + markup +
+                           ". Calcular la molaridad de la mezcla (volúmenes aditivos).",
+                       "  n = " + MolarityText(c1, kGiven) + " · " + LitresText(v1 / 1000, kGiven) + " + " +
+                           MolarityText(c2, kGiven) + " · " + LitresText(v2 / 1000, kGiven) + " = " + MolesText(moles) +
+                           " mol; V = " + LitresText(total / 1000, kGiven) + " L; M = " + MolarityText(moles / (total / 1000)) + " mol/L");
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ std::string RatioFactor(const Substance& from, const Substance& to) {
 }
 
 // "25.5 g CaCO_3 · (1 mol / 100.09 g) · (1 mol CaCl_2 / 1 mol CaCO_3)": grams of one to moles of the other.
-std::string GramsToMolesChain(double grams, const Substance& from, const Substance& to) {
-    return GramsText(grams) + " g " + Markup(from) + " · (1 mol / " + MolarMassText(MolarMassOf(from)) + " g) · " +
+std::string GramsToMolesChain(double grams, Role role, const Substance& from, const Substance& to) {
+    return GramsText(grams, role) + " g " + Markup(from) + " · (1 mol / " + MolarMassText(MolarMassOf(from)) + " g) · " +
            RatioFactor(from, to);
 }
 
@@ -59,9 +59,9 @@ void MassToMass(const Reaction& reaction) {
     const Substance& product = DrawOne(reaction.products);
     const double grams = DrawGrams();
     StoreWholeExercise(
-        Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " + GramsText(grams) +
-            " g de " + Markup(reactant) + "." + Data({&reactant.compound, &product.compound}),
-        "  " + GramsToMolesChain(grams, reactant, product) + ToGrams(ProductMoles(grams, reactant, product), product));
+        Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
+            GramsText(grams, kGiven) + " g de " + Markup(reactant) + "." + Data({&reactant.compound, &product.compound}),
+        "  " + GramsToMolesChain(grams, kGiven, reactant, product) + ToGrams(ProductMoles(grams, reactant, product), product));
 }
 
 void GasVolume(const Reaction& reaction) {
@@ -84,9 +84,11 @@ void GasVolume(const Reaction& reaction) {
     const double kelvin = celsius + kZeroCelsius;
     StoreWholeExercise(
         Start(reaction) + "Calcular el volumen de " + Markup(gas) + ", medido a " + CelsiusText(celsius) + " °C y " +
-            PressureText(atm) + " atm, que se obtiene a partir de " + GramsText(grams) + " g de " + Markup(reactant) +
-            "." + Data({&reactant.compound, &gas.compound}) + "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)",
-        "  " + GramsToMolesChain(grams, reactant, gas) + " = " + MolesText(moles) + " mol; T = " + KelvinText(kelvin) +
+            PressureText(atm, kGiven) + " atm, que se obtiene a partir de " + GramsText(grams, kGiven) + " g de " +
+            Markup(reactant) + "." + kLineBreak + kData +
+            DataLineWith(DataLineOf({&reactant.compound, &gas.compound}),
+                         "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)"),
+        "  " + GramsToMolesChain(grams, kGiven, reactant, gas) + " = " + MolesText(moles) + " mol; T = " + KelvinText(kelvin) +
             " K; V = n·R·T / p = " + LitresText(moles * kGasConstant * kelvin / atm) + " L");
 }
 
@@ -113,7 +115,7 @@ void LimitingReagent(const Reaction& reaction) {
     const double productMoles = ReactingMoles(limitingMoles, limiting, product);
     StoreWholeExercise(
         Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +
-            GramsText(gramsA) + " g de " + Markup(a) + " y " + GramsText(gramsB) + " g de " + Markup(b) +
+            GramsText(gramsA, kGiven) + " g de " + Markup(a) + " y " + GramsText(gramsB, kGiven) + " g de " + Markup(b) +
             (count > 2 ? " (los demás reactivos, en exceso)" : "") + "." +
             Data({&a.compound, &b.compound, &product.compound}),
         "  " + MolesText(molesA) + " mol " + Markup(a) + " necesitan " + MolesText(needB) + " mol " + Markup(b) +
@@ -128,10 +130,10 @@ void Purity(const Reaction& reaction) {
     const double percent = Random(39) + 60;  // 60 to 98 %
     const double pure = AsShown(grams * percent / 100, GramsText);
     StoreWholeExercise(Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
-                           GramsText(grams) + " g de " + Markup(reactant) + " de riqueza " + PercentText(percent) +
-                           " %." + Data({&reactant.compound, &product.compound}),
-                       "  " + GramsText(grams) + " · " + PercentText(percent) + " / 100 = " + GramsText(pure) +
-                           " g puros; " + GramsToMolesChain(pure, reactant, product) +
+                           GramsText(grams, kGiven) + " g de " + Markup(reactant) + " de riqueza " +
+                           PercentText(percent, kGiven) + " %." + Data({&reactant.compound, &product.compound}),
+                       "  " + GramsText(grams, kGiven) + " · " + PercentText(percent, kGiven) + " / 100 = " +
+                           GramsText(pure) + " g puros; " + GramsToMolesChain(pure, Role::WorkedOut, reactant, product) +
                            ToGrams(ProductMoles(pure, reactant, product), product));
 }
 
@@ -142,12 +144,12 @@ void Yield(const Reaction& reaction) {
     const double percent = Random(49) + 50;  // 50 to 98 %
     const double theoretical = ProductMoles(grams, reactant, product) * MolarMassOf(product);
     const double obtained = AsShown(theoretical * percent / 100, GramsText);
-    StoreWholeExercise(Start(reaction) + "A partir de " + GramsText(grams) + " g de " + Markup(reactant) +
-                           " se obtienen " + GramsText(obtained) + " g de " + Markup(product) +
+    StoreWholeExercise(Start(reaction) + "A partir de " + GramsText(grams, kGiven) + " g de " + Markup(reactant) +
+                           " se obtienen " + GramsText(obtained, kGiven) + " g de " + Markup(product) +
                            ". Calcular el rendimiento de la reacción." + Data({&reactant.compound, &product.compound}),
-                       "  " + GramsToMolesChain(grams, reactant, product) +
+                       "  " + GramsToMolesChain(grams, kGiven, reactant, product) +
                            ToGrams(ProductMoles(grams, reactant, product), product) +
-                           "; rendimiento = " + GramsText(obtained) + " / " + GramsText(theoretical) +
+                           "; rendimiento = " + GramsText(obtained, kGiven) + " / " + GramsText(theoretical) +
                            " · 100 = " + PercentText(obtained / theoretical * 100) + " %");
 }
 

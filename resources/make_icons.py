@@ -1,13 +1,20 @@
 #!/usr/bin/env python3
-"""Draws the program's two icons and writes them as .ico files (32x32 and 16x16, 32-bit).
+"""Draws the program's two icons and writes them as .ico files of 32-bit images.
 
-IcPrg: a conical flask with a magenta liquid, the colour of the main window.
-Ic0:   an atom: a nucleus with three elliptic orbits, for the about box.
+IcPrg: a conical flask with a magenta liquid, the colour of the main window; 16, 24, 32,
+       48 and 256 pixels, so that Explorer and the taskbar find a sharp image at every
+       display scale (the 256-pixel image is PNG, as Windows expects it in an .ico).
+Ic0:   an atom: a nucleus with three elliptic orbits, for the about box; 16 to 48 pixels.
 Run it again only to change the drawings: the .ico files are kept in the repository.
 """
 import math
 import struct
 import sys
+import zlib
+
+PROGRAM_SIZES = (256, 48, 32, 24, 16)
+ABOUT_SIZES = (48, 32, 24, 16)
+PNG_FROM = 256  # images this size and larger are stored as PNG
 
 
 def blend(dst, src, a):
@@ -109,12 +116,29 @@ def bmp_entry(px):
     return header + bytes(xor) + bytes(and_mask)
 
 
-def write_ico(path, shade):
-    images = [bmp_entry(render(s, shade)) for s in (32, 16)]
+def png_entry(px):
+    size = len(px)
+    raw = bytearray()
+    for row in px:
+        raw.append(0)  # no filter
+        for r, g, b, a in row:
+            raw += bytes((int(r * 255 + 0.5), int(g * 255 + 0.5), int(b * 255 + 0.5), int(a * 255 + 0.5)))
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(bytes(raw), 9))
+            + chunk(b'IEND', b''))
+
+
+def write_ico(path, shade, sizes):
+    images = [(png_entry if s >= PNG_FROM else bmp_entry)(render(s, shade)) for s in sizes]
     out = bytearray(struct.pack('<HHH', 0, 1, len(images)))
     offset = 6 + 16 * len(images)
-    for s, data in zip((32, 16), images):
-        out += struct.pack('<BBBBHHII', s, s, 0, 0, 1, 32, len(data), offset)
+    for s, data in zip(sizes, images):
+        # A width or height of 256 is written as 0.
+        out += struct.pack('<BBBBHHII', s % 256, s % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     for data in images:
         out += data
@@ -124,5 +148,5 @@ def write_ico(path, shade):
 
 if __name__ == '__main__':
     here = sys.argv[1] if len(sys.argv) > 1 else '.'
-    write_ico(f'{here}/IcPrg.ico', flask)
-    write_ico(f'{here}/Ic0.ico', atom)
+    write_ico(f'{here}/IcPrg.ico', flask, PROGRAM_SIZES)
+    write_ico(f'{here}/Ic0.ico', atom, ABOUT_SIZES)

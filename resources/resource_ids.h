@@ -1,5 +1,6 @@
-/* The numbers of the program's menu commands and of the controls of its dialog templates,
-   shared by resources/zorvi.rc and the code (shell/commands.h, chemistry/element_windows.h).
+/* The numbers of the program's menu commands, of the controls of its dialog templates and of
+   the files built into it, shared by resources/zorvi.rc and the code (shell/commands.h,
+   chemistry/element_windows.h, app/built_in_files.h).
    Plain #defines: the resource compiler reads this file too. */
 #ifndef ZORVI_RESOURCE_IDS_H
 #define ZORVI_RESOURCE_IDS_H
@@ -35,5 +36,9 @@
 #define IDC_ELEMENT_Z 123
 #define IDC_ELEMENT_ACCEPT 3
 #define IDC_ELEMENT_NEW 4
+
+/* RCDATA: the files built into the program for a program copied alone. */
+#define IDR_DEFAULT_ELEMENTS 1001
+#define IDR_HELP_DOCUMENT 1002
 
 #endif

@@ -2,7 +2,8 @@
 # Makes the release package build/release/Zorvi-<version>.zip: the 64-bit and the 32-bit
 # Zorvi.exe, each in a folder of its own with elements.dat and zorvi.pdf beside it (the
 # program reads both from its current folder, and the about box and "&Info" use the
-# program's own name), and LEEME.txt, in Windows-1252 with CRLF line ends, on top.
+# program's own name; each program also carries both, for when it is copied alone), and
+# LEEME.txt, in Windows-1252 with CRLF line ends, on top.
 # Usage: scripts/release.sh
 set -eu
 cd "$(dirname "$0")/.."
@@ -30,8 +31,9 @@ mkdir -p "$stage/64bits" "$stage/32bits"
 
 place() {  # build folder, package folder, strip tool
     cp "build/$1/Zorvi.exe" "$stage/$2/Zorvi.exe"
-    # The debugging information is for developers: the teacher gets a program a tenth the size.
-    "$3" --strip-debug "$stage/$2/Zorvi.exe"
+    # The debugging information and the symbols are for developers: the teacher gets a
+    # program a tenth the size.
+    "$3" --strip-all "$stage/$2/Zorvi.exe"
     cp "build/$1/elements.dat" docs/zorvi.pdf "$stage/$2/"
 }
 place win64 64bits x86_64-w64-mingw32-strip

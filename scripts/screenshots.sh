@@ -37,5 +37,6 @@ xvfb-run -a tests/run-at-dpi.sh 144 cmd /c exit >/dev/null 2>&1 || true
 for dpi in 96 144; do
     shoot "$dpi" 'MainWindowTest.DISABLED_Screenshot*' "main-window-$dpi"
     shoot "$dpi" 'ExerciseEditorScreenshot.*' "editor-$dpi"
+    shoot "$dpi" 'ReactionWindowScreenshot.*' "reaction-window-$dpi"
 done
 shoot 96 'AboutBoxScreenshot.*' about

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds everything and runs every test: host tests, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the Win32 tests under Wine on a virtual display, and the
-# checks of both Windows programs.
+# UndefinedBehaviorSanitizer, the Win32 tests under Wine on a virtual display, the checks
+# of both Windows programs, and the release package with its 64-bit program run alone.
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -28,6 +28,15 @@ xvfb-run -a -s "-screen 0 1600x1200x24" sh -c '
 echo "== release package and help document"
 scripts/release.sh
 python3 tests/release/check_release.py .
+echo "== the released 64-bit program copied alone (Wine)"
+version=$(sed -n 's/^project(Zorvi VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    tests/wine-run.sh cmd /c exit </dev/null >/dev/null 2>&1 || true
+    "$ZORVI_WINESERVER" -p 60 || true
+    tests/release/run_alone.sh "$1" build/win64/tests/e2e/drive_zorvi.exe build/win64/elements.dat build/release/alone
+    status=$?
+    "$ZORVI_WINESERVER" -k || true
+    exit $status' sh "build/release/Zorvi-$version.zip"
 echo "== fuzzing, a short run of each target (scripts/fuzz.sh)"
 scripts/fuzz.sh 15
 echo "== all tests passed"

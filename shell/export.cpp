@@ -1,15 +1,7 @@
 #include "shell/export.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <string_view>
-#include <sys/stat.h>
-
-#ifdef _WIN32
-#include <direct.h>
-#else
-#include <unistd.h>
-#endif
 
 #include "richtext/markup.h"
 #include "richtext/rtf_writer.h"
@@ -18,7 +10,9 @@
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "shell/settings.h"
+#include "shell/unwritable_folder.h"
 #include "util/atomic_file.h"
+#include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 
@@ -32,12 +26,6 @@ bool UnexportedChanges = false;
 
 namespace {
 
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
-
 constexpr const char* kFolderName = "Exerc";
 constexpr const char* kNameCaption = "Nombre de fichero no válido";
 constexpr const char* kFailureCaption = "No se ha podido exportar";
@@ -45,47 +33,13 @@ constexpr const char* kFailureCaption = "No se ha podido exportar";
 // The document being written, which becomes ExportPath once it is complete.
 std::string g_target;
 
-bool EndsWithSeparator(const std::string& path) {
-    if (path.empty()) return false;
-    const char last = path.back();
-    return last == kSeparator || last == '/';
-}
-
-std::string JoinPath(const std::string& directory, const std::string& name) {
-    return EndsWithSeparator(directory) ? directory + name : directory + kSeparator + name;
-}
-
-// The current directory as the system's narrow (ANSI) functions name it, the same code
-// page that the file functions take; the errno value when it cannot be read.
-int ReadCurrentDirectory(std::string& directory) {
-    char buffer[4096];
-    errno = 0;
-#ifdef _WIN32
-    const char* got = _getcwd(buffer, sizeof buffer);
-#else
-    const char* got = getcwd(buffer, sizeof buffer);
-#endif
-    if (got == nullptr) return errno != 0 ? errno : EIO;
-    directory = got;
-    return 0;
-}
-
-enum class Entry { None, Folder, Other };
-
-Entry EntryAt(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) return Entry::None;
-    return (info.st_mode & S_IFMT) == S_IFDIR ? Entry::Folder : Entry::Other;
-}
-
-int MakeFolder(const std::string& path) {
-    errno = 0;
-#ifdef _WIN32
-    const int result = _mkdir(path.c_str());
-#else
-    const int result = mkdir(path.c_str(), 0777);
-#endif
-    return result == 0 ? 0 : (errno != 0 ? errno : EIO);
+// A failure to write `path`, with the advice to move the program when its folder cannot be
+// written at all.
+void TellWriteFailure(const std::string& failure, const std::string& path) {
+    const std::string text = UnwritableCurrentFolder().empty()
+                                 ? failure + "\r" + path
+                                 : UnwritableFolderMessage(failure, path, "El lote sigue en el programa.");
+    ShowMessage(kFailureCaption, text);
 }
 
 }  // namespace
@@ -94,7 +48,7 @@ bool EnsureExportFolder(const std::string& folder) {
     switch (EntryAt(folder)) {
         case Entry::Folder:
             return true;
-        case Entry::Other:
+        case Entry::File:
             ShowMessage(kFailureCaption,
                         "Ya existe un fichero llamado Exerc donde debe ir la carpeta de los "
                         "documentos:\r" + folder);
@@ -103,8 +57,7 @@ bool EnsureExportFolder(const std::string& folder) {
             break;
     }
     if (const int err = MakeFolder(folder); err != 0) {
-        ShowMessage(kFailureCaption,
-                    "No se ha podido crear la carpeta (" + FileErrorText(err) + "):\r" + folder);
+        TellWriteFailure("No se ha podido crear la carpeta (" + FileErrorText(err) + "):", folder);
         return false;
     }
     return true;
@@ -212,8 +165,7 @@ bool PrepareExportFile() {
     if (!PrepareExportFolder(true, kBatchFileExtension, folder)) return false;
     const std::string path = JoinPath(folder, ExportName + ".rtf");
     if (!BeginRtfDocument(path)) {
-        ShowMessage(kFailureCaption,
-                    "No se ha podido crear el documento (" + RtfDocumentError() + "):\r" + path);
+        TellWriteFailure("No se ha podido crear el documento (" + RtfDocumentError() + "):", path);
         return false;
     }
     g_target = path;
@@ -270,8 +222,7 @@ bool ExportBatch() {
     if (!PrepareExportFile()) return false;
     WriteExerciseDocument(DocumentTitle, "", BatchExercises());
     if (!EndRtfDocument()) {
-        ShowMessage(kFailureCaption,
-                    "No se ha podido guardar el documento (" + RtfDocumentError() + "):\r" + g_target);
+        TellWriteFailure("No se ha podido guardar el documento (" + RtfDocumentError() + "):", g_target);
         return false;
     }
     ExportPath = g_target;

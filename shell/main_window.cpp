@@ -6,12 +6,12 @@
 #include "shell/batch_file.h"
 #include "shell/exercise_editor.h"
 #include "shell/export.h"
+#include "shell/help_document.h"
 #include "shell/hint_window.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "shell/settings.h"
-#include "shell/shell_utils.h"
 #include "shell/topic_menu_win.h"
 #include "ui/about_box.h"
 #include "ui/window.h"
@@ -247,9 +247,7 @@ bool DispatchCommand(uint16_t id) {
         case kCmdSignificantFigures:
             ToggleOption(kCmdSignificantFigures, NumberOptions.significantFigures);
             return true;
-        case kCmdInfo:
-            ShellOpen(Descriptor.helpFile);  // looked for in the current folder; the result is ignored
-            return true;
+        case kCmdInfo: OpenHelpDocument(); return true;
         case kCmdAbout: ShowAbout(Descriptor.longName); return true;
         default:
             return false;

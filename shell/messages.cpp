@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr std::size_t kBoxTextMax = 255;
-
 // Answers for the time before the windows install themselves: nothing is shown, and
 // no question is taken as agreed.
 class NoInteraction final : public UserInteraction {

@@ -3,7 +3,7 @@
 # (libstdc++, libgcc, winpthread...): the program must run from a bare folder.
 objdump=$1
 exe=$2
-allowed="kernel32.dll user32.dll gdi32.dll shell32.dll advapi32.dll comdlg32.dll comctl32.dll msvcrt.dll ole32.dll"
+allowed="kernel32.dll user32.dll gdi32.dll shell32.dll advapi32.dll comdlg32.dll comctl32.dll msvcrt.dll ole32.dll version.dll"
 dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
 [ -n "$dlls" ] || { echo "no imports found in $exe"; exit 1; }
 status=0

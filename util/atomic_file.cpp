@@ -1,40 +1,11 @@
 #include "util/atomic_file.h"
 
 #include <cerrno>
-#include <cstdlib>
-#include <locale.h>
-#include <filesystem>
+#include <cstdio>
 #include <memory>
-#include <system_error>
 
+#include "util/files.h"
 #include "util/number_format.h"
-
-namespace {
-
-#ifdef _WIN32
-// Narrow paths are in the ANSI code page (Windows-1252), as fopen reads them. MinGW's
-// std::filesystem would read their bytes as Latin-1, which names another file for the
-// bytes 0x80 to 0x9F ("€", "–", curly quotes), so they are widened by the code page.
-std::filesystem::path NativePath(const std::string& narrow) {
-    static const _locale_t ansi = _create_locale(LC_CTYPE, ".ACP");
-    std::wstring wide(narrow.size() + 1, L'\0');
-    const std::size_t n = ansi ? _mbstowcs_l(wide.data(), narrow.c_str(), wide.size(), ansi) : std::size_t(-1);
-    if (n == std::size_t(-1)) return std::filesystem::path(narrow);
-    wide.resize(n);
-    return std::filesystem::path(wide);
-}
-#else
-std::filesystem::path NativePath(const std::string& narrow) { return std::filesystem::path(narrow); }
-#endif
-
-// Replaces `to` by `from`; std::filesystem::rename replaces an existing file on Windows too.
-int ReplaceWith(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    std::filesystem::rename(NativePath(from), NativePath(to), ec);
-    return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
-}
-
-}  // namespace
 
 AtomicFile::~AtomicFile() { Abort(); }
 
@@ -95,7 +66,7 @@ bool AtomicFile::Commit() {
         std::remove(temp_.c_str());
         return false;
     }
-    if (const int err = ReplaceWith(temp_, path_); err != 0) {
+    if (const int err = ReplaceFileWith(temp_, path_); err != 0) {
         Fail(err);
         std::remove(temp_.c_str());
         return false;
@@ -147,20 +118,11 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string
 
 namespace {
 
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(NativePath(path), ec);
-}
+bool Exists(const std::string& path) { return EntryAt(path) != Entry::None; }
 
-bool IsFolder(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_directory(NativePath(path), ec);
-}
+bool IsFolder(const std::string& path) { return EntryAt(path) == Entry::Folder; }
 
-void RemoveFile(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(NativePath(path), ignored);
-}
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
 
 }  // namespace
 
@@ -184,11 +146,11 @@ bool WriteFilesTogether(const std::vector<FileToWrite>& files, std::string& erro
     }
     std::vector<std::string> movedAside;
     auto putBack = [&] {
-        for (const std::string& path : movedAside) ReplaceWith(path + ".old~", path);
+        for (const std::string& path : movedAside) ReplaceFileWith(path + ".old~", path);
     };
     for (const FileToWrite& file : files) {
         if (!Exists(file.path)) continue;
-        if (const int err = ReplaceWith(file.path, file.path + ".old~"); err != 0) {
+        if (const int err = ReplaceFileWith(file.path, file.path + ".old~"); err != 0) {
             putBack();
             return fail(file.path, FileErrorText(err));
         }

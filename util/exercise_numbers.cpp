@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "util/number_format.h"
+#include "util/number_input.h"
 #include "util/strings.h"
 
 namespace {
@@ -193,4 +194,28 @@ std::string MolarMassNumber(double grams, const NumberStyle& style) {
 std::string AtomicMassNumber(double mass, const NumberStyle& style) {
     if (style.significantFigures) return DecimalsText(mass, 2, Separator(style));
     return WithSeparator(RealToFixed(mass, 5, 2), style);
+}
+
+double ReadExerciseNumber(std::string_view raw, bool& ok) {
+    ok = false;
+    std::string text = TrimText(raw);
+    if (text.empty()) return 0;
+    const std::string power = "\xB7" "10^(";
+    const std::size_t at = text.find(power);
+    if (at != std::string::npos) {
+        // "m·10^(n)" reads as "men": the exponent must be a whole number closing the text.
+        const std::string exponent = text.substr(at + power.size());
+        if (exponent.size() < 2 || exponent.back() != ')') return 0;
+        bool whole = false;
+        ReadInteger(exponent.substr(0, exponent.size() - 1), whole);
+        if (!whole || exponent.find_first_of("$%") != std::string::npos) return 0;
+        text = text.substr(0, at) + "e" + exponent.substr(0, exponent.size() - 1);
+        if (text.find_first_of("eE") != at) return 0;  // one exponent only
+    }
+    const std::size_t comma = text.find(',');
+    if (comma != std::string::npos) {
+        if (text.find('.') != std::string::npos) return 0;  // one separator or the other
+        text[comma] = '.';
+    }
+    return ReadReal(text, ok);
 }

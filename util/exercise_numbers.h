@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct NumberStyle {
     bool decimalComma = false;        // "Coma decimal"
@@ -53,3 +54,8 @@ std::string SignificantText(double x, int figures, char separator);
 // x with exactly `decimals` decimals (0 to 30), no padding; a value that rounds to zero
 // has no sign.
 std::string DecimalsText(double x, int decimals, char separator);
+
+// A number as any of the forms above writes it, read back: blanks around it, "." or "," as
+// the separator, the exponent of the plain form ("1.23e5") or a power of ten
+// ("1,23·10^(-4)"). `ok` is false for any other text.
+double ReadExerciseNumber(std::string_view text, bool& ok);

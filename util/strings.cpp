@@ -44,3 +44,16 @@ std::string BaseNameOf(std::string_view path) {
     if (dot > 0) name.resize(dot - 1);
     return name;
 }
+
+std::string FitPath(std::string_view path, std::size_t max) {
+    if (path.size() <= max) return std::string(path);
+    constexpr std::string_view kGap = "...";
+    constexpr std::size_t kHead = 3;
+    if (max < kHead + kGap.size() + 1) return CutText(path, max);
+    std::string_view tail = path.substr(path.size() - (max - kHead - kGap.size()));
+    // The tail starts at a folder's name when one begins in it.
+    if (const std::size_t separator = tail.find_first_of("\\/"); separator != std::string_view::npos) {
+        tail = tail.substr(separator);
+    }
+    return std::string(path.substr(0, kHead)) + std::string(kGap) + std::string(tail);
+}

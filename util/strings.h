@@ -27,3 +27,7 @@ std::string CutText(std::string_view text, std::size_t max);
 
 // The file name of a Windows path without its folder and its extension.
 std::string BaseNameOf(std::string_view path);
+
+// A path of at most `max` characters: a longer one keeps its first three characters (the
+// drive) and its last folders, with "..." between them.
+std::string FitPath(std::string_view path, std::size_t max);

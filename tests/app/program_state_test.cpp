@@ -17,6 +17,7 @@
 #include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "shell/help_document.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
 #include "shell/settings.h"
@@ -89,6 +90,8 @@ void UseTheProgram(ScriptedUi& ui) {
     UiLanguage = 0;
     VersionCount = 5;
     SetExampleTable();
+    DefaultElementTable = "a table";
+    HelpCopy = {"%PDF", "C:\\temp\\Zorvi-1.0"};
     ElementsLoadFailed = true;
     ElementEditing = {3, true};
     ASSERT_TRUE(ParseFormula(CurrentCompound, "H2O"));
@@ -144,6 +147,9 @@ TEST(ProgramState, TheResetGivesTheMemoryTheProgramStartsWith) {
     EXPECT_EQ(CurrentExercise.statement, "");
     EXPECT_FALSE(CurrentExercise.accepted);
     EXPECT_EQ(Elements.count, 0);
+    EXPECT_TRUE(DefaultElementTable.empty());
+    EXPECT_EQ(HelpCopy.bytes, "");
+    EXPECT_EQ(HelpCopy.folder, "");
     EXPECT_EQ(ElementEditing.selected, 0);
     EXPECT_FALSE(ElementEditing.modified);
     EXPECT_EQ(CurrentCompound.count, 0);

@@ -88,3 +88,34 @@ protected:
 
     ScriptedUi ui;
 };
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsLetter(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0;
+}
+
+// A number, and only a number, has its decimal point changed: a point between two digits.
+inline std::string WithDecimalCommas(std::string text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '.' && IsDigit(text[i - 1]) && IsDigit(text[i + 1])) text[i] = ',';
+    }
+    return text;
+}
+
+// Under "Cifras significativas" a number stands one blank from the word before it and
+// apart from the unit after it, and no two blanks meet (the answers' own indent aside).
+inline void ExpectClassroomSpacing(const std::string& text) {
+    const std::size_t start = text.find_first_not_of(' ');
+    ASSERT_NE(start, std::string::npos);
+    EXPECT_EQ(text.find("  ", start), std::string::npos) << text;
+    EXPECT_NE(text.back(), ' ') << text;
+    EXPECT_EQ(text.find(" \r"), std::string::npos) << text;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const char before = text[i - 1];
+        EXPECT_FALSE(IsLetter(before) && IsDigit(text[i])) << text.substr(0, i + 1);
+        // A digit of a formula ("H_2O") is a subscript, the only digit a letter may follow.
+        const bool subscript = i >= 2 && text[i - 2] == '_';
+        EXPECT_FALSE(IsDigit(before) && IsLetter(text[i]) && !subscript) << text.substr(0, i + 1);
+    }
+}

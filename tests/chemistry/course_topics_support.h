@@ -13,10 +13,11 @@
 
 #include "chemistry/formula.h"
 #include "shell/batch.h"
+#include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/scripted_ui.h"
+#include "util/exercise_numbers.h"
 #include "util/language.h"
-#include "util/number_input.h"
 #include "util/random.h"
 
 // The masses of resources/elements.txt for the elements of the course's reactions.
@@ -35,6 +36,10 @@ inline void SetCourseTable() {
                      {"Zn", 65.38, 30}});
 }
 
+// The checks over many draws run plain and with the decimal comma, whose numbers must read
+// back as the same values.
+inline const NumberStyle kDrawStyles[] = {NumberStyle{}, NumberStyle{true, false}};
+
 // The generators of the course's topics run against the course's masses.
 class CourseTopicTest : public GeneratorTest {
 protected:
@@ -44,33 +49,55 @@ protected:
     }
 };
 
-// The number written right after `before` in `text` (up to the next blank), or NaN when
-// `before` is not there or no number follows.
+// Where the number that starts at `i` ends, as the forms write it: digits with a decimal
+// point or comma, an exponent ("1.23e5") or a power of ten ("1,23·10^(-4)").
+inline std::size_t NumberEnd(const std::string& text, std::size_t i) {
+    auto digit = [&](std::size_t k) { return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])); };
+    if (i < text.size() && text[i] == '-') ++i;
+    while (digit(i)) ++i;
+    // A point or comma between digits is a decimal one; after the number it ends a sentence or a list.
+    if (i < text.size() && (text[i] == '.' || text[i] == ',') && digit(i + 1)) {
+        ++i;
+        while (digit(i)) ++i;
+    }
+    if (i < text.size() && text[i] == 'e' && (digit(i + 1) || (text.compare(i + 1, 1, "-") == 0 && digit(i + 2)))) {
+        i += 2;
+        while (digit(i)) ++i;
+    }
+    const std::string power = "·10^(";
+    if (text.compare(i, power.size(), power) == 0) {
+        const std::size_t close = text.find(')', i);
+        if (close != std::string::npos) i = close + 1;
+    }
+    return i;
+}
+
+// A number of the texts read back, NaN when it is not one.
+inline double ShownNumber(const std::string& text) {
+    bool ok = false;
+    const double value = ReadExerciseNumber(text, ok);
+    return ok && !text.empty() ? value : std::nan("");
+}
+
+// The number written right after `before` in `text`, or NaN when `before` is not there or no
+// number follows.
 inline double NumberAfter(const std::string& text, const std::string& before, std::size_t from = 0) {
     const std::size_t at = text.find(before, from);
     if (at == std::string::npos) return std::nan("");
     const std::size_t start = at + before.size();
-    std::size_t end = start;
-    while (end < text.size() && text[end] != ' ' && text[end] != ')' && text[end] != ';' && text[end] != ',' &&
-           text[end] != ':' && text[end] != '\r') {
-        ++end;
-    }
-    // A sentence's full stop is not part of the number.
-    if (end > start && text[end - 1] == '.') --end;
-    bool ok = false;
-    const double value = ReadReal(text.substr(start, end - start), ok);
-    return ok && end > start ? value : std::nan("");
+    return ShownNumber(text.substr(start, NumberEnd(text, start) - start));
 }
 
-// The number written right before `after` in `text`, from the blank or "(" before it.
+// The number written right before `after` in `text`, from the blank or "(" before it (the
+// "(" of a power of ten belongs to the number).
 inline double NumberBefore(const std::string& text, const std::string& after) {
     const std::size_t end = text.find(after);
     if (end == std::string::npos) return std::nan("");
     std::size_t start = end;
-    while (start > 0 && text[start - 1] != ' ' && text[start - 1] != '(') --start;
-    bool ok = false;
-    const double value = ReadReal(text.substr(start, end - start), ok);
-    return ok && end > start ? value : std::nan("");
+    while (start > 0 && text[start - 1] != ' ' && !(text[start - 1] == '(' && (start < 2 || text[start - 2] != '^'))) {
+        --start;
+    }
+    return ShownNumber(text.substr(start, end - start));
 }
 
 // True when every digit that follows a letter is a subscript or an exponent: a number never

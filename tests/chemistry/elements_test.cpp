@@ -297,6 +297,78 @@ TEST_F(ElementsFile, AFailedSaveKeepsTheOldFileAndTheTableAndSaysWhy) {
     EXPECT_EQ(Elements.Slot(1).name, "editado");
 }
 
+// The program's built-in table, as app/ hands it over from the resources.
+class BuiltInTable : public ElementsFile {
+protected:
+    void SetUp() override {
+        ElementsFile::SetUp();
+        table = TestFile(3);
+        DefaultElementTable = table;
+    }
+    std::string table;
+};
+
+TEST_F(BuiltInTable, AMissingFileIsWrittenFromItSilently) {
+    LoadElements();
+    ASSERT_EQ(Elements.count, 3);
+    EXPECT_EQ(Elements.Slot(3).name, "elemento 3");
+    EXPECT_EQ(ReadAll("elements.dat"), table);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(EntriesIn("."), 1u);  // no temporary file left
+}
+
+TEST_F(BuiltInTable, AnExistingFileIsUsedAsItIs) {
+    // An edited table of one element, and an empty one: the teacher's, both.
+    for (const std::string& file : {TestFile(1), std::string()}) {
+        WriteAll("elements.dat", file);
+        LoadElements();
+        EXPECT_EQ(Elements.count, file.size() / kElementRecordSize);
+        EXPECT_EQ(ReadAll("elements.dat"), file);
+    }
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(BuiltInTable, AnUnreadableFileIsLeftAloneAndNotReplaced) {
+    fs::create_directories(fs::path("elements.dat") / "inside");
+    LoadElements();
+    EXPECT_EQ(Elements.count, 0);
+    EXPECT_EQ(ui.boxes.size(), 1u);
+    EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
+}
+
+TEST_F(BuiltInTable, AFileThatCannotBeWrittenStillGivesTheTable) {
+    // The temporary file cannot be made: a folder holds its name.
+    fs::create_directories(fs::path("elements.dat.tmp~") / "x");
+    LoadElements();
+    EXPECT_EQ(Elements.count, 3);
+    EXPECT_TRUE(ui.boxes.empty());  // the first save says why
+    EXPECT_FALSE(fs::exists("elements.dat"));
+}
+
+TEST_F(BuiltInTable, OnlyWholeRecordsAndAtMost200AreTaken) {
+    table = TestFile(2) + "12345";
+    DefaultElementTable = table;
+    LoadElements();
+    EXPECT_EQ(Elements.count, 2);
+    EXPECT_EQ(ReadAll("elements.dat"), table);  // written as it is, read like any file
+
+    fs::remove("elements.dat");
+    table = TestFile(201);
+    DefaultElementTable = table;
+    LoadElements();
+    EXPECT_EQ(Elements.count, 200);
+    EXPECT_EQ(Elements.Slot(200).z, 200);
+}
+
+TEST_F(BuiltInTable, EachLoadWritesItAgainWhileTheFileIsMissing) {
+    LoadElements();
+    Elements.Slot(1).name = "editado sin grabar";
+    fs::remove("elements.dat");
+    LoadElements();
+    EXPECT_EQ(Elements.Slot(1).name, "elemento 1");
+    EXPECT_EQ(ReadAll("elements.dat"), table);
+}
+
 // The reviewed text table of resources/, one element a line.
 struct TextElement {
     int z;

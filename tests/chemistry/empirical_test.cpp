@@ -37,43 +37,47 @@ TEST_F(EmpiricalTest, EveryCompoundLeadsToItsFormulas) {
         {"CaCO3", "CaCO_3", "CaCO_3"},
         {"C6H6", "CH", "C_6H_6"},
     };
-    for (const auto& c : cases) {
-        BatchEnd();
-        BatchStart();
-        Type({c.formula, c.formula, c.formula});
-        Run(EmpiricalTopic, {1, 2, 3});
-        ASSERT_EQ(Batch.count, 3) << c.formula;
-        Compound compound;
-        ASSERT_TRUE(ParseFormula(compound, c.formula));
-        MolarMass(compound);
-        const std::vector<int> hundredths = CompositionHundredths(compound);
-        EXPECT_EQ(std::accumulate(hundredths.begin(), hundredths.end(), 0), 10000) << c.formula;
-        for (int i = 1; i <= compound.count; ++i) {
-            const double exact = compound.Component(i).atoms * compound.Component(i).mass / compound.molarMass * 100;
-            // The share shown in the statement, and in the composition's answer.
-            const std::string symbol = compound.Component(i).symbol;
-            double shown = std::nan("");
-            for (const char* end : {",", " y", "."}) {
-                if (std::isnan(shown)) shown = NumberBefore(Statement(2), " % de " + symbol + end);
+    for (const NumberStyle style : kDrawStyles) {
+        SCOPED_TRACE(style.decimalComma ? "coma decimal" : "punto decimal");
+        NumberOptions = style;
+        for (const auto& c : cases) {
+            BatchEnd();
+            BatchStart();
+            Type({c.formula, c.formula, c.formula});
+            Run(EmpiricalTopic, {1, 2, 3});
+            ASSERT_EQ(Batch.count, 3) << c.formula;
+            Compound compound;
+            ASSERT_TRUE(ParseFormula(compound, c.formula));
+            MolarMass(compound);
+            const std::vector<int> hundredths = CompositionHundredths(compound);
+            EXPECT_EQ(std::accumulate(hundredths.begin(), hundredths.end(), 0), 10000) << c.formula;
+            for (int i = 1; i <= compound.count; ++i) {
+                const double exact = compound.Component(i).atoms * compound.Component(i).mass / compound.molarMass * 100;
+                // The share shown in the statement, and in the composition's answer.
+                const std::string symbol = compound.Component(i).symbol;
+                double shown = std::nan("");
+                for (const char* end : {",", " y", "."}) {
+                    if (std::isnan(shown)) shown = NumberBefore(Statement(2), " % de " + symbol + end);
+                }
+                EXPECT_NEAR(shown, exact, 0.0151) << c.formula << " " << compound.Component(i).symbol;
+                EXPECT_EQ(shown, hundredths[i - 1] / 100.0);
+                EXPECT_NE(Answer(1).find(compound.Component(i).symbol + ": "), std::string::npos);
             }
-            EXPECT_NEAR(shown, exact, 0.0151) << c.formula << " " << compound.Component(i).symbol;
-            EXPECT_EQ(shown, hundredths[i - 1] / 100.0);
-            EXPECT_NE(Answer(1).find(compound.Component(i).symbol + ": "), std::string::npos);
+            const std::string empirical = "Fórmula empírica: " + std::string(c.empirical);
+            EXPECT_EQ(Answer(2).substr(Answer(2).size() - std::min(Answer(2).size(), empirical.size())), empirical)
+                << Answer(2);
+            const std::string molecular = ": molecular " + std::string(c.molecular);
+            EXPECT_EQ(Answer(3).substr(Answer(3).size() - std::min(Answer(3).size(), molecular.size())), molecular)
+                << Answer(3);
+            for (int slot = 1; slot <= 3; ++slot) {
+                EXPECT_LE(Statement(slot).size(), 255u);
+                EXPECT_LE(Answer(slot).size(), 255u);
+                EXPECT_TRUE(NoNumberRunsIntoAWord(Statement(slot))) << Statement(slot);
+                EXPECT_TRUE(NoNumberRunsIntoAWord(Answer(slot))) << Answer(slot);
+            }
         }
-        const std::string empirical = "Fórmula empírica: " + std::string(c.empirical);
-        EXPECT_EQ(Answer(2).substr(Answer(2).size() - std::min(Answer(2).size(), empirical.size())), empirical)
-            << Answer(2);
-        const std::string molecular = ": molecular " + std::string(c.molecular);
-        EXPECT_EQ(Answer(3).substr(Answer(3).size() - std::min(Answer(3).size(), molecular.size())), molecular)
-            << Answer(3);
-        for (int slot = 1; slot <= 3; ++slot) {
-            EXPECT_LE(Statement(slot).size(), 255u);
-            EXPECT_LE(Answer(slot).size(), 255u);
-            EXPECT_TRUE(NoNumberRunsIntoAWord(Statement(slot))) << Statement(slot);
-            EXPECT_TRUE(NoNumberRunsIntoAWord(Answer(slot))) << Answer(slot);
-        }
+        EXPECT_TRUE(ui.boxes.empty());
     }
-    EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(EmpiricalTest, CompoundsThatCannotMakeTheExerciseAreRefusedWithAReason) {

@@ -51,82 +51,86 @@ TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {
 }
 
 TEST_F(SolutionTest, EveryAnswerAgreesWithAnIndependentComputationOverManyDraws) {
-    SeedRandom(1717);
-    const char* const solutes[] = {"NaCl", "HCl", "H2SO4", "NH3", "CH3COOH", "KOH", "CaCl2", "C6H12O6", "HNO3"};
-    for (int round = 0; round < 300; ++round) {
-        for (uint8_t subKind = 1; subKind <= 4; ++subKind) {
-            const char* formula = solutes[round % std::size(solutes)];
-            Compound solute;
-            ASSERT_TRUE(ParseFormula(solute, formula));
-            const double molarMass = MolarMass(solute);
-            const CommercialReagent* reagent = nullptr;
-            for (const CommercialReagent& r : CommercialReagents()) {
-                if (std::string(r.formula) == formula) reagent = &r;
-            }
-            if (subKind == 2 && reagent == nullptr) continue;
-            BatchEnd();
-            BatchStart();
-            Type({formula});
-            Run(SolutionsTopic, {subKind});
-            ASSERT_EQ(Batch.count, 1) << formula << " " << int(subKind);
-            const std::string& s = Statement(1);
-            const std::string& a = Answer(1);
-            const std::string context = s + " / " + a;
-            ASSERT_LE(s.size(), 255u);
-            ASSERT_LE(a.size(), 255u);
-            EXPECT_TRUE(NoNumberRunsIntoAWord(s)) << s;
-            EXPECT_TRUE(NoNumberRunsIntoAWord(a)) << a;
-            switch (subKind) {
-                case 1: {
-                    const double c1 = NumberAfter(s, "disolución ");
-                    const double v2 = NumberAfter(s, "preparar ");
-                    const double c2 = NumberBefore(s, " M.");
-                    const double v1 = NumberBefore(a, " mL");
-                    EXPECT_TRUE(IsFlask(v2)) << context;
-                    EXPECT_LT(c2, c1) << context;
-                    ExpectShownNear(v1, c2 * v2 / c1, context);
-                    EXPECT_GT(v1, 0);
-                    EXPECT_LT(v1, v2 / 2);
-                    break;
+    for (const NumberStyle style : kDrawStyles) {
+        SCOPED_TRACE(style.decimalComma ? "coma decimal" : "punto decimal");
+        NumberOptions = style;
+        SeedRandom(1717);
+        const char* const solutes[] = {"NaCl", "HCl", "H2SO4", "NH3", "CH3COOH", "KOH", "CaCl2", "C6H12O6", "HNO3"};
+        for (int round = 0; round < 300; ++round) {
+            for (uint8_t subKind = 1; subKind <= 4; ++subKind) {
+                const char* formula = solutes[round % std::size(solutes)];
+                Compound solute;
+                ASSERT_TRUE(ParseFormula(solute, formula));
+                const double molarMass = MolarMass(solute);
+                const CommercialReagent* reagent = nullptr;
+                for (const CommercialReagent& r : CommercialReagents()) {
+                    if (std::string(r.formula) == formula) reagent = &r;
                 }
-                case 2: {
-                    const double millilitres = NumberAfter(s, "preparar ");
-                    const double molarity = NumberBefore(s, " M.");
-                    const double volume = NumberBefore(a, " mL");
-                    EXPECT_TRUE(IsFlask(millilitres)) << context;
-                    // The commercial volume holds the moles of the solution to prepare.
-                    const double exact =
-                        molarity * millilitres / 1000 * molarMass * 100 / reagent->percent / reagent->density;
-                    ExpectShownNear(volume, exact, context);
-                    EXPECT_LT(volume, millilitres) << context;
-                    break;
-                }
-                case 3: {
-                    const double grams = NumberAfter(s, "Se disuelven ");
-                    const double millilitres = NumberAfter(s, "hasta ");
-                    const double density = NumberAfter(s, "de densidad ");
-                    EXPECT_TRUE(IsFlask(millilitres)) << context;
-                    const double water = millilitres * density - grams;
-                    const double moles = grams / molarMass;
-                    const double waterMoles = water / (2 * 1.008 + 15.999);
-                    EXPECT_GT(water, 0);
-                    ExpectShownNear(NumberAfter(a, "  "), grams / millilitres * 1000, context);
-                    ExpectShownNear(NumberAfter(a, "m = "), moles / (water / 1000), context);
-                    ExpectShownNear(NumberAfter(a, ") = "), moles / (moles + waterMoles), context);
-                    break;
-                }
-                default: {
-                    const double v1 = NumberAfter(s, "Se mezclan ");
-                    const double c1 = NumberAfter(s, "disolución ");
-                    const double v2 = NumberAfter(s, " con ");
-                    const double c2 = NumberAfter(s, "disolución ", s.find(" con "));
-                    const double molarity = NumberAfter(a, "M = ");
-                    EXPECT_TRUE(IsFlask(v1 + v2)) << context;
-                    EXPECT_NE(c1, c2) << context;
-                    ExpectShownNear(molarity, (c1 * v1 + c2 * v2) / (v1 + v2), context);
-                    EXPECT_GE(molarity, std::min(c1, c2) - 0.005);
-                    EXPECT_LE(molarity, std::max(c1, c2) + 0.005);
-                    break;
+                if (subKind == 2 && reagent == nullptr) continue;
+                BatchEnd();
+                BatchStart();
+                Type({formula});
+                Run(SolutionsTopic, {subKind});
+                ASSERT_EQ(Batch.count, 1) << formula << " " << int(subKind);
+                const std::string& s = Statement(1);
+                const std::string& a = Answer(1);
+                const std::string context = s + " / " + a;
+                ASSERT_LE(s.size(), 255u);
+                ASSERT_LE(a.size(), 255u);
+                EXPECT_TRUE(NoNumberRunsIntoAWord(s)) << s;
+                EXPECT_TRUE(NoNumberRunsIntoAWord(a)) << a;
+                switch (subKind) {
+                    case 1: {
+                        const double c1 = NumberAfter(s, "disolución ");
+                        const double v2 = NumberAfter(s, "preparar ");
+                        const double c2 = NumberBefore(s, " M.");
+                        const double v1 = NumberBefore(a, " mL");
+                        EXPECT_TRUE(IsFlask(v2)) << context;
+                        EXPECT_LT(c2, c1) << context;
+                        ExpectShownNear(v1, c2 * v2 / c1, context);
+                        EXPECT_GT(v1, 0);
+                        EXPECT_LT(v1, v2 / 2);
+                        break;
+                    }
+                    case 2: {
+                        const double millilitres = NumberAfter(s, "preparar ");
+                        const double molarity = NumberBefore(s, " M.");
+                        const double volume = NumberBefore(a, " mL");
+                        EXPECT_TRUE(IsFlask(millilitres)) << context;
+                        // The commercial volume holds the moles of the solution to prepare.
+                        const double exact =
+                            molarity * millilitres / 1000 * molarMass * 100 / reagent->percent / reagent->density;
+                        ExpectShownNear(volume, exact, context);
+                        EXPECT_LT(volume, millilitres) << context;
+                        break;
+                    }
+                    case 3: {
+                        const double grams = NumberAfter(s, "Se disuelven ");
+                        const double millilitres = NumberAfter(s, "hasta ");
+                        const double density = NumberAfter(s, "de densidad ");
+                        EXPECT_TRUE(IsFlask(millilitres)) << context;
+                        const double water = millilitres * density - grams;
+                        const double moles = grams / molarMass;
+                        const double waterMoles = water / (2 * 1.008 + 15.999);
+                        EXPECT_GT(water, 0);
+                        ExpectShownNear(NumberAfter(a, "  "), grams / millilitres * 1000, context);
+                        ExpectShownNear(NumberAfter(a, "m = "), moles / (water / 1000), context);
+                        ExpectShownNear(NumberAfter(a, ") = "), moles / (moles + waterMoles), context);
+                        break;
+                    }
+                    default: {
+                        const double v1 = NumberAfter(s, "Se mezclan ");
+                        const double c1 = NumberAfter(s, "disolución ");
+                        const double v2 = NumberAfter(s, " con ");
+                        const double c2 = NumberAfter(s, "disolución ", s.find(" con "));
+                        const double molarity = NumberAfter(a, "M = ");
+                        EXPECT_TRUE(IsFlask(v1 + v2)) << context;
+                        EXPECT_NE(c1, c2) << context;
+                        ExpectShownNear(molarity, (c1 * v1 + c2 * v2) / (v1 + v2), context);
+                        EXPECT_GE(molarity, std::min(c1, c2) - 0.005);
+                        EXPECT_LE(molarity, std::max(c1, c2) + 0.005);
+                        break;
+                    }
                 }
             }
         }

@@ -107,118 +107,122 @@ TEST_F(StoichiometryTest, TheExcessFactorIsNeverNearOne) {
 // numbers give, worked independently; the limiting reagent stands clear of the other from
 // the masses as shown; no yield passes 100 %; every text fits and no number runs into a word.
 TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
-    LoadReactions();
-    const std::vector<Reaction> reactions = Reactions;
-    SeedRandom(8080);
-    int exercises = 0;
-    for (const Reaction& reaction : reactions) {
-        for (int round = 0; round < 12; ++round) {
-            for (uint8_t subKind = 1; subKind <= 5; ++subKind) {
-                bool hasGas = false;
-                for (const Substance& product : reaction.products) hasGas = hasGas || product.gas;
-                if ((subKind == 2 && !hasGas) || (subKind == 3 && reaction.reactants.size() < 2)) continue;
-                BatchEnd();
-                BatchStart();
-                ui.reactions.push_back(reaction.text);
-                Run(StoichiometryTopic, {subKind});
-                ASSERT_EQ(Batch.count, 1) << reaction.text << " " << int(subKind);
-                ++exercises;
-                const std::string& s = Statement(1);
-                const std::string& a = Answer(1);
-                const std::string context = s + " / " + a;
-                ASSERT_LE(s.size(), 255u) << context;
-                ASSERT_LE(a.size(), 255u) << context;
-                EXPECT_TRUE(NoNumberRunsIntoAWord(s)) << s;
-                EXPECT_TRUE(NoNumberRunsIntoAWord(a)) << a;
-                EXPECT_EQ(s.rfind("Reacción: " + ReactionMarkup(reaction) + "\r\n", 0), 0u) << s;
-                const double shown = LastNumber(a, ") = ");
-                switch (subKind) {
-                    case 1:
-                    case 4: {
-                        const Substance* reactant =
-                            Named(reaction.reactants, Between(s, " g de ", subKind == 1 ? "." : " de riqueza"));
-                        const Substance* product =
-                            Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
-                        ASSERT_TRUE(reactant && product) << context;
-                        double grams = NumberAfter(s, "a partir de ");
-                        if (subKind == 4) {
-                            const double percent = NumberAfter(s, "de riqueza ");
-                            EXPECT_GE(percent, 60);
-                            EXPECT_LE(percent, 98);
-                            grams = NumberAfter(a, "/ 100 = ");
-                            ExpectShownNear(grams, NumberAfter(s, "a partir de ") * percent / 100, context);
+    for (const NumberStyle style : kDrawStyles) {
+        SCOPED_TRACE(style.decimalComma ? "coma decimal" : "punto decimal");
+        NumberOptions = style;
+        SeedRandom(8080);
+        LoadReactions();
+        const std::vector<Reaction> reactions = Reactions;
+        int exercises = 0;
+        for (const Reaction& reaction : reactions) {
+            for (int round = 0; round < 12; ++round) {
+                for (uint8_t subKind = 1; subKind <= 5; ++subKind) {
+                    bool hasGas = false;
+                    for (const Substance& product : reaction.products) hasGas = hasGas || product.gas;
+                    if ((subKind == 2 && !hasGas) || (subKind == 3 && reaction.reactants.size() < 2)) continue;
+                    BatchEnd();
+                    BatchStart();
+                    ui.reactions.push_back(reaction.text);
+                    Run(StoichiometryTopic, {subKind});
+                    ASSERT_EQ(Batch.count, 1) << reaction.text << " " << int(subKind);
+                    ++exercises;
+                    const std::string& s = Statement(1);
+                    const std::string& a = Answer(1);
+                    const std::string context = s + " / " + a;
+                    ASSERT_LE(s.size(), 255u) << context;
+                    ASSERT_LE(a.size(), 255u) << context;
+                    EXPECT_TRUE(NoNumberRunsIntoAWord(s)) << s;
+                    EXPECT_TRUE(NoNumberRunsIntoAWord(a)) << a;
+                    EXPECT_EQ(s.rfind("Reacción: " + ReactionMarkup(reaction) + "\r\n", 0), 0u) << s;
+                    const double shown = LastNumber(a, ") = ");
+                    switch (subKind) {
+                        case 1:
+                        case 4: {
+                            const Substance* reactant =
+                                Named(reaction.reactants, Between(s, " g de ", subKind == 1 ? "." : " de riqueza"));
+                            const Substance* product =
+                                Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
+                            ASSERT_TRUE(reactant && product) << context;
+                            double grams = NumberAfter(s, "a partir de ");
+                            if (subKind == 4) {
+                                const double percent = NumberAfter(s, "de riqueza ");
+                                EXPECT_GE(percent, 60);
+                                EXPECT_LE(percent, 98);
+                                grams = NumberAfter(a, "/ 100 = ");
+                                ExpectShownNear(grams, NumberAfter(s, "a partir de ") * percent / 100, context);
+                            }
+                            EXPECT_GE(grams, 3);
+                            EXPECT_LE(grams, 100);
+                            const double moles =
+                                grams / reactant->compound.molarMass * product->coefficient / reactant->coefficient;
+                            ExpectShownNear(shown, moles * product->compound.molarMass, context);
+                            break;
                         }
-                        EXPECT_GE(grams, 3);
-                        EXPECT_LE(grams, 100);
-                        const double moles =
-                            grams / reactant->compound.molarMass * product->coefficient / reactant->coefficient;
-                        ExpectShownNear(shown, moles * product->compound.molarMass, context);
-                        break;
-                    }
-                    case 2: {
-                        const Substance* reactant = Named(reaction.reactants, Between(s, " g de ", "."));
-                        const Substance* gas = Named(reaction.products, Between(s, "el volumen de ", ", medido"));
-                        ASSERT_TRUE(reactant && gas) << context;
-                        EXPECT_TRUE(gas->gas);
-                        const double grams = NumberAfter(s, "a partir de ");
-                        const double kelvin = NumberAfter(s, "medido a ") + 273;
-                        const double atm = NumberAfter(s, " °C y ");
-                        const double moles =
-                            grams / reactant->compound.molarMass * gas->coefficient / reactant->coefficient;
-                        // p·V = n·R·T with the numbers as shown.
-                        ExpectShownNear(NumberAfter(a, "V = n·R·T / p = "), moles * 0.082 * kelvin / atm, context);
-                        break;
-                    }
-                    case 3: {
-                        const std::string mixed = Between(s, " que se obtiene con ", ".\r\n");
-                        const double gramsA = NumberAfter(mixed, "");
-                        const Substance* a1 = Named(reaction.reactants, Between(mixed, " g de ", " y "));
-                        const std::string rest = mixed.substr(mixed.find(" y ") + 3);
-                        const double gramsB = NumberAfter(rest, "");
-                        std::string nameB = rest.substr(rest.find(" g de ") + 6);
-                        nameB = nameB.substr(0, nameB.find(" ("));
-                        const Substance* b1 = Named(reaction.reactants, nameB);
-                        const Substance* product =
-                            Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
-                        ASSERT_TRUE(a1 && b1 && product) << context;
-                        const double molesA = gramsA / a1->compound.molarMass;
-                        const double molesB = gramsB / b1->compound.molarMass;
-                        const double ratio = molesB / (molesA * b1->coefficient / a1->coefficient);
-                        // Never ambiguous: from the masses as the student reads them.
-                        EXPECT_GE(ratio, 0.5) << context;
-                        EXPECT_LE(ratio, 2) << context;
-                        EXPECT_GE(std::fabs(ratio - 1), 0.1) << context;
-                        const Substance* limiting = ratio > 1 ? a1 : b1;
-                        const double limitingMoles = ratio > 1 ? molesA : molesB;
-                        EXPECT_NE(a.find("limitante " + FormulaMarkup(limiting->compound) + ". "), std::string::npos)
-                            << context;
-                        ExpectShownNear(
-                            shown,
-                            limitingMoles * product->coefficient / limiting->coefficient * product->compound.molarMass,
-                            context);
-                        break;
-                    }
-                    default: {
-                        const std::string given = Between(s, "A partir de ", " se obtienen");  // "6 g de H_2"
-                        const std::string made = Between(s, " se obtienen ", ". Calcular");    // "25.34 g de NH_3"
-                        const Substance* reactant = Named(reaction.reactants, given.substr(given.find(" g de ") + 6));
-                        const Substance* product = Named(reaction.products, made.substr(made.find(" g de ") + 6));
-                        ASSERT_TRUE(reactant && product) << context;
-                        const double percent = NumberBefore(a, " %");
-                        EXPECT_GT(percent, 49);
-                        EXPECT_LE(percent, 100) << context;
-                        const double theoretical = NumberAfter(given, "") / reactant->compound.molarMass *
-                                                   product->coefficient / reactant->coefficient *
-                                                   product->compound.molarMass;
-                        ExpectShownNear(percent, NumberAfter(made, "") / theoretical * 100, context);
-                        break;
+                        case 2: {
+                            const Substance* reactant = Named(reaction.reactants, Between(s, " g de ", "."));
+                            const Substance* gas = Named(reaction.products, Between(s, "el volumen de ", ", medido"));
+                            ASSERT_TRUE(reactant && gas) << context;
+                            EXPECT_TRUE(gas->gas);
+                            const double grams = NumberAfter(s, "a partir de ");
+                            const double kelvin = NumberAfter(s, "medido a ") + 273;
+                            const double atm = NumberAfter(s, " °C y ");
+                            const double moles =
+                                grams / reactant->compound.molarMass * gas->coefficient / reactant->coefficient;
+                            // p·V = n·R·T with the numbers as shown.
+                            ExpectShownNear(NumberAfter(a, "V = n·R·T / p = "), moles * 0.082 * kelvin / atm, context);
+                            break;
+                        }
+                        case 3: {
+                            const std::string mixed = Between(s, " que se obtiene con ", ".\r\n");
+                            const double gramsA = NumberAfter(mixed, "");
+                            const Substance* a1 = Named(reaction.reactants, Between(mixed, " g de ", " y "));
+                            const std::string rest = mixed.substr(mixed.find(" y ") + 3);
+                            const double gramsB = NumberAfter(rest, "");
+                            std::string nameB = rest.substr(rest.find(" g de ") + 6);
+                            nameB = nameB.substr(0, nameB.find(" ("));
+                            const Substance* b1 = Named(reaction.reactants, nameB);
+                            const Substance* product =
+                                Named(reaction.products, Between(s, "la masa de ", " que se obtiene"));
+                            ASSERT_TRUE(a1 && b1 && product) << context;
+                            const double molesA = gramsA / a1->compound.molarMass;
+                            const double molesB = gramsB / b1->compound.molarMass;
+                            const double ratio = molesB / (molesA * b1->coefficient / a1->coefficient);
+                            // Never ambiguous: from the masses as the student reads them.
+                            EXPECT_GE(ratio, 0.5) << context;
+                            EXPECT_LE(ratio, 2) << context;
+                            EXPECT_GE(std::fabs(ratio - 1), 0.1) << context;
+                            const Substance* limiting = ratio > 1 ? a1 : b1;
+                            const double limitingMoles = ratio > 1 ? molesA : molesB;
+                            EXPECT_NE(a.find("limitante " + FormulaMarkup(limiting->compound) + ". "), std::string::npos)
+                                << context;
+                            ExpectShownNear(
+                                shown,
+                                limitingMoles * product->coefficient / limiting->coefficient * product->compound.molarMass,
+                                context);
+                            break;
+                        }
+                        default: {
+                            const std::string given = Between(s, "A partir de ", " se obtienen");  // "6 g de H_2"
+                            const std::string made = Between(s, " se obtienen ", ". Calcular");    // "25.34 g de NH_3"
+                            const Substance* reactant = Named(reaction.reactants, given.substr(given.find(" g de ") + 6));
+                            const Substance* product = Named(reaction.products, made.substr(made.find(" g de ") + 6));
+                            ASSERT_TRUE(reactant && product) << context;
+                            const double percent = NumberBefore(a, " %");
+                            EXPECT_GT(percent, 49);
+                            EXPECT_LE(percent, 100) << context;
+                            const double theoretical = NumberAfter(given, "") / reactant->compound.molarMass *
+                                                       product->coefficient / reactant->coefficient *
+                                                       product->compound.molarMass;
+                            ExpectShownNear(percent, NumberAfter(made, "") / theoretical * 100, context);
+                            break;
+                        }
                     }
                 }
             }
         }
+        EXPECT_GT(exercises, 800);
+        EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
     }
-    EXPECT_GT(exercises, 800);
-    EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
 }
 
 // The longest reactions: one of long formulas and five elements fits every sub-kind whatever

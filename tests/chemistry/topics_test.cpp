@@ -374,20 +374,6 @@ protected:
     }
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0;
-}
-
-// A number, and only a number, has its decimal point changed: a point between two digits.
-std::string WithDecimalCommas(std::string text) {
-    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
-        if (text[i] == '.' && IsDigit(text[i - 1]) && IsDigit(text[i + 1])) text[i] = ',';
-    }
-    return text;
-}
-
 TEST_F(TopicStyles, TheCommaAloneChangesNothingButTheDecimalPoints) {
     for (const TopicRun& topic : kEveryTopic) {
         for (uint32_t seed = 1; seed <= 30; ++seed) {
@@ -412,20 +398,7 @@ TEST_F(TopicStyles, SignificantFiguresLeaveOneBlankBetweenWordsAndNumbers) {
         SeedRandom(2718);
         for (const TopicRun& topic : kEveryTopic) {
             for (int round = 0; round < 60; ++round) {
-                for (const std::string& text : Texts(topic)) {
-                    const std::size_t start = text.find_first_not_of(' ');
-                    ASSERT_NE(start, std::string::npos);
-                    EXPECT_EQ(text.find("  ", start), std::string::npos) << text;
-                    EXPECT_NE(text.back(), ' ') << text;
-                    EXPECT_EQ(text.find(" \r"), std::string::npos) << text;
-                    for (std::size_t i = 1; i < text.size(); ++i) {
-                        const char before = text[i - 1];
-                        EXPECT_FALSE(IsLetter(before) && IsDigit(text[i])) << text.substr(0, i + 1);
-                        // A digit of a formula ("H_2O") is a subscript, the only digit a letter may follow.
-                        const bool subscript = i >= 2 && text[i - 2] == '_';
-                        EXPECT_FALSE(IsDigit(before) && IsLetter(text[i]) && !subscript) << text.substr(0, i + 1);
-                    }
-                }
+                for (const std::string& text : Texts(topic)) ExpectClassroomSpacing(text);
             }
         }
     }

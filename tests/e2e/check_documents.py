@@ -4,7 +4,8 @@ with LibreOffice Writer, and checks that each reader finds the title and every s
 answer of the report (what the exercise editor showed) in the order of the presentation.
 When the report names versions of the worksheet, each version and the key are read too:
 version A holds the report's exercises, the later ones the same exercises with any numbers,
-and the key every version's answers under its title.
+and the key every version's answers under its title. An exercise whose draws change words
+too (a unit, the substances of a reaction) names the start that all its versions share.
 
 Usage: check_documents.py REPORT_FILE EXERC_FOLDER OUTPUT_FOLDER
 """
@@ -27,7 +28,7 @@ def unescape_report(text):
 
 
 def read_report(path):
-    report = {"title": None, "documents": {}, "statements": [], "answers": [], "versions": None}
+    report = {"title": None, "documents": {}, "statements": [], "answers": [], "shared": [], "versions": None}
     for line in pathlib.Path(path).read_bytes().decode("cp1252").split("\n"):
         if not line:
             continue
@@ -38,8 +39,13 @@ def read_report(path):
             report["documents"][int(key[len("document"):])] = value
         elif key == "statement":
             report["statements"].append(unescape_report(value))
+            report["shared"].append(None)
         elif key == "answer":
             report["answers"].append(unescape_report(value))
+        elif key == "shared":
+            if not report["shared"]:
+                raise Failure("a shared start before any statement")
+            report["shared"][-1] = unescape_report(value)
         elif key == "versions":
             count, _, base = value.partition(" ")
             report["versions"] = (int(count), base)
@@ -133,9 +139,16 @@ def version_title(report, letter):
     return report["title"] + " \u2014 versi\u00f3n " + letter
 
 
-def expected_fragments(report, presentation, title=None):
-    statements = [readable_markup(s) for s in report["statements"]]
-    answers = [readable_markup(a) for a in report["answers"]]
+def shared_starts(report, any_numbers):
+    """For each exercise, the start its later versions share when its draws change words."""
+    shared = report.get("shared") or [None] * len(report["statements"])
+    return [s if any_numbers else None for s in shared]
+
+
+def expected_fragments(report, presentation, title=None, any_numbers=False):
+    shared = shared_starts(report, any_numbers)
+    statements = [readable_markup(s if start is None else start) for s, start in zip(report["statements"], shared)]
+    answers = [readable_markup(a) if start is None else "" for a, start in zip(report["answers"], shared)]
     fragments = [bold(report["title"] if title is None else title)]
     if presentation == 0:
         for n, (statement, answer) in enumerate(zip(statements, answers), 1):
@@ -182,7 +195,7 @@ def check_in_order(reader, document, text, fragments, any_numbers=False):
 def check_document(reader, document, text, report, presentation, title=None, any_numbers=False):
     """Fails unless the reader's text holds every expected fragment, each after the one
     before, and nothing of the other presentation's shape."""
-    check_in_order(reader, document, text, expected_fragments(report, presentation, title), any_numbers)
+    check_in_order(reader, document, text, expected_fragments(report, presentation, title, any_numbers), any_numbers)
     unwanted = "Respuestas" if presentation == 0 else "Resp: "
     if unwanted in text:
         raise Failure("%s, %s: %r does not belong here" % (reader, document, unwanted))
@@ -193,10 +206,12 @@ def check_key(reader, document, text, report, letters):
     version's answers, numbered; nothing else."""
     titles = [tidy(bold(version_title(report, letter))) for letter in letters]
     check_in_order(reader, document, text, titles)
-    answers = [tidy(bold("%d)" % n) + readable_markup(a)) for n, a in enumerate(report["answers"], 1)]
     for i, letter in enumerate(letters):
         start = text.find(titles[i]) + len(titles[i])
         end = text.find(titles[i + 1]) if i + 1 < len(titles) else len(text)
+        shared = shared_starts(report, letter != "A")
+        answers = [tidy(bold("%d)" % n) + (readable_markup(a) if s is None else ""))
+                   for n, (a, s) in enumerate(zip(report["answers"], shared), 1)]
         check_in_order(reader, document + " " + letter, text[start:end], answers, any_numbers=letter != "A")
     if "Respuestas" in text or "Resp: " in text:
         raise Failure("%s, %s: the key holds only the answers under each version's title" % (reader, document))

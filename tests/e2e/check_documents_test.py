@@ -137,6 +137,43 @@ class Versions(unittest.TestCase):
                     check()
 
 
+class VersionsThatDrawWords(unittest.TestCase):
+    """An exercise whose draws change words shares only the start of its statement with the
+    same exercise of another version; the rest still holds every number and every word."""
+    REPORT = dict(report(["Calcular la presi\u00f3n, en atm, de 8.8 g de CO_2", "Dos"], ["  p = 0.97 atm", "r2"],
+                         "Hoja"), shared=["Calcular la presi\u00f3n, en ", None])
+    B = ("<b>Hoja \u2014 versi\u00f3n B</b>\n<b>1)</b>Calcular la presi\u00f3n, en mmHg, de 12 g de CO<sub>2</sub>\n"
+         "<b>2)</b>Dos\n<b>Respuestas</b>\n<b>1)</b>p = 1.5 atm = 1140 mmHg\n<b>2)</b>r2")
+
+    def test_a_later_version_may_draw_other_words_after_the_shared_start(self):
+        cd.check_document("r", "B", self.B, self.REPORT, 1, cd.version_title(self.REPORT, "B"), any_numbers=True)
+
+    def test_version_a_and_the_other_exercises_stay_exact(self):
+        title_b = cd.version_title(self.REPORT, "B")
+        cases = [
+            ("another start", self.B.replace("presi\u00f3n, en", "temperatura, en")),
+            ("another exercise changed", self.B.replace("<b>2)</b>Dos", "<b>2)</b>Tres")),
+            ("an answer missing", self.B.replace("<b>1)</b>p = 1.5", "p = 1.5")),
+        ]
+        for name, text in cases:
+            with self.subTest(name):
+                with self.assertRaises(cd.Failure):
+                    cd.check_document("r", "B", text, self.REPORT, 1, title_b, any_numbers=True)
+        a = self.B.replace(" B</b>", " A</b>")
+        with self.assertRaises(cd.Failure):
+            cd.check_document("r", "A", a, self.REPORT, 1, cd.version_title(self.REPORT, "A"))
+
+    def test_the_report_names_the_shared_start_of_its_exercise(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "report.txt"
+            path.write_bytes("title T\ndocument0 a.rtf\ndocument1 b.rtf\nstatement a\nanswer r\nstatement b x\n"
+                             "answer s\nshared b\\r\\n\n".encode("cp1252"))
+            self.assertEqual(cd.read_report(path)["shared"], [None, "b\r\n"])
+            path.write_bytes("title T\nshared b\n".encode("cp1252"))
+            with self.assertRaises(cd.Failure):
+                cd.read_report(path)
+
+
 class Report(unittest.TestCase):
     def test_escapes_come_back(self):
         with tempfile.TemporaryDirectory() as folder:

@@ -1,25 +1,34 @@
 // Drives the real Zorvi.exe from outside, as a teacher would: it starts the program in an
 // empty folder with the default elements.dat, generates one exercise of every sub-kind of
-// every topic through the windows, accepts each one in the exercise editor, exports the
-// batch in both presentations (the blocks with the answers on a page of their own) and
-// quits. Then it starts the program again, opens the batch file that the second export left
-// beside its document through the system's open dialog, makes three versions of the sheet
-// and quits. It writes what the editor showed (title, statements, answers, in batch order)
-// and the versions made to a report that the reader check compares with the documents as
-// pandoc and LibreOffice read them.
+// every topic through the windows (the reaction window of the stoichiometry topic
+// included), accepts each one in the exercise editor, exports the batch in both
+// presentations (the blocks with the answers on a page of their own) and quits. Then it
+// starts the program again, opens the batch file that the second export left beside its
+// document through the system's open dialog, makes three versions of the sheet and quits.
+// It writes what the editor showed (title, statements, answers, in batch order) and the
+// versions made to a report that the reader check compares with the documents as pandoc
+// and LibreOffice read them.
+//
+// With --alone it checks a program copied alone, as from the zip: Zorvi.exe, and nothing
+// else, goes into a new folder whose path holds blanks and accents; started there, it must
+// write the default table of elements, take "H2SO4" and export one document.
 //
 // Usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE
+//        drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER
 // Exit code 0 when every step went as expected; otherwise 1, with the reason on stderr.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "chemistry/reaction_window.h"
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
 #include "shell/main_window.h"
@@ -51,6 +60,14 @@ struct ExpectedBox {
     int answer;
 };
 
+// What the teacher does in the reaction window of the stoichiometry topic.
+struct ReactionChoice {
+    enum Kind { None, AcceptProposed, DoubleClickLine, ClickLine, Type };
+    Kind kind = None;
+    int line = 0;                // the line proposed (AcceptProposed) or clicked, from 1
+    const char* text = nullptr;  // typed over the field (Type)
+};
+
 // One visit to the generation window: the sub-kind chosen, the formula typed (if the
 // sub-kind asks for one), the boxes answered, and what the exercise must look like.
 // A pass whose `statementStart` is null produces no exercise.
@@ -62,12 +79,16 @@ struct Pass {
     const char* statementPiece;  // also in the statement, or null
     const char* answerPiece;
     bool doubleClick;  // choose by double-clicking the line instead of "Bien"
+    ReactionChoice reaction = {};
 };
 
 struct Topic {
     int command;
     const char* caption;
     std::vector<Pass> passes;
+    // Its exercises draw words with their numbers (a unit, a question, the substances of a
+    // reaction): a later version shares only the start of each statement with version A.
+    bool drawsWords = false;
 };
 
 const std::vector<Topic>& Scenario() {
@@ -120,9 +141,92 @@ const std::vector<Topic>& Scenario() {
              {4, "Ca(OH)2", {}, "Calcular la concentración molar de una disolución de Ca(OH)_2 de pH ", nullptr,
               "    [Ca(OH)_2] = ", false},
          }},
+        {205,
+         "Gases",
+         {
+             {1, "CO2", {}, "Calcular la presión, en ", " g de CO_2 en un recipiente de ", "; p = n·R·T / V = ", false},
+             {2, "NH3", {}, "Calcular el volumen que ocupan ", " g de NH_3 a ", "V = n·R·T / p = ", true},
+             {3, "Cl2", {}, "Una muestra de ",
+              " Calcular su masa molar. ¿Puede ser Cl_2?\r\ndatos: Cl = 35.45  R = 0.082 atm·L/(mol·K)",
+              ", que coincide con M(Cl_2) = 70.9 g/mol", false},
+             {4, nullptr, {}, "Un gas ocupa ", nullptr, "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = ", false},
+             {5, "O2", {}, "Calcular el volumen que ocupan ",
+              " g de O_2 en condiciones normales (0 °C y 1 atm).\r\ndatos: O = 16.00  ", " · 22.4 = ", false},
+         },
+         true},
+        {206,
+         "Disoluciones",
+         {
+             {1, "HCl", {}, "Calcular el volumen de disolución ", " M de HCl que hay que tomar para preparar ",
+              "  C_1·V_1 = C_2·V_2: V_1 = ", false},
+             // A solute without a bottle: the reagents are listed and the pass gives nothing.
+             {2, "NaCl",
+              {{"Reactivo comercial",
+                "No hay reactivo comercial de NaCl.\rLos reactivos comerciales son: HCl 36 %, H2SO4 98 %, "
+                "HNO3 65 %, NH3 25 %, CH3COOH 99.5 %.",
+                IDOK}},
+              nullptr, nullptr, nullptr, false},
+             {2, "H2SO4", {}, "Calcular el volumen de H_2SO_4 comercial (98 % en masa, densidad 1.84 g/mL) necesario ",
+              nullptr, " / 1.84 = ", false},
+             {3, "NaCl", {}, "Se disuelven ", " g de NaCl en agua hasta ", " g/L; agua: ", true},
+             {4, "KNO3", {}, "Se mezclan ", " M de KNO_3. Calcular la molaridad de la mezcla (volúmenes aditivos).",
+              " mol; V = ", false},
+         }},
+        {207,
+         "Fórmula empírica",
+         {
+             {1, "C6H12O6", {}, "Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
+              nullptr, "  M = 180.16 g/mol; C: 72.07 g (40.00 %)", false},
+             // One element only: refused with its reason.
+             {2, "O3", {{"Fórmula empírica", "O3 tiene un solo elemento: elija un compuesto.", IDOK}}, nullptr, nullptr,
+              nullptr, false},
+             {2, "C6H12O6", {}, "Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O. Calcular su ",
+              nullptr, ". Fórmula empírica: CH_2O", false},
+             {3, "C6H12O6", {}, "Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O, y su masa molar es ",
+              "180.16 g/mol", ": molecular C_6H_1_2O_6", true},
+         }},
+        {208,
+         "Estequiometría",
+         {
+             // The first visit proposes the first line of the default list.
+             {1, nullptr, {}, "Reacción: CH_4 + 2 O_2 -> CO_2 + 2 H_2O\r\nCalcular la masa de ", " que se obtiene ",
+              " g de ", false, {ReactionChoice::AcceptProposed, 1}},
+             {2, nullptr, {}, "Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\nCalcular el volumen de H_2, medido a ", nullptr,
+              "V = n·R·T / p = ", false, {ReactionChoice::DoubleClickLine, 11}},
+             // A typed reaction that does not balance is refused with the element that fails.
+             {3, nullptr,
+              {{"Reacción incorrecta", "H2 + O2 -> H2O\rno está ajustada (O: 2 en reactivos, 1 en productos)", IDOK}},
+              nullptr, nullptr, nullptr, false, {ReactionChoice::Type, 0, "H2 + O2 -> H2O"}},
+             {3, nullptr, {},
+              "Reacción: 2 Mg + O_2 -> 2 MgO\r\nCalcular el reactivo limitante y la masa de MgO que se obtiene con ",
+              nullptr, ": limitante ", true, {ReactionChoice::Type, 0, "2 Mg + O2 -> 2 MgO"}},
+             {4, nullptr, {}, "Reacción: CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O\r\nCalcular la masa de ", " de riqueza ",
+              " g puros; ", false, {ReactionChoice::ClickLine, 15}},
+             {5, nullptr, {}, "Reacción: CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O\r\nA partir de ",
+              " Calcular el rendimiento de la reacción.", "; rendimiento = ", false,
+              {ReactionChoice::AcceptProposed, 15}},
+         },
+         true},
     };
     return topics;
 }
+
+// The program copied alone: one formula, which needs the built-in table.
+const std::vector<Topic>& AloneScenario() {
+    static const std::vector<Topic> topics = {
+        {202,
+         "cálculos con moles",
+         {
+             {4, "H2SO4", {}, "Pasar", " g de H_2SO_4 a moles.\r\ndatos: H =  1.01  S = 32.06  O = 16.00  ", " mol.",
+              false},
+         }},
+    };
+    return topics;
+}
+
+// Where the copied program goes, inside the work folder: blanks and accents, as in a
+// teacher's own folders.
+const char* const kAloneFolders[] = {"Profesora Núñez", "Química 1º ESO"};
 
 // The two exports: file name, presentation (0 each answer after its statement, 1 blocks).
 struct Export {
@@ -272,6 +376,7 @@ void WaitGone(HWND window) {
 struct Exercise {
     std::string statement;
     std::string answer;
+    std::string shared;  // what every version of it starts with, when its draws change words
 };
 
 void ChooseSubKind(const Topic& topic, const Pass& pass) {
@@ -297,6 +402,40 @@ void TypeFormula(const char* formula) {
     WaitGone(window);
 }
 
+void ChooseReaction(const ReactionChoice& choice) {
+    HWND window = WaitFor("triareaccio");
+    CheckEqual("caption of the reaction window", TextOf(window), "Elegir reacción");
+    if (SendItem(window, kIdReactionList, LB_GETCOUNT, 0, 0) < 18) throw Failure("the default reactions are not listed");
+    const LRESULT selected = SendItem(window, kIdReactionList, LB_GETCURSEL, 0, 0) + 1;
+    switch (choice.kind) {
+        case ReactionChoice::AcceptProposed:
+            if (selected != choice.line) {
+                throw Failure("the reaction window proposes line " + std::to_string(selected) + ", expected " +
+                              std::to_string(choice.line));
+            }
+            Command(window, IDOK);
+            break;
+        case ReactionChoice::DoubleClickLine:
+        case ReactionChoice::ClickLine:
+            if (SendItem(window, kIdReactionList, LB_SETCURSEL, choice.line - 1, 0) == LB_ERR) {
+                throw Failure("the reaction window has no line " + std::to_string(choice.line));
+            }
+            if (choice.kind == ReactionChoice::DoubleClickLine) {
+                Command(window, kIdReactionList, LBN_DBLCLK);
+            } else {
+                Command(window, kIdReactionList, LBN_SELCHANGE);
+                Command(window, IDOK);
+            }
+            break;
+        case ReactionChoice::Type:
+            SetItemText(window, kIdReactionText, choice.text);
+            Command(window, IDOK);
+            break;
+        case ReactionChoice::None: throw Failure("a stoichiometry pass says nothing about its reaction");
+    }
+    WaitGone(window);
+}
+
 void AnswerBox(const ExpectedBox& expected) {
     HWND box = WaitFor("#32770");
     CheckEqual("caption of the message box", TextOf(box), expected.caption);
@@ -308,7 +447,7 @@ void AnswerBox(const ExpectedBox& expected) {
 Exercise AcceptInEditor(const Pass& pass) {
     HWND editor = WaitFor("contingutprob");
     CheckEqual("caption of the exercise editor", TextOf(editor), "Ejercicio");
-    Exercise exercise = {ItemText(editor, kIdStatementEdit), ItemText(editor, kIdAnswerEdit)};
+    Exercise exercise = {ItemText(editor, kIdStatementEdit), ItemText(editor, kIdAnswerEdit), {}};
     CheckContains("statement", exercise.statement, pass.statementStart, true);
     CheckContains("statement", exercise.statement, pass.statementPiece);
     CheckContains("answer", exercise.answer, pass.answerPiece);
@@ -317,15 +456,19 @@ Exercise AcceptInEditor(const Pass& pass) {
     return exercise;
 }
 
-std::vector<Exercise> GenerateEverything(HWND main) {
+std::vector<Exercise> GenerateEverything(HWND main, const std::vector<Topic>& topics) {
     std::vector<Exercise> batch;
-    for (const Topic& topic : Scenario()) {
+    for (const Topic& topic : topics) {
         PostMessageA(main, WM_COMMAND, topic.command, 0);
         for (const Pass& pass : topic.passes) {
             ChooseSubKind(topic, pass);
             if (pass.formula) TypeFormula(pass.formula);
+            if (pass.reaction.kind != ReactionChoice::None) ChooseReaction(pass.reaction);
             for (const ExpectedBox& box : pass.boxes) AnswerBox(box);
-            if (pass.statementStart) batch.push_back(AcceptInEditor(pass));
+            if (pass.statementStart) {
+                batch.push_back(AcceptInEditor(pass));
+                if (topic.drawsWords) batch.back().shared = pass.statementStart;
+            }
         }
         HWND window = WaitFor("problmen");
         Command(window, IDCANCEL);
@@ -492,6 +635,7 @@ void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
     for (const Exercise& exercise : batch) {
         out << "statement " << Escaped(exercise.statement) << "\n";
         out << "answer " << Escaped(exercise.answer) << "\n";
+        if (!exercise.shared.empty()) out << "shared " << Escaped(exercise.shared) << "\n";
     }
     out << "versions " << kVersions << " " << kReopened << "\n";
     if (!out.flush()) throw Failure("cannot write the report " + path);
@@ -566,9 +710,77 @@ void RunSession(const std::string& exe, const std::string& workFolder, Work work
     g_zorvi = {};
 }
 
+// The names in a folder, sorted, "." and ".." left out; sub-folders as "name\\".
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) throw Failure("no folder " + folder);
+    do {
+        if (lstrcmpA(entry.cFileName, ".") == 0 || lstrcmpA(entry.cFileName, "..") == 0) continue;
+        names.push_back(std::string(entry.cFileName) + (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Failure("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Zorvi.exe alone in a new folder of blanks and accents: the table it writes, a formula
+// that needs it, one export.
+int RunAlone(const std::string& exe, const char* elements, const std::string& workFolder) {
+    if (!Listing(workFolder).empty()) throw Failure("the work folder is not empty: " + workFolder);
+    std::string folder = workFolder;
+    for (const char* name : kAloneFolders) {
+        folder += "\\" + std::string(name);
+        if (!CreateDirectoryA(folder.c_str(), nullptr)) throw Failure("cannot create " + folder);
+    }
+    const std::string copied = folder + "\\Zorvi.exe";
+    if (!CopyFileA(exe.c_str(), copied.c_str(), TRUE)) throw Failure("cannot copy the program to " + copied);
+    const std::string table = ReadFileBytes(elements);
+    const Export alone = {"serie sola", 1};
+    RunSession(copied, folder, [&](HWND main) {
+        CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
+        g_step = "reading the table written at start-up";
+        if (ReadFileBytes(folder + "\\elements.dat") != table) {
+            throw Failure("the program alone did not write the default table of elements");
+        }
+        g_step = "generating";
+        const std::vector<Exercise> batch = GenerateEverything(main, AloneScenario());
+        g_step = "checking the batch";
+        CheckBatchList(main, batch);
+        g_step = "exporting";
+        ExportBatch(main, alone, folder);
+    });
+    g_step = "checking what the program left";
+    const std::string document = ReadFileBytes(folder + "\\Exerc\\" + alone.name + ".rtf");
+    if (document.find("H{\\sub 2}SO{\\sub 4}") == std::string::npos) throw Failure("the document lacks H2SO4");
+    const std::vector<std::string> left = Listing(folder);
+    // zorvi.ini keeps the export's name, title and presentation for the next run.
+    const std::vector<std::string> expected = {"Exerc\\", "Zorvi.exe", "elements.dat", "zorvi.ini"};
+    if (left != expected) {
+        std::string names;
+        for (const std::string& name : left) names += " " + name;
+        throw Failure("unexpected files beside the program alone:" + names);
+    }
+    std::printf("drive_zorvi: the program alone in \"%s\" wrote its %zu-element table, took H2SO4 and exported\n",
+                folder.c_str(), table.size() / 30);
+    return 0;
+}
+
 int Run(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "--alone") == 0) {
+        return RunAlone(FullPath(argv[2]), argv[3], FullPath(argv[4]));
+    }
     if (argc != 5) {
-        std::fprintf(stderr, "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n");
+        std::fprintf(stderr,
+                     "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n"
+                     "       drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER\n");
         return 2;
     }
     const std::string exe = FullPath(argv[1]);
@@ -592,7 +804,7 @@ int Run(int argc, char** argv) {
     RunSession(exe, workFolder, [&](HWND main) {
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
         g_step = "generating";
-        batch = GenerateEverything(main);
+        batch = GenerateEverything(main, Scenario());
         g_step = "checking the batch";
         CheckBatchList(main, batch);
         g_step = "exporting";

@@ -22,12 +22,13 @@ if [ "$status" -ne 0 ]; then
     exit 1
 fi
 # The program only read the table of elements; the folder holds nothing else but the documents
-# and the batch files beside them, and the options it remembers.
+# and the batch files beside them, the options it remembers and the default list of
+# reactions, written at the first visit to the stoichiometry topic.
 cmp "$elements" "$out/work/elements.dat"
 left=$(cd "$out/work" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
 expected="./Exerc ./Exerc/prueba bloques-A.rtf ./Exerc/prueba bloques-B.rtf ./Exerc/prueba bloques-C.rtf \
 ./Exerc/prueba bloques-soluciones.rtf ./Exerc/prueba bloques.rtf ./Exerc/prueba bloques.zlote \
-./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat ./zorvi.ini "
+./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat ./reacciones.txt ./zorvi.ini "
 if [ "$left" != "$expected" ]; then
     echo "run_e2e: unexpected files in the work folder: $left" >&2
     exit 1
@@ -40,4 +41,8 @@ for line in 'fichero=prueba bloques' "$(printf 'titulo=Qu\355mica: prueba de ext
         exit 1
     fi
 done
+if ! head -n 1 "$out/work/reacciones.txt" | LC_ALL=C grep -q '^# Reacciones ajustadas'; then
+    echo "run_e2e: reacciones.txt is not the default list" >&2
+    exit 1
+fi
 exec python3 "$here/check_documents.py" "$out/report.txt" "$out/work/Exerc" "$out/readers"

@@ -4,9 +4,10 @@
 Usage: check_release.py SOURCE_DIR [ZIP]   (default: the package of the version in CMakeLists.txt)
 
 The package must hold, under one top folder, LEEME.txt and the folders 64bits/ and 32bits/,
-each with a Zorvi.exe for its processor and, beside it, the elements.dat of the build and
-the help document under the name that the program opens. The help document must be the
-one built from the current docs/zorvi.md: every heading of the source is in its text.
+each with a Zorvi.exe for its processor (stripped, under 1.5 MB) and, beside it, the
+elements.dat of the build and the help document under the name that the program opens.
+The help document must be the one built from the current docs/zorvi.md: every heading of
+the source is in its text. LEEME.txt says that the program also runs alone.
 Prints one line per failed check and "N passed, N failed" at the end.
 """
 
@@ -29,6 +30,9 @@ def check(condition, message):
     else:
         failures.append(message)
         print("FAILED: " + message)
+
+
+PROGRAM_SIZE_MAX = 1536 * 1024  # 1.5 MB
 
 
 def help_file_name(source):
@@ -73,6 +77,8 @@ def check_program(name, data, machine, wide):
     check(header[1] == 2, name + " is not a windowed (GUI) program")
     check(not any(s.startswith(".debug") for s in header[3]),
           name + " still carries debugging information: " + " ".join(header[3]))
+    check(len(data) < PROGRAM_SIZE_MAX,
+          "%s is %.2f MB, more than 1.5 MB" % (name, len(data) / (1024 * 1024)))
 
 
 def check_notes(name, data):
@@ -88,6 +94,7 @@ def check_notes(name, data):
     text = data.decode("cp1252", errors="replace")
     for word in ("Zorvi.exe", "64bits", "32bits", "elements.dat", "zorvi.pdf"):
         check(word in text, name + " does not mention " + word)
+    check("funciona solo" in normalised(text), name + " does not say that the program also runs alone")
 
 
 def normalised(text):

@@ -424,7 +424,7 @@ TEST_F(BatchFileTest, SavingProposesTheExportNameInExercAndWritesAtomically) {
     EXPECT_EQ(ui.boxes[0].caption, "No se ha podido guardar el lote");
     EXPECT_EQ(ui.boxes[0].text.rfind("No se ha podido guardar el lote (", 0), 0u) << ui.boxes[0].text;
     EXPECT_TRUE(UnexportedChanges);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "Exerc"), {}), 2);
+    EXPECT_EQ(EntriesIn(folder.Path() / "Exerc"), 2u);
 }
 
 TEST_F(BatchFileTest, AnExportWritesTheBatchBesideTheDocument) {

@@ -16,10 +16,12 @@
 
 #include "chemistry/elements.h"
 #include "shell/batch.h"
+#include "shell/messages.h"
 #include "shell/export.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/atomic_file.h"
+#include "util/strings.h"
 
 namespace {
 
@@ -73,6 +75,8 @@ void FullDiskFor(const fs::path& target) {
     fs::create_symlink("/dev/full", target.string() + ".tmp~");
 }
 
+const char* const kMoveAdvice = "Copie la carpeta de Zorvi a Documentos y \xE1" "bralo desde all\xED.";
+
 class FaultTest : public ::testing::Test {
 protected:
     void SetUp() override { BatchStart(); }
@@ -91,6 +95,18 @@ protected:
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(Batch.Slot(i + 1).statement, "Pasar " + std::to_string(10 + i) + " g de H_2SO_4 a moles.");
         }
+    }
+    // The one box says what failed, where (the path shortened to fit the box) and what to do.
+    void ExpectMoveAdvice(const std::string& failure, const fs::path& where, const std::string& kept) {
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        const std::string& text = ui.boxes[0].text;
+        const std::string end = "\r" + kept + " " + kMoveAdvice;
+        EXPECT_LE(text.size(), kBoxTextMax);
+        ASSERT_EQ(text.rfind(failure + "\r", 0), 0u) << text;
+        ASSERT_GT(text.size(), failure.size() + 1 + end.size()) << text;
+        EXPECT_EQ(text.substr(text.size() - end.size()), end) << text;
+        const std::string path = text.substr(failure.size() + 1, text.size() - failure.size() - 1 - end.size());
+        EXPECT_EQ(path, FitPath(where.string(), path.size()));
     }
     void ExpectOneBox(const std::string& cause) {
         ASSERT_EQ(ui.boxes.size(), 1u);
@@ -116,6 +132,8 @@ TEST_F(FaultTest, ExportIntoAFolderThatCannotBeWrittenKeepsTheOldDocument) {
     EXPECT_EQ(EntriesIn(dir / "Exerc"), 1u);
     EXPECT_FALSE(BatchExported);
     ExpectBatchIntact();
+    // The program's own folder can be written: no advice to move it.
+    EXPECT_EQ(ui.boxes[0].text.find(kMoveAdvice), std::string::npos) << ui.boxes[0].text;
 }
 
 TEST_F(FaultTest, ExportFromAFolderWhereExercCannotBeMadeSaysSo) {
@@ -126,6 +144,44 @@ TEST_F(FaultTest, ExportFromAFolderWhereExercCannotBeMadeSaysSo) {
     EXPECT_FALSE(ExportBatch());
     ExpectOneBox("No se ha podido crear la carpeta (no hay permiso para escribir ah\xED)");
     EXPECT_FALSE(fs::exists(dir / "Exerc"));
+    ExpectBatchIntact();
+}
+
+// The program started from a place it cannot write in (a read-only folder, a CD).
+TEST_F(FaultTest, ExportFromAFolderThatCannotBeWrittenSaysWhereAndAdvisesCopyingZorvi) {
+    FillBatch();
+    LockedFolder locked(dir);
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_FALSE(ExportBatch());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "No se ha podido exportar");
+    ExpectMoveAdvice("No se ha podido crear la carpeta (no hay permiso para escribir ah\xED):", dir / "Exerc",
+                     "El lote sigue en el programa.");
+    ExpectBatchIntact();
+
+    // The teacher copies the folder somewhere else: the same batch is exported there.
+    const fs::path copied = dir.string() + "-copia";
+    fs::create_directories(copied);
+    fs::current_path(copied);
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_TRUE(ExportBatch());
+    EXPECT_TRUE(fs::is_regular_file(copied / "Exerc" / "serie.rtf"));
+    fs::current_path(dir);
+    fs::remove_all(copied);
+}
+
+TEST_F(FaultTest, ADocumentInAnExercCopiedToAReadOnlyPlaceGetsTheAdviceToo) {
+    FillBatch();
+    fs::create_directories(dir / "Exerc");
+    LockedFolder lockedExerc(dir / "Exerc");
+    LockedFolder locked(dir);
+    if (!locked.Locked() || !lockedExerc.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    EXPECT_FALSE(ExportBatch());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    ExpectMoveAdvice("No se ha podido crear el documento (no hay permiso para escribir ah\xED):",
+                     dir / "Exerc" / "serie.rtf", "El lote sigue en el programa.");
     ExpectBatchIntact();
 }
 
@@ -201,6 +257,43 @@ TEST_F(ElementsFaultTest, ASaveInAFolderThatCannotBeWrittenKeepsTheOldFile) {
     EXPECT_FALSE(SaveElements());
     ExpectOneBox("(no hay permiso para escribir ah\xED)");
     ExpectOldFileAndEditedTable();
+}
+
+TEST_F(ElementsFaultTest, ASaveInAFolderThatCannotBeWrittenSaysWhereAndAdvisesCopyingZorvi) {
+    LockedFolder locked(dir);
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    EXPECT_FALSE(SaveElements());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Elementos qu\xEDmicos");
+    ExpectMoveAdvice("No se han podido grabar los elementos (no hay permiso para escribir ah\xED):",
+                     dir / "elements.dat", "Siguen en la tabla mientras el programa est\xE9 abierto.");
+    ExpectOldFileAndEditedTable();
+}
+
+// Zorvi.exe alone on a read-only place: the built-in table works from memory, silently,
+// and the first save of the element editor says where it tried to write.
+TEST_F(FaultTest, AStartWhereNothingCanBeWrittenUsesTheBuiltInTable) {
+    Element h;
+    h.z = 1;
+    h.symbol = "H";
+    h.mass = 1.008;
+    h.name = "Hidr\xF3geno";
+    const ElementRecordBytes record = EncodeElement(h);
+    static const std::string table(record.begin(), record.end());
+    DefaultElementTable = table;
+    LockedFolder locked(dir);
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    LoadElements();
+    EXPECT_EQ(Elements.count, 1);
+    EXPECT_EQ(Elements.Slot(1).name, "Hidr\xF3geno");
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_FALSE(fs::exists(dir / "elements.dat"));
+
+    Elements.Slot(1).name = "editado";
+    EXPECT_FALSE(SaveElements());
+    ExpectMoveAdvice("No se han podido grabar los elementos (no hay permiso para escribir ah\xED):",
+                     dir / "elements.dat", "Siguen en la tabla mientras el programa est\xE9 abierto.");
+    EXPECT_EQ(Elements.Slot(1).name, "editado");
 }
 
 TEST_F(ElementsFaultTest, ASaveThatFailsPartWayKeepsTheOldFile) {

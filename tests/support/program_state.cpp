@@ -9,6 +9,7 @@
 #include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "shell/help_document.h"
 #include "shell/interaction.h"
 #include "shell/program.h"
 #include "shell/settings.h"
@@ -52,6 +53,9 @@ void ResetProgramState() {
     // remembers of the file (so that a test's first change of an option is written).
     LoadSettings();
 
+    // The built-in files are the Windows start-up's to hand over.
+    DefaultElementTable = {};
+    HelpCopy = BuiltInHelp{};
     Elements = ElementTable{};
     ElementsLoadFailed = false;
     ElementEditing = ElementEditorState{};

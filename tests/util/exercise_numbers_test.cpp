@@ -229,4 +229,60 @@ TEST(ExactForms, AgreeWithCorrectlyRoundedDigitsAwayFromTies) {
 }
 #endif
 
+// Every form reads back as the value it shows; anything else is refused.
+struct ReadCase {
+    const char* text;
+    bool ok;
+    double value;
+};
+
+class ExerciseNumberReader : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ExerciseNumberReader, ReadsWhatTheFormsWrite) {
+    const ReadCase& c = GetParam();
+    bool ok = !c.ok;
+    const double value = ReadExerciseNumber(c.text, ok);
+    EXPECT_EQ(ok, c.ok) << c.text;
+    if (c.ok) {
+        EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryForm, ExerciseNumberReader,
+    ::testing::Values(ReadCase{"0.120229", true, 0.120229}, ReadCase{"0,120", true, 0.12},
+                      ReadCase{"    6.16", true, 6.16}, ReadCase{"-0,19", true, -0.19},
+                      ReadCase{"4.20e24", true, 4.2e24}, ReadCase{"4,20e24", true, 4.2e24},
+                      ReadCase{"4,21·10^(24)", true, 4.21e24}, ReadCase{"1,23·10^(-4)", true, 1.23e-4},
+                      ReadCase{"1.58·10^(3)", true, 1580}, ReadCase{"100", true, 100},
+                      // two separators, a cut power, a second exponent, words
+                      ReadCase{"1,2,3", false, 0}, ReadCase{"1.2,3", false, 0}, ReadCase{"1,23·10^(4", false, 0},
+                      ReadCase{"1,23·10^()", false, 0}, ReadCase{"1,23·10^(x)", false, 0},
+                      ReadCase{"1e2·10^(3)", false, 0}, ReadCase{"1,23·10^($10)", false, 0},
+                      ReadCase{"·10^(3)", false, 0}, ReadCase{"12 g", false, 0}, ReadCase{",5", false, 0}));
+
+TEST(ExerciseNumberReader, ReadsBackEveryStyleOfEveryForm) {
+    std::mt19937_64 random(17);
+    std::uniform_real_distribution<double> exponent(-5, 6);
+    for (int round = 0; round < 5000; ++round) {
+        const double x = std::pow(10.0, exponent(random)) * (random() % 4 == 0 ? -1 : 1);
+        for (const NumberStyle style : {NumberStyle{}, NumberStyle{true, false}, NumberStyle{false, true},
+                                        NumberStyle{true, true}}) {
+            bool ok = false;
+            const std::string computed = ComputedNumber(x, style, {1, 2});
+            const double read = ReadExerciseNumber(computed, ok);
+            ASSERT_TRUE(ok) << computed;
+            // Three significant figures, or the plain form's two decimals (six below 1, and a
+            // mantissa of three figures cut, not rounded, from 10^5 on).
+            EXPECT_NEAR(read, x, std::fabs(x) * 0.01 + 0.005) << computed;
+            // Data keep their digits: the same value under every style.
+            const std::string data = DataNumber(x, style, {1, 2});
+            bool plainOk = false;
+            const double plain = ReadExerciseNumber(DataNumber(x, NumberStyle{}, {1, 2}), plainOk);
+            EXPECT_EQ(ReadExerciseNumber(data, ok), plain) << data;
+            EXPECT_TRUE(ok && plainOk) << data;
+        }
+    }
+}
+
 }  // namespace

@@ -58,4 +58,32 @@ TEST(ProgramName, KeepsTheFileNameWithoutFolderAndExtension) {
     EXPECT_EQ(BaseNameOf("C:\\Apps\\my.prog.exe"), "my.prog");
 }
 
+struct FitCase {
+    const char* path;
+    std::size_t max;
+    const char* expected;
+};
+
+class PathFitting : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(PathFitting, KeepsTheDriveAndTheLastFoldersWithinTheRoom) {
+    const FitCase& c = GetParam();
+    const std::string fitted = FitPath(c.path, c.max);
+    EXPECT_EQ(fitted, c.expected);
+    EXPECT_LE(fitted.size(), c.max);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, PathFitting,
+    ::testing::Values(
+        FitCase{"C:\\Zorvi\\Exerc", 20, "C:\\Zorvi\\Exerc"},
+        FitCase{"C:\\Zorvi\\Exerc", 14, "C:\\Zorvi\\Exerc"},
+        FitCase{"C:\\Program Files\\Zorvi-1.0\\64bits\\Exerc", 30, "C:\\...\\Zorvi-1.0\\64bits\\Exerc"},
+        FitCase{"C:\\Program Files\\Zorvi-1.0\\64bits\\Exerc", 20, "C:\\...\\64bits\\Exerc"},
+        // A last name longer than the room is cut at its start.
+        FitCase{"C:\\una carpeta\\nombremuylargo", 12, "C:\\...ylargo"},
+        FitCase{"/home/ana/zorvi/Exerc", 16, "/ho.../Exerc"},
+        // No room for the gap: the start of the path.
+        FitCase{"C:\\Zorvi\\Exerc", 5, "C:\\Zo"},
+        FitCase{"C:\\Zorvi\\Exerc", 0, ""}));
+
 }  // namespace

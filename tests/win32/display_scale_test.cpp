@@ -10,6 +10,7 @@
 
 #include "app/start_up.h"
 #include "app/win_interaction.h"
+#include "chemistry/reaction_window.h"
 #include "shell/batch.h"
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
@@ -144,6 +145,28 @@ TEST_F(DisplayScaleTest, TheVersionsWindowAndItsControls) {
     int count = 2;
     uint32_t seed = 1;
     EXPECT_FALSE(VersionsWindow(count, seed));
+}
+
+// The labels the reaction window draws itself stand clear of its list and its field.
+TEST_F(DisplayScaleTest, TheReactionWindowAndItsControls) {
+    UiDriver driver;
+    driver.When("triareaccio", [](HWND w) {
+        ExpectWindowScaled(w, {300, 140, 456, 330},
+                           {{kIdReactionList, {12, 26, 424, 180}},
+                            {kIdReactionText, {12, 228, 424, 22}},
+                            {IDOK, {356, 262, 80, 28}}});
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        // The first label is drawn, and nothing is drawn between the list and the second one.
+        EXPECT_FALSE(AllOneColour(w, {Scaled(12), Scaled(8), Scaled(200), Scaled(20)}, kToolBackground));
+        RECT list;
+        GetWindowRect(GetDlgItem(w, kIdReactionList), &list);
+        MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&list), 2);
+        EXPECT_TRUE(AllOneColour(w, {Scaled(12), list.bottom + 1, Scaled(436), Scaled(209)}, kToolBackground));
+        EXPECT_FALSE(AllOneColour(w, {Scaled(12), Scaled(210), Scaled(200), Scaled(222)}, kToolBackground));
+        Click(w, IDCANCEL);
+    });
+    std::string text;
+    EXPECT_FALSE(ChooseReactionWindow({"Zn + 2 HCl -> ZnCl2 + H2", "N2 + 3 H2 -> 2 NH3"}, text));
 }
 
 // The preview keeps to its white panel at any scale, and the choices of the comment's

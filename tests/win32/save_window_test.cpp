@@ -11,6 +11,21 @@ constexpr char kClass[] = "desarserie";
 
 bool Checked(HWND w, int id) { return IsDlgButtonChecked(w, id) == BST_CHECKED; }
 
+// The window shows before its fields are filled; the labels it draws itself must not wait
+// for something else to repaint it.
+TEST(SaveWindow, ItsLabelsShowFromTheStart) {
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_TRUE(SomethingDrawnIn(w, {10, 14, 80, 26}, kToolBackground)) << "fichero:";
+        EXPECT_TRUE(SomethingDrawnIn(w, {10, 44, 50, 56}, kToolBackground)) << "título:";
+        Click(w, IDCANCEL);
+    });
+    std::string name = "serie", title = "Tema";
+    int32_t presentation = 1;
+    bool answersOnNewPage = false;
+    EXPECT_FALSE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
+}
+
 TEST(SaveWindow, ProposesTheSettingsAndStoresTheAcceptedOnes) {
     std::string name = "serie1";
     std::string title = "Moles #B(1)";

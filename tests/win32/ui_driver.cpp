@@ -102,6 +102,31 @@ void RealClick(HWND control) {
     ClickScreenPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
+namespace {
+
+POINT ListLineCentre(HWND list, int line) {
+    RECT r = {};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line - 1), reinterpret_cast<LPARAM>(&r));
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(list, &p);
+    return p;
+}
+
+}  // namespace
+
+void RealClickListLine(HWND list, int line) { ClickScreenPoint(ListLineCentre(list, line)); }
+
+void RealDoubleClickListLine(HWND list, int line) {
+    // Two clicks on the same point, well within the double-click time.
+    const POINT p = ListLineCentre(list, line);
+    ClickScreenPoint(p);
+    ClickScreenPoint(p);
+}
+
+void PostTyping(HWND control, const std::string& text) {
+    for (char c : text) PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
 bool RealClickOnVisiblePart(HWND window) {
     RECT r;
     GetClientRect(window, &r);
@@ -157,6 +182,16 @@ void ExpectPlacedAt(HWND window, int x, int y, int width, int height) {
 }
 
 std::string ItemTextOf(HWND window, int id) { return TextOf(GetDlgItem(window, id)); }
+
+bool SomethingDrawnIn(HWND window, RECT area, COLORREF background) {
+    HDC dc = GetDC(window);
+    bool drawn = false;
+    for (LONG y = area.top; y < area.bottom && !drawn; ++y) {
+        for (LONG x = area.left; x < area.right && !drawn; ++x) drawn = GetPixel(dc, x, y) != background;
+    }
+    ReleaseDC(window, dc);
+    return drawn;
+}
 
 UiDriver::UiDriver(DWORD stepTimeoutMs) : stepTimeout_(stepTimeoutMs) {
     g_driver = this;

@@ -80,6 +80,11 @@ void Click(HWND window, int id);
 // A real click of the mouse in the middle of the control, through the system's input queue:
 // it reaches the control when the thread next reads its input, as a teacher's click does.
 void RealClick(HWND control);
+// A real click, or a real double click, in the middle of a line (from 1) of a list box.
+void RealClickListLine(HWND list, int line);
+void RealDoubleClickListLine(HWND list, int line);
+// Keys typed into a control, one WM_CHAR each, posted as they come from the keyboard.
+void PostTyping(HWND control, const std::string& text);
 // A real click on a point of the window itself (not on one of its controls) that no other
 // window covers, as a teacher clicks a window to bring it forward; false when none shows.
 bool RealClickOnVisiblePart(HWND window);
@@ -90,4 +95,6 @@ std::string TextOf(HWND window);
 // Expects the window's screen rectangle to be at (x, y) with this outer size.
 void ExpectPlacedAt(HWND window, int x, int y, int width, int height);
 std::string ItemTextOf(HWND window, int id);
+// Whether anything but the background colour shows in a rectangle of the window's client area.
+bool SomethingDrawnIn(HWND window, RECT area, COLORREF background);
 

@@ -183,6 +183,16 @@ void ExpectPlacedAt(HWND window, int x, int y, int width, int height) {
 
 std::string ItemTextOf(HWND window, int id) { return TextOf(GetDlgItem(window, id)); }
 
+bool SomethingDrawnIn(HWND window, RECT area, COLORREF background) {
+    HDC dc = GetDC(window);
+    bool drawn = false;
+    for (LONG y = area.top; y < area.bottom && !drawn; ++y) {
+        for (LONG x = area.left; x < area.right && !drawn; ++x) drawn = GetPixel(dc, x, y) != background;
+    }
+    ReleaseDC(window, dc);
+    return drawn;
+}
+
 UiDriver::UiDriver(DWORD stepTimeoutMs) : stepTimeout_(stepTimeoutMs) {
     g_driver = this;
     timer_ = SetTimer(nullptr, 0, 25, Tick);

@@ -56,6 +56,8 @@ void OnInitDialog(HWND window) {
     // A picked line takes the arrows; a typed reaction to correct takes the keyboard.
     SetFocus(GetDlgItem(window, line > 0 ? kIdReactionList : kIdReactionText));
     g_initialised = true;
+    // The window was first painted before it had anything to show: the labels come now.
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnPaint(HWND window) {

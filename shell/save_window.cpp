@@ -26,6 +26,8 @@ void OnInitDialog(HWND window) {
     CheckDlgButton(window, kIdAnswersOnNewPage, g_answersOnNewPage ? BST_CHECKED : BST_UNCHECKED);
     SetFocus(GetDlgItem(window, kIdExportName));
     g_initialised = true;
+    // The window was first painted before it had anything to show: the labels come now.
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnPaint(HWND window) {

@@ -26,6 +26,8 @@ void OnInitDialog(HWND window) {
     SetFocus(GetDlgItem(window, kIdVersionCount));
     SendDlgItemMessageA(window, kIdVersionCount, EM_SETSEL, 0, -1);
     g_initialised = true;
+    // The window was first painted before it had anything to show: the labels come now.
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnPaint(HWND window) {

@@ -20,7 +20,6 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 WindowKind g_kind{"FerSobre", "Ic0", AboutProc, kBackground};
 FontObject g_font;         // owns the device context every text is drawn on
 bool g_initialised = false;
-bool g_iconPending = false;  // the framework's repaint after the init erases the icon once
 std::string g_text;
 std::string g_mail;
 std::string g_web;
@@ -79,7 +78,6 @@ void OnInitDialog(HWND window) {
     g_year = ProgramYear(g_baseName);
     SetTitle(window, InLanguage("Quant a ", "About ", "Respecto ") + g_baseName + "...");
     DrawProgramIcon();
-    g_iconPending = true;
     PaintTexts();
     SetItemText(window, IDOK, kWords[LanguageIndex()][Random(7)]);
     g_initialised = true;
@@ -91,9 +89,7 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_PAINT:
             if (g_initialised) {
                 DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-                PaintTexts();                             // the icon is not drawn again,
-                if (g_iconPending) DrawProgramIcon();     // but for the first paint
-                g_iconPending = false;
+                PaintTexts();                             // the icon is not drawn again
                 return 0;
             }
             break;

@@ -171,8 +171,6 @@ HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, vo
     if (prepare != nullptr) prepare(window);
     if (layout.slot != kSlotNone) OpenWindowSlots[layout.slot] = window;
     SendMessageA(window, WM_INITDIALOG, 0, 0);
-    // Shown and painted before it was filled: what it draws itself (its labels) comes now.
-    if (!layout.showAfterInit && !run.ended) InvalidateRect(window, nullptr, TRUE);
     if (layout.showAfterInit && !run.ended) {
         ShowWindow(window, AppShowCommand());
         UpdateWindow(window);

@@ -95,6 +95,6 @@ std::string TextOf(HWND window);
 // Expects the window's screen rectangle to be at (x, y) with this outer size.
 void ExpectPlacedAt(HWND window, int x, int y, int width, int height);
 std::string ItemTextOf(HWND window, int id);
-// Whether anything but the background colour shows in a rectangle of the window's client area.
+// Whether anything but the colour `background` shows in a rectangle of the window's client area.
 bool SomethingDrawnIn(HWND window, RECT area, COLORREF background);
 

@@ -25,6 +25,20 @@ private:
     WindowsInteraction ui_;
 };
 
+// The window shows before its fields are filled; the labels it draws itself must not wait
+// for something else to repaint it.
+TEST_F(VersionsWindowTest, ItsLabelsShowFromTheStart) {
+    int count = 2;
+    uint32_t seed = 1;
+    driver.When(kClass, [](HWND w) {
+        EXPECT_TRUE(SomethingDrawnIn(w, {10, 14, 120, 26}, kToolBackground)) << "versiones (2 a 26):";
+        EXPECT_TRUE(SomethingDrawnIn(w, {10, 44, 60, 56}, kToolBackground)) << "semilla:";
+        Click(w, IDCANCEL);
+    });
+    EXPECT_FALSE(VersionsWindow(count, seed));
+    EXPECT_TRUE(driver.Finished());
+}
+
 TEST_F(VersionsWindowTest, OpensInTheProgramsStyleWithTheCountAndTheSeed) {
     int count = 2;
     uint32_t seed = 4294967295u;

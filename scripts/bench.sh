@@ -6,13 +6,13 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
+. scripts/env.sh
 need_build_packages
 need_packages libbenchmark-dev
-jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== document benchmarks (host, Release)"
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/bench --target zorvi_bench -j "$jobs" >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$ZORVI_JOBS" >/dev/null
 json=build/bench/document.json
 build/bench/benchmarks/zorvi_bench --benchmark_min_time=0.5 --benchmark_repetitions=3 \
     --benchmark_report_aggregates_only=true --benchmark_out="$json" --benchmark_out_format=json >/dev/null
@@ -28,14 +28,14 @@ show("ExportFullBatch", "export of 50 exercises (whole document)")
 PY
 
 echo "== start-up under Wine"
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/win64 --target Zorvi minimal_window startup_bench -j "$jobs" >/dev/null
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target Zorvi minimal_window startup_bench -j "$ZORVI_JOBS" >/dev/null
 folder=build/bench/startup
 rm -rf "$folder"
 mkdir -p "$folder"
 cp build/win64/elements.dat "$folder/"
-: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine-tests}"
-export WINEPREFIX ZORVI_WINE_DESKTOP=1
+use_wine_prefix tests
+export ZORVI_WINE_DESKTOP=1
 windows() { echo "Z:$(pwd)/$1" | tr / '\\'; }
 scripts/wine.sh build/win64/benchmarks/startup_bench.exe "$(windows build/win64/Zorvi.exe)" \
     "$(windows build/win64/benchmarks/minimal_window.exe)" "$(windows "$folder")" 10

@@ -7,18 +7,18 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
+. scripts/env.sh
 need_packages clang libclang-rt-dev python3 cmake make
 
 seconds=${1:-15}
 [ $# -gt 0 ] && shift
 targets=${*:-formula markup_rtf painter elements numbers settings reactions batch_file}
 
-cmake -S . -B build/fuzz -DZORVI_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --preset fuzz >/dev/null
 fuzzers=""
 for target in $targets; do fuzzers="$fuzzers fuzz_$target"; done
 # shellcheck disable=SC2086
-if ! cmake --build build/fuzz -j 2 --target $fuzzers >build/fuzz/build.log 2>&1; then
+if ! cmake --build --preset fuzz -j "$ZORVI_JOBS" --target $fuzzers >build/fuzz/build.log 2>&1; then
     cat build/fuzz/build.log >&2
     exit 1
 fi

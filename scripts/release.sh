@@ -8,23 +8,21 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
+. scripts/env.sh
 need_packages cmake make python3 zip g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-jobs=$(nproc 2>/dev/null || echo 2)
 
 version=$(sed -n 's/^project(Zorvi VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "no version in CMakeLists.txt" >&2; exit 1; }
 [ -f docs/zorvi.pdf ] || { echo "docs/zorvi.pdf is missing: run scripts/help.sh" >&2; exit 1; }
 
-# Only what ships is built: the program and its default table. The configuration is the
-# one of scripts/build.sh, so both scripts share their build folders.
-build() {  # folder, toolchain
-    cmake -S . -B "build/$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="cmake/$2.cmake" >/dev/null
-    cmake --build "build/$1" --target Zorvi elements_dat -j "$jobs"
-}
+# Only what ships is built: the program and its default table. The presets are those of
+# scripts/build.sh, so both scripts share their build folders.
 echo "== building win64 and win32"
-build win64 mingw-x86_64
-build win32 mingw-i686
+for preset in win64 win32; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" --target Zorvi elements_dat -j "$ZORVI_JOBS"
+done
 
 name=Zorvi-$version
 stage=build/release/$name

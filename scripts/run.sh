@@ -5,12 +5,11 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
+. scripts/env.sh
 need_packages cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth \
     imagemagick
-jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    >/dev/null
-cmake --build build/win64 --target Zorvi -j "$jobs"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target Zorvi -j "$ZORVI_JOBS"
 
 workdir=$(pwd)/build/run
 mkdir -p "$workdir"
@@ -19,8 +18,7 @@ cp build/win64/Zorvi.exe "$workdir/"
 if [ -f build/win64/elements.dat ] && [ ! -f "$workdir/elements.dat" ]; then cp build/win64/elements.dat "$workdir/"; fi
 cp docs/zorvi.pdf "$workdir/"
 wine=$(pwd)/scripts/wine.sh
-: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine}"
-export WINEPREFIX
+use_wine_prefix run
 cd "$workdir"
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -36,6 +34,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     "$wine" explorer /desktop=Zorvi,1024x768 Zorvi.exe </dev/null >/dev/null 2>&1 &
     sleep 6
     import -window root "$shot"
-    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    "$ZORVI_WINESERVER" -k 2>/dev/null || true
     wait' sh "$wine" "$shot"
 echo "Screenshot of the main window: $shot"

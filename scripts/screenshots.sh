@@ -6,8 +6,11 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
+. scripts/env.sh
 need_build_packages
 need_packages imagemagick
+# The tests' Wine prefix: the windows are opened by the Windows test program.
+use_wine_prefix tests
 out=${1:-build/screenshots}
 mkdir -p "$out"
 tests=build/win64/tests/zorvi_win_tests.exe

@@ -5,27 +5,25 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
+. scripts/env.sh
 need_build_packages
 scripts/build.sh
-jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== host tests"
-ctest --test-dir build/host --output-on-failure -j "$jobs"
+ctest --preset host -j "$ZORVI_JOBS"
 echo "== host tests with sanitizers"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+ctest --preset asan -j "$ZORVI_JOBS"
 echo "== 32-bit Windows program"
-ctest --test-dir build/win32 --output-on-failure
+ctest --preset win32
 echo "== 64-bit Windows program and Win32 tests (Wine)"
-: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine-tests}"
-export WINEPREFIX
+use_wine_prefix tests
 # One virtual display and one Wine server for all of them: each Wine start is then quick.
 xvfb-run -a -s "-screen 0 1600x1200x24" sh -c '
     tests/wine-run.sh cmd /c exit </dev/null >/dev/null 2>&1 || true
-    /usr/lib/wine/wineserver64 -p 60 || true
-    ctest --test-dir build/win64 --output-on-failure
+    "$ZORVI_WINESERVER" -p 60 || true
+    ctest --preset win64
     status=$?
-    /usr/lib/wine/wineserver64 -k || true
+    "$ZORVI_WINESERVER" -k || true
     exit $status'
 echo "== release package and help document"
 scripts/release.sh
@@ -34,10 +32,10 @@ echo "== the released 64-bit program copied alone (Wine)"
 version=$(sed -n 's/^project(Zorvi VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     tests/wine-run.sh cmd /c exit </dev/null >/dev/null 2>&1 || true
-    /usr/lib/wine/wineserver64 -p 60 || true
+    "$ZORVI_WINESERVER" -p 60 || true
     tests/release/run_alone.sh "$1" build/win64/tests/e2e/drive_zorvi.exe build/win64/elements.dat build/release/alone
     status=$?
-    /usr/lib/wine/wineserver64 -k || true
+    "$ZORVI_WINESERVER" -k || true
     exit $status' sh "build/release/Zorvi-$version.zip"
 echo "== fuzzing, a short run of each target (scripts/fuzz.sh)"
 scripts/fuzz.sh 15

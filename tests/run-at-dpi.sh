@@ -6,7 +6,8 @@
 set -eu
 dpi=$1
 shift
-: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine-tests}"
+. "$(dirname "$0")/../scripts/env.sh"
+use_wine_prefix tests
 WINEPREFIX="$WINEPREFIX-dpi$dpi"
 export WINEPREFIX ZORVI_WINE_DESKTOP=1 ZORVI_EXPECT_DPI="$dpi"
 wine_sh="$(dirname "$0")/../scripts/wine.sh"
@@ -16,11 +17,9 @@ if [ ! -f "$WINEPREFIX/zorvi-dpi-$dpi" ]; then
     touch "$WINEPREFIX/zorvi-dpi-$dpi"
 fi
 # The display's DPI is read when the Wine server starts: a fresh one for every run.
-wineserver=wineserver
-[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
-"$wineserver" -k 2>/dev/null || true
-"$wineserver" -w 2>/dev/null || true
+"$ZORVI_WINESERVER" -k 2>/dev/null || true
+"$ZORVI_WINESERVER" -w 2>/dev/null || true
 status=0
 "$wine_sh" "$@" || status=$?
-"$wineserver" -k 2>/dev/null || true
+"$ZORVI_WINESERVER" -k 2>/dev/null || true
 exit $status

@@ -1,6 +1,6 @@
 #!/bin/sh
 # CTest's emulator for the Windows build: the test prefix, with its virtual desktop.
-: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/zorvi-wine-tests}"
-export WINEPREFIX
+. "$(dirname "$0")/../scripts/env.sh"
+use_wine_prefix tests
 export ZORVI_WINE_DESKTOP=1
 exec "$(dirname "$0")/../scripts/wine.sh" "$@"

@@ -3,19 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "shell/batch.h"
 #include "shell/export.h"
 #include "shell/program.h"
 #include "shell/settings.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/language.h"
 
 namespace {
 
 TEST(StartUp, FillsTheDescriptorGlobalsAndHandlers) {
-    ReleaseProgram();
     SetUpProgram();
     EXPECT_EQ(Descriptor.shortName, "Zorvi");
     EXPECT_EQ(Descriptor.longName, "Ejercicios de Qu\xEDmica");
@@ -40,8 +39,7 @@ TEST(StartUp, ReadsTheRememberedOptionsOverTheDefaults) {
     AskConfirmation = false;
     ExportName = "de otra vez";
     NumberOptions = {true, true};
-    std::ofstream(kSettingsFile, std::ios::binary)
-        << "coma_decimal=1\r\nponer_pistas=en enunciado\r\ntitulo=Tema 4\r\npresentacion=nada\r\n";
+    WriteAll(kSettingsFile, "coma_decimal=1\r\nponer_pistas=en enunciado\r\ntitulo=Tema 4\r\npresentacion=nada\r\n");
     SetUpProgram();
     EXPECT_TRUE(NumberOptions.decimalComma);
     EXPECT_FALSE(NumberOptions.significantFigures);
@@ -75,14 +73,12 @@ TEST(TopicDispatch, TopicZeroAndUnknownTopicsOpenNothing) {
 }
 
 TEST(Languages, TablesAreIndexedByTheLanguage) {
-    const int saved = UiLanguage;
     UiLanguage = 0;
     EXPECT_STREQ(InLanguage("ca", "en", "es"), "ca");
     UiLanguage = 1;
     EXPECT_STREQ(InLanguage("ca", "en", "es"), "en");
     UiLanguage = 2;
     EXPECT_STREQ(InLanguage("ca", "en", "es"), "es");
-    UiLanguage = saved;
 }
 
 }  // namespace

@@ -16,27 +16,14 @@
 #include "shell/batch_file.h"
 #include "shell/export.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/support/files.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/support/scripted_ui.h"
-#include "tests/support/test_folder.h"
 #include "util/random.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The numbers of a text removed, and volumes in one unit: what versions of an exercise share.
-std::string Shape(std::string text) {
-    for (std::size_t at = text.find(" ml"); at != std::string::npos; at = text.find(" ml", at)) text.erase(at + 1, 1);
-    std::string shape;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool digit = c >= '0' && c <= '9';
-        const bool exponent = c == 'e' && i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9';
-        if (!digit && !exponent && c != '.' && c != ' ') shape += c;
-    }
-    return shape;
-}
 
 class VersionsTest : public ::testing::Test {
 protected:
@@ -44,22 +31,8 @@ protected:
         SetUpProgram();
         SetExampleTable();
         BatchStart();
-        CurrentExercise = ExerciseRecord{};
-        CurrentCompound = Compound{};
         AskConfirmation = false;
-        DefaultHintPlacement = HintPlacement::None;
-        ExportName.clear();
-        DocumentTitle.clear();
-        Presentation = 1;
-        AnswersOnNewPage = false;
-        BatchExported = false;
-        UnexportedChanges = false;
-        VersionCount = kVersionsMin;
         SeedRandom(31);
-    }
-    void TearDown() override {
-        BatchEnd();
-        AskConfirmation = true;
     }
 
     void Generate(uint16_t topic, uint8_t subKind, const char* formula = nullptr) {
@@ -94,7 +67,7 @@ protected:
         return names;
     }
 
-    TestFolder folder;
+    ScratchFolder folder;
     RecordingBatchView view;
     ScriptedUi ui;
 };
@@ -198,8 +171,8 @@ TEST_F(VersionsTest, ANeverExportedBatchShowsTheSaveWindowThenWritesEveryVersion
               "7, 8.");
     EXPECT_EQ(ui.boxes[1].text, "Escritos en la carpeta Exerc:\rhoja-A.rtf a hoja-C.rtf\rhoja-soluciones.rtf");
     // The settings of the save window: blocks with the answers on a page of their own.
-    EXPECT_NE(FileBytes(Exerc("hoja-B.rtf")).find("\\line \\line \\page {\\b Respuestas}"), std::string::npos);
-    EXPECT_NE(FileBytes(Exerc("hoja.zlote")).find("\r\nsemilla: 1234\r\n"), std::string::npos);
+    EXPECT_NE(ReadAll(Exerc("hoja-B.rtf")).find("\\line \\line \\page {\\b Respuestas}"), std::string::npos);
+    EXPECT_NE(ReadAll(Exerc("hoja.zlote")).find("\r\nsemilla: 1234\r\n"), std::string::npos);
     EXPECT_EQ(BatchSeed, 1234u);
     EXPECT_FALSE(UnexportedChanges);
     EXPECT_EQ(VersionCount, 3);
@@ -213,7 +186,7 @@ TEST_F(VersionsTest, YesterdaysBatchFileAndSeedGiveTheSameDocumentsAgain) {
     Answer(4, 77);
     MakeWorksheetVersions();
     std::vector<std::string> written;
-    for (const std::string& name : FilesInExerc()) written.push_back(FileBytes(Exerc(name)));
+    for (const std::string& name : FilesInExerc()) written.push_back(ReadAll(Exerc(name)));
     ASSERT_EQ(written.size(), 6u);
     fs::rename(Exerc(), folder.Path() / "ayer");
 
@@ -228,7 +201,7 @@ TEST_F(VersionsTest, YesterdaysBatchFileAndSeedGiveTheSameDocumentsAgain) {
     Answer(4, BatchSeed);
     MakeWorksheetVersions();
     std::vector<std::string> again;
-    for (const std::string& name : FilesInExerc()) again.push_back(FileBytes(Exerc(name)));
+    for (const std::string& name : FilesInExerc()) again.push_back(ReadAll(Exerc(name)));
     EXPECT_EQ(again, written);
 }
 
@@ -253,14 +226,14 @@ TEST_F(VersionsTest, AFileThatCannotBeWrittenLeavesEveryOldFileAsItWas) {
     ExportName = "hoja";
     BatchExported = true;
     fs::create_directories(Exerc("hoja-B.rtf") / "dentro");  // a folder holds the name of version B
-    PutFileBytes(Exerc("hoja-A.rtf"), "viejo");
+    WriteAll(Exerc("hoja-A.rtf"), "viejo");
     Answer(2, 1);
     MakeWorksheetVersions();
     ASSERT_EQ(ui.boxes.size(), 2u);  // the note on the copies, then the failure
     EXPECT_EQ(ui.boxes[1].text.rfind("No se ha escrito ninguna versión (hay una carpeta con ese nombre):\r", 0), 0u)
         << ui.boxes[1].text;
     EXPECT_NE(ui.boxes[1].text.find("hoja-B.rtf"), std::string::npos);
-    EXPECT_EQ(FileBytes(Exerc("hoja-A.rtf")), "viejo");
+    EXPECT_EQ(ReadAll(Exerc("hoja-A.rtf")), "viejo");
     EXPECT_EQ(FilesInExerc(), (std::vector<std::string>{"hoja-A.rtf", "hoja-B.rtf"}));  // no temporary file
 }
 
@@ -277,7 +250,7 @@ TEST_F(VersionsTest, CancelledOrRefusedSettingsWriteNothing) {
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].caption, "Nombre de fichero no válido");
     // A name that fits a document but not the key beside it.
-    const std::string fixed = folder.Text("Exerc") + TestFolder::Separator() + "-soluciones.rtf";
+    const std::string fixed = folder.Text("Exerc") + ScratchFolder::Separator() + "-soluciones.rtf";
     ASSERT_LT(fixed.size(), 200u);
     ExportName = std::string(254 - fixed.size() + 1, 'n');
     Answer(2, 8);

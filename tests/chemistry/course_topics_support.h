@@ -1,7 +1,7 @@
 #pragma once
 // What the tests of the gas, solution, empirical-formula and stoichiometry topics share: the
-// elements of the course's substances, a batch that takes every exercise as it comes, a user
-// who answers from a script, and readers of the numbers that the texts show.
+// elements of the course's substances, the run of a generator (chemistry_support.h), and
+// readers of the numbers that the texts show.
 
 #include <gtest/gtest.h>
 
@@ -40,45 +40,13 @@ inline void SetCourseTable() {
 // back as the same values.
 inline const NumberStyle kDrawStyles[] = {NumberStyle{}, NumberStyle{true, false}};
 
-// Runs in a folder of its own, since the stoichiometry topic reads and writes reacciones.txt.
-class CourseTopicTest : public InScratchFolder {
+// The generators of the course's topics run against the course's masses.
+class CourseTopicTest : public GeneratorTest {
 protected:
     void SetUp() override {
-        InScratchFolder::SetUp();
-        UiLanguage = 2;
+        GeneratorTest::SetUp();
         SetCourseTable();
-        CurrentCompound = Compound{};
-        CurrentExercise = ExerciseRecord{};
-        AskConfirmation = false;
-        NumberOptions = NumberStyle{};
-        BatchStart();
-        ScriptRandom({});
     }
-    void TearDown() override {
-        EXPECT_EQ(ScriptedDrawsLeft(), 0u) << "scripted draws not taken";
-        ScriptRandom({});
-        BatchEnd();
-        AskConfirmation = true;
-        NumberOptions = NumberStyle{};
-        InScratchFolder::TearDown();
-    }
-
-    // Runs one topic for these sub-kinds, then leaves the generation window.
-    void Run(void (*topic)(), std::initializer_list<uint8_t> subKinds) {
-        ui.subKinds.assign(subKinds.begin(), subKinds.end());
-        ui.subKinds.push_back(0);
-        topic();
-    }
-    void Type(std::initializer_list<const char*> formulas) {
-        for (const char* f : formulas) ui.texts.push_back(std::string(f));
-    }
-    void Pick(std::initializer_list<const char*> reactions) {
-        for (const char* r : reactions) ui.reactions.push_back(std::string(r));
-    }
-    const std::string& Statement(int slot) { return Batch.Slot(slot).statement; }
-    const std::string& Answer(int slot) { return Batch.Slot(slot).answer; }
-
-    ScriptedUi ui;
 };
 
 // Where the number that starts at `i` ends, as the forms write it: digits with a decimal

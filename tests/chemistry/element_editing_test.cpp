@@ -80,7 +80,7 @@ TEST_F(ElementEditor, OpeningReloadsTheFileAndBlanksEveryFreeSlot) {
     for (int i = 1; i <= 150; ++i) Elements.Slot(i) = MakeElement("Qq", "viejo", uint16_t(i), i);
     Elements.count = 150;
     ElementEditing = {7, true};
-    WriteFileBytes("elements.dat", FileOf({MakeElement("H", "Hidrógeno", 1, 1.008), MakeElement("He", "Helio", 2, 4)}));
+    WriteAll("elements.dat", FileOf({MakeElement("H", "Hidrógeno", 1, 1.008), MakeElement("He", "Helio", 2, 4)}));
 
     StartElementEditing();
     ASSERT_EQ(Elements.count, 2);
@@ -115,7 +115,7 @@ TEST_F(ElementEditor, EmptyNumberFieldsStoreZero) {
 
 TEST_F(ElementEditor, RewritingAnElementUnchangedKeepsItExactlyButCountsAsAChange) {
     const Element sodium = MakeElement("Na", "Sodio", 11, 22.98976928);
-    WriteFileBytes("elements.dat", FileOf({MakeElement("H", "Hidrógeno", 1, 1.008), sodium}));
+    WriteAll("elements.dat", FileOf({MakeElement("H", "Hidrógeno", 1, 1.008), sodium}));
     StartElementEditing();
     SelectElementSlot(2);
     ASSERT_TRUE(AcceptElementFields(FieldsOfSlot(2)));
@@ -125,7 +125,7 @@ TEST_F(ElementEditor, RewritingAnElementUnchangedKeepsItExactlyButCountsAsAChang
 }
 
 TEST_F(ElementEditor, AChangedMassIsReadAsTyped) {
-    WriteFileBytes("elements.dat", FileOf({MakeElement("Na", "Sodio", 11, 22.98976928)}));
+    WriteAll("elements.dat", FileOf({MakeElement("Na", "Sodio", 11, 22.98976928)}));
     StartElementEditing();
     SelectElementSlot(1);
     ElementFields fields = FieldsOfSlot(1);
@@ -162,7 +162,7 @@ TEST_F(ElementEditor, BadFieldsAreRefusedWithAMessageNamingTheFieldAndNothingCha
         {{"Cloro", "", "35.45", "17"}, "Falta el símbolo (Smb) del elemento.\rEl elemento no se ha aceptado."},
     };
     const std::string file = FileOf({MakeElement("H", "Hidrógeno", 1, 1.008)});
-    WriteFileBytes("elements.dat", file);
+    WriteAll("elements.dat", file);
     StartElementEditing();
     const Element hydrogen = Elements.Slot(1);
     for (int slot : {1, 2}) {  // over an element and as a new one
@@ -181,13 +181,13 @@ TEST_F(ElementEditor, BadFieldsAreRefusedWithAMessageNamingTheFieldAndNothingCha
             EXPECT_EQ(ElementEditing.selected, slot);
         }
     }
-    EXPECT_EQ(ReadWholeFile("elements.dat"), file);
+    EXPECT_EQ(ReadAll("elements.dat"), file);
 }
 
 TEST_F(ElementEditor, AFullTableRefusesANewElementButStillTakesChanges) {
     std::string file;
     for (int i = 1; i <= kElementRoom; ++i) file += FileOf({MakeElement("Ab", "lleno", uint16_t(i), i)});
-    WriteFileBytes("elements.dat", file);
+    WriteAll("elements.dat", file);
     StartElementEditing();
     ASSERT_EQ(Elements.count, kElementRoom);
     ASSERT_EQ(ElementEditing.selected, kElementRoom + 1);
@@ -221,7 +221,7 @@ TEST_F(ElementEditor, SearchFindsTheExactSymbolOrSaysWhatWasTyped) {
 
 TEST_F(ElementEditor, OkWritesTheFileOnlyAfterAChange) {
     const std::string file = FileOf({MakeElement("H", "Hidrógeno", 1, 1.008)});
-    WriteFileBytes("elements.dat", file);
+    WriteAll("elements.dat", file);
     StartElementEditing();
     fs::remove("elements.dat");
     EXPECT_TRUE(FinishElementEditing());
@@ -229,7 +229,7 @@ TEST_F(ElementEditor, OkWritesTheFileOnlyAfterAChange) {
 
     ASSERT_TRUE(AcceptElementFields({"Helio", "He", "4.0026", "2"}));
     EXPECT_TRUE(FinishElementEditing());
-    EXPECT_EQ(ReadWholeFile("elements.dat"), file + FileOf({MakeElement("He", "Helio", 2, 4.0026)}));
+    EXPECT_EQ(ReadAll("elements.dat"), file + FileOf({MakeElement("He", "Helio", 2, 4.0026)}));
     EXPECT_TRUE(ui.boxes.empty());
 }
 
@@ -246,7 +246,7 @@ TEST_F(ElementEditor, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
         {kAnswerCancel, false, file},
     };
     for (const Case& c : cases) {
-        WriteFileBytes("elements.dat", file);
+        WriteAll("elements.dat", file);
         StartElementEditing();
         ui.boxes.clear();
         EXPECT_TRUE(LeaveElementEditing());
@@ -259,7 +259,7 @@ TEST_F(ElementEditor, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
         EXPECT_EQ(ui.boxes[0].caption, "Datos modificados");
         EXPECT_EQ(ui.boxes[0].text, "Grabar los cambios?   ");
         EXPECT_EQ(ui.boxes[0].flags, kBoxYesNoCancel | kBoxIconExclamation);
-        EXPECT_EQ(ReadWholeFile("elements.dat"), c.fileAfter);
+        EXPECT_EQ(ReadAll("elements.dat"), c.fileAfter);
         // Whatever the answer, the table keeps the change until the next opening.
         EXPECT_EQ(Elements.count, 2);
         EXPECT_EQ(FindElement("He"), 2);
@@ -268,7 +268,7 @@ TEST_F(ElementEditor, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
 
 TEST_F(ElementEditor, AFailedSaveKeepsTheEditorOpenTheOldFileAndTheChanges) {
     const std::string file = FileOf({MakeElement("H", "Hidrógeno", 1, 1.008)});
-    WriteFileBytes("elements.dat", file);
+    WriteAll("elements.dat", file);
     StartElementEditing();
     ASSERT_TRUE(AcceptElementFields({"Helio", "He", "4", "2"}));
     // The temporary file of the save cannot be made: a folder holds its name.
@@ -282,13 +282,13 @@ TEST_F(ElementEditor, AFailedSaveKeepsTheEditorOpenTheOldFileAndTheChanges) {
         EXPECT_EQ(ui.boxes[i].text.rfind("No se han podido grabar los elementos en elements.dat (", 0), 0u)
             << ui.boxes[i].text;
     }
-    EXPECT_EQ(ReadWholeFile("elements.dat"), file);
+    EXPECT_EQ(ReadAll("elements.dat"), file);
     EXPECT_TRUE(ElementEditing.modified);
     EXPECT_EQ(FindElement("He"), 2);
 
     fs::remove_all("elements.dat.tmp~");
     EXPECT_TRUE(FinishElementEditing());
-    EXPECT_EQ(ReadWholeFile("elements.dat"), file + FileOf({MakeElement("He", "Helio", 2, 4)}));
+    EXPECT_EQ(ReadAll("elements.dat"), file + FileOf({MakeElement("He", "Helio", 2, 4)}));
 }
 
 // Opened on a file that could not be read, the editor shows an empty table; neither "Ok"

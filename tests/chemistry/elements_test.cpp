@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -122,7 +124,7 @@ TEST_F(ElementsFile, AMissingFileGivesAnEmptyTableAndAnEmptyFile) {
 }
 
 TEST_F(ElementsFile, ATrailingPartialRecordIsIgnored) {
-    WriteFileBytes("elements.dat", TestFile(3) + "12345");  // 95 bytes
+    WriteAll("elements.dat", TestFile(3) + "12345");  // 95 bytes
     LoadElements();
     ASSERT_EQ(Elements.count, 3);
     for (int n = 1; n <= 3; ++n) {
@@ -135,16 +137,16 @@ TEST_F(ElementsFile, ATrailingPartialRecordIsIgnored) {
 
 TEST_F(ElementsFile, OnlyTheFirst200RecordsAreReadAndTheUserIsToldOnce) {
     const std::string file = TestFile(260);
-    WriteFileBytes("elements.dat", file);
+    WriteAll("elements.dat", file);
     LoadElements();
     ASSERT_EQ(Elements.count, 200);
     EXPECT_EQ(Elements.Slot(200).z, 200);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].caption, "Elementos químicos");
     EXPECT_NE(ui.boxes[0].text.find("200"), std::string::npos);
-    EXPECT_EQ(ReadWholeFile("elements.dat"), file);
+    EXPECT_EQ(ReadAll("elements.dat"), file);
 
-    WriteFileBytes("elements.dat", TestFile(200));  // exactly full: nothing to say
+    WriteAll("elements.dat", TestFile(200));  // exactly full: nothing to say
     LoadElements();
     EXPECT_EQ(Elements.count, 200);
     EXPECT_EQ(ui.boxes.size(), 1u);
@@ -190,7 +192,7 @@ TEST_F(ElementsFile, ALoadThatReadsTheFileAgainLetsTheSaveGoWithoutAsking) {
     LoadElements();
     ASSERT_TRUE(ElementsLoadFailed);
     fs::remove_all("elements.dat");
-    WriteFileBytes("elements.dat", TestFile(2));
+    WriteAll("elements.dat", TestFile(2));
     LoadElements();
     EXPECT_FALSE(ElementsLoadFailed);
     EXPECT_TRUE(SaveElements());
@@ -219,7 +221,7 @@ TEST_F(ElementsFile, YesReplacesTheFileThatCouldNotBeReadAndLaterSavesAskNothing
     ASSERT_EQ(ui.boxes.size(), 2u);
     EXPECT_EQ(ui.boxes[1].text, kReplaceQuestion);
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("elements.dat")));
-    EXPECT_EQ(ReadWholeFile("elements.dat"), AsString(EncodeElement(Elements.Slot(1))));
+    EXPECT_EQ(ReadAll("elements.dat"), AsString(EncodeElement(Elements.Slot(1))));
     EXPECT_FALSE(ElementsLoadFailed);
     EXPECT_TRUE(SaveElements());
     EXPECT_EQ(ui.boxes.size(), 2u);
@@ -243,18 +245,18 @@ TEST_F(ElementsFile, ASavedThenLoadedTableIsByteIdentical) {
     file[5] = 'r';                // reserved byte after the symbol
     file[30 + 29] = char(0xFE);   // reserved byte at the end
     file[2 * 30 + 27] = 'g';      // past the name "elemento 3"
-    WriteFileBytes("elements.dat", file);
+    WriteAll("elements.dat", file);
     LoadElements();
     ASSERT_EQ(Elements.count, 5);
     ASSERT_TRUE(SaveElements());
-    EXPECT_EQ(ReadWholeFile("elements.dat"), file);
+    EXPECT_EQ(ReadAll("elements.dat"), file);
 
     Elements.Slot(2).name = "cambiado";
     Elements.Slot(2).mass = 2.25;
     Elements.Slot(++Elements.count) = Element{};
     Elements.Slot(Elements.count).symbol = "Zz";
     ASSERT_TRUE(SaveElements());
-    const std::string saved = ReadWholeFile("elements.dat");
+    const std::string saved = ReadAll("elements.dat");
     EXPECT_EQ(saved.size(), 6 * kElementRecordSize);
     LoadElements();
     ASSERT_EQ(Elements.count, 6);
@@ -262,12 +264,12 @@ TEST_F(ElementsFile, ASavedThenLoadedTableIsByteIdentical) {
     EXPECT_EQ(Elements.Slot(2).mass, 2.25);
     EXPECT_EQ(Elements.Slot(6).symbol, "Zz");
     ASSERT_TRUE(SaveElements());
-    EXPECT_EQ(ReadWholeFile("elements.dat"), saved);
+    EXPECT_EQ(ReadAll("elements.dat"), saved);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(ElementsFile, AnEmptyTableSavesAnEmptyFile) {
-    WriteFileBytes("elements.dat", TestFile(2));
+    WriteAll("elements.dat", TestFile(2));
     Elements.count = 0;
     ASSERT_TRUE(SaveElements());
     EXPECT_EQ(fs::file_size("elements.dat"), 0u);
@@ -275,13 +277,13 @@ TEST_F(ElementsFile, AnEmptyTableSavesAnEmptyFile) {
 
 TEST_F(ElementsFile, AFailedSaveKeepsTheOldFileAndTheTableAndSaysWhy) {
     const std::string old = TestFile(4);
-    WriteFileBytes("elements.dat", old);
+    WriteAll("elements.dat", old);
     LoadElements();
     Elements.Slot(1).name = "editado";
     // The temporary file cannot be made: a folder holds its name.
     fs::create_directories(fs::path("elements.dat.tmp~") / "x");
     EXPECT_FALSE(SaveElements());
-    EXPECT_EQ(ReadWholeFile("elements.dat"), old);
+    EXPECT_EQ(ReadAll("elements.dat"), old);
     EXPECT_EQ(Elements.count, 4);
     EXPECT_EQ(Elements.Slot(1).name, "editado");
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -303,10 +305,6 @@ protected:
         table = TestFile(3);
         DefaultElementTable = table;
     }
-    void TearDown() override {
-        DefaultElementTable = {};
-        ElementsFile::TearDown();
-    }
     std::string table;
 };
 
@@ -314,18 +312,18 @@ TEST_F(BuiltInTable, AMissingFileIsWrittenFromItSilently) {
     LoadElements();
     ASSERT_EQ(Elements.count, 3);
     EXPECT_EQ(Elements.Slot(3).name, "elemento 3");
-    EXPECT_EQ(ReadWholeFile("elements.dat"), table);
+    EXPECT_EQ(ReadAll("elements.dat"), table);
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);  // no temporary file left
+    EXPECT_EQ(EntriesIn("."), 1u);  // no temporary file left
 }
 
 TEST_F(BuiltInTable, AnExistingFileIsUsedAsItIs) {
     // An edited table of one element, and an empty one: the teacher's, both.
     for (const std::string& file : {TestFile(1), std::string()}) {
-        WriteFileBytes("elements.dat", file);
+        WriteAll("elements.dat", file);
         LoadElements();
         EXPECT_EQ(Elements.count, file.size() / kElementRecordSize);
-        EXPECT_EQ(ReadWholeFile("elements.dat"), file);
+        EXPECT_EQ(ReadAll("elements.dat"), file);
     }
     EXPECT_TRUE(ui.boxes.empty());
 }
@@ -352,7 +350,7 @@ TEST_F(BuiltInTable, OnlyWholeRecordsAndAtMost200AreTaken) {
     DefaultElementTable = table;
     LoadElements();
     EXPECT_EQ(Elements.count, 2);
-    EXPECT_EQ(ReadWholeFile("elements.dat"), table);  // written as it is, read like any file
+    EXPECT_EQ(ReadAll("elements.dat"), table);  // written as it is, read like any file
 
     fs::remove("elements.dat");
     table = TestFile(201);
@@ -368,7 +366,7 @@ TEST_F(BuiltInTable, EachLoadWritesItAgainWhileTheFileIsMissing) {
     fs::remove("elements.dat");
     LoadElements();
     EXPECT_EQ(Elements.Slot(1).name, "elemento 1");
-    EXPECT_EQ(ReadWholeFile("elements.dat"), table);
+    EXPECT_EQ(ReadAll("elements.dat"), table);
 }
 
 // The reviewed text table of resources/, one element a line.
@@ -411,9 +409,9 @@ std::string Cp1252(const std::string& utf8) {
 class DefaultElements : public ElementsFile {};
 
 TEST_F(DefaultElements, TheBuiltFileHoldsTheReviewedTable) {
-    const std::string built = ReadWholeFile(fs::path(ZORVI_BINARY_DIR) / "elements.dat");
+    const std::string built = ReadAll(fs::path(ZORVI_BINARY_DIR) / "elements.dat");
     ASSERT_EQ(built.size(), 118 * kElementRecordSize) << "elements.dat missing from the build folder";
-    WriteFileBytes("elements.dat", built);
+    WriteAll("elements.dat", built);
     LoadElements();
     const std::vector<TextElement> text = ReadTextTable();
     ASSERT_EQ(text.size(), 118u);
@@ -434,13 +432,13 @@ TEST_F(DefaultElements, TheBuiltFileHoldsTheReviewedTable) {
     EXPECT_EQ(Elements.Slot(17).symbol, "Cl");
     EXPECT_EQ(Elements.Slot(118).symbol, "Og");
     ASSERT_TRUE(SaveElements());
-    EXPECT_EQ(ReadWholeFile("elements.dat"), built);
+    EXPECT_EQ(ReadAll("elements.dat"), built);
 }
 
 #ifndef _WIN32
 // Every mass, and every symbol that fits two characters, is Blue Obelisk's.
 TEST(DefaultElementsSource, MassesAndSymbolsAreThoseOfBlueObelisk) {
-    const std::string xml = ReadWholeFile("/usr/share/bodr/elements.xml");
+    const std::string xml = ReadAll("/usr/share/bodr/elements.xml");
     ASSERT_FALSE(xml.empty()) << "the Debian package bodr is not installed";
     std::map<int, std::pair<std::string, std::string>> bodr;  // z -> symbol, mass
     auto valueAfter = [&](std::size_t from, std::size_t to, const std::string& key, char open, char close) {

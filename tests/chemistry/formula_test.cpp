@@ -24,12 +24,7 @@ std::string Describe(const Compound& compound) {
 
 class FormulaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        UiLanguage = 2;
-        SetExampleTable();
-        compound = Compound{};
-    }
-    void TearDown() override { UiLanguage = 2; }
+    void SetUp() override { SetExampleTable(); }
 
     ScriptedUi ui;
     Compound compound;

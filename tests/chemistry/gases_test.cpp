@@ -5,10 +5,9 @@
 #include "app/start_up.h"
 #include "shell/program.h"
 #include "tests/chemistry/course_topics_support.h"
+#include "tests/chemistry/topic_windows.h"
 
 namespace {
-
-const char* const kGasList = "m, V, t -> p;m, p, t -> V;m, V, p, t -> masa molar;p1, V1, T1 -> V2 o p2;m -> V en c.n.";
 
 class GasTest : public CourseTopicTest {};
 
@@ -17,82 +16,6 @@ class GasTest : public CourseTopicTest {};
 void ExpectShownWithin(double shown, double exact, const std::string& context) {
     const double halfUnit = exact >= 1 ? 0.005 : 0.0000005;
     EXPECT_NEAR(shown, exact, halfUnit * 1.001 + 1e-12) << context;
-}
-
-TEST_F(GasTest, PressureOfASample) {
-    Type({"CO2", "CO2"});
-    ScriptRandom({0, 0, 3, 45,     // atm, 0.2 mol: 8.8 g, 5 L, 25 °C
-                  1, 18, 18, 0});  // mmHg, 2 mol: 88.02 g, 20 L, -20 °C
-    Run(GasesTopic, {1, 1});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1),
-              "Calcular la presión, en atm, que ejercen 8.8 g de CO_2 en un recipiente de 5 L a 25 °C.\r\n"
-              "datos: C = 12.01  O = 16.00  R = 0.082 atm·L/(mol·K)");
-    EXPECT_EQ(Answer(1), "  n = 8.8 / 44.01 = 0.199959 mol; T = 25 + 273 = 298 K; p = n·R·T / V = 0.97724 atm");
-    EXPECT_EQ(Statement(2),
-              "Calcular la presión, en mmHg, que ejercen 88.02 g de CO_2 en un recipiente de 20 L a -20 °C.\r\n"
-              "datos: C = 12.01  O = 16.00  R = 0.082 atm·L/(mol·K)");
-    EXPECT_EQ(Answer(2), "  n = 88.02 / 44.01 = 2 mol; T = -20 + 273 = 253 K; p = n·R·T / V = 2.07 atm = 1576.73 mmHg");
-    EXPECT_EQ(CurrentTopicTitle, "Gases");
-    EXPECT_EQ(ui.subKindLists[0], kGasList);
-    EXPECT_EQ(ui.prompts, (std::vector<std::string>{"fórmula:", "fórmula:"}));
-}
-
-TEST_F(GasTest, VolumeOfASample) {
-    Type({"NH3", "NH3"});
-    ScriptRandom({0, 8, 10, 120,   // atm, 1 mol: 17.03 g, 1.5 atm, 100 °C
-                  1, 3, 55, 20});  // mmHg, 0.5 mol: 8.52 g, 750 mmHg, 0 °C
-    Run(GasesTopic, {2, 2});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1),
-              "Calcular el volumen que ocupan 17.03 g de NH_3 a 100 °C y 1.5 atm.\r\n"
-              "datos: N = 14.01  H =  1.01  R = 0.082 atm·L/(mol·K)");
-    EXPECT_EQ(Answer(1), "  n = 17.03 / 17.03 = 0.999941 mol; T = 100 + 273 = 373 K; V = n·R·T / p = 20.39 L");
-    EXPECT_EQ(Statement(2),
-              "Calcular el volumen que ocupan 8.52 g de NH_3 a 0 °C y 750 mmHg.\r\n"
-              "datos: N = 14.01  H =  1.01  R = 0.082 atm·L/(mol·K)");
-    EXPECT_EQ(Answer(2),
-              "  n = 8.52 / 17.03 = 0.500264 mol; T = 0 + 273 = 273 K; p = 750 / 760 = 0.986842 atm; "
-              "V = n·R·T / p = 11.35 L");
-}
-
-TEST_F(GasTest, MolarMassFromTheStateOfASample) {
-    Type({"Cl2"});
-    ScriptRandom({0, 15, 8, 47});  // atm, 2 atm, 10 L, 27 °C
-    Run(GasesTopic, {3});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Una muestra de 57.64 g de un gas ocupa 10 L a 27 °C y 2 atm. Calcular su masa molar. ¿Puede ser "
-              "Cl_2?\r\ndatos: Cl = 35.45  R = 0.082 atm·L/(mol·K)");
-    EXPECT_EQ(Answer(1),
-              "  T = 27 + 273 = 300 K; M = m·R·T / (p·V) = 70.9 g/mol, que coincide con M(Cl_2) = 70.9 g/mol");
-}
-
-TEST_F(GasTest, ChangeOfStateAsksNoFormula) {
-    ScriptRandom({0, 7, 8, 45, 120, 0, 20,    // atm: 1.2 atm, 10 L, 25 °C -> 100 °C, 2.5 atm
-                  1, 60, 3, 20, 20, 1, 13});  // mmHg: 800 mmHg, 5 L, 0 °C -> 0 °C, 15 L
-    Run(GasesTopic, {4, 4});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1), "Un gas ocupa 10 L a 25 °C y 1.2 atm. Calcular su volumen a 100 °C y 2.5 atm.");
-    EXPECT_EQ(Answer(1),
-              "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = 298 K y T_2 = 373 K: V_2 = p_1·V_1·T_2 / (T_1·p_2) = "
-              "6.01 L");
-    EXPECT_EQ(Statement(2), "Un gas ocupa 5 L a 0 °C y 800 mmHg. Calcular su presión si pasa a ocupar 15 L a 0 °C.");
-    EXPECT_EQ(Answer(2),
-              "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = 273 K y T_2 = 273 K: p_2 = p_1·V_1·T_2 / (T_1·V_2) = "
-              "266.67 mmHg");
-    EXPECT_TRUE(ui.prompts.empty());
-}
-
-TEST_F(GasTest, VolumeAtNormalConditions) {
-    Type({"O2"});
-    ScriptRandom({13});  // 1.5 mol: 48 g
-    Run(GasesTopic, {5});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular el volumen que ocupan 48 g de O_2 en condiciones normales (0 °C y 1 atm).\r\n"
-              "datos: O = 16.00  ");
-    EXPECT_EQ(Answer(1), "  n = 48 / 32 = 1.5 mol; V = 1.5 · 22.4 = 33.6 L");
 }
 
 TEST_F(GasTest, ARefusedFormulaGivesNoExercise) {
@@ -256,7 +179,7 @@ TEST_F(GasTest, TheMenuNumberFiveRunsTheTopic) {
     CurrentCompound.formula = "CO2";
     TopicDispatch(5);
     ASSERT_EQ(ui.subKindLists.size(), 1u);
-    EXPECT_EQ(ui.subKindLists[0], kGasList);
+    EXPECT_EQ(ui.subKindLists[0], SubKindsOf(5));
     EXPECT_EQ(CurrentCompound.formula, "") << "each visit starts with an empty prompt";
 }
 

@@ -176,7 +176,7 @@ TEST_F(ReactionTest, TheReactingMolesFollowTheCoefficients) {
 // ---- The list of reacciones.txt
 
 TEST_F(ReactionTest, AFileWithBadLinesKeepsTheGoodOnesAndNamesTheOthersOnce) {
-    WriteFileBytes(kReactionsFile,
+    WriteAll(kReactionsFile,
                    "# mis reacciones\r\n"
                    "CH4 + 2 O2 -> CO2 + 2 H2O\r\n"
                    "\r\n"
@@ -200,7 +200,7 @@ TEST_F(ReactionTest, AFileWithBadLinesKeepsTheGoodOnesAndNamesTheOthersOnce) {
               "línea 7: le falta la flecha \"->\" entre reactivos y productos");
     EXPECT_EQ(ui.boxes[0].flags, kBoxOk | kBoxIconExclamation);
     // The teacher's file is left as it was.
-    EXPECT_EQ(ReadWholeFile(kReactionsFile).substr(0, 17), "# mis reacciones\r");
+    EXPECT_EQ(ReadAll(kReactionsFile).substr(0, 17), "# mis reacciones\r");
     // Each load tells once more; nothing else is asked.
     LoadReactions();
     EXPECT_EQ(ui.boxes.size(), 2u);
@@ -210,13 +210,13 @@ TEST_F(ReactionTest, AMissingFileGetsTheDefaultListWrittenBesideTheElements) {
     ASSERT_FALSE(fs::exists(kReactionsFile));
     LoadReactions();
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(ReadWholeFile(kReactionsFile), DefaultReactionsText());
+    EXPECT_EQ(ReadAll(kReactionsFile), DefaultReactionsText());
     EXPECT_EQ(Reactions.size(), ReadReactionList(DefaultReactionsText()).reactions.size());
     for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
         EXPECT_EQ(entry.path().filename(), kReactionsFile) << "no temporary file is left";
     }
     // Windows-1252 text with CRLF ends: "estequiometría" with its one-byte í, no bare line feed.
-    const std::string text = ReadWholeFile(kReactionsFile);
+    const std::string text = ReadAll(kReactionsFile);
     EXPECT_NE(text.find(std::string("estequiometr") + char(0xED) + "a."), std::string::npos);
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n') {

@@ -17,20 +17,6 @@
 
 namespace {
 
-// A text without its numbers: what two versions of one exercise share. A volume is written
-// in millilitres below a litre and in litres from a litre on.
-std::string Shape(std::string text) {
-    for (std::size_t at = text.find(" ml"); at != std::string::npos; at = text.find(" ml", at)) text.erase(at + 1, 1);
-    std::string shape;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool digit = c >= '0' && c <= '9';
-        const bool exponent = c == 'e' && i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9';
-        if (!digit && !exponent && c != '.' && c != ' ') shape += c;
-    }
-    return shape;
-}
-
 // One pass of the generation window: a topic, a sub-kind, the formula typed and the answer
 // to the plausibility question (0 when none is asked).
 struct Pass {
@@ -61,20 +47,12 @@ const Pass kEverySubKind[] = {
     {4, 4, "NaOH", 0, {4, 4, "NaOH", 0}},
 };
 
-class RemakeTest : public ::testing::Test {
+class RemakeTest : public GeneratorTest {
 protected:
     void SetUp() override {
-        UiLanguage = 2;
+        GeneratorTest::SetUp();
         SetExampleTable();
-        CurrentCompound = Compound{};
-        CurrentExercise = ExerciseRecord{};
-        AskConfirmation = false;
-        BatchStart();
         SeedRandom(2024);
-    }
-    void TearDown() override {
-        BatchEnd();
-        AskConfirmation = true;
     }
 
     // The exercise as the teacher makes it through the windows.
@@ -87,8 +65,6 @@ protected:
         EXPECT_EQ(Batch.count, before + 1) << pass.typed;
         return Batch.count > before ? Batch.Slot(Batch.count) : ExerciseRecord{};
     }
-
-    ScriptedUi ui;
 };
 
 TEST_F(RemakeTest, EveryPassRecordsItsTopicSubKindFormulaAndAnswer) {

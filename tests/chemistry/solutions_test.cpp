@@ -7,12 +7,9 @@
 #include "app/start_up.h"
 #include "shell/program.h"
 #include "tests/chemistry/course_topics_support.h"
+#include "tests/chemistry/topic_windows.h"
 
 namespace {
-
-const char* const kSolutionList =
-    "dilución: C1, V2, C2 -> V1;reactivo comercial -> volumen;g/L, molalidad y fracción molar;"
-    "mezcla de dos disoluciones";
 
 class SolutionTest : public CourseTopicTest {};
 
@@ -28,40 +25,6 @@ void ExpectShownNear(double shown, double exact, const std::string& context, dou
     EXPECT_NEAR(shown, exact, halfUnit * slack + 1e-12) << context;
 }
 
-TEST_F(SolutionTest, Dilution) {
-    Type({"HCl"});
-    ScriptRandom({2, 4, 2});  // 250 mL; 2.5 M; 0.375 M
-    Run(SolutionsTopic, {1});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular el volumen de disolución 2.5 M de HCl que hay que tomar para preparar 250 mL de disolución "
-              "0.375 M.");
-    EXPECT_EQ(Answer(1), "  C_1·V_1 = C_2·V_2: V_1 = 0.375 · 250 / 2.5 = 37.5 mL");
-    EXPECT_EQ(CurrentTopicTitle, "Disoluciones");
-    EXPECT_EQ(ui.subKindLists[0], kSolutionList);
-    EXPECT_EQ(ui.prompts, std::vector<std::string>{"fórmula:"});
-}
-
-TEST_F(SolutionTest, CommercialReagentChosenByItsFormula) {
-    Type({"HCl", "C2H4O2"});
-    ScriptRandom({2, 4, 4, 19});  // 250 mL of 0.5 M; then a litre of 2 M
-    Run(SolutionsTopic, {2, 2});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1),
-              "Calcular el volumen de HCl comercial (36 % en masa, densidad 1.18 g/mL) necesario para preparar "
-              "250 mL de disolución 0.5 M.\r\ndatos: H =  1.01  Cl = 35.45  ");
-    EXPECT_EQ(Answer(1),
-              "  n = 0.5 · 0.25 = 0.125 mol; m = 0.125 · 36.46 = 4.56 g; comercial: 4.56 · 100 / 36 = 12.66 g; "
-              "V = 12.66 / 1.18 = 10.73 mL");
-    // Acetic acid written otherwise is still the bottle of CH3COOH.
-    EXPECT_EQ(Statement(2),
-              "Calcular el volumen de C_2H_4O_2 comercial (99.5 % en masa, densidad 1.05 g/mL) necesario para "
-              "preparar 1000 mL de disolución 2 M.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ");
-    EXPECT_EQ(Answer(2),
-              "  n = 2 · 1 = 2 mol; m = 2 · 60.05 = 120.1 g; comercial: 120.1 · 100 / 99.5 = 120.71 g; "
-              "V = 120.71 / 1.05 = 114.96 mL");
-}
-
 TEST_F(SolutionTest, AFormulaWithoutABottleListsTheReagents) {
     Type({"NaCl"});
     Run(SolutionsTopic, {2});
@@ -75,20 +38,6 @@ TEST_F(SolutionTest, AFormulaWithoutABottleListsTheReagents) {
     EXPECT_EQ(ui.boxes[0].flags, kBoxOk | kBoxIconExclamation);
 }
 
-TEST_F(SolutionTest, ConcentrationsInGramsPerLitreMolalityAndMoleFraction) {
-    Type({"NaCl"});
-    ScriptRandom({2, 4, 6});  // 250 mL, 1.05 g/mL, 8 %: 21 g
-    Run(SolutionsTopic, {3});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Se disuelven 21 g de NaCl en agua hasta 250 mL de disolución, de densidad 1.05 g/mL. Calcular la "
-              "concentración en g/L, la molalidad y la fracción molar del soluto.\r\n"
-              "datos: Na = 22.99  Cl = 35.45  H =  1.01  O = 16.00  ");
-    EXPECT_EQ(Answer(1),
-              "  84 g/L; agua: 262.5 - 21 = 241.5 g; n = 0.359344 mol; m = 1.49 mol/kg; "
-              "x = 0.359344 / (0.359344 + 13.405) = 0.026106");
-}
-
 TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {
     Type({"H2O", "NaCl"});
     Run(SolutionsTopic, {3});
@@ -99,17 +48,6 @@ TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {
     ASSERT_EQ(ui.boxes.size(), 2u);
     EXPECT_EQ(ui.boxes[0].text, "El disolvente es agua: el soluto ha de ser otra sustancia.");
     EXPECT_EQ(ui.boxes[1].text, "H no está en la base de datos\r¿añadir?");
-}
-
-TEST_F(SolutionTest, MixtureOfTwoSolutions) {
-    Type({"NaCl"});
-    ScriptRandom({1, 5, 4, 6});  // 250 mL: 150 mL of 0.5 M and 100 mL of 1.2 M
-    Run(SolutionsTopic, {4});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Se mezclan 150 mL de disolución 0.5 M de NaCl con 100 mL de disolución 1.2 M de NaCl. Calcular la "
-              "molaridad de la mezcla (volúmenes aditivos).");
-    EXPECT_EQ(Answer(1), "  n = 0.5 · 0.15 + 1.2 · 0.1 = 0.195 mol; V = 0.25 L; M = 0.78 mol/L");
 }
 
 TEST_F(SolutionTest, EveryAnswerAgreesWithAnIndependentComputationOverManyDraws) {
@@ -220,7 +158,7 @@ TEST_F(SolutionTest, TheMenuNumberSixRunsTheTopic) {
     ui.subKinds.push_back(0);
     TopicDispatch(6);
     ASSERT_EQ(ui.subKindLists.size(), 1u);
-    EXPECT_EQ(ui.subKindLists[0], kSolutionList);
+    EXPECT_EQ(ui.subKindLists[0], SubKindsOf(6));
 }
 
 }  // namespace

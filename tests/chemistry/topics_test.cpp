@@ -13,85 +13,26 @@
 #include "shell/program.h"
 #include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/chemistry/topic_windows.h"
 #include "tests/support/scripted_ui.h"
 #include "util/language.h"
 #include "util/random.h"
 
 namespace {
 
-const char* const kAtomicList = " Z, N  ->  M, electrones... de un átomo; M, N  ->  Z, electrones... de un átomo";
-const char* const kMolesList =
-    "cálculo de masa molar;moles -> moléculas;moléculas ->moles;gramos -> moles;moles -> gramos";
-const char* const kConcentrationList =
-    "g soluto -> %;% -> g soluto;g soluto,v -> M;M,v -> g soluto;M g soluto -> v";
-const char* const kPhList = "[ácido] -> pH;[base] -> pH ;pH -> [ácido];pH -> [base]";
-
 // Each test draws many times from a seed of its own.
 constexpr int kManyDraws = 20000;
 
 // Generators run against the example table, with exercises going straight into the batch.
-class TopicTest : public ::testing::Test {
+class TopicTest : public GeneratorTest {
 protected:
     void SetUp() override {
-        UiLanguage = 2;
+        GeneratorTest::SetUp();
         SetExampleTable();
-        CurrentCompound = Compound{};
-        CurrentExercise = ExerciseRecord{};
-        AskConfirmation = false;
-        NumberOptions = NumberStyle{};
-        BatchStart();
-        ScriptRandom({});
     }
-    void TearDown() override {
-        EXPECT_EQ(ScriptedDrawsLeft(), 0u) << "scripted draws not taken";
-        ScriptRandom({});
-        BatchEnd();
-        AskConfirmation = true;
-        NumberOptions = NumberStyle{};
-    }
-
-    // Runs one topic for these sub-kinds, then leaves the generation window.
-    void Run(void (*topic)(), std::initializer_list<uint8_t> subKinds) {
-        ui.subKinds.assign(subKinds.begin(), subKinds.end());
-        ui.subKinds.push_back(0);
-        topic();
-    }
-    void Type(std::initializer_list<const char*> formulas) {
-        for (const char* f : formulas) ui.texts.push_back(std::string(f));
-    }
-    const std::string& Statement(int slot) { return Batch.Slot(slot).statement; }
-    const std::string& Answer(int slot) { return Batch.Slot(slot).answer; }
-
-    ScriptedUi ui;
 };
 
 // ---- Atomic structure
-
-TEST_F(TopicTest, AtomWorkedExample) {
-    ScriptRandom({3, 1, 0});  // Z = 11, d = 1, sign kept
-    Run(AtomicStructureTopic, {1});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Un átomo de número atómico 11 contiene 12 neutrones en su núcleo. Determinar:\r\n"
-              "a) nº protones en ell núcleo,b) número másico, c) nº electrones alrededor d) lugar en la tabla "
-              "periódica");
-    EXPECT_EQ(Answer(1), "  a) 11 protones b) M = 23 c) 11 electrones d) lugar = 11");
-    EXPECT_EQ(CurrentTopicTitle, "Atomística");
-    EXPECT_EQ(ui.subKindLists, (std::vector<std::string>{kAtomicList, kAtomicList}));
-    EXPECT_TRUE(ui.prompts.empty());
-}
-
-TEST_F(TopicTest, AtomGivenMassNumberAndNeutrons) {
-    ScriptRandom({39, 2, 5});  // Z = 47, d = -2
-    Run(AtomicStructureTopic, {2});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Un átomo de número másico 92 contiene 45 neutrones en su núcleo. Determinar:\r\n"
-              "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la tabla "
-              "periódica");
-    EXPECT_EQ(Answer(1), "  a) 47 protones b)  Z = 47 c) 47 electrones d) lugar = 47");
-    EXPECT_LT(Statement(1).size(), 255u);
-}
 
 TEST_F(TopicTest, AtomDrawsStayInTheirRanges) {
     SeedRandom(20240601);
@@ -186,7 +127,7 @@ TEST_F(TopicTest, TheExerciseThatFillsTheBatchEndsTheTopicWithTheMessage) {
 
 TEST_F(TopicTest, TheDispatcherRunsTheTopicOfEachMenuNumber) {
     const std::pair<uint16_t, const char*> topics[] = {
-        {1, kAtomicList}, {2, kMolesList}, {3, kConcentrationList}, {4, kPhList}};
+        {1, SubKindsOf(1)}, {2, SubKindsOf(2)}, {3, SubKindsOf(3)}, {4, SubKindsOf(4)}};
     for (const auto& [number, list] : topics) {
         ui.subKinds.push_back(0);
         TopicDispatch(number);
@@ -196,46 +137,6 @@ TEST_F(TopicTest, TheDispatcherRunsTheTopicOfEachMenuNumber) {
 }
 
 // ---- Moles
-
-TEST_F(TopicTest, MolesWorkedExample) {
-    Type({"H2O"});
-    ScriptRandom({31});
-    Run(MolesTopic, {4});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), "Pasar   36 g de H_2O a moles.\r\ndatos: H =  1.01  O = 16.00  ");
-    EXPECT_EQ(Answer(1), "      2 mol.");
-    EXPECT_EQ(CurrentTopicTitle, "cálculos con moles");
-    EXPECT_EQ(ui.subKindLists[0], kMolesList);
-    EXPECT_EQ(ui.prompts, std::vector<std::string>{"fórmula:"});
-}
-
-TEST_F(TopicTest, MolesMolarMass) {
-    Type({"H2SO4"});
-    Run(MolesTopic, {1});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), "Calcula la masa molar de H_2SO_4\r\ndatos: H =  1.01  S = 32.06  O = 16.00  ");
-    EXPECT_EQ(Answer(1), "     98.08 g/mol");
-}
-
-TEST_F(TopicTest, MolesAndMoleculesNeedNoFormula) {
-    ScriptRandom({2, 19});  // 3 mol, then 20 mol
-    Run(MolesTopic, {2, 3});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1), "Calcular el nº de moléculas que hay en    3 mol.");
-    EXPECT_EQ(Answer(1), "  1.80e24 moléculas.");
-    EXPECT_EQ(Statement(2), "Calcular cuantos moles son 1.20e25 moléculas.");
-    EXPECT_EQ(Answer(2), "     20 mol.");
-    EXPECT_TRUE(ui.prompts.empty());
-}
-
-TEST_F(TopicTest, MolesToGrams) {
-    Type({"H2O"});
-    ScriptRandom({13});  // 18 g: 0.999112 mol
-    Run(MolesTopic, {5});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), "Cuantos gramos son 0.999112 moles de H_2O?\r\ndatos: H =  1.01  O = 16.00  ");
-    EXPECT_EQ(Answer(1), "     18 g.");
-}
 
 TEST_F(TopicTest, AFailedFormulaProducesNothingAndTheWindowComesBack) {
     ui.texts.push_back(std::nullopt);  // cancelled
@@ -312,62 +213,6 @@ TEST_F(TopicTest, NoQuantityRunsIntoTheWordBeforeIt) {
 
 // ---- Concentrations
 
-TEST_F(TopicTest, PercentFromGramsOfSolute) {
-    ScriptRandom({0, 0, 1});  // 2 %; 100 g is drawn again; 200 g
-    Run(ConcentrationTopic, {1});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular el % (en masa) de soluto si se han disuelto    4 g en agua hasta obtener  200 g de "
-              "disolución.");
-    EXPECT_EQ(Answer(1), "      2 %");
-    EXPECT_EQ(CurrentTopicTitle, "Concentraciones de disoluciones");
-    EXPECT_EQ(ui.subKindLists[0], kConcentrationList);
-    EXPECT_TRUE(ui.prompts.empty());
-}
-
-TEST_F(TopicTest, GramsOfSoluteFromPercent) {
-    ScriptRandom({39, 8});  // 41 %, 900 g
-    Run(ConcentrationTopic, {2});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular los gramos de soluto necesarios para preparar  900 g de una disolución al  41 % en masa");
-    EXPECT_EQ(Answer(1), "    369 g");
-    EXPECT_TRUE(ui.prompts.empty());
-}
-
-TEST_F(TopicTest, MolarityFromGramsAndVolume) {
-    Type({"NaCl"});
-    ScriptRandom({112, 1});  // 117 g, 500 ml
-    Run(ConcentrationTopic, {3});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular la molaridad de una disolución obtenida disolviendo  117 g de NaCl en agua hasta un "
-              "volumen total de 500 ml\r\ndatos: Na = 22.99  Cl = 35.45  ");
-    EXPECT_EQ(Answer(1), "      4 mol/l");
-}
-
-TEST_F(TopicTest, GramsFromMolarityBelowOneAndALitre) {
-    Type({"NaCl"});
-    ScriptRandom({24, 3});  // 29 g, 1000 ml: 0.496235 M
-    Run(ConcentrationTopic, {4});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular los gramos necesarios de NaCl para preparar     1 l de una disolución 0.496235M de NaCl\r\n"
-              "datos: Na = 22.99  Cl = 35.45  ");
-    EXPECT_EQ(Answer(1), "     29 g");
-}
-
-TEST_F(TopicTest, VolumeFromMolarityAndGrams) {
-    Type({"NaCl"});
-    ScriptRandom({45, 0});  // 50 g, 250 ml: 3.42 M
-    Run(ConcentrationTopic, {5});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1),
-              "Calcular el volumen de disolución    3.42M de NaCl que se puede preparar a partir de   50 g de "
-              "NaCl\r\ndatos: Na = 22.99  Cl = 35.45  ");
-    EXPECT_EQ(Answer(1), "  250 ml");
-}
-
 TEST_F(TopicTest, ALongStatementIsCutAt255) {
     Elements = ElementTable{};
     for (char c = 'A'; c <= 'T'; ++c) {
@@ -422,44 +267,6 @@ TEST_F(TopicTest, PercentAndVolumeDrawsStayInTheirRanges) {
 }
 
 // ---- pH
-
-TEST_F(TopicTest, PhOfAStrongAcidWorkedExample) {
-    Type({"HCl", "HCl"});
-    ScriptRandom({2, 1, 2, 1});  // 7 g in 500 ml, twice
-    Run(PhTopic, {1, 3});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1),
-              "Calcular el pH de una disolución obtenida con  7 g de HCl en un volumen de disolución de 500 ml\r\n"
-              "datos: H =  1.01  Cl = 35.45  ");
-    EXPECT_EQ(Answer(1), "  pH = 0.415665");
-    EXPECT_EQ(Statement(2), "Calcular la concentración molar de una disolución de HCl de pH 0.415665");
-    EXPECT_EQ(Answer(2), "    [HCl] = 0.384004 mol/l");
-    EXPECT_EQ(CurrentTopicTitle, "pH");
-    EXPECT_EQ(ui.subKindLists[0], kPhList);
-    EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST_F(TopicTest, PhOfAStrongBaseWorkedExample) {
-    Type({"NaOH", "NaOH"});
-    ScriptRandom({5, 3, 5, 3});  // 10 g in 1000 ml, twice
-    Run(PhTopic, {2, 4});
-    ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Statement(1),
-              "Calcular el pH de una disolución obtenida con 10 g de NaOH en un volumen de disolución de 1000 ml\r\n"
-              "datos: Na = 22.99  O = 16.00  H =  1.01  ");
-    EXPECT_EQ(Answer(1), "  pH =    13.4");
-    EXPECT_EQ(Statement(2), "Calcular la concentración molar de una disolución de NaOH de pH  13.4");
-    EXPECT_EQ(Answer(2), "    [NaOH] = 0.250013 mol/l");
-    EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST_F(TopicTest, APhFromOneToTenStandsAfterTwoBlanks) {
-    Type({"HNO3"});
-    ScriptRandom({0, 3});  // 5 g in a litre: pH 1.10
-    Run(PhTopic, {3});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), "Calcular la concentración molar de una disolución de HNO_3 de pH   1.1");
-}
 
 TEST_F(TopicTest, EveryHydrogenOfTheAcidOrHydroxideCounts) {
     Compound sulfuric;
@@ -526,104 +333,7 @@ TEST_F(TopicTest, PhDrawsStayInTheirRanges) {
 }
 
 // ---- The classroom forms: "Coma decimal" and "Cifras significativas"
-
-// Every sub-kind of every topic with both options on, from the draws of the worked
-// examples above, and a few draws of their own (the "0,120 M", a negative pH).
-struct ClassroomCase {
-    void (*topic)();
-    uint8_t subKind;
-    const char* formula;  // nullptr: no prompt
-    std::vector<int32_t> draws;
-    const char* statement;
-    const char* answer;
-};
-
-void PrintTo(const ClassroomCase& c, std::ostream* os) { *os << "sub-kind " << int(c.subKind) << ": " << c.answer; }
-
-class ClassroomTexts : public TopicTest, public ::testing::WithParamInterface<ClassroomCase> {};
-
-TEST_P(ClassroomTexts, AreWrittenAsAChemistryClassWritesThem) {
-    const ClassroomCase& c = GetParam();
-    NumberOptions = {true, true};
-    if (c.formula) Type({c.formula});
-    ScriptRandom(c.draws);
-    Run(c.topic, {c.subKind});
-    ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Statement(1), c.statement);
-    EXPECT_EQ(Answer(1), c.answer);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EverySubKind, ClassroomTexts,
-    ::testing::Values(
-        ClassroomCase{AtomicStructureTopic, 1, nullptr, {3, 1, 0},
-                      "Un átomo de número atómico 11 contiene 12 neutrones en su núcleo. Determinar:\r\n"
-                      "a) nº protones en ell núcleo,b) número másico, c) nº electrones alrededor d) lugar en la "
-                      "tabla periódica",
-                      "  a) 11 protones b) M = 23 c) 11 electrones d) lugar = 11"},
-        ClassroomCase{AtomicStructureTopic, 2, nullptr, {39, 2, 5},
-                      "Un átomo de número másico 92 contiene 45 neutrones en su núcleo. Determinar:\r\n"
-                      "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la "
-                      "tabla periódica",
-                      "  a) 47 protones b) Z = 47 c) 47 electrones d) lugar = 47"},
-        ClassroomCase{MolesTopic, 1, "H2SO4", {},
-                      "Calcula la masa molar de H_2SO_4\r\ndatos: H = 1,01; S = 32,06; O = 16,00", "  98,08 g/mol"},
-        ClassroomCase{MolesTopic, 2, nullptr, {2}, "Calcular el nº de moléculas que hay en 3 mol.",
-                      "  1,81·10^(24) moléculas."},
-        ClassroomCase{MolesTopic, 2, nullptr, {4}, "Calcular el nº de moléculas que hay en 5 mol.",
-                      "  3,01·10^(24) moléculas."},
-        ClassroomCase{MolesTopic, 3, nullptr, {19}, "Calcular cuantos moles son 1,20·10^(25) moléculas.",
-                      "  20,0 mol."},
-        ClassroomCase{MolesTopic, 4, "H2O", {31}, "Pasar 36 g de H_2O a moles.\r\ndatos: H = 1,01; O = 16,00",
-                      "  2,00 mol."},
-        ClassroomCase{MolesTopic, 4, "C6H12O6", {153}, "Pasar 158 g de C_6H_1_2O_6 a moles.\r\n"
-                      "datos: C = 12,01; H = 1,01; O = 16,00", "  0,877 mol."},
-        ClassroomCase{MolesTopic, 5, "H2O", {13},
-                      "Cuantos gramos son 0,999 moles de H_2O?\r\ndatos: H = 1,01; O = 16,00", "  18,0 g."},
-        ClassroomCase{ConcentrationTopic, 1, nullptr, {0, 0, 1},
-                      "Calcular el % (en masa) de soluto si se han disuelto 4 g en agua hasta obtener 200 g de "
-                      "disolución.",
-                      "  2,00 %"},
-        ClassroomCase{ConcentrationTopic, 2, nullptr, {39, 8},
-                      "Calcular los gramos de soluto necesarios para preparar 900 g de una disolución al 41 % en masa",
-                      "  369 g"},
-        ClassroomCase{ConcentrationTopic, 3, "NaCl", {112, 1},
-                      "Calcular la molaridad de una disolución obtenida disolviendo 117 g de NaCl en agua hasta un "
-                      "volumen total de 500 ml\r\ndatos: Na = 22,99; Cl = 35,45",
-                      "  4,00 mol/l"},
-        ClassroomCase{ConcentrationTopic, 4, "NaCl", {24, 3},
-                      "Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,496 M de NaCl\r\n"
-                      "datos: Na = 22,99; Cl = 35,45",
-                      "  29,0 g"},
-        ClassroomCase{ConcentrationTopic, 4, "NaCl", {2, 3},
-                      "Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,120 M de NaCl\r\n"
-                      "datos: Na = 22,99; Cl = 35,45",
-                      "  7,00 g"},
-        ClassroomCase{ConcentrationTopic, 5, "NaCl", {45, 0},
-                      "Calcular el volumen de disolución 3,42 M de NaCl que se puede preparar a partir de 50 g de "
-                      "NaCl\r\ndatos: Na = 22,99; Cl = 35,45",
-                      "  250 ml"},
-        ClassroomCase{ConcentrationTopic, 5, "NaCl", {2, 3},
-                      "Calcular el volumen de disolución 0,120 M de NaCl que se puede preparar a partir de 7 g de "
-                      "NaCl\r\ndatos: Na = 22,99; Cl = 35,45",
-                      "  1,00 l"},
-        ClassroomCase{PhTopic, 1, "HCl", {2, 1},
-                      "Calcular el pH de una disolución obtenida con 7 g de HCl en un volumen de disolución de 500 ml"
-                      "\r\ndatos: H = 1,01; Cl = 35,45",
-                      "  pH = 0,42"},
-        ClassroomCase{PhTopic, 1, "HCl", {9, 0},
-                      "Calcular el pH de una disolución obtenida con 14 g de HCl en un volumen de disolución de 250 "
-                      "ml\r\ndatos: H = 1,01; Cl = 35,45",
-                      "  pH = -0,19"},
-        ClassroomCase{PhTopic, 2, "NaOH", {5, 3},
-                      "Calcular el pH de una disolución obtenida con 10 g de NaOH en un volumen de disolución de "
-                      "1000 ml\r\ndatos: Na = 22,99; O = 16,00; H = 1,01",
-                      "  pH = 13,40"},
-        ClassroomCase{PhTopic, 3, "HCl", {2, 1}, "Calcular la concentración molar de una disolución de HCl de pH 0,42",
-                      "    [HCl] = 0,384 mol/l"},
-        ClassroomCase{PhTopic, 4, "NaOH", {5, 3},
-                      "Calcular la concentración molar de una disolución de NaOH de pH 13,40",
-                      "    [NaOH] = 0,250 mol/l"}));
+// (every sub-kind's worked example in both forms is in worked_examples_test.cpp)
 
 // What each topic asks and types, for the checks over many draws.
 struct TopicRun {

@@ -6,13 +6,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <unistd.h>
 
 #include "app/versions.h"
 #include "chemistry/topics.h"
@@ -20,6 +17,7 @@
 #include "shell/export.h"
 #include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/random.h"
 
@@ -29,11 +27,6 @@ namespace fs = std::filesystem;
 
 // The readers write UTF-8; the program's literals are Windows-1252.
 std::string Utf8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -121,14 +114,14 @@ const std::string kComment2 = Utf8(u8"Comentario: [H<sub>3</sub>O<sup>+</sup>] =
 class RealReaders : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        previous = fs::current_path();
-        dir = fs::temp_directory_path() / ("zorvi-readers-" + std::to_string(getpid()));
-        fs::remove_all(dir);
+        // Kept after a failure, with the readers' pages, for a person to look into.
+        folder = std::make_unique<ScratchFolder>("zorvi-readers");
+        folder->KeepWhenFailing();
+        dir = folder->Path();
         fs::create_directories(dir / "out");
-        fs::current_path(dir);
         Export();
         ExportClassroomNumbers();
-        fs::current_path(previous);
+        folder->Leave();
         for (const char* name : {"p0", "p1", "signs", "aula"}) {
             const std::string rtf = (dir / "Exerc" / (std::string(name) + ".rtf")).string();
             const fs::path html = dir / "out" / (std::string(name) + ".pandoc.html");
@@ -149,9 +142,7 @@ protected:
         }
         classroomLibreOffice = ReadAll(dir / "out" / "aula.html");
     }
-    static void TearDownTestSuite() {
-        if (!::testing::UnitTest::GetInstance()->Failed()) fs::remove_all(dir);
-    }
+    static void TearDownTestSuite() { folder.reset(); }
 
     // A batch with every markup code, exported in both presentations.
     static void Export() {
@@ -216,10 +207,7 @@ protected:
             EXPECT_TRUE(ExportBatch());
             EXPECT_TRUE(ui.boxes.empty());
         }
-        ScriptRandom({});
         BatchEnd();
-        NumberOptions = NumberStyle{};
-        AskConfirmation = true;
     }
 
     static void Run(const std::string& command) {
@@ -228,7 +216,7 @@ protected:
         ASSERT_EQ(status, 0) << command << "\n" << ReadAll(log);
     }
 
-    static inline fs::path previous;
+    static inline std::unique_ptr<ScratchFolder> folder;
     static inline fs::path dir;
     static inline std::vector<std::string> pandoc;       // HTML of p0, p1 and signs
     static inline std::vector<std::string> libreOffice;  // HTML of p0, p1 and signs
@@ -388,11 +376,10 @@ std::string FirstLine(const std::string& page) {
 class RealReaderPages : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        previous = fs::current_path();
-        dir = fs::temp_directory_path() / ("zorvi-pages-" + std::to_string(getpid()));
-        fs::remove_all(dir);
+        folder = std::make_unique<ScratchFolder>("zorvi-pages");
+        folder->KeepWhenFailing();
+        dir = folder->Path();
         fs::create_directories(dir / "out");
-        fs::current_path(dir);
         BatchStart();
         for (int i = 1; i <= 3; ++i) {
             ExerciseRecord r;
@@ -416,26 +403,24 @@ protected:
         Presentation = 1;
         AnswersOnNewPage = false;
         for (const NamedDocument& document : VersionDocuments(plan, "hoja", "Hoja de moles")) {
-            std::ofstream(dir / "Exerc" / document.fileName, std::ios::binary) << document.bytes;
+            WriteAll(dir / "Exerc" / document.fileName, document.bytes);
         }
         BatchEnd();
-        fs::current_path(previous);
+        folder->Leave();
         const std::string exerc = (dir / "Exerc").string();
         Run("soffice -env:UserInstallation=file://" + (dir / "profile").string() + " --headless --convert-to pdf --outdir '" +
             (dir / "out").string() + "' '" + exerc + "/aparte.rtf' '" + exerc + "/hoja-soluciones.rtf' '" + exerc +
             "/hoja-B.rtf'");
         Run("pandoc -f rtf -t html -o '" + (dir / "out" / "hoja-B.pandoc.html").string() + "' '" + exerc + "/hoja-B.rtf'");
     }
-    static void TearDownTestSuite() {
-        if (!::testing::UnitTest::GetInstance()->Failed()) fs::remove_all(dir);
-    }
+    static void TearDownTestSuite() { folder.reset(); }
     static void Run(const std::string& command) {
         const std::string log = (dir / "out" / "reader.log").string();
         const int status = std::system((command + " >>'" + log + "' 2>&1").c_str());
         ASSERT_EQ(status, 0) << command << "\n" << ReadAll(log);
     }
 
-    static inline fs::path previous;
+    static inline std::unique_ptr<ScratchFolder> folder;
     static inline fs::path dir;
 };
 

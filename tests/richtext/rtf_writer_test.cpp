@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "richtext/markup.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -153,23 +152,12 @@ TEST(RtfParts, AreCutLikeEveryText) {
 
 class RtfDocumentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zorvi-rtf-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "doc.rtf").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    std::string Read() { return ReadAll(path); }
+    int Entries() { return int(EntriesIn(dir)); }
 
-    std::string Read() {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    int Entries() { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
-
-    fs::path dir;
-    std::string path;
+    ScratchFolder folder{"zorvi-rtf", ScratchFolder::kStayOutside};
+    const fs::path& dir = folder.Path();
+    std::string path = (dir / "doc.rtf").string();
 };
 
 TEST_F(RtfDocumentTest, EmptyDocumentIsHeaderAndClosingBrace) {

@@ -8,9 +8,9 @@
 #include "app/start_up.h"
 #include "shell/export.h"
 #include "shell/interaction.h"
+#include "tests/support/files.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/support/scripted_ui.h"
-#include "tests/support/test_folder.h"
 
 namespace {
 
@@ -286,29 +286,21 @@ protected:
         ExportName = "viejo";
         DocumentTitle = "Título viejo";
         Presentation = 0;
-        AnswersOnNewPage = false;
-        BatchExported = false;
-        UnexportedChanges = false;
-    }
-    void TearDown() override {
-        BatchEnd();
-        BatchSeedClock = original;
     }
 
     void Add(const std::string& statement) { ASSERT_TRUE(BatchAdd(Exercise(statement, "r"))); }
     std::string Folder() const { return folder.Text("Exerc"); }
 
-    TestFolder folder;
+    ScratchFolder folder;
     RecordingBatchView view;
     ScriptedUi ui;
-    uint32_t (*original)() = BatchSeedClock;
 };
 
 TEST_F(BatchFileTest, OpeningReplacesTheBatchTheSettingsAndTheSeed) {
     Add("viejo 1");
     UnexportedChanges = false;
     BatchFile file{"serie", "Moles", 1, 99, {Exercise("E1", "A1", {2, 1, "H2O", 0}), Exercise("E2", "A2")}};
-    PutFileBytes(folder.Path() / "serie.zlote", EncodeBatchFile(file));
+    WriteAll(folder.Path() / "serie.zlote", EncodeBatchFile(file));
     ASSERT_TRUE(OpenBatchFile(folder.Text("serie.zlote")));
     EXPECT_TRUE(ui.boxes.empty());
     ASSERT_EQ(Batch.count, 2);
@@ -332,7 +324,7 @@ TEST_F(BatchFileTest, ARefusedOrUnreadableFileChangesNothing) {
     BatchSeedClock = [] { return 5u; };
     Add("mío");
     UnexportedChanges = true;
-    PutFileBytes(folder.Path() / "roto.zlote", Edited(11, nullptr));
+    WriteAll(folder.Path() / "roto.zlote", Edited(11, nullptr));
     const struct {
         std::string path;
         std::string text;
@@ -360,7 +352,7 @@ TEST_F(BatchFileTest, ARefusedOrUnreadableFileChangesNothing) {
 
 TEST_F(BatchFileTest, NoBatchIsOpenedOverAnExerciseOpenInTheEditor) {
     Add("mío");
-    PutFileBytes(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
+    WriteAll(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
     view.selected = 1;
     bool opened = true;
     ui.edits.push_back([&](ExerciseRecord& record) {
@@ -383,7 +375,7 @@ TEST_F(BatchFileTest, NoBatchIsOpenedOverAnExerciseOpenInTheEditor) {
 TEST_F(BatchFileTest, OpeningAsksFirstWhenTheBatchWasNeitherExportedNorSaved) {
     Add("mío");
     UnexportedChanges = true;
-    PutFileBytes(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
+    WriteAll(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
     ui.boxAnswers = {kAnswerNo};
     OpenBatchCommand();  // declined: no dialog
     EXPECT_TRUE(ui.fileDialogs.empty());
@@ -419,7 +411,7 @@ TEST_F(BatchFileTest, SavingProposesTheExportNameInExercAndWritesAtomically) {
     EXPECT_EQ(ui.fileDialogs[0].folder, Folder());
     EXPECT_EQ(ui.fileDialogs[0].path, "viejo.zlote");
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "Exerc"));  // the dialog starts there
-    EXPECT_EQ(FileBytes(folder.Path() / "Exerc" / "guardado.zlote"), EncodeBatchFile(CurrentBatchFile()));
+    EXPECT_EQ(ReadAll(folder.Path() / "Exerc" / "guardado.zlote"), EncodeBatchFile(CurrentBatchFile()));
     EXPECT_FALSE(UnexportedChanges);
     EXPECT_TRUE(ui.boxes.empty());
 
@@ -432,14 +424,14 @@ TEST_F(BatchFileTest, SavingProposesTheExportNameInExercAndWritesAtomically) {
     EXPECT_EQ(ui.boxes[0].caption, "No se ha podido guardar el lote");
     EXPECT_EQ(ui.boxes[0].text.rfind("No se ha podido guardar el lote (", 0), 0u) << ui.boxes[0].text;
     EXPECT_TRUE(UnexportedChanges);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "Exerc"), {}), 2);
+    EXPECT_EQ(EntriesIn(folder.Path() / "Exerc"), 2u);
 }
 
 TEST_F(BatchFileTest, AnExportWritesTheBatchBesideTheDocument) {
     Add("E1");
     ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "T", 1});
     ASSERT_TRUE(ExportBatch());
-    EXPECT_EQ(FileBytes(folder.Path() / "Exerc" / "serie.zlote"), EncodeBatchFile(CurrentBatchFile()));
+    EXPECT_EQ(ReadAll(folder.Path() / "Exerc" / "serie.zlote"), EncodeBatchFile(CurrentBatchFile()));
     // And a batch file that cannot be written beside it is told, the document kept.
     std::filesystem::create_directories(folder.Path() / "Exerc" / "otra.zlote" / "dentro");
     ui.saves.push_back(ScriptedUi::SaveAnswer{"otra", "T", 1});

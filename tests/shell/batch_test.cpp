@@ -19,12 +19,7 @@ protected:
     void SetUp() override {
         SetUpProgram();
         BatchStart();
-        CurrentExercise = ExerciseRecord{};
-        AskConfirmation = true;
-        DefaultHintPlacement = HintPlacement::None;
-        BatchExported = false;
     }
-    void TearDown() override { BatchEnd(); }
 
     // A generator's hand-over of an exercise with this statement.
     void Generate(const std::string& statement, const std::string& answer = "resp") {

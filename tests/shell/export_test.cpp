@@ -4,8 +4,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #endif
 
 #include "shell/batch.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 
 namespace {
@@ -36,16 +35,7 @@ const std::string kHeader =
     "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n";
 const std::string kNameCaption = "Nombre de fichero no válido";
 const std::string kFailureCaption = "No se ha podido exportar";
-#ifdef _WIN32
-const char kSep = '\\';
-#else
-const char kSep = '/';
-#endif
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+const char kSep = ScratchFolder::Separator();
 
 // Whether the file opens under its narrow (Windows-1252) name, as the program names it.
 bool Opens(const std::string& path) {
@@ -58,30 +48,8 @@ bool Opens(const std::string& path) {
 class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous = fs::current_path();
-        // An accented folder: paths are Windows-1252 text like every other text of the program.
-        const std::string name =
-            "zorvi-exportación-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::string temp = fs::temp_directory_path().string();
-        while (!temp.empty() && (temp.back() == '/' || temp.back() == '\\')) temp.pop_back();
-        dirText = temp + kSep + name;
-        dir = fs::path(dirText);
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
         BatchStart();
-        ExportName.clear();
-        DocumentTitle.clear();
-        Presentation = 1;
-        ExportPath.clear();
-        AnswersOnNewPage = false;
-        BatchExported = false;
         UnexportedChanges = true;
-    }
-    void TearDown() override {
-        BatchEnd();
-        fs::current_path(previous);
-        fs::remove_all(dir);
     }
 
     void Add(const std::string& statement, const std::string& answer, HintPlacement placement = HintPlacement::None,
@@ -100,9 +68,10 @@ protected:
     fs::path Document(const std::string& name) { return dir / "Exerc" / (name + ".rtf"); }
     bool NothingWritten() { return !fs::exists(dir / "Exerc"); }
 
-    fs::path previous;
-    fs::path dir;
-    std::string dirText;  // as the program names it
+    // An accented folder: paths are Windows-1252 text like every other text of the program.
+    ScratchFolder folder{"zorvi-exportación"};
+    const fs::path& dir = folder.Path();
+    const std::string& dirText = folder.Text();  // as the program names it
     ScriptedUi ui;
 };
 
@@ -245,7 +214,7 @@ TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
     EXPECT_NE(doc.find("Segunda"), std::string::npos);
     EXPECT_NE(doc.find("{\\b 2) }dos"), std::string::npos);
     // The document and the batch file beside it, each written once.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 2);
+    EXPECT_EQ(EntriesIn(dir / "Exerc"), 2u);
 }
 
 TEST_F(ExportTest, EmptyBatchCancelAndEmptyNameWriteNothingSilently) {
@@ -336,7 +305,7 @@ TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
 
 TEST_F(ExportTest, AFileNamedExercStopsTheExportAndIsKept) {
     Add("uno", "1");
-    std::ofstream(dir / "Exerc") << "mío";
+    WriteAll(dir / "Exerc", "mío");
     Save("serie");
     EXPECT_FALSE(ExportBatch());
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -367,14 +336,14 @@ TEST_F(ExportTest, AFailedWriteKeepsTheLastExportAndLeavesNoFile) {
     EXPECT_EQ(Batch.count, 1);
     EXPECT_TRUE(fs::is_directory(Document("ocupada") / "dentro"));
     // buena.rtf, buena.zlote and the folder: no temporary file.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 3);
+    EXPECT_EQ(EntriesIn(dir / "Exerc"), 3u);
 }
 
 #ifndef _WIN32
 TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
     Add(std::string(200, 'x'), std::string(200, 'y'));
     fs::create_directories(dir / "Exerc");
-    std::ofstream(Document("serie"), std::ios::binary) << "viejo";
+    WriteAll(Document("serie"), "viejo");
     Save("serie");
     // A file-size limit makes writing fail as a full disk does.
     rlimit old{};
@@ -390,7 +359,7 @@ TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_NE(ui.boxes[0].text.find(dirText + "/Exerc/serie.rtf"), std::string::npos) << ui.boxes[0].text;
     EXPECT_EQ(ReadAll(Document("serie")), "viejo");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Exerc"), {}), 1);
+    EXPECT_EQ(EntriesIn(dir / "Exerc"), 1u);
     EXPECT_FALSE(BatchExported);
 }
 

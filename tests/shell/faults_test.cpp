@@ -12,14 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "chemistry/elements.h"
 #include "shell/batch.h"
 #include "shell/messages.h"
 #include "shell/export.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/atomic_file.h"
 #include "util/strings.h"
@@ -27,19 +26,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::size_t EntriesIn(const fs::path& dir) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
-}
 
 bool CanCreateIn(const fs::path& dir) {
     const fs::path probe = dir / "probe";
@@ -93,25 +79,7 @@ const char* const kMoveAdvice = "Copie la carpeta de Zorvi a Documentos y \xE1" 
 
 class FaultTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        previous = fs::current_path();
-        dir = fs::temp_directory_path() /
-              ("zorvi-faults-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
-        BatchStart();
-        ExportName.clear();
-        DocumentTitle.clear();
-        ExportPath.clear();
-        BatchExported = false;
-    }
-    void TearDown() override {
-        BatchEnd();
-        DefaultElementTable = {};
-        fs::current_path(previous);
-        fs::remove_all(dir);
-    }
+    void SetUp() override { BatchStart(); }
 
     void FillBatch() {
         for (int i = 0; i < 3; ++i) {
@@ -145,8 +113,8 @@ protected:
         EXPECT_NE(ui.boxes[0].text.find(cause), std::string::npos) << ui.boxes[0].text;
     }
 
-    fs::path previous;
-    fs::path dir;
+    ScratchFolder folder{"zorvi-faults"};
+    const fs::path& dir = folder.Path();
     ScriptedUi ui;
 };
 
@@ -252,7 +220,6 @@ class ElementsFaultTest : public FaultTest {
 protected:
     void SetUp() override {
         FaultTest::SetUp();
-        ElementsLoadFailed = false;  // another test's folder
         Element h;
         h.z = 1;
         h.symbol = "H";
@@ -342,10 +309,8 @@ TEST_F(ElementsFaultTest, ASaveThatFailsPartWayKeepsTheOldFile) {
 }
 
 TEST(FullDisk, TheWriterReportsItAndKeepsTheTarget) {
-    const fs::path dir = fs::temp_directory_path() / "zorvi-faults-writer";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path target = dir / "doc.rtf";
+    const ScratchFolder folder("zorvi-faults", ScratchFolder::kStayOutside);
+    const fs::path target = folder.Path() / "doc.rtf";
     WriteAll(target, "viejo");
     for (const std::size_t size : {std::size_t(1), std::size_t(4096), std::size_t(1 << 20)}) {
         FullDiskFor(target);
@@ -355,7 +320,6 @@ TEST(FullDisk, TheWriterReportsItAndKeepsTheTarget) {
         EXPECT_EQ(ReadAll(target), "viejo");
         EXPECT_FALSE(fs::is_symlink(target.string() + ".tmp~")) << size;
     }
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "shell/messages.h"
 #include "shell/program.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/files.h"
 
@@ -17,10 +17,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // "&Info" in a folder of its own; the built-in copy goes to "temp/Zorvi-9.9" inside it.
-class HelpDocument : public ScratchFolderTest {
+class HelpDocument : public InScratchFolder {
 protected:
     void SetUp() override {
-        ScratchFolderTest::SetUp();
         Descriptor.helpFile = "zorvi.pdf";
         const char bytes[] = "%PDF-1.7\n\0\xFF gu\xED" "a";
         builtIn.assign(bytes, sizeof bytes - 1);
@@ -29,10 +28,6 @@ protected:
         HelpCopy.folder = JoinPath((Folder() / "temp").string(), "Zorvi-9.9");
         copy = JoinPath(HelpCopy.folder, "zorvi.pdf");
     }
-    void TearDown() override {
-        HelpCopy = BuiltInHelp{};
-        ScratchFolderTest::TearDown();
-    }
 
     std::string builtIn;
     std::string copy;
@@ -40,7 +35,7 @@ protected:
 };
 
 TEST_F(HelpDocument, TheCopyInTheCurrentFolderIsOpenedWhenThere) {
-    WriteFileBytes("zorvi.pdf", "la guía del profesor");
+    WriteAll("zorvi.pdf", "la guía del profesor");
     OpenHelpDocument();
     ASSERT_EQ(ui.shellOpened.size(), 1u);
     EXPECT_EQ(ui.shellOpened[0], "zorvi.pdf");
@@ -52,8 +47,8 @@ TEST_F(HelpDocument, WithoutItTheBuiltInCopyIsWrittenToTheTemporaryFolderAndOpen
     OpenHelpDocument();
     ASSERT_EQ(ui.shellOpened.size(), 1u);
     EXPECT_EQ(ui.shellOpened[0], copy);
-    EXPECT_EQ(ReadWholeFile(copy), builtIn);
-    EXPECT_EQ(std::distance(fs::directory_iterator(HelpCopy.folder), {}), 1);  // no temporary file left
+    EXPECT_EQ(ReadAll(copy), builtIn);
+    EXPECT_EQ(EntriesIn(HelpCopy.folder), 1u);  // no temporary file left
     EXPECT_FALSE(fs::exists("zorvi.pdf"));
     EXPECT_TRUE(ui.boxes.empty());
 }
@@ -65,15 +60,15 @@ TEST_F(HelpDocument, AWholeCopyIsReusedAndADamagedOneWrittenAgain) {
     OpenHelpDocument();
     EXPECT_EQ(fs::last_write_time(copy), stamped);  // not written again
 
-    WriteFileBytes(copy, builtIn.substr(0, 9));  // cut short, as by a full disk
+    WriteAll(copy, builtIn.substr(0, 9));  // cut short, as by a full disk
     OpenHelpDocument();
-    EXPECT_EQ(ReadWholeFile(copy), builtIn);
+    EXPECT_EQ(ReadAll(copy), builtIn);
     EXPECT_EQ(ui.shellOpened.size(), 3u);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(HelpDocument, ACopyThatCannotBeWrittenIsReportedAndNotOpened) {
-    WriteFileBytes(HelpCopy.folder, "a file where the folder goes");
+    WriteAll(HelpCopy.folder, "a file where the folder goes");
     OpenHelpDocument();
     EXPECT_TRUE(ui.shellOpened.empty());
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -118,7 +113,7 @@ TEST_P(HelpDocumentNotOpened, TheUserIsToldWhyInSpanish) {
     // The path ends the message, shortened when it would not fit the box.
     EXPECT_LE(text.size(), kBoxTextMax);
     EXPECT_EQ(text.substr(text.size() - 19), copy.substr(copy.size() - 19)) << text;
-    EXPECT_EQ(ReadWholeFile(copy), builtIn);  // the copy stays for the next try
+    EXPECT_EQ(ReadAll(copy), builtIn);  // the copy stays for the next try
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 
 namespace {
@@ -137,40 +136,15 @@ TEST(SettingsText, UnknownKeysAreKeptForTheNextWrite) {
 
 // ---- The file beside elements.dat
 
-class SettingsFile : public ::testing::Test {
+// Every test starts as the program does in a folder without the file: with the defaults.
+class SettingsFile : public InScratchFolder {
 protected:
-    void SetUp() override {
-        previous_ = fs::current_path();
-        dir_ = fs::temp_directory_path() /
-               ("zorvi-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-        LoadSettings();  // no file: the defaults
-    }
-    void TearDown() override {
-        ApplySettings(Settings{});
-        fs::current_path(previous_);
-        std::error_code ignored;
-        fs::permissions(dir_, fs::perms::owner_all, ignored);
-        fs::remove_all(dir_, ignored);
-    }
-
-    std::string File() {
-        std::ifstream in(dir_ / kSettingsFile, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    void WriteFile(const std::string& bytes) {
-        std::ofstream(dir_ / kSettingsFile, std::ios::binary) << bytes;
-    }
-    bool FileExists() { return fs::exists(dir_ / kSettingsFile); }
-    std::size_t Entries() { return std::size_t(std::distance(fs::directory_iterator(dir_), {})); }
+    std::string File() { return ReadAll(Folder() / kSettingsFile); }
+    void WriteFile(const std::string& bytes) { WriteAll(Folder() / kSettingsFile, bytes); }
+    bool FileExists() { return fs::exists(Folder() / kSettingsFile); }
+    std::size_t Entries() { return EntriesIn(Folder()); }
 
     ScriptedUi ui;
-
-private:
-    fs::path previous_;
-    fs::path dir_;
 };
 
 TEST_F(SettingsFile, AMissingFileGivesTheDefaultsAndNothingIsWrittenUntilAnOptionChanges) {
@@ -262,12 +236,6 @@ TEST_F(SettingsFile, TheSaveWindowAcceptedRemembersNameTitleAndPresentation) {
               std::string::npos)
         << text;
     EXPECT_TRUE(ui.boxes.empty());
-    ExportName.clear();
-    DocumentTitle.clear();
-    Presentation = 1;
-    AnswersOnNewPage = false;
-    BatchExported = false;
-    ExportPath.clear();
 }
 
 }  // namespace

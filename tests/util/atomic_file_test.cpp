@@ -4,30 +4,17 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/support/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zorvi-atomic-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string PathOf(const std::string& name) { return (dir / name).string(); }
     bool OnlyFileIs(const std::string& name) {
         int count = 0;
@@ -38,7 +25,8 @@ protected:
         return count == 1;
     }
 
-    fs::path dir;
+    ScratchFolder folder{"zorvi-atomic", ScratchFolder::kStayOutside};
+    const fs::path& dir = folder.Path();
 };
 
 TEST_F(AtomicFileTest, WritesANewFileExactlyAndLeavesNoTemporaryFile) {
@@ -67,7 +55,7 @@ TEST_F(AtomicFileTest, NamesWithEveryWindows1252LetterAreKept) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(std::fgetc(f), 'y');
     std::fclose(f);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+    EXPECT_EQ(EntriesIn(dir), 1u);
 }
 
 TEST_F(AtomicFileTest, AFolderThatDoesNotExistIsReportedInSpanish) {
@@ -117,11 +105,11 @@ TEST(FileErrors, CausesAreNamedInSpanish) {
 
 class FilesTogetherTest : public AtomicFileTest {
 protected:
-    void Put(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
+    void Put(const std::string& name, const std::string& bytes) { WriteAll(dir / name, bytes); }
     std::vector<FileToWrite> Three(const std::string& third) {
         return {{PathOf("a.rtf"), "nuevo a"}, {PathOf("b.rtf"), "nuevo b"}, {PathOf(third), "nuevo c"}};
     }
-    int Entries() { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
+    int Entries() { return int(EntriesIn(dir)); }
 };
 
 TEST_F(FilesTogetherTest, EveryFileTakesItsNameAndNothingElseIsLeft) {

@@ -4,8 +4,9 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "tests/support/files.h"
 
 namespace {
 
@@ -13,20 +14,11 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zorvi-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string PathOf(const std::string& name) const { return (dir / name).string(); }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
+    void Write(const std::string& name, const std::string& bytes) const { WriteAll(dir / name, bytes); }
 
-    fs::path dir;
+    ScratchFolder folder{"zorvi-files", ScratchFolder::kStayOutside};
+    const fs::path& dir = folder.Path();
 };
 
 TEST_F(FilesTest, EntriesAreToldApart) {
@@ -59,7 +51,7 @@ TEST_F(FilesTest, AWholeFileIsReadByteForByte) {
 
 TEST_F(FilesTest, AWritableFolderSaysSoAndKeepsNoTrace) {
     EXPECT_TRUE(CanCreateFilesIn(dir.string()));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 0);
+    EXPECT_EQ(EntriesIn(dir), 0u);
     EXPECT_FALSE(CanCreateFilesIn(PathOf("missing")));
 }
 

@@ -18,6 +18,7 @@
 #include "shell/program.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/window.h"
 #include "util/screen_scale.h"
@@ -88,31 +89,7 @@ void ExpectWindowScaled(HWND window, const Box& laidOut, std::initializer_list<C
     return ::testing::AssertionSuccess();
 }
 
-class DisplayScaleTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetUpProgram();
-        SetUserInteraction(&ui);
-        AskConfirmation = true;
-        main = CreateMainWindow();
-        ASSERT_NE(main, nullptr);
-        BatchStart();
-    }
-    void TearDown() override {
-        if (IsWindow(main)) DestroyWindow(main);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) break;
-            DispatchMessageA(&msg);
-        }
-        BatchEnd();
-        ReleaseProgram();
-        SetUserInteraction(nullptr);
-        SetProgramEnding(false);
-    }
-    WindowsInteraction ui;
-    HWND main = nullptr;
-};
+class DisplayScaleTest : public ProgramTest<WindowsInteraction> {};
 
 TEST(DisplayScale, TheDisplayIsTheOneExpected) {
     const char* expected = std::getenv("ZORVI_EXPECT_DPI");

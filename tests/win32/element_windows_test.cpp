@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/start_up.h"
@@ -37,16 +35,6 @@ std::string RecordsOf(const std::vector<Element>& elements) {
         bytes.append(record.begin(), record.end());
     }
     return bytes;
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 const std::vector<Element> kFour = {MakeElement("H", "Hidrógeno", 1, 1.008), MakeElement("Na", "Sodio", 11, 22.98976928),
@@ -211,16 +199,10 @@ void EnterIn(HWND editor, int id) {
     PostMessageA(GetDlgItem(editor, id), WM_KEYUP, VK_RETURN, 0xC01C0001);
 }
 
-class ElementWindows : public ::testing::Test {
+// elements.dat is the one of the test's own folder.
+class ElementWindows : public InScratchFolder {
 protected:
-    void SetUp() override {
-        SetUserInteraction(&ui_);
-        Clean();
-    }
-    void TearDown() override {
-        Clean();
-        SetUserInteraction(nullptr);
-    }
+    void SetUp() override { SetUserInteraction(&ui_); }
 
     // The step runs on the open editor, never on a message box of the same caption.
     UiDriver& OnEditor(std::function<void(HWND)> action) {
@@ -233,11 +215,6 @@ protected:
     UiDriver driver;
 
 private:
-    static void Clean() {
-        std::error_code ignored;
-        fs::remove_all("elements.dat", ignored);
-        fs::remove_all("elements.dat.tmp~", ignored);
-    }
     WindowsInteraction ui_;
 };
 

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "shell/batch.h"
 #include "app/start_up.h"
@@ -15,6 +13,7 @@
 #include "shell/program.h"
 #include "shell/save_window.h"
 #include "app/win_interaction.h"
+#include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"
 #include "ui/window.h"
@@ -24,16 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 bool Contains(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
 TEST(EndToEnd, MolesFromTheMenuToTheExportedDocument) {
     // The program's own table of elements, in a working folder whose name holds a blank.
-    const fs::path work = fs::current_path() / "Ana María";
+    ScratchFolder folder;
+    const fs::path work = folder.Path() / "Ana María";
     fs::create_directories(work);
     fs::current_path(work);
     fs::copy_file(fs::path(ZORVI_BINARY_DIR) / "elements.dat", "elements.dat", fs::copy_options::overwrite_existing);
@@ -45,10 +40,6 @@ TEST(EndToEnd, MolesFromTheMenuToTheExportedDocument) {
     ASSERT_NE(main, nullptr);
     BatchStart();
     AskConfirmation = false;  // the exercise goes straight into the batch
-    LastSubKind = 0;
-    ExportName.clear();
-    DocumentTitle.clear();
-    BatchExported = false;
     ScriptRandom({31});  // 36 g
 
     std::string title, line, opened;
@@ -113,12 +104,6 @@ TEST(EndToEnd, MolesFromTheMenuToTheExportedDocument) {
     EXPECT_EQ(rtf.substr(rtf.size() - 3), "}\r\n");
     EXPECT_FALSE(UnexportedChanges);
     EXPECT_EQ(opened.rfind("serie H2SO4.rtf", 0), 0u) << opened;
-
-    BatchEnd();
-    ReleaseProgram();
-    SetProgramEnding(false);
-    SetUserInteraction(nullptr);
-    fs::current_path(work.parent_path());
 }
 
 }  // namespace

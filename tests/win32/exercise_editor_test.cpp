@@ -12,6 +12,7 @@
 #include "app/win_interaction.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/win32/gdi_objects.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"
 #include "ui/window.h"
@@ -209,38 +210,13 @@ TEST(ExerciseEditor, NoEditorOpensOnceTheProgramIsEnding) {
 }
 
 // Through the main window: the real editor behind the program's user interaction.
-class EditorFromMainWindowTest : public ::testing::Test {
+class EditorFromMainWindowTest : public ProgramTest<WindowsInteraction> {
 protected:
-    void SetUp() override {
-        SetUpProgram();
-        SetUserInteraction(&ui);
-        AskConfirmation = true;
-        DefaultHintPlacement = HintPlacement::None;
-        window = CreateMainWindow();
-        ASSERT_NE(window, nullptr);
-        BatchStart();
-    }
-    void TearDown() override {
-        if (IsWindow(window)) DestroyWindow(window);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) break;
-            DispatchMessageA(&msg);
-        }
-        BatchEnd();
-        ReleaseProgram();
-        SetUserInteraction(nullptr);
-        DefaultHintPlacement = HintPlacement::None;
-        SetProgramEnding(false);
-    }
     std::string ListLine(int position) {
         char text[300] = {};
-        SendDlgItemMessageA(window, kIdBatchList, LB_GETTEXT, position - 1, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageA(main, kIdBatchList, LB_GETTEXT, position - 1, reinterpret_cast<LPARAM>(text));
         return text;
     }
-
-    WindowsInteraction ui;
-    HWND window = nullptr;
 };
 
 TEST_F(EditorFromMainWindowTest, AnAcceptedEditShowsInItsListLineAtOnce) {
@@ -250,30 +226,30 @@ TEST_F(EditorFromMainWindowTest, AnAcceptedEditShowsInItsListLineAtOnce) {
     second.statement = "Segundo";
     ASSERT_TRUE(BatchAdd(first));
     ASSERT_TRUE(BatchAdd(second));
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(ItemTextOf(w, kIdStatementEdit), "Primero");
         SetDlgItemTextA(w, kIdStatementEdit, "Primero, corregido");
         Click(w, IDOK);
     });
-    SendMessageA(window, WM_COMMAND, kIdEditButton, 0);
+    SendMessageA(main, WM_COMMAND, kIdEditButton, 0);
     EXPECT_EQ(Batch.Slot(1).statement, "Primero, corregido");
     EXPECT_EQ(ListLine(1), "1]Primero, corregido");
     EXPECT_EQ(ListLine(2), "2]Segundo");
-    EXPECT_EQ(SendDlgItemMessageA(window, kIdBatchList, LB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(SendDlgItemMessageA(main, kIdBatchList, LB_GETCURSEL, 0, 0), 0);
 }
 
 TEST_F(EditorFromMainWindowTest, CancellingADoubleClickedExerciseLeavesItUnchanged) {
     ASSERT_TRUE(BatchAdd(Exercise()));
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
         SetDlgItemTextA(w, kIdStatementEdit, "otro");
         CheckRadioButton(w, kIdHintNowhere, kIdHintInAnswer, kIdHintNowhere);
         Click(w, IDCANCEL);
     });
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(kIdBatchList, LBN_DBLCLK), 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kIdBatchList, LBN_DBLCLK), 0);
     ExpectSame(Batch.Slot(1), Exercise());
     EXPECT_EQ(ListLine(1), "1]Calcula la masa molar del H_2SO_4");
 }
@@ -284,7 +260,7 @@ TEST_F(EditorFromMainWindowTest, TheHintWindowsChoiceOpensTheNextExerciseWithIt)
         CheckRadioButton(w, kIdPlaceNowhere, kIdPlaceInAnswer, kIdPlaceInAnswer);
         Click(w, IDOK);
     });
-    SendMessageA(window, WM_COMMAND, kCmdHints, 0);
+    SendMessageA(main, WM_COMMAND, kCmdHints, 0);
     EXPECT_EQ(DefaultHintPlacement, HintPlacement::InAnswer);
 
     ExerciseRecord offered = Exercise();
@@ -313,13 +289,13 @@ TEST_F(EditorFromMainWindowTest, ACancelledNewExerciseStaysOutOfTheBatch) {
 
 TEST_F(EditorFromMainWindowTest, ClosingTheMainWindowClosesTheEditorFirst) {
     ASSERT_TRUE(BatchAdd(Exercise()));
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
-    HWND main = window;
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
+    const HWND window = main;
     UiDriver driver;
     // The batch was never exported, so closing asks first.
-    driver.When(kClass, [main](HWND) { PostMessageA(main, WM_CLOSE, 0, 0); }).AnswerBox(IDYES);
+    driver.When(kClass, [window](HWND) { PostMessageA(window, WM_CLOSE, 0, 0); }).AnswerBox(IDYES);
     SendMessageA(window, WM_COMMAND, kIdEditButton, 0);
-    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(FindThreadWindow(kClass), nullptr);
     EXPECT_EQ(CurrentDrawingDC(), nullptr);
     ExpectSame(Batch.Slot(1), Exercise());

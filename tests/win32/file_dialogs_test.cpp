@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/test_folder.h"
+#include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
 
 namespace {
@@ -29,11 +29,11 @@ HWND FileNameField(HWND dialog) {
 std::string CurrentFolder() { return std::filesystem::current_path().string(); }
 
 TEST(BatchFileDialogs, TheOpenDialogStartsInExercAndKeepsTheCurrentFolder) {
-    TestFolder folder;
+    ScratchFolder folder;
     UiDriver driver;
     std::filesystem::create_directories(folder.Path() / "Exerc");
-    PutFileBytes(folder.Path() / "Exerc" / "ayer.zlote", "ZORVI-LOTE 1\r\n");
-    PutFileBytes(folder.Path() / "Exerc" / "otro.txt", "x");
+    WriteAll(folder.Path() / "Exerc" / "ayer.zlote", "ZORVI-LOTE 1\r\n");
+    WriteAll(folder.Path() / "Exerc" / "otro.txt", "x");
     const std::string before = CurrentFolder();
     driver.WhenTitled("#32770", "Abrir lote", [](HWND dialog) {
         EXPECT_EQ(ItemTextOf(dialog, 0x471), "Exerc");  // "Look in", the folder it starts in
@@ -50,7 +50,7 @@ TEST(BatchFileDialogs, TheOpenDialogStartsInExercAndKeepsTheCurrentFolder) {
 }
 
 TEST(BatchFileDialogs, TheSaveDialogProposesTheNameAndCanBeCancelled) {
-    TestFolder folder;
+    ScratchFolder folder;
     UiDriver driver;
     std::filesystem::create_directories(folder.Path() / "Exerc");
     driver.WhenTitled("#32770", "Guardar lote", [](HWND dialog) {

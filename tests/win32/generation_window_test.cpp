@@ -23,8 +23,6 @@ class GenerationWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetUpProgram();
-        LastSubKind = 0;
-        CaseCount = 1;
         CurrentTopicTitle = "cálculos con moles";
     }
     RecordingBatchView view;

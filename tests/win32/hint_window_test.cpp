@@ -12,10 +12,7 @@ constexpr char kClass[] = "posarpista";
 
 bool Checked(HWND w, int id) { return IsDlgButtonChecked(w, id) == BST_CHECKED; }
 
-class HintWindowTest : public ::testing::Test {
-protected:
-    void TearDown() override { DefaultHintPlacement = HintPlacement::None; }
-};
+class HintWindowTest : public ::testing::Test {};
 
 TEST_F(HintWindowTest, OpensAsLaidOutWithTheCurrentPlacementChecked) {
     DefaultHintPlacement = HintPlacement::InStatement;

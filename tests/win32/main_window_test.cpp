@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,7 +11,10 @@
 #include "shell/hint_window.h"
 #include "shell/program.h"
 #include "shell/settings.h"
+#include "tests/support/files.h"
+#include "tests/support/program_state.h"
 #include "tests/support/scripted_ui.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/window.h"
 #include "util/random.h"
@@ -36,53 +36,23 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramTest<ScriptedUi> {
 protected:
-    void SetUp() override {
-        SetUpProgram();
-        AskConfirmation = true;
-        window = CreateMainWindow();
-        ASSERT_NE(window, nullptr);
-        BatchStart();
-    }
-
-    void TearDown() override {
-        if (IsWindow(window)) DestroyWindow(window);
-        DrainUntilQuit();
-        BatchEnd();
-        ReleaseProgram();
-        SetProgramEnding(false);  // the next test's windows belong to a program that runs
-    }
-
-    // Runs pending messages; true when the quit message came, with its code.
-    bool DrainUntilQuit(WPARAM* code = nullptr) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                if (code) *code = msg.wParam;
-                return true;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        return false;
-    }
-
     void Command(int id, int notification = 0) {
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, notification), 0);
+        SendMessageA(main, WM_COMMAND, MAKEWPARAM(id, notification), 0);
     }
 
-    bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(window, id)) != 0; }
-    bool Visible(int id) { return (GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & WS_VISIBLE) != 0; }
-    int ListCount() { return int(SendDlgItemMessageA(window, kIdBatchList, LB_GETCOUNT, 0, 0)); }
-    int ListSelection() { return int(SendDlgItemMessageA(window, kIdBatchList, LB_GETCURSEL, 0, 0)) + 1; }
+    bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(main, id)) != 0; }
+    bool Visible(int id) { return (GetWindowLongA(GetDlgItem(main, id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    int ListCount() { return int(SendDlgItemMessageA(main, kIdBatchList, LB_GETCOUNT, 0, 0)); }
+    int ListSelection() { return int(SendDlgItemMessageA(main, kIdBatchList, LB_GETCURSEL, 0, 0)) + 1; }
     std::string ListLine(int position) {
         char text[300] = {};
-        SendDlgItemMessageA(window, kIdBatchList, LB_GETTEXT, position - 1, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageA(main, kIdBatchList, LB_GETTEXT, position - 1, reinterpret_cast<LPARAM>(text));
         return text;
     }
     bool MenuGreyed(int id) {
-        return (GetMenuState(GetSubMenu(GetMenu(window), 0), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        return (GetMenuState(GetSubMenu(GetMenu(main), 0), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
     }
 
     void Add(const std::string& statement) {
@@ -91,27 +61,25 @@ protected:
         r.answer = "a";
         r.accepted = true;
         ASSERT_TRUE(BatchAdd(r));
-        SendMessageA(window, WM_NULL, 0, 0);  // any message re-evaluates the lower buttons
+        SendMessageA(main, WM_NULL, 0, 0);  // any message re-evaluates the lower buttons
     }
 
     // True when some pixel of the label's area has exactly this colour.
     bool LabelDrawnIn(COLORREF colour) {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        HDC dc = GetDC(window);
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(main);
         bool found = false;
         for (int y = 344; y < 362 && !found; ++y) {
             for (int x = 20; x < 120 && !found; ++x) found = GetPixel(dc, x, y) == colour;
         }
-        ReleaseDC(window, dc);
+        ReleaseDC(main, dc);
         return found;
     }
 
-    HWND window = nullptr;
-    ScriptedUi ui;
 };
 
 TEST_F(MainWindowTest, StartsWithTheEmptyBatchLook) {
-    EXPECT_EQ(WindowText(window), "Ejercicios de Química");
+    EXPECT_EQ(WindowText(main), "Ejercicios de Química");
     for (int id : {kIdEditButton, kIdDeleteButton, kIdUpButton, kIdDownButton, kIdExportButton, kIdOpenButton,
                    kIdResetButton}) {
         EXPECT_FALSE(Enabled(id)) << "button " << id;
@@ -119,14 +87,14 @@ TEST_F(MainWindowTest, StartsWithTheEmptyBatchLook) {
     for (int id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdReset}) EXPECT_TRUE(MenuGreyed(id)) << id;
     EXPECT_FALSE(MenuGreyed(kCmdOpenBatch));  // a batch file opens into an empty batch
     RECT client;
-    GetClientRect(window, &client);
+    GetClientRect(main, &client);
     EXPECT_EQ(ListCount(), 0);
     EXPECT_TRUE(LabelDrawnIn(RGB(200, 150, 160)));
     EXPECT_FALSE(LabelDrawnIn(RGB(0, 0, 0)));
 }
 
 TEST_F(MainWindowTest, MenuBarHoldsTheResourceMenusAndTheTopics) {
-    HMENU bar = GetMenu(window);
+    HMENU bar = GetMenu(main);
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 6);
     const char* titles[] = {"Lote ejercicios", "Temas", "&Opciones", "&Datos", "&Info", "&Salir"};
@@ -144,7 +112,7 @@ TEST_F(MainWindowTest, MenuBarHoldsTheResourceMenusAndTheTopics) {
 }
 
 TEST_F(MainWindowTest, TheBatchMenuHoldsTheBatchFilesAndTheVersions) {
-    HMENU batch = GetSubMenu(GetMenu(window), 0);
+    HMENU batch = GetSubMenu(GetMenu(main), 0);
     const struct {
         UINT id;  // 0: a separator
         const char* text;
@@ -189,7 +157,7 @@ TEST_F(MainWindowTest, FirstExerciseEnablesItsButtonsAndTurnsTheLabelBlack) {
     EXPECT_EQ(ListCount(), 1);
     EXPECT_EQ(ListLine(1), "1]H_2O");
     EXPECT_EQ(ListSelection(), 1);
-    EXPECT_EQ(WindowText(window), "Ejercicios de Química. Nº ejercicios: 1");
+    EXPECT_EQ(WindowText(main), "Ejercicios de Química. Nº ejercicios: 1");
     EXPECT_TRUE(Enabled(kIdEditButton));
     EXPECT_TRUE(Enabled(kIdDeleteButton));
     EXPECT_FALSE(Enabled(kIdUpButton));
@@ -208,18 +176,18 @@ TEST_F(MainWindowTest, DeleteButtonAsksAndSelectsTheNewLastLine) {
     Add("E1");
     Add("E2");
     Add("E3");
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 2, 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 2, 0);
     ui.boxAnswers.push_back(kAnswerYes);
     Command(kIdDeleteButton);
     EXPECT_EQ(Batch.count, 2);
     EXPECT_EQ(ListCount(), 2);
     EXPECT_EQ(ListSelection(), 2);
-    EXPECT_EQ(WindowText(window), "Ejercicios de Química. Nº ejercicios: 2");
+    EXPECT_EQ(WindowText(main), "Ejercicios de Química. Nº ejercicios: 2");
 }
 
 TEST_F(MainWindowTest, DeletingEverythingHidesTheEditButtons) {
     Add("E1");
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     ui.boxAnswers.push_back(kAnswerYes);
     Command(kIdDeleteButton);
     EXPECT_FALSE(Visible(kIdEditButton));
@@ -232,7 +200,7 @@ TEST_F(MainWindowTest, DeletingEverythingHidesTheEditButtons) {
 TEST_F(MainWindowTest, MoveButtonsReorderTheList) {
     Add("E1");
     Add("E2");
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 1, 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 1, 0);
     Command(kIdUpButton);
     EXPECT_EQ(ListLine(1), "1]E2");
     EXPECT_EQ(ListSelection(), 1);
@@ -243,17 +211,17 @@ TEST_F(MainWindowTest, MoveButtonsReorderTheList) {
 
 TEST_F(MainWindowTest, DoubleClickWithNoLineSelectedOpensNothing) {
     Add("E1");
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, WPARAM(-1), 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, WPARAM(-1), 0);
     Command(kIdBatchList, LBN_DBLCLK);
     EXPECT_TRUE(ui.editedRecords.empty());
-    SendDlgItemMessageA(window, kIdBatchList, LB_SETCURSEL, 0, 0);
+    SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     ui.edits.push_back(ScriptedUi::Cancel());
     Command(kIdBatchList, LBN_DBLCLK);
     EXPECT_EQ(ui.editedRecords.size(), 1u);
 }
 
 TEST_F(MainWindowTest, AskConfirmationTogglesWithItsCheckMark) {
-    HMENU options = GetSubMenu(GetMenu(window), 2);
+    HMENU options = GetSubMenu(GetMenu(main), 2);
     Command(kCmdAskConfirmation);
     EXPECT_FALSE(AskConfirmation);
     EXPECT_FALSE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
@@ -281,7 +249,7 @@ TEST_F(MainWindowTest, TopicCommandsGoToGenerateTopicAndOthersToDataCommand) {
 TEST_F(MainWindowTest, ExitWithAnEmptyBatchClosesAtOnceWithCodeZero) {
     Command(kCmdExit);
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(main));
     WPARAM code = 99;
     EXPECT_TRUE(DrainUntilQuit(&code));
     EXPECT_EQ(code, 0u);
@@ -297,16 +265,16 @@ TEST_F(MainWindowTest, LeavingWithUnexportedExercisesAsksAndAnythingButYesStays)
     EXPECT_EQ(ui.boxes[0].text, "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"
                                 "¿Salir sin guardarlos?");
     EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation);
-    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindow(main));
     EXPECT_EQ(Batch.count, 1);
     // The close box asks the same.
     ui.boxAnswers.push_back(kAnswerCancel);
-    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(IsWindow(window));
+    SendMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(IsWindow(main));
     EXPECT_FALSE(DrainUntilQuit());
     ui.boxAnswers.push_back(kAnswerYes);
     Command(kCmdExit);
-    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(main));
     EXPECT_TRUE(DrainUntilQuit());
 }
 
@@ -315,11 +283,11 @@ TEST_F(MainWindowTest, LeavingAfterTheExportClosesAtOnce) {
     UnexportedChanges = false;  // as a successful export leaves it
     Command(kCmdExit);
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(main));
 }
 
 TEST_F(MainWindowTest, TheClassroomOptionsFollowPonerPistasUnchecked) {
-    HMENU options = GetSubMenu(GetMenu(window), 2);
+    HMENU options = GetSubMenu(GetMenu(main), 2);
     ASSERT_EQ(GetMenuItemCount(options), 4);
     const struct {
         UINT id;
@@ -336,10 +304,7 @@ TEST_F(MainWindowTest, TheClassroomOptionsFollowPonerPistasUnchecked) {
     EXPECT_FALSE(GetMenuState(options, kCmdSignificantFigures, MF_BYCOMMAND) & MF_CHECKED);
 }
 
-std::string SettingsFileText() {
-    std::ifstream in(kSettingsFile, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string SettingsFileText() { return ReadAll(kSettingsFile); }
 
 // A quick teacher: every option toggled by commands posted at once, the hint window
 // answered by clicks while commands still wait; then the program starts again.
@@ -351,7 +316,7 @@ TEST_F(MainWindowTest, OptionsToggledInQuickSuccessionAreRememberedAcrossARestar
     });
     for (int id : {kCmdDecimalComma, kCmdSignificantFigures, kCmdAskConfirmation, kCmdHints, kCmdSignificantFigures,
                    kCmdSignificantFigures}) {
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     }
     const DWORD start = GetTickCount();
     while ((!driver.Finished() || FindThreadWindow("posarpista") != nullptr) && GetTickCount() - start < 10000) {
@@ -370,15 +335,15 @@ TEST_F(MainWindowTest, OptionsToggledInQuickSuccessionAreRememberedAcrossARestar
     }
 
     // The restart: a new run's memory, the start-up, the main window.
-    DestroyWindow(window);
+    DestroyWindow(main);
     DrainUntilQuit();
-    ReleaseProgram();
-    ApplySettings(Settings{});
-    SetProgramEnding(false);
+    ResetProgramState();
     SetUpProgram();
-    window = CreateMainWindow();
-    ASSERT_NE(window, nullptr);
-    HMENU options = GetSubMenu(GetMenu(window), 2);
+    SetUserInteraction(&ui);
+    main = CreateMainWindow();
+    ASSERT_NE(main, nullptr);
+    BatchStart();
+    HMENU options = GetSubMenu(GetMenu(main), 2);
     EXPECT_FALSE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(options, kCmdDecimalComma, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(options, kCmdSignificantFigures, MF_BYCOMMAND) & MF_CHECKED);
@@ -395,8 +360,6 @@ TEST_F(MainWindowTest, OptionsToggledInQuickSuccessionAreRememberedAcrossARestar
     // One toggle back is written at once.
     Command(kCmdDecimalComma);
     EXPECT_NE(SettingsFileText().find("\r\ncoma_decimal=0\r\n"), std::string::npos);
-    ApplySettings(Settings{});
-    std::remove(kSettingsFile);
 }
 
 // Not a check: holds the main window open with a few exercises for scripts/screenshots.sh.
@@ -404,7 +367,7 @@ TEST_F(MainWindowTest, DISABLED_ScreenshotHoldsTheMainWindowOpen) {
     Add("Un átomo de número atómico 11 contiene 12 neutrones en su núcleo. Determinar:");
     Add("Pasar   36 g de H_2O a moles.");
     Add("Calcular el pH de una disolución obtenida con  7 g de HCl en un volumen de disolución de   500 ml");
-    SetTimer(window, 7, 8000, [](HWND w, UINT, UINT_PTR id, DWORD) {
+    SetTimer(main, 7, 8000, [](HWND w, UINT, UINT_PTR id, DWORD) {
         KillTimer(w, id);
         PostQuitMessage(0);
     });

@@ -17,6 +17,7 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"
 #include "ui/window.h"
@@ -36,32 +37,12 @@ void RecordingTopic(uint16_t) {
     }
 }
 
-class NestedWindowsTest : public ::testing::Test {
+class NestedWindowsTest : public ProgramTest<WindowsInteraction> {
 protected:
     void SetUp() override {
-        SetUpProgram();
-        SetUserInteraction(&ui);
+        ProgramTest::SetUp();
         GenerateTopic = RecordingTopic;
         g_fed.clear();
-        AskConfirmation = true;
-        DefaultHintPlacement = HintPlacement::None;
-        LastSubKind = 0;
-        main = CreateMainWindow();
-        ASSERT_NE(main, nullptr);
-        BatchStart();
-    }
-    void TearDown() override {
-        if (IsWindow(main)) DestroyWindow(main);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) break;
-            DispatchMessageA(&msg);
-        }
-        BatchEnd();
-        ReleaseProgram();
-        SetUserInteraction(nullptr);
-        DefaultHintPlacement = HintPlacement::None;
-        SetProgramEnding(false);
     }
 
     void Add(const std::string& statement) {
@@ -83,9 +64,6 @@ protected:
             DispatchMessageA(&msg);
         }
     }
-
-    WindowsInteraction ui;
-    HWND main = nullptr;
 };
 
 // "Ok" in the hint window and a topic command in the same instant: the command waits for

@@ -45,9 +45,6 @@ TEST(ProgramEnding, ClosingTheMainWindowEndsEveryOpenLoopAndTheProgram) {
     EXPECT_EQ(g_passes, 1);
     EXPECT_EQ(FindThreadWindow("problmen"), nullptr);
     EXPECT_EQ(FindThreadWindow("Edtira"), nullptr);
-    BatchEnd();
-    ReleaseProgram();
-    SetProgramEnding(false);
 }
 
 TEST(ProgramEnding, CloseSecondaryWindowsDestroysOnlyWindowsThatStillExist) {

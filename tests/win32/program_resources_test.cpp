@@ -16,7 +16,7 @@
 #include "chemistry/elements.h"
 #include "shell/help_document.h"
 #include "shell/program.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/files.h"
 
@@ -109,20 +109,15 @@ TEST(Manifest, ThePromiseToScaleIsMade) {
 
 TEST(BuiltInFiles, AreTheBuildsTableAndHelpDocument) {
     EXPECT_EQ(std::string(ResourceBytes(IDR_DEFAULT_ELEMENTS)),
-              ReadWholeFile(std::string(ZORVI_BINARY_DIR) + "/elements.dat"));
+              ReadAll(std::string(ZORVI_BINARY_DIR) + "/elements.dat"));
     EXPECT_EQ(std::string(ResourceBytes(IDR_HELP_DOCUMENT)),
-              ReadWholeFile(std::string(ZORVI_SOURCE_DIR) + "/docs/zorvi.pdf"));
+              ReadAll(std::string(ZORVI_SOURCE_DIR) + "/docs/zorvi.pdf"));
     EXPECT_TRUE(ResourceBytes(IDR_HELP_DOCUMENT + 100).empty());
 }
 
 // The program copied alone into an empty folder, with no zorvi.pdf beside it.
-class ProgramAlone : public ScratchFolderTest {
+class ProgramAlone : public InScratchFolder {
 protected:
-    void TearDown() override {
-        DefaultElementTable = {};
-        HelpCopy = BuiltInHelp{};
-        ScratchFolderTest::TearDown();
-    }
     ScriptedUi ui;
 };
 
@@ -141,13 +136,13 @@ TEST_F(ProgramAlone, StartsWithTheWholeTableAndOpensTheBuiltInHelp) {
     SetUpProgram();
     EXPECT_EQ(Elements.count, 118);
     EXPECT_EQ(FindElement("Og"), 118);
-    EXPECT_EQ(ReadWholeFile("elements.dat"), ReadWholeFile(std::string(ZORVI_BINARY_DIR) + "/elements.dat"));
+    EXPECT_EQ(ReadAll("elements.dat"), ReadAll(std::string(ZORVI_BINARY_DIR) + "/elements.dat"));
 
     OpenHelpDocument();
     const std::string copy = HelpCopy.folder + "\\zorvi.pdf";
     ASSERT_EQ(ui.shellOpened.size(), 1u);
     EXPECT_EQ(ui.shellOpened[0], copy);
-    EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(std::string(ZORVI_SOURCE_DIR) + "/docs/zorvi.pdf"));
+    EXPECT_EQ(ReadAll(copy), ReadAll(std::string(ZORVI_SOURCE_DIR) + "/docs/zorvi.pdf"));
     EXPECT_TRUE(ui.boxes.empty());
     ReleaseProgram();
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "shell/batch.h"
 #include "shell/generation_window.h"
 #include "shell/program.h"
+#include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls.h"
 #include "ui/window.h"
@@ -195,20 +195,14 @@ TEST(ReactionWindow, ALongReactionScrollsSideways) {
 // as the reader writes them again, in the window; the line double-clicked makes the exercise.
 TEST(ReactionWindow, TheStoichiometryTopicListsTheReactionsOfTheFile) {
     namespace fs = std::filesystem;
-    const fs::path work = fs::current_path() / "reacciones";
-    fs::create_directories(work);
-    fs::current_path(work);
-    fs::copy_file(fs::path(ZORVI_BINARY_DIR) / "elements.dat", "elements.dat", fs::copy_options::overwrite_existing);
-    {
-        std::ofstream file(kReactionsFile, std::ios::binary);
-        file << "# dos reacciones\r\nZn+2HCl->ZnCl2+H2\r\nN2 + 3 H2 -> 2 NH3   # amoniaco\r\n";
-    }
+    ScratchFolder folder("zorvi-reacciones");
+    fs::copy_file(fs::path(ZORVI_BINARY_DIR) / "elements.dat", "elements.dat");
+    WriteAll(kReactionsFile, "# dos reacciones\r\nZn+2HCl->ZnCl2+H2\r\nN2 + 3 H2 -> 2 NH3   # amoniaco\r\n");
     WindowsInteraction ui;
     SetUserInteraction(&ui);
     SetUpProgram();
     BatchStart();
     AskConfirmation = false;
-    LastSubKind = 0;
     ScriptRandom({1, 0, 50});  // H2, NH3, 10 g
     std::vector<std::string> listed;
     UiDriver driver;
@@ -236,12 +230,6 @@ TEST(ReactionWindow, TheStoichiometryTopicListsTheReactionsOfTheFile) {
               "Calcular la masa de NH_3 que se obtiene a partir de 10 g de H_2.\r\n"
               "datos: H =  1.01  N = 14.01  ");
     EXPECT_EQ(CurrentReaction.text, "N2 + 3 H2 -> 2 NH3");
-
-    BatchEnd();
-    ReleaseProgram();
-    SetUserInteraction(nullptr);
-    AskConfirmation = true;
-    fs::current_path(work.parent_path());
 }
 
 // Held open for scripts/screenshots.sh, with the program's default list.

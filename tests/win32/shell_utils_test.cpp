@@ -5,10 +5,10 @@
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 
 #include "shell/batch.h"
 #include "app/win_interaction.h"
+#include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
 
 namespace {
@@ -56,8 +56,9 @@ TEST(MessageBoxes, ShowCaptionAndTextAndReturnTheButton) {
 namespace {
 
 TEST(ShellOpening, AnExistingDocumentInAFolderWithBlanksOpensWhole) {
+    ScratchFolder folder;
     std::filesystem::create_directories("Ana María");
-    std::ofstream("Ana María\\serie 1.rtf") << "{\\rtf1\\ansi hola}";
+    WriteAll("Ana María\\serie 1.rtf", "{\\rtf1\\ansi hola}");
     UiDriver driver;
     std::string opened;
     // Wine's WordPad is the program associated with RTF files; its window names the file.

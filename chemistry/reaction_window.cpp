@@ -13,8 +13,7 @@ namespace {
 LRESULT CALLBACK ReactionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 WindowKind g_kind{"triareaccio", "IcPrg", ReactionProc};
-KeptDC g_dc;
-bool g_initialised = false;
+WindowLabels g_labels;
 
 // The working copy, copied back only on acceptance.
 std::vector<std::string> g_reactions;
@@ -55,15 +54,12 @@ void OnInitDialog(HWND window) {
     SetItemText(window, kIdReactionText, g_text);
     // A picked line takes the arrows; a typed reaction to correct takes the keyboard.
     SetFocus(GetDlgItem(window, line > 0 ? kIdReactionList : kIdReactionText));
-    g_initialised = true;
-    // The window was first painted before it had anything to show: the labels come now.
-    InvalidateRect(window, nullptr, TRUE);
+    g_labels.Filled(window);
 }
 
-void OnPaint(HWND window) {
-    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-    TextOutA(g_dc.Get(), 12, 8, kListLabel, lstrlenA(kListLabel));
-    TextOutA(g_dc.Get(), 12, 210, kTextLabel, lstrlenA(kTextLabel));
+void DrawLabels() {
+    g_labels.Draw(12, 8, kListLabel);
+    g_labels.Draw(12, 210, kTextLabel);
 }
 
 // The field shows the line picked.
@@ -106,7 +102,7 @@ void OnCommand(HWND window, int id, int notification) {
             }
             break;
         case kIdReactionText:
-            if (notification == EN_CHANGE && g_initialised) FollowTypedText(window);
+            if (notification == EN_CHANGE && g_labels.IsFilled()) FollowTypedText(window);
             break;
     }
 }
@@ -115,15 +111,11 @@ LRESULT CALLBACK ReactionProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(window); break;
         case WM_PAINT:
-            if (g_initialised) {
-                OnPaint(window);
-                return 0;
-            }
+            if (g_labels.Paint(window, DrawLabels)) return 0;
             break;
         case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); break;
         case WM_DESTROY:
-            g_initialised = false;
-            g_dc.Release();
+            g_labels.Release();
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -148,7 +140,7 @@ bool ChooseReactionWindow(const std::vector<std::string>& reactions, std::string
     g_text = CutText(text, 255);
     // Not made (the program ends, or the window could not be made): as if cancelled.
     const WPARAM code =
-        RunToolWindow(g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); });
+        RunToolWindow(g_kind, kLayout, [](HWND window) { g_labels.Take(window); });
     if (code == 0) return false;
     text = g_text;
     return true;

@@ -13,8 +13,7 @@ namespace {
 LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 WindowKind g_kind{"contingutprob", "IcPrg", EditorProc};
-KeptDC g_dc;               // the labels; the preview goes through the current drawing context
-bool g_initialised = false;
+WindowLabels g_labels;     // the preview goes through the current drawing context
 ExerciseRecord g_work;     // the working copy, copied back only on acceptance
 
 // The checked radio button as a placement; none checked reads as "no poner".
@@ -35,17 +34,13 @@ void OnInitDialog(HWND window) {
     CheckDlgButton(window, kIdHintNowhere + static_cast<int>(g_work.hintPlacement), BST_CHECKED);
     SetFocus(GetDlgItem(window, kIdStatementEdit));
     PaintPreview();
-    g_initialised = true;
-    // The window was first painted before it had anything to show: the labels come now.
-    InvalidateRect(window, nullptr, FALSE);
+    g_labels.Filled(window, false);
 }
 
-void OnPaint(HWND window) {
-    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-    auto label = [](int x, int y, const char* text) { TextOutA(g_dc.Get(), x, y, text, lstrlenA(text)); };
-    label(10, 250, "Enunciado");
-    label(10, 330, "respuesta");
-    label(8, 380, "pista:");
+void DrawLabelsAndPreview() {
+    g_labels.Draw(10, 250, "Enunciado");
+    g_labels.Draw(10, 330, "respuesta");
+    g_labels.Draw(8, 380, "pista:");
     PaintPreview();
 }
 
@@ -74,16 +69,12 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(window); break;
         case WM_PAINT:
-            if (g_initialised) {
-                OnPaint(window);
-                return 0;
-            }
+            if (g_labels.Paint(window, DrawLabelsAndPreview)) return 0;
             break;
         case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
         case WM_DESTROY:
-            g_initialised = false;
             EndDrawing();
-            g_dc.Release();
+            g_labels.Release();
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -104,7 +95,7 @@ const WindowLayout kLayout{"Ejercicio", kToolWindowStyle, 200, 10, 600, 500, kCo
 
 // The labels go through the window's own context, the preview through the drawing context.
 void AttachContexts(HWND window) {
-    g_dc.Take(window, kToolBackground, RGB(0, 0, 0));
+    g_labels.Take(window);
     BeginDrawing(window);
     SetBkColor(CurrentDrawingDC(), RGB(255, 255, 255));
     SetTextColor(CurrentDrawingDC(), RGB(0, 0, 0));

@@ -10,8 +10,7 @@ namespace {
 LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 WindowKind g_kind{"desarserie", "IcPrg", SaveProc};
-KeptDC g_dc;
-bool g_initialised = false;
+WindowLabels g_labels;
 
 // The working copy, copied back only on acceptance.
 std::string g_name;
@@ -25,17 +24,13 @@ void OnInitDialog(HWND window) {
     CheckDlgButton(window, g_presentation == 0 ? kIdStatementThenAnswer : kIdBlocks, BST_CHECKED);
     CheckDlgButton(window, kIdAnswersOnNewPage, g_answersOnNewPage ? BST_CHECKED : BST_UNCHECKED);
     SetFocus(GetDlgItem(window, kIdExportName));
-    g_initialised = true;
-    // The window was first painted before it had anything to show: the labels come now.
-    InvalidateRect(window, nullptr, TRUE);
+    g_labels.Filled(window);
 }
 
-void OnPaint(HWND window) {
-    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-    auto label = [](int x, int y, const char* text) { TextOutA(g_dc.Get(), x, y, text, lstrlenA(text)); };
-    label(10, 14, "fichero:");
-    label(10, 44, "título:");
-    label(256, 14, ".rtf");
+void DrawLabels() {
+    g_labels.Draw(10, 14, "fichero:");
+    g_labels.Draw(10, 44, "título:");
+    g_labels.Draw(256, 14, ".rtf");
 }
 
 void Accept(HWND window) {
@@ -50,18 +45,14 @@ LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(window); break;
         case WM_PAINT:
-            if (g_initialised) {
-                OnPaint(window);
-                return 0;
-            }
+            if (g_labels.Paint(window, DrawLabels)) return 0;
             break;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) Accept(window);
             if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
             break;
         case WM_DESTROY:
-            g_initialised = false;
-            g_dc.Release();
+            g_labels.Release();
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -92,7 +83,7 @@ bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32
     g_answersOnNewPage = answersOnNewPage;
     // Not made (the program ends, or the window could not be made): as if cancelled.
     const WPARAM code =
-        RunToolWindow(g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); });
+        RunToolWindow(g_kind, kLayout, [](HWND window) { g_labels.Take(window); });
     if (code == 0) return false;
     exportName = g_name;
     documentTitle = g_title;

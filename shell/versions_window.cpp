@@ -13,8 +13,7 @@ namespace {
 LRESULT CALLBACK VersionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 WindowKind g_kind{"versiones", "IcPrg", VersionsProc};
-KeptDC g_dc;
-bool g_initialised = false;
+WindowLabels g_labels;
 
 // The working copy, copied back only on acceptance.
 int g_count = kVersionsMin;
@@ -25,16 +24,12 @@ void OnInitDialog(HWND window) {
     SetItemText(window, kIdVersionSeed, std::to_string(g_seed));
     SetFocus(GetDlgItem(window, kIdVersionCount));
     SendDlgItemMessageA(window, kIdVersionCount, EM_SETSEL, 0, -1);
-    g_initialised = true;
-    // The window was first painted before it had anything to show: the labels come now.
-    InvalidateRect(window, nullptr, TRUE);
+    g_labels.Filled(window);
 }
 
-void OnPaint(HWND window) {
-    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-    auto label = [](int x, int y, const char* text) { TextOutA(g_dc.Get(), x, y, text, lstrlenA(text)); };
-    label(10, 14, "versiones (2 a 26):");
-    label(10, 44, "semilla:");
+void DrawLabels() {
+    g_labels.Draw(10, 14, "versiones (2 a 26):");
+    g_labels.Draw(10, 44, "semilla:");
 }
 
 void Accept(HWND window) {
@@ -55,18 +50,14 @@ LRESULT CALLBACK VersionsProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(window); break;
         case WM_PAINT:
-            if (g_initialised) {
-                OnPaint(window);
-                return 0;
-            }
+            if (g_labels.Paint(window, DrawLabels)) return 0;
             break;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) Accept(window);
             if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
             break;
         case WM_DESTROY:
-            g_initialised = false;
-            g_dc.Release();
+            g_labels.Release();
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -90,7 +81,7 @@ bool VersionsWindow(int& count, uint32_t& seed) {
     g_seed = seed;
     // Not made (the program ends, or the window could not be made): as if cancelled.
     const WPARAM code =
-        RunToolWindow(g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); });
+        RunToolWindow(g_kind, kLayout, [](HWND window) { g_labels.Take(window); });
     if (code == 0) return false;
     count = g_count;
     seed = g_seed;

@@ -255,3 +255,23 @@ void KeptDC::Release() {
     originalFont_ = nullptr;
     dc_.Release();
 }
+
+void WindowLabels::Filled(HWND window, bool erase) {
+    filled_ = true;
+    // The window was first painted before it had anything to show: the labels come now.
+    InvalidateRect(window, nullptr, erase ? TRUE : FALSE);
+}
+
+bool WindowLabels::Paint(HWND window, void (*draw)()) {
+    if (!filled_) return false;
+    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
+    draw();
+    return true;
+}
+
+void WindowLabels::Draw(int x, int y, const char* text) const { TextOutA(dc_.Get(), x, y, text, lstrlenA(text)); }
+
+void WindowLabels::Release() {
+    filled_ = false;
+    dc_.Release();
+}

@@ -175,3 +175,24 @@ private:
     WindowDC dc_;
     HGDIOBJ originalFont_ = nullptr;  // the context's own font, put back before it is released
 };
+
+// The labels a tool window draws itself. The window shows before its controls are filled, so
+// nothing is drawn until its init ends with Filled, which has everything drawn at once.
+class WindowLabels {
+public:
+    // Before the init: a kept device context in the tool windows' colours.
+    void Take(HWND window) { dc_.Take(window, kToolBackground, RGB(0, 0, 0)); }
+    // At the end of the init; without `erase`, what the init drew itself stays under the labels.
+    void Filled(HWND window, bool erase = true);
+    bool IsFilled() const { return filled_; }
+    // For WM_PAINT: validates and erases, then `draw` draws; false, for the default handling,
+    // while the window is not filled.
+    bool Paint(HWND window, void (*draw)());
+    void Draw(int x, int y, const char* text) const;
+    // With the window (WM_DESTROY).
+    void Release();
+
+private:
+    KeptDC dc_;
+    bool filled_ = false;
+};

@@ -6,9 +6,13 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "chemistry/elements.h"
 #include "shell/batch.h"
+#include "shell/settings.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/random.h"
@@ -117,5 +121,35 @@ inline void ExpectClassroomSpacing(const std::string& text) {
         // A digit of a formula ("H_2O") is a subscript, the only digit a letter may follow.
         const bool subscript = i >= 2 && text[i - 2] == '_';
         EXPECT_FALSE(IsDigit(before) && IsLetter(text[i]) && !subscript) << text.substr(0, i + 1);
+    }
+}
+
+// The same draws under "Coma decimal" alone: only the decimal points of the texts change.
+// `texts` makes the statements and answers of one pass over a topic.
+template <typename MakeTexts>
+void ExpectTheCommaAloneChangesOnlyDecimalPoints(MakeTexts texts) {
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        NumberOptions = NumberStyle{};
+        SeedRandom(seed);
+        const std::vector<std::string> plain = texts();
+        NumberOptions = {true, false};
+        SeedRandom(seed);
+        const std::vector<std::string> comma = texts();
+        ASSERT_EQ(plain.size(), comma.size());
+        ASSERT_FALSE(plain.empty());
+        for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(comma[i], WithDecimalCommas(plain[i]));
+    }
+}
+
+// Under "Cifras significativas", with and without the comma, every text of `rounds` passes
+// keeps the classroom spacing.
+template <typename MakeTexts>
+void ExpectClassroomSpacingOverManyDraws(int rounds, MakeTexts texts) {
+    for (const NumberStyle style : {NumberStyle{false, true}, NumberStyle{true, true}}) {
+        NumberOptions = style;
+        SeedRandom(2718);
+        for (int round = 0; round < rounds; ++round) {
+            for (const std::string& text : texts()) ExpectClassroomSpacing(text);
+        }
     }
 }

@@ -74,31 +74,11 @@ protected:
 };
 
 TEST_F(CourseStyles, TheCommaAloneChangesNothingButTheDecimalPoints) {
-    for (const CourseRun& topic : kNewerTopics) {
-        for (uint32_t seed = 1; seed <= 30; ++seed) {
-            NumberOptions = NumberStyle{};
-            SeedRandom(seed);
-            const std::vector<std::string> plain = Texts(topic);
-            NumberOptions = {true, false};
-            SeedRandom(seed);
-            const std::vector<std::string> comma = Texts(topic);
-            ASSERT_EQ(plain.size(), comma.size());
-            ASSERT_FALSE(plain.empty());
-            for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(comma[i], WithDecimalCommas(plain[i]));
-        }
-    }
+    for (const CourseRun& topic : kNewerTopics) ExpectTheCommaAloneChangesOnlyDecimalPoints([&] { return Texts(topic); });
 }
 
 TEST_F(CourseStyles, SignificantFiguresLeaveOneBlankBetweenWordsAndNumbers) {
-    for (const NumberStyle style : {NumberStyle{false, true}, NumberStyle{true, true}}) {
-        NumberOptions = style;
-        SeedRandom(2718);
-        for (const CourseRun& topic : kNewerTopics) {
-            for (int round = 0; round < 40; ++round) {
-                for (const std::string& text : Texts(topic)) ExpectClassroomSpacing(text);
-            }
-        }
-    }
+    for (const CourseRun& topic : kNewerTopics) ExpectClassroomSpacingOverManyDraws(40, [&] { return Texts(topic); });
 }
 
 // Data keep their digits and the draws do not depend on the options: the statements under

@@ -375,33 +375,13 @@ protected:
 };
 
 TEST_F(TopicStyles, TheCommaAloneChangesNothingButTheDecimalPoints) {
-    for (const TopicRun& topic : kEveryTopic) {
-        for (uint32_t seed = 1; seed <= 30; ++seed) {
-            NumberOptions = NumberStyle{};
-            SeedRandom(seed);
-            const std::vector<std::string> plain = Texts(topic);
-            NumberOptions = {true, false};
-            SeedRandom(seed);
-            const std::vector<std::string> comma = Texts(topic);
-            ASSERT_EQ(plain.size(), comma.size());
-            ASSERT_FALSE(plain.empty());
-            for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(comma[i], WithDecimalCommas(plain[i]));
-        }
-    }
+    for (const TopicRun& topic : kEveryTopic) ExpectTheCommaAloneChangesOnlyDecimalPoints([&] { return Texts(topic); });
 }
 
 // Under "Cifras significativas" a number stands one blank from the word before it and
 // apart from the unit after it, and no two blanks meet (the answers' own indent aside).
 TEST_F(TopicStyles, SignificantFiguresLeaveOneBlankBetweenWordsAndNumbers) {
-    for (const NumberStyle style : {NumberStyle{false, true}, NumberStyle{true, true}}) {
-        NumberOptions = style;
-        SeedRandom(2718);
-        for (const TopicRun& topic : kEveryTopic) {
-            for (int round = 0; round < 60; ++round) {
-                for (const std::string& text : Texts(topic)) ExpectClassroomSpacing(text);
-            }
-        }
-    }
+    for (const TopicRun& topic : kEveryTopic) ExpectClassroomSpacingOverManyDraws(60, [&] { return Texts(topic); });
 }
 
 TEST_F(TopicTest, OptionsChangedWhileATopicRunsApplyFromTheNextExercise) {

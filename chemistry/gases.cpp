@@ -13,8 +13,9 @@ const char* const kLineBreak = "\r\n";
 const char* const kData = "datos: ";
 
 // The draws, in the order each sub-kind takes them. Amounts are drawn in moles so that
-// every gas, light or heavy, gives pressures and volumes that a class would meet.
-bool DrawMmHg() { return Random(2) == 1; }
+// every gas, light or heavy, gives pressures and volumes that a class would meet. The unit
+// and the quantity asked are choices: every version of the exercise keeps them.
+bool ChooseMmHg() { return Choose(2) == 1; }
 double DrawAmount() { return (Random(19) + 2) / 10.0; }  // 0.2 to 2 mol
 double DrawLitres() { return Random(19) + 2; }           // 2 to 20 L
 double DrawCelsius() { return Random(121) - 20; }        // -20 to 100 °C
@@ -56,7 +57,7 @@ std::string Conditions(double celsius, double pressure, bool mmHg) {
 }
 
 void PressureOfSample(const Compound& gas) {
-    const bool mmHg = DrawMmHg();
+    const bool mmHg = ChooseMmHg();
     const double grams = AsShown(DrawAmount() * gas.molarMass, GramsText);
     const double litres = DrawLitres();
     const double celsius = DrawCelsius();
@@ -70,7 +71,7 @@ void PressureOfSample(const Compound& gas) {
 }
 
 void VolumeOfSample(const Compound& gas) {
-    const bool mmHg = DrawMmHg();
+    const bool mmHg = ChooseMmHg();
     const double grams = AsShown(DrawAmount() * gas.molarMass, GramsText);
     const double pressure = DrawPressure(mmHg);
     const double celsius = DrawCelsius();
@@ -83,7 +84,7 @@ void VolumeOfSample(const Compound& gas) {
 
 // The typed gas makes the numbers; the answer finds its molar mass again from them.
 void MolarMassOfSample(const Compound& gas) {
-    const bool mmHg = DrawMmHg();
+    const bool mmHg = ChooseMmHg();
     const double pressure = DrawPressure(mmHg);
     const double litres = DrawLitres();
     const double celsius = DrawCelsius();
@@ -100,12 +101,12 @@ void MolarMassOfSample(const Compound& gas) {
 }
 
 void ChangeOfState() {
-    const bool mmHg = DrawMmHg();
+    const bool mmHg = ChooseMmHg();
     const double p1 = DrawPressure(mmHg);
     const double v1 = DrawLitres();
     const double t1 = DrawCelsius();
     const double t2 = DrawCelsius();
-    const bool askVolume = Random(2) == 0;
+    const bool askVolume = Choose(2) == 0;
     const std::string start = "Un gas ocupa " + LitresText(v1, kGiven) + " L " + Conditions(t1, p1, mmHg) + ". ";
     const std::string ratio = "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = " + KelvinText(Kelvin(t1)) +
                               " K y T_2 = " + KelvinText(Kelvin(t2)) + " K: ";

@@ -6,6 +6,7 @@
 #include "chemistry/stoichiometry.h"
 #include "chemistry/topics.h"
 #include "shell/interaction.h"
+#include "shell/settings.h"
 #include "util/number_format.h"
 #include "util/random.h"
 #include "util/strings.h"
@@ -87,11 +88,16 @@ private:
 class KeptGeneratorState {
 public:
     KeptGeneratorState()
-        : exercise_(CurrentExercise), compound_(CurrentCompound), reaction_(CurrentReaction), ui_(Ui()) {}
+        : exercise_(CurrentExercise),
+          compound_(CurrentCompound),
+          reaction_(CurrentReaction),
+          numbers_(NumberOptions),
+          ui_(Ui()) {}
     ~KeptGeneratorState() {
         CurrentExercise = exercise_;
         CurrentCompound = compound_;
         CurrentReaction = reaction_;
+        NumberOptions = numbers_;
         SetUserInteraction(&ui_);
     }
     KeptGeneratorState(const KeptGeneratorState&) = delete;
@@ -101,6 +107,7 @@ private:
     ExerciseRecord exercise_;
     Compound compound_;
     Reaction reaction_;
+    NumberStyle numbers_;
     UserInteraction& ui_;
 };
 
@@ -145,8 +152,13 @@ bool RemakeExercise(const ExerciseRecord& original, uint32_t batchSeed, char let
     SetUserInteraction(&replay);
     CurrentExercise = ExerciseRecord{};
     CurrentCompound.formula = recipe.formula;
+    // Written as the exercise was; a recipe of before that kept no options takes those in force.
+    if (recipe.numbers) NumberOptions = *recipe.numbers;
     SeedRandom(VersionSeed(batchSeed, letter, number, attempt));
-    GenerateSubKind(*topic, recipe.subKind);
+    if (!GenerateAgain(*topic, recipe)) {
+        why = "la receta guarda una elección que este tipo de ejercicio no tiene";
+        return false;
+    }
     if (!replay.Failure().empty() || !CurrentExercise.accepted) {
         why = replay.Failure().empty() ? "el generador no ha hecho el ejercicio" : replay.Failure();
         return false;

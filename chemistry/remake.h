@@ -1,6 +1,6 @@
 #pragma once
 // Making an exercise again from its recipe, for the versions of a worksheet: the same topic,
-// sub-kind and formula (or reaction) with new draws, and no window. The generator runs as it
+// sub-kind, formula (or reaction), choices and number options with new draws, and no window. The generator runs as it
 // does for the teacher; a replaying user answers the formula, the reaction and the
 // plausibility question from the recipe, and anything else that would need the teacher
 // makes the exercise fail.
@@ -17,7 +17,7 @@ uint32_t VersionSeed(uint32_t batchSeed, char letter, int number, int attempt);
 // The exercise made again with Random seeded from VersionSeed; hint and placement are kept.
 // False, with the reason in Spanish, when the recipe cannot be made again (no recipe, an
 // unknown topic or sub-kind, a formula that no longer parses, a question not answered in the
-// recipe). CurrentExercise, the shared compound and reaction and the interaction in force are
-// unchanged.
+// recipe, a kept choice the generator does not offer). CurrentExercise, the shared compound
+// and reaction, the number options and the interaction in force are unchanged.
 bool RemakeExercise(const ExerciseRecord& original, uint32_t batchSeed, char letter, int number, int attempt,
                     ExerciseRecord& made, std::string& why);

@@ -19,9 +19,10 @@ const char* const kLineBreak = "\r\n";
 const char* const kData = "datos: ";
 const char* const kCaption = "Estequiometría";
 
-// The draws, in the order each sub-kind takes them.
+// The draws, in the order each sub-kind takes them. Which substance plays which part is a
+// choice: every version of the exercise asks about the same ones.
 double DrawGrams() { return (Random(951) + 50) / 10.0; }  // 5 to 100 g, to a tenth
-const Substance& DrawOne(const std::vector<Substance>& side) { return side[Random(int32_t(side.size()))]; }
+const Substance& ChooseOne(const std::vector<Substance>& side) { return side[Choose(int32_t(side.size()))]; }
 
 std::string Markup(const Substance& substance) { return FormulaMarkup(substance.compound); }
 double MolarMassOf(const Substance& substance) { return substance.compound.molarMass; }
@@ -55,8 +56,8 @@ double ProductMoles(double grams, const Substance& from, const Substance& to) {
 }
 
 void MassToMass(const Reaction& reaction) {
-    const Substance& reactant = DrawOne(reaction.reactants);
-    const Substance& product = DrawOne(reaction.products);
+    const Substance& reactant = ChooseOne(reaction.reactants);
+    const Substance& product = ChooseOne(reaction.products);
     const double grams = DrawGrams();
     StoreWholeExercise(
         Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
@@ -75,8 +76,8 @@ void GasVolume(const Reaction& reaction) {
                          kBoxIconExclamation);
         return;
     }
-    const Substance& reactant = DrawOne(reaction.reactants);
-    const Substance& gas = *gases[Random(int32_t(gases.size()))];
+    const Substance& reactant = ChooseOne(reaction.reactants);
+    const Substance& gas = *gases[Choose(int32_t(gases.size()))];
     const double grams = DrawGrams();
     const double celsius = Random(101);             // 0 to 100 °C
     const double atm = (Random(151) + 50) / 100.0;  // 0.5 to 2 atm
@@ -99,11 +100,11 @@ void LimitingReagent(const Reaction& reaction) {
                          kBoxIconExclamation);
         return;
     }
-    const int first = Random(int32_t(count));
-    const int second = (first + 1 + Random(int32_t(count) - 1)) % int(count);
+    const int first = Choose(int32_t(count));
+    const int second = (first + 1 + Choose(int32_t(count) - 1)) % int(count);
     const Substance& a = reaction.reactants[first];
     const Substance& b = reaction.reactants[second];
-    const Substance& product = DrawOne(reaction.products);
+    const Substance& product = ChooseOne(reaction.products);
     const double gramsA = DrawGrams();
     const double molesA = gramsA / MolarMassOf(a);
     const double needB = ReactingMoles(molesA, a, b);
@@ -124,8 +125,8 @@ void LimitingReagent(const Reaction& reaction) {
 }
 
 void Purity(const Reaction& reaction) {
-    const Substance& reactant = DrawOne(reaction.reactants);
-    const Substance& product = DrawOne(reaction.products);
+    const Substance& reactant = ChooseOne(reaction.reactants);
+    const Substance& product = ChooseOne(reaction.products);
     const double grams = DrawGrams();
     const double percent = Random(39) + 60;  // 60 to 98 %
     const double pure = AsShown(grams * percent / 100, GramsText);
@@ -138,8 +139,8 @@ void Purity(const Reaction& reaction) {
 }
 
 void Yield(const Reaction& reaction) {
-    const Substance& reactant = DrawOne(reaction.reactants);
-    const Substance& product = DrawOne(reaction.products);
+    const Substance& reactant = ChooseOne(reaction.reactants);
+    const Substance& product = ChooseOne(reaction.products);
     const double grams = DrawGrams();
     const double percent = Random(49) + 50;  // 50 to 98 %
     const double theoretical = ProductMoles(grams, reactant, product) * MolarMassOf(product);

@@ -1,6 +1,7 @@
 #include "chemistry/topics.h"
 
 #include <cmath>
+#include <vector>
 
 #include "chemistry/empirical.h"
 #include "chemistry/formula.h"
@@ -40,6 +41,10 @@ std::string MolarUnit(const NumberStyle& style) { return style.significantFigure
 
 // The recipe of the pass in progress, filled as the generator asks the user.
 Recipe g_pass;
+// The choices of the exercise being made again, taken in order; null in a teacher's pass.
+const std::vector<uint8_t>* g_keptChoices = nullptr;
+std::size_t g_nextKept = 0;
+bool g_keptChoiceRefused = false;
 
 }  // namespace
 
@@ -58,6 +63,21 @@ bool AskRecipeFormula(Compound& compound) {
 }
 
 void KeepRecipeText(const std::string& text) { g_pass.formula = CutText(text, kRecipeTextMax); }
+
+int32_t Choose(int32_t n) {
+    int32_t choice = 0;
+    if (g_keptChoices != nullptr && g_nextKept < g_keptChoices->size()) {
+        choice = (*g_keptChoices)[g_nextKept++];
+        if (choice >= n) {
+            g_keptChoiceRefused = true;
+            choice = 0;
+        }
+    } else {
+        choice = Random(n);
+    }
+    if (g_pass.choices.size() < kRecipeChoicesMax) g_pass.choices.push_back(static_cast<uint8_t>(choice));
+    return choice;
+}
 
 namespace {
 
@@ -288,9 +308,26 @@ void GenerateSubKind(const TopicEntry& topic, uint8_t subKind) {
     // A pass can start inside another one's window (versions made from the main window
     // while a formula prompt is open): the outer pass's recipe comes back afterwards.
     const Recipe outer = g_pass;
-    g_pass = Recipe{topic.number, subKind, "", 0};
+    g_pass = Recipe{};
+    g_pass.topic = topic.number;
+    g_pass.subKind = subKind;
+    g_pass.numbers = NumberOptions;
     topic.generate(subKind);
     g_pass = outer;
+}
+
+bool GenerateAgain(const TopicEntry& topic, const Recipe& recipe) {
+    const std::vector<uint8_t>* outer = g_keptChoices;
+    const std::size_t outerNext = g_nextKept;
+    g_keptChoices = &recipe.choices;
+    g_nextKept = 0;
+    g_keptChoiceRefused = false;
+    GenerateSubKind(topic, recipe.subKind);
+    const bool refused = g_keptChoiceRefused;
+    g_keptChoices = outer;
+    g_nextKept = outerNext;
+    g_keptChoiceRefused = false;
+    return !refused;
 }
 
 // The loop every topic runs: one generation window per exercise, until the user leaves.

@@ -1,5 +1,5 @@
 #pragma once
-// The four topic generators of the "Temas" menu. Each asks for sub-kinds in the generation
+// The topic generators of the "Temas" menu. Each asks for sub-kinds in the generation
 // window until the user leaves it, and hands every exercise it builds to the batch.
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include "util/exercise_numbers.h"
 
 struct Compound;
+struct Recipe;
 
 // One topic of the "Temas" menu: what its generation window shows and how it makes one
 // exercise of a sub-kind. The dispatch runs topics from here, and versions of a worksheet
@@ -27,8 +28,18 @@ int SubKindCount(const TopicEntry& topic);
 // The topic's loop of generation windows, until the user leaves.
 void RunTopic(const TopicEntry& topic);
 // One pass of the generator for a sub-kind: CurrentExercise gets the texts and the recipe
-// (topic, sub-kind, the formula typed in this pass, the answer to the plausibility question).
+// (topic, sub-kind, the formula typed in this pass, the answer to the plausibility question,
+// the choices made and the number options in force).
 void GenerateSubKind(const TopicEntry& topic, uint8_t subKind);
+// The same pass for an exercise made again: its choices are those of `recipe` (drawn anew
+// where the recipe keeps none, as in files of before). False when the recipe keeps a choice
+// that the generator does not offer.
+bool GenerateAgain(const TopicEntry& topic, const Recipe& recipe);
+
+// A choice that shapes the question rather than its numbers (the unit, the quantity asked,
+// which substance in which role): Random(n), kept in the recipe of the pass, and taken from
+// the recipe when the exercise is made again, so that every version asks the same question.
+int32_t Choose(int32_t n);
 
 // The question asked for a formula that does not look like the acid or base requested.
 extern const char* const kPlausibilityQuestion;

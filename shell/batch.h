@@ -7,8 +7,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "util/exercise_numbers.h"
 
 enum class HintPlacement : int32_t {
     None = 0,         // "no poner"
@@ -21,19 +24,26 @@ constexpr std::size_t kHintMax = 80;
 constexpr uint8_t kBatchCapacity = 50;
 
 // How an exercise was made, so that it can be made again with new draws: its topic and
-// sub-kind, the formula typed (or, for later topics, the reaction) and the answer given to
-// the "no parece ácido/base" question. It holds no draws.
+// sub-kind, the formula typed (or, for later topics, the reaction), the answer given to
+// the "no parece ácido/base" question, the choices that shape its question and the number
+// options it was written with. It holds no numbers drawn.
 struct Recipe {
     uint16_t topic = 0;  // 0: no recipe
     uint8_t subKind = 0;
     std::string formula;       // the formula typed, may be empty
     uint8_t plausibility = 0;  // 0 not asked, else kAnswerYes or kAnswerNo
+    // The unit, the quantity asked, which substance in which role: in the order the generator
+    // makes them, each a number from 0 below what it chose among. Empty in files of before.
+    std::vector<uint8_t> choices;
+    // "Coma decimal" and "Cifras significativas" as they were; unknown in files of before.
+    std::optional<NumberStyle> numbers;
 
     bool operator==(const Recipe&) const = default;
 };
 
 constexpr std::size_t kRecipeTextMax = 255;  // the recipe's formula or reaction
 constexpr uint16_t kRecipeTopicMax = 99;
+constexpr std::size_t kRecipeChoicesMax = 16;
 
 struct ExerciseRecord {
     std::string statement;  // MarkupText

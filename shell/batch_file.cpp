@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "shell/export.h"
 #include "shell/interaction.h"
@@ -33,6 +35,8 @@ constexpr const char* kTopic = "tema";
 constexpr const char* kSubKind = "tipo";
 constexpr const char* kFormula = "fórmula";
 constexpr const char* kPlausibility = "continuar igualmente";
+constexpr const char* kNumbers = "números";
+constexpr const char* kChoices = "elecciones";
 constexpr const char* kEdited = "editado a mano";
 constexpr const char* kEnd = "fin";
 
@@ -41,6 +45,10 @@ constexpr const char* kPlacementWords[] = {"no poner", "en enunciado", "en respu
 constexpr const char* kYes = "sí";
 constexpr const char* kNo = "no";
 constexpr const char* kNotAsked = "sin pregunta";
+// The number options as the "Opciones" menu names them.
+constexpr const char* kDecimalComma = "coma decimal";
+constexpr const char* kSignificantFigures = "cifras significativas";
+constexpr const char* kNoOptions = "ninguna";
 
 char HexDigit(int value) { return "0123456789ABCDEF"[value & 15]; }
 
@@ -126,7 +134,7 @@ private:
             error_.line = 1;
             return Fail("el fichero está vacío: no es un lote de Zorvi");
         }
-        if (line == kBatchFileFirstLine) return true;
+        if (line == kBatchFileFirstLine || line == kBatchFileFirstLineBefore) return true;
         if (line.substr(0, 3) == "\xEF\xBB\xBF") {
             return Fail("el fichero está guardado en UTF-8; un lote de Zorvi es texto Windows-1252 (ANSI)");
         }
@@ -179,11 +187,75 @@ private:
         } else {
             return Fail("«continuar igualmente» debe ser «sí», «no» o «sin pregunta»");
         }
+        if (NextIs(kNumbers) && !Numbers(recipe.numbers)) return false;
+        if (NextIs(kChoices) && !Choices(recipe.choices)) return false;
         if (recipe.topic == 0) recipe = Recipe{};  // no recipe: nothing of it is kept
         if (!Word(kEdited, word)) return false;
         if (word != kYes && word != kNo) return Fail("«editado a mano» debe ser «sí» o «no»");
         record.editedByHand = word == kYes;
         record.accepted = true;
+        return true;
+    }
+
+    // Whether the next line that is not empty is the line of `key` (which may be missing).
+    bool NextIs(const char* key) {
+        const std::size_t at = at_;
+        const int lineNumber = error_.line;
+        std::string_view line;
+        const bool found = NextLine(line, nullptr) && line.substr(0, std::strlen(key) + 1) == std::string(key) + ":";
+        at_ = at;
+        error_.line = lineNumber;
+        return found;
+    }
+
+    bool Numbers(std::optional<NumberStyle>& numbers) {
+        std::string word;
+        if (!Word(kNumbers, word)) return false;
+        NumberStyle style;
+        if (word != kNoOptions) {
+            std::string_view rest = word;
+            while (!rest.empty()) {
+                const std::size_t comma = rest.find(',');
+                const std::string option = TrimText(rest.substr(0, comma));
+                rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+                if (option == kDecimalComma) {
+                    style.decimalComma = true;
+                } else if (option == kSignificantFigures) {
+                    style.significantFigures = true;
+                } else {
+                    return Fail("«números» debe ser «ninguna», «coma decimal», «cifras significativas» o las dos "
+                                "separadas por una coma");
+                }
+            }
+        }
+        numbers = style;
+        return true;
+    }
+
+    bool Choices(std::vector<uint8_t>& choices) {
+        std::string word;
+        if (!Word(kChoices, word)) return false;
+        const char* range = "las elecciones deben ser números de 0 a 255 separados por blancos";
+        choices.clear();
+        std::size_t i = 0;
+        while (i < word.size()) {
+            if (word[i] == ' ') {
+                ++i;
+                continue;
+            }
+            uint32_t n = 0;
+            std::size_t digits = 0;
+            for (; i < word.size() && word[i] != ' '; ++i, ++digits) {
+                if (word[i] < '0' || word[i] > '9') return Fail(range);
+                n = n * 10 + static_cast<uint32_t>(word[i] - '0');
+                if (n > 255) return Fail(range);
+            }
+            if (digits == 0) return Fail(range);
+            if (choices.size() == kRecipeChoicesMax) {
+                return Fail("una receta guarda " + std::to_string(kRecipeChoicesMax) + " elecciones como máximo");
+            }
+            choices.push_back(static_cast<uint8_t>(n));
+        }
         return true;
     }
 
@@ -296,6 +368,13 @@ void Line(std::string& out, const char* key, const std::string& value) {
     out += kLineEnd;
 }
 
+std::string NumbersWord(const NumberStyle& style) {
+    if (style.decimalComma && style.significantFigures) return std::string(kDecimalComma) + ", " + kSignificantFigures;
+    if (style.decimalComma) return kDecimalComma;
+    if (style.significantFigures) return kSignificantFigures;
+    return kNoOptions;
+}
+
 std::string FileName(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -379,6 +458,12 @@ std::string EncodeBatchFile(const BatchFile& file) {
              recipe.plausibility == kAnswerYes  ? kYes
              : recipe.plausibility == kAnswerNo ? kNo
                                                 : kNotAsked);
+        if (recipe.topic != 0 && recipe.numbers) Line(out, kNumbers, NumbersWord(*recipe.numbers));
+        if (recipe.topic != 0 && !recipe.choices.empty()) {
+            std::string choices;
+            for (uint8_t choice : recipe.choices) choices += (choices.empty() ? "" : " ") + std::to_string(choice);
+            Line(out, kChoices, choices);
+        }
         Line(out, kEdited, record.editedByHand ? kYes : kNo);
     }
     out += kLineEnd;

@@ -1,7 +1,8 @@
 #pragma once
 // Batch files (".zlote"): the batch with its export settings and seed, as text a teacher can
-// read and compare. Windows-1252, CRLF, first line "ZORVI-LOTE 1"; then one "clave: valor"
-// line per setting and per field of each exercise. In a value, "\\" stands for a backslash,
+// read and compare. Windows-1252, CRLF, first line "ZORVI-LOTE 2"; then one "clave: valor"
+// line per setting and per field of each exercise. Files of format 1, whose recipes keep no
+// choices and no number options, are read too. In a value, "\\" stands for a backslash,
 // "\r", "\n" and "\t" for those characters, "\xHH" for any other control byte and for a blank
 // that would end the line; every other byte is itself, so every byte of a text survives.
 //
@@ -17,7 +18,8 @@
 #include "shell/batch.h"
 
 constexpr const char* kBatchFileExtension = ".zlote";
-constexpr const char* kBatchFileFirstLine = "ZORVI-LOTE 1";
+constexpr const char* kBatchFileFirstLine = "ZORVI-LOTE 2";
+constexpr const char* kBatchFileFirstLineBefore = "ZORVI-LOTE 1";
 constexpr std::size_t kBatchFileTitleMax = 255;  // the export name and the document title
 
 // Everything a batch file holds.

@@ -17,6 +17,8 @@
 struct NumberStyle {
     bool decimalComma = false;        // "Coma decimal"
     bool significantFigures = false;  // "Cifras significativas"
+
+    bool operator==(const NumberStyle&) const = default;
 };
 
 // The width and decimals of RealToText that a quantity takes with both options off.

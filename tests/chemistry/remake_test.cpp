@@ -28,23 +28,23 @@ struct Pass {
 };
 
 const Pass kEverySubKind[] = {
-    {1, 1, nullptr, 0, {1, 1, "", 0}},
-    {1, 2, nullptr, 0, {1, 2, "", 0}},
-    {2, 1, "H2SO4", 0, {2, 1, "H2SO4", 0}},
-    {2, 2, nullptr, 0, {2, 2, "", 0}},  // a formula typed before is not this pass's
-    {2, 3, nullptr, 0, {2, 3, "", 0}},
-    {2, 4, " H2O ", 0, {2, 4, "H2O", 0}},  // as the parser keeps it
-    {2, 5, "CaCO3", 0, {2, 5, "CaCO3", 0}},
-    {3, 1, nullptr, 0, {3, 1, "", 0}},
-    {3, 2, nullptr, 0, {3, 2, "", 0}},
-    {3, 3, "NaCl", 0, {3, 3, "NaCl", 0}},
-    {3, 4, "KOH", 0, {3, 4, "KOH", 0}},
-    {3, 5, "Fe(NO3)3", 0, {3, 5, "Fe(NO3)3", 0}},
-    {4, 1, "HCl", 0, {4, 1, "HCl", 0}},
-    {4, 1, "NaHSO4", kAnswerYes, {4, 1, "NaHSO4", kAnswerYes}},
-    {4, 2, "Ca(OH)2", 0, {4, 2, "Ca(OH)2", 0}},
-    {4, 3, "H2SO4", 0, {4, 3, "H2SO4", 0}},
-    {4, 4, "NaOH", 0, {4, 4, "NaOH", 0}},
+    {1, 1, nullptr, 0, {1, 1, "", 0, {}, NumberStyle{}}},
+    {1, 2, nullptr, 0, {1, 2, "", 0, {}, NumberStyle{}}},
+    {2, 1, "H2SO4", 0, {2, 1, "H2SO4", 0, {}, NumberStyle{}}},
+    {2, 2, nullptr, 0, {2, 2, "", 0, {}, NumberStyle{}}},  // a formula typed before is not this pass's
+    {2, 3, nullptr, 0, {2, 3, "", 0, {}, NumberStyle{}}},
+    {2, 4, " H2O ", 0, {2, 4, "H2O", 0, {}, NumberStyle{}}},  // as the parser keeps it
+    {2, 5, "CaCO3", 0, {2, 5, "CaCO3", 0, {}, NumberStyle{}}},
+    {3, 1, nullptr, 0, {3, 1, "", 0, {}, NumberStyle{}}},
+    {3, 2, nullptr, 0, {3, 2, "", 0, {}, NumberStyle{}}},
+    {3, 3, "NaCl", 0, {3, 3, "NaCl", 0, {}, NumberStyle{}}},
+    {3, 4, "KOH", 0, {3, 4, "KOH", 0, {}, NumberStyle{}}},
+    {3, 5, "Fe(NO3)3", 0, {3, 5, "Fe(NO3)3", 0, {}, NumberStyle{}}},
+    {4, 1, "HCl", 0, {4, 1, "HCl", 0, {}, NumberStyle{}}},
+    {4, 1, "NaHSO4", kAnswerYes, {4, 1, "NaHSO4", kAnswerYes, {}, NumberStyle{}}},
+    {4, 2, "Ca(OH)2", 0, {4, 2, "Ca(OH)2", 0, {}, NumberStyle{}}},
+    {4, 3, "H2SO4", 0, {4, 3, "H2SO4", 0, {}, NumberStyle{}}},
+    {4, 4, "NaOH", 0, {4, 4, "NaOH", 0, {}, NumberStyle{}}},
 };
 
 class RemakeTest : public GeneratorTest {
@@ -82,10 +82,10 @@ TEST_F(RemakeTest, APassThatMakesNothingLeavesNoRecipeForTheNext) {
     ui.boxAnswers = {kAnswerNo};
     RunTopic(*FindTopic(4));
     ASSERT_EQ(Batch.count, 1);
-    EXPECT_EQ(Batch.Slot(1).recipe, (Recipe{4, 1, "HCl", 0}));
+    EXPECT_EQ(Batch.Slot(1).recipe, (Recipe{4, 1, "HCl", 0, {}, NumberStyle{}}));
     ui.subKinds = {2, 0};
     RunTopic(*FindTopic(2));
-    EXPECT_EQ(Batch.Slot(2).recipe, (Recipe{2, 2, "", 0}));
+    EXPECT_EQ(Batch.Slot(2).recipe, (Recipe{2, 2, "", 0, {}, NumberStyle{}}));
 }
 
 TEST_F(RemakeTest, EverySubKindComesBackWithItsFormulaAndNewNumbersWithoutAWindow) {
@@ -194,7 +194,7 @@ TEST_F(RemakeTest, ARemakeInsideAnOpenEditorLeavesTheNewExerciseAlone) {
     ui.texts = {std::string("NaCl")};
     RunTopic(*FindTopic(2));
     ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Batch.Slot(2).recipe, (Recipe{2, 5, "NaCl", 0}));
+    EXPECT_EQ(Batch.Slot(2).recipe, (Recipe{2, 5, "NaCl", 0, {}, NumberStyle{}}));
     EXPECT_EQ(Batch.Slot(2).statement, shown.statement);
     EXPECT_NE(shown.statement.find("NaCl"), std::string::npos);
     EXPECT_EQ(CurrentCompound.formula, "NaCl");  // the next prompt proposes what the teacher typed
@@ -229,7 +229,9 @@ TEST_F(CourseRemakeTest, EverySubKindRecordsItsFormulaOrReactionAndComesBackWith
         RunTopic(*FindTopic(pass.topic));
         ASSERT_EQ(Batch.count, before + 1) << pass.topic << "/" << int(pass.subKind);
         const ExerciseRecord original = Batch.Slot(Batch.count);
-        EXPECT_EQ(original.recipe, (Recipe{pass.topic, pass.subKind, pass.typed ? pass.typed : "", 0}));
+        const Recipe& kept = original.recipe;
+        EXPECT_EQ((Recipe{kept.topic, kept.subKind, kept.formula, kept.plausibility, {}, kept.numbers}),
+                  (Recipe{pass.topic, pass.subKind, pass.typed ? pass.typed : "", 0, {}, NumberStyle{}}));
         const std::size_t windows = ui.boxes.size() + ui.prompts.size() + ui.reactionLists.size();
         std::set<std::string> statements;
         for (char letter : {'B', 'C', 'D', 'E'}) {

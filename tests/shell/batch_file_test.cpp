@@ -57,16 +57,16 @@ TEST(BatchFileForm, IsReadableLinesWithEscapesWhereTextsNeedThem) {
     file.documentTitle = "Química 2º — moles";
     file.presentation = 0;
     file.seed = 4294967295u;
-    ExerciseRecord atom = Exercise("Un átomo\r\na) \\b", "  a) 11 ", {1, 2, "", 0});
+    ExerciseRecord atom = Exercise("Un átomo\r\na) \\b", "  a) 11 ", {1, 2, "", 0, {}, NumberStyle{}});
     atom.hint = "ojo";
     atom.hintPlacement = HintPlacement::InAnswer;
     file.exercises.push_back(atom);
-    ExerciseRecord ph = Exercise("pH\tx\x01", "r", {4, 1, "NaCl", kAnswerYes});
+    ExerciseRecord ph = Exercise("pH\tx\x01", "r", {4, 1, "NaCl", kAnswerYes, {1, 0}, NumberStyle{true, true}});
     ph.editedByHand = true;
     file.exercises.push_back(ph);
     file.exercises.push_back(Exercise("antiguo", "sin receta"));
     EXPECT_EQ(EncodeBatchFile(file),
-              "ZORVI-LOTE 1\r\n"
+              "ZORVI-LOTE 2\r\n"
               "nombre: serie 1\r\n"
               "título: Química 2º — moles\r\n"
               "presentación: 0\r\n"
@@ -82,6 +82,7 @@ TEST(BatchFileForm, IsReadableLinesWithEscapesWhereTextsNeedThem) {
               "tipo: 2\r\n"
               "fórmula:\r\n"
               "continuar igualmente: sin pregunta\r\n"
+              "números: ninguna\r\n"
               "editado a mano: no\r\n"
               "\r\n"
               "ejercicio: 2\r\n"
@@ -93,6 +94,8 @@ TEST(BatchFileForm, IsReadableLinesWithEscapesWhereTextsNeedThem) {
               "tipo: 1\r\n"
               "fórmula: NaCl\r\n"
               "continuar igualmente: sí\r\n"
+              "números: coma decimal, cifras significativas\r\n"
+              "elecciones: 1 0\r\n"
               "editado a mano: sí\r\n"
               "\r\n"
               "ejercicio: 3\r\n"
@@ -126,7 +129,8 @@ TEST(BatchFileForm, EveryByteOfEveryTextSurvivesASaveAndAnOpen) {
     full.hintPlacement = HintPlacement::InStatement;
     full.editedByHand = true;
     file.exercises.push_back(full);
-    ExerciseRecord recipeText = Exercise("", "", {5, 3, "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O", kAnswerYes});
+    ExerciseRecord recipeText = Exercise("", "", {5, 3, "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O", kAnswerYes,
+                                                  std::vector<uint8_t>(16, 255), NumberStyle{false, true}});
     recipeText.hint = everyByte.substr(0, 80);
     file.exercises.push_back(recipeText);
     for (int i = 0; i < 47; ++i) file.exercises.push_back(Exercise("e" + std::to_string(i), " "));
@@ -217,9 +221,9 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
         {"empty", "", "línea 1:\rel fichero está vacío: no es un lote de Zorvi."},
         {"blank lines only", "\r\n\r\n", "línea 1:\rel fichero está vacío: no es un lote de Zorvi."},
         {"another kind of file", "{\\rtf\\ansi \\deff2\r\n",
-         "línea 1:\rno es un lote de Zorvi: la primera línea debe ser «ZORVI-LOTE 1»."},
-        {"a later format", "ZORVI-LOTE 2\r\n",
-         "línea 1:\rel lote es de otra versión del formato («ZORVI-LOTE 2»); este programa lee «ZORVI-LOTE 1»."},
+         "línea 1:\rno es un lote de Zorvi: la primera línea debe ser «ZORVI-LOTE 2»."},
+        {"a later format", "ZORVI-LOTE 3\r\n",
+         "línea 1:\rel lote es de otra versión del formato («ZORVI-LOTE 3»); este programa lee «ZORVI-LOTE 2»."},
         {"saved as UTF-8", "\xEF\xBB\xBFZORVI-LOTE 1\r\n",
          "línea 1:\rel fichero está guardado en UTF-8; un lote de Zorvi es texto Windows-1252 (ANSI)."},
         {"cut in the header", Edited(4, nullptr),
@@ -254,6 +258,15 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
         {"a seed too big", Edited(5, "semilla: 4294967296"), "línea 5:\rla semilla debe ser un número de 0 a 4294967295."},
         {"a negative seed", Edited(5, "semilla: -1"), "línea 5:\rla semilla debe ser un número de 0 a 4294967295."},
         {"no count", Edited(6, "ejercicios: "), "línea 6:\rel número de ejercicios no es un número."},
+        {"unknown number options", Edited(16, "continuar igualmente: no\r\nnúmeros: coma"),
+         "línea 17:\r«números» debe ser «ninguna», «coma decimal», «cifras significativas» o las dos separadas por "
+         "una coma."},
+        {"a choice that is no number", Edited(16, "continuar igualmente: no\r\nelecciones: 1 x"),
+         "línea 17:\rlas elecciones deben ser números de 0 a 255 separados por blancos."},
+        {"a choice too big", Edited(16, "continuar igualmente: no\r\nnúmeros: ninguna\r\nelecciones: 256"),
+         "línea 18:\rlas elecciones deben ser números de 0 a 255 separados por blancos."},
+        {"too many choices", Edited(16, "continuar igualmente: no\r\nelecciones: 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"),
+         "línea 17:\runa receta guarda 16 elecciones como máximo."},
         {"an unknown placement", Edited(12, "lugar del comentario: arriba"),
          "línea 12:\rel lugar del comentario debe ser «no poner», «en enunciado» o «en respuesta»."},
         {"topic 100", Edited(13, "tema: 100"), "línea 13:\rel tema debe ser un número de 0 a 99."},

@@ -48,6 +48,33 @@ std::string NumberList(const std::vector<int>& numbers) {
     return list;
 }
 
+std::string SameExercisesQuestion(const VersionsPlan& plan) {
+    std::string text;
+    if (!plan.unchanged.empty()) {
+        std::string list = NumberList(plan.unchanged);
+        if (const std::size_t last = list.rfind(", "); last != std::string::npos) list.replace(last, 2, " y ");
+        text = plan.unchanged.size() == 1 ? "El ejercicio " + list + " será igual en todas las versiones."
+                                          : "Los ejercicios " + list + " serán iguales en todas las versiones.";
+    }
+    if (!plan.copied.empty()) {
+        if (!text.empty()) text += "\r";
+        text += std::string(plan.copied.size() == 1 ? "Este ejercicio está editado a mano o no tiene receta; se "
+                                                      "copia igual en todas las versiones: "
+                                                    : "Estos ejercicios están editados a mano o no tienen receta; "
+                                                      "se copian iguales en todas las versiones: ") +
+                NumberList(plan.copied) + ".";
+    }
+    return text;
+}
+
+std::vector<std::string> VersionFileNames(const std::string& name, int count) {
+    std::vector<std::string> names;
+    for (int v = 0; v < count; ++v) names.push_back(name + "-" + Letter(static_cast<std::size_t>(v)) + ".rtf");
+    names.push_back(name + kKeySuffix);
+    names.push_back(name + kBatchFileExtension);
+    return names;
+}
+
 bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t seed, VersionsPlan& plan,
                   std::string& why) {
     plan = VersionsPlan{};
@@ -82,6 +109,14 @@ bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t 
         }
         plan.versions.push_back(std::move(version));
     }
+    for (std::size_t i = 0; i < batch.size() && count > 1; ++i) {
+        if (batch[i].recipe.topic == 0 || batch[i].editedByHand) continue;
+        bool same = true;
+        for (std::size_t v = 1; v < plan.versions.size() && same; ++v) {
+            same = plan.versions[v][i].statement == batch[i].statement && plan.versions[v][i].answer == batch[i].answer;
+        }
+        if (same) plan.unchanged.push_back(static_cast<int>(i + 1));
+    }
     return true;
 }
 
@@ -90,7 +125,7 @@ std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std:
     std::vector<NamedDocument> documents;
     for (std::size_t v = 0; v < plan.versions.size(); ++v) {
         BeginRtfInMemory();
-        WriteExerciseDocument(title, VersionTitleRtf(v), plan.versions[v]);
+        WriteStatementSheet(title, VersionTitleRtf(v), plan.versions[v]);
         documents.push_back({name + "-" + Letter(v) + ".rtf", EndRtfInMemory()});
     }
     BeginRtfInMemory();
@@ -127,13 +162,13 @@ void MakeWorksheetVersions() {
         ShowMessage(kCaption, "No se ha escrito ninguna versión: " + why + ".");
         return;
     }
-    if (!plan.copied.empty()) {
-        ShowMessage(kCaption,
-                    std::string(plan.copied.size() == 1 ? "Este ejercicio está editado a mano o no tiene receta; se "
-                                                          "copia igual en todas las versiones: "
-                                                        : "Estos ejercicios están editados a mano o no tienen receta; "
-                                                          "se copian iguales en todas las versiones: ") +
-                        NumberList(plan.copied) + ".");
+    if (const std::string question = SameExercisesQuestion(plan);
+        !question.empty() && Ui().Message(kCaption, question, kBoxOkCancel) != kAnswerOk) {
+        return;
+    }
+    // Yesterday's sheets of the same name are not replaced without a word; No is another name.
+    while (!MayReplaceFiles(folder, VersionFileNames(ExportName, count))) {
+        if (!PrepareExportFolder(true, kKeySuffix, folder)) return;
     }
     std::vector<FileToWrite> files;
     for (NamedDocument& document : VersionDocuments(plan, ExportName, DocumentTitle)) {
@@ -147,6 +182,7 @@ void MakeWorksheetVersions() {
         ShowMessage(kCaption, "No se ha escrito ninguna versión (" + error + "):\r" + failedPath);
         return;
     }
+    for (const FileToWrite& file : files) RememberWrittenFile(file.path);
     UnexportedChanges = false;
     const std::string last(1, Letter(plan.versions.size() - 1));
     ShowMessage(kCaption, "Escritos en la carpeta Exerc:\r" + ExportName + "-A.rtf a " + ExportName + "-" + last +

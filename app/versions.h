@@ -18,7 +18,8 @@ extern int VersionCount;
 
 struct VersionsPlan {
     std::vector<std::vector<ExerciseRecord>> versions;  // A, B, ... each with every exercise
-    std::vector<int> copied;  // the exercises (from 1) that are the same in every version
+    std::vector<int> copied;     // the exercises (from 1) edited by hand or without a recipe
+    std::vector<int> unchanged;  // those made again that came out the same in every version
 };
 
 // The exercises of `count` versions of `batch`; false, with the reason in Spanish, when an
@@ -31,14 +32,21 @@ struct NamedDocument {
     std::string bytes;
 };
 
-// The documents of the plan with the export settings in force: "<name>-A.rtf" ..., one per
-// version titled "<title> — versión A" ..., then "<name>-soluciones.rtf" with the answers of
-// every version, each under its title on a page of its own.
+// The documents of the plan: "<name>-A.rtf" ..., one per version titled "<title> — versión A"
+// ..., with the statements alone, whatever the presentation (they are handed to students);
+// then "<name>-soluciones.rtf" with the answers of every version, each under its title on a
+// page of its own.
 std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std::string& name,
                                             const std::string& title);
 
 // "1, 3-5, 9": exercise numbers in a message.
 std::string NumberList(const std::vector<int>& numbers);
+// The question asked before any version is written when some exercises will read the same in
+// every version: "Los ejercicios 3 y 7 serán iguales en todas las versiones." and why; empty
+// when there are none.
+std::string SameExercisesQuestion(const VersionsPlan& plan);
+// The files that `count` versions named `name` write, in the folder Exerc.
+std::vector<std::string> VersionFileNames(const std::string& name, int count);
 
 // The menu's "&Versiones...": the save window when the batch was never exported, the
 // versions window, then every document and the batch file written, or nothing at all.

@@ -495,6 +495,7 @@ bool SaveBatchFile(const std::string& path) {
         ShowMessage(kSaveCaption, "No se ha podido guardar el lote (" + error + "):\r" + path);
         return false;
     }
+    RememberWrittenFile(path);
     return true;
 }
 

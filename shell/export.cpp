@@ -32,6 +32,24 @@ constexpr const char* kFailureCaption = "No se ha podido exportar";
 
 // The document being written, which becomes ExportPath once it is complete.
 std::string g_target;
+// What this run wrote: writing it again replaces nothing the teacher made another day.
+std::vector<std::string> g_written;
+
+// Windows compares names without regard to case.
+std::string FoldedPath(const std::string& path) {
+    std::string folded = path;
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+// A file's name in a question, short enough for the question to keep its end.
+std::string ShownFileName(const std::string& file) {
+    constexpr std::size_t kShownMax = 60;
+    std::string shown = std::string(kFolderName) + "\\";
+    return file.size() <= kShownMax ? shown + file : shown + file.substr(0, kShownMax - 3) + "...";
+}
 
 // A failure to write `path`, with the advice to move the program when its folder cannot be
 // written at all.
@@ -121,6 +139,40 @@ std::string ExportFilePath(const std::string& directory, const std::string& name
 
 std::string PathInFolder(const std::string& folder, const std::string& file) { return JoinPath(folder, file); }
 
+void RememberWrittenFile(const std::string& path) {
+    const std::string folded = FoldedPath(path);
+    if (std::find(g_written.begin(), g_written.end(), folded) == g_written.end()) g_written.push_back(folded);
+}
+
+void ForgetWrittenFiles() { g_written.clear(); }
+
+bool MayReplaceFiles(const std::string& folder, const std::vector<std::string>& files) {
+    std::vector<std::string> others;  // files of another run, or of someone else
+    for (const std::string& file : files) {
+        const std::string path = JoinPath(folder, file);
+        if (EntryAt(path) == Entry::File &&
+            std::find(g_written.begin(), g_written.end(), FoldedPath(path)) == g_written.end()) {
+            others.push_back(file);
+        }
+    }
+    if (others.empty()) return true;
+    std::string text;
+    if (others.size() == 1) {
+        text = "Ya existe " + ShownFileName(others[0]) + ". ¿Reemplazarlo?";
+    } else {
+        constexpr std::size_t kNamedMax = 3;
+        const std::size_t named = others.size() > kNamedMax + 1 ? kNamedMax : others.size();
+        text = "Ya existen ";
+        for (std::size_t i = 0; i < named; ++i) {
+            if (i > 0) text += i + 1 == named && named == others.size() ? " y " : ", ";
+            text += ShownFileName(others[i]);
+        }
+        if (named < others.size()) text += " y " + IntToText(static_cast<int32_t>(others.size() - named)) + " más";
+        text += ". ¿Reemplazarlos?";
+    }
+    return AskYesNoFlags("Reemplazar ficheros", text, kBoxIconExclamation | kBoxDefaultButton2) == kAnswerYes;
+}
+
 bool ExportFolderPath(std::string& folder) {
     std::string directory;
     if (const int err = ReadCurrentDirectory(directory); err != 0) {
@@ -161,8 +213,10 @@ bool PrepareExportFolder(bool ask, std::string_view longestSuffix, std::string& 
 
 bool PrepareExportFile() {
     std::string folder;
-    // The batch file beside the document has the longest name of the two.
-    if (!PrepareExportFolder(true, kBatchFileExtension, folder)) return false;
+    do {
+        // The batch file beside the document has the longest name of the two.
+        if (!PrepareExportFolder(true, kBatchFileExtension, folder)) return false;
+    } while (!MayReplaceFiles(folder, {ExportName + ".rtf", ExportName + kBatchFileExtension}));
     const std::string path = JoinPath(folder, ExportName + ".rtf");
     if (!BeginRtfDocument(path)) {
         TellWriteFailure("No se ha podido crear el documento (" + RtfDocumentError() + "):", path);
@@ -192,6 +246,16 @@ void WriteTitleGroup(const std::string& title, std::string_view rtfAfter) {
 void WriteAnswerList(const std::vector<ExerciseRecord>& exercises) {
     for (std::size_t i = 0; i < exercises.size(); ++i) {
         WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ")") + AnswerWithHint(exercises[i])));
+    }
+}
+
+void WriteStatementSheet(const std::string& title, std::string_view titleRtfAfter,
+                         const std::vector<ExerciseRecord>& exercises) {
+    WriteTitleGroup(title, titleRtfAfter);
+    for (std::size_t i = 0; i < exercises.size(); ++i) {
+        WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ") ") + StatementWithHint(exercises[i])));
+        WriteRtfLineBreak();
+        WriteRtfLineBreak();
     }
 }
 
@@ -228,12 +292,15 @@ bool ExportBatch() {
     ExportPath = g_target;
     BatchExported = true;
     UnexportedChanges = false;
+    RememberWrittenFile(g_target);
     // The batch goes beside its document, so that what was exported can be opened again.
     const std::string batchPath = g_target.substr(0, g_target.size() - 4) + kBatchFileExtension;
     std::string error;
     if (!WriteWholeFile(batchPath, EncodeBatchFile(CurrentBatchFile()), error)) {
         ShowMessage("No se ha podido guardar el lote",
                     "El documento se ha guardado, pero el lote no (" + error + "):\r" + batchPath);
+    } else {
+        RememberWrittenFile(batchPath);
     }
     return true;
 }

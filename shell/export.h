@@ -38,6 +38,14 @@ void OpenExportedBatch();
 bool PrepareExportFolder(bool ask, std::string_view longestSuffix, std::string& folder);
 // `folder` and `file` joined by the system's separator.
 std::string PathInFolder(const std::string& folder, const std::string& file);
+// Whether the files of `folder` named `files` may be written: true when none of them is a
+// file that this run did not write; otherwise the user is asked "Ya existe Exerc\hoja.rtf.
+// ¿Reemplazarlo?" (No by default), and only Yes gives true.
+bool MayReplaceFiles(const std::string& folder, const std::vector<std::string>& files);
+// A file this run has written: writing it again asks nothing.
+void RememberWrittenFile(const std::string& path);
+// As at start-up: no file written yet.
+void ForgetWrittenFiles();
 // The folder Exerc of the current directory; false, after telling the user, when the
 // current directory cannot be read.
 bool ExportFolderPath(std::string& folder);
@@ -52,6 +60,10 @@ void WriteExerciseDocument(const std::string& title, std::string_view titleRtfAf
                            const std::vector<ExerciseRecord>& exercises);
 // and the numbered answers, one a line, as the block of answers writes them.
 void WriteAnswerList(const std::vector<ExerciseRecord>& exercises);
+// The sheet handed to students: the title and the numbered statements, each with the comment
+// that goes with it, as the block of statements writes them; no answer.
+void WriteStatementSheet(const std::string& title, std::string_view titleRtfAfter,
+                         const std::vector<ExerciseRecord>& exercises);
 // The batch's exercises, in order.
 std::vector<ExerciseRecord> BatchExercises();
 

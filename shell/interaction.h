@@ -13,6 +13,7 @@ struct ExerciseRecord;
 // pass through as they are.
 enum : uint16_t {
     kBoxOk = 0x0000,
+    kBoxOkCancel = 0x0001,  // "Aceptar" and "Cancelar"
     kBoxYesNoCancel = 0x0003,
     kBoxYesNo = 0x0004,
     kBoxIconExclamation = 0x0030,

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "app/start_up.h"
+#include "chemistry/remake.h"
 #include "chemistry/formula.h"
 #include "chemistry/topics.h"
 #include "richtext/rtf_writer.h"
 #include "shell/batch.h"
 #include "shell/batch_file.h"
 #include "shell/export.h"
+#include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/files.h"
 #include "tests/support/recording_batch_view.h"
@@ -159,6 +161,7 @@ TEST_F(VersionsTest, ANeverExportedBatchShowsTheSaveWindowThenWritesEveryVersion
     EXPECT_TRUE(FilesInExerc().empty());
     ui.saves.push_back(ScriptedUi::SaveAnswer{"hoja", "Moles", 1, true});
     Answer(3, 1234);
+    ui.boxAnswers.push_back(kAnswerOk);
     MakeWorksheetVersions();
     ASSERT_EQ(ui.proposedVersions.size(), 1u);
     EXPECT_EQ(ui.proposedVersions[0].count, 2);  // the default
@@ -169,9 +172,8 @@ TEST_F(VersionsTest, ANeverExportedBatchShowsTheSaveWindowThenWritesEveryVersion
     EXPECT_EQ(ui.boxes[0].text,
               "Estos ejercicios están editados a mano o no tienen receta; se copian iguales en todas las versiones: "
               "7, 8.");
+    EXPECT_EQ(ui.boxes[0].flags, kBoxOkCancel);
     EXPECT_EQ(ui.boxes[1].text, "Escritos en la carpeta Exerc:\rhoja-A.rtf a hoja-C.rtf\rhoja-soluciones.rtf");
-    // The settings of the save window: blocks with the answers on a page of their own.
-    EXPECT_NE(ReadAll(Exerc("hoja-B.rtf")).find("\\line \\line \\page {\\b Respuestas}"), std::string::npos);
     EXPECT_NE(ReadAll(Exerc("hoja.zlote")).find("\r\nsemilla: 1234\r\n"), std::string::npos);
     EXPECT_EQ(BatchSeed, 1234u);
     EXPECT_FALSE(UnexportedChanges);
@@ -184,6 +186,7 @@ TEST_F(VersionsTest, YesterdaysBatchFileAndSeedGiveTheSameDocumentsAgain) {
     DocumentTitle = "Concentraciones";
     BatchExported = true;  // exported before: no save window
     Answer(4, 77);
+    ui.boxAnswers.push_back(kAnswerOk);
     MakeWorksheetVersions();
     std::vector<std::string> written;
     for (const std::string& name : FilesInExerc()) written.push_back(ReadAll(Exerc(name)));
@@ -199,6 +202,7 @@ TEST_F(VersionsTest, YesterdaysBatchFileAndSeedGiveTheSameDocumentsAgain) {
     ASSERT_TRUE(OpenBatchFile((folder.Path() / "ayer" / "hoja.zlote").string()));
     ui.saves.push_back(ScriptedUi::SaveAnswer{ExportName, DocumentTitle, Presentation});
     Answer(4, BatchSeed);
+    ui.boxAnswers.push_back(kAnswerOk);
     MakeWorksheetVersions();
     std::vector<std::string> again;
     for (const std::string& name : FilesInExerc()) again.push_back(ReadAll(Exerc(name)));
@@ -228,11 +232,12 @@ TEST_F(VersionsTest, AFileThatCannotBeWrittenLeavesEveryOldFileAsItWas) {
     fs::create_directories(Exerc("hoja-B.rtf") / "dentro");  // a folder holds the name of version B
     WriteAll(Exerc("hoja-A.rtf"), "viejo");
     Answer(2, 1);
+    ui.boxAnswers = {kAnswerOk, kAnswerYes};  // the copies, then replacing hoja-A.rtf
     MakeWorksheetVersions();
-    ASSERT_EQ(ui.boxes.size(), 2u);  // the note on the copies, then the failure
-    EXPECT_EQ(ui.boxes[1].text.rfind("No se ha escrito ninguna versión (hay una carpeta con ese nombre):\r", 0), 0u)
-        << ui.boxes[1].text;
-    EXPECT_NE(ui.boxes[1].text.find("hoja-B.rtf"), std::string::npos);
+    ASSERT_EQ(ui.boxes.size(), 3u);
+    EXPECT_EQ(ui.boxes[2].text.rfind("No se ha escrito ninguna versión (hay una carpeta con ese nombre):\r", 0), 0u)
+        << ui.boxes[2].text;
+    EXPECT_NE(ui.boxes[2].text.find("hoja-B.rtf"), std::string::npos);
     EXPECT_EQ(ReadAll(Exerc("hoja-A.rtf")), "viejo");
     EXPECT_EQ(FilesInExerc(), (std::vector<std::string>{"hoja-A.rtf", "hoja-B.rtf"}));  // no temporary file
 }
@@ -263,6 +268,179 @@ TEST_F(VersionsTest, CancelledOrRefusedSettingsWriteNothing) {
     // The seed typed in the window is the batch's from then on.
     EXPECT_EQ(BatchSeed, 8u);
     EXPECT_TRUE(UnexportedChanges);
+}
+
+TEST_F(VersionsTest, StudentsSheetsHoldTheStatementsAloneAndTheKeyEveryAnswer) {
+    Generate(1, 1);
+    Generate(2, 4, "H2SO4");
+    Batch.Slot(1).hint = "en el enunciado";
+    Batch.Slot(1).hintPlacement = HintPlacement::InStatement;
+    Batch.Slot(2).hint = "en la respuesta";
+    Batch.Slot(2).hintPlacement = HintPlacement::InAnswer;
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 9, plan, why)) << why;
+    for (int32_t presentation : {0, 1}) {
+        Presentation = presentation;
+        AnswersOnNewPage = true;
+        const std::vector<NamedDocument> docs = VersionDocuments(plan, "h", "Hoja");
+        for (std::size_t v = 0; v < 3; ++v) {
+            const std::string& sheet = docs[v].bytes;
+            EXPECT_NE(sheet.find(MarkupToRtf(StatementWithHint(plan.versions[v][0]))), std::string::npos) << v;
+            EXPECT_NE(sheet.find("\\par   Comentario: en el enunciado"), std::string::npos) << v;
+            EXPECT_NE(sheet.find(MarkupToRtf(plan.versions[v][1].statement)), std::string::npos) << v;
+            for (const char* answerOnly : {"Respuestas", "Resp: ", "en la respuesta", " mol.", "M = "}) {
+                EXPECT_EQ(sheet.find(answerOnly), std::string::npos) << presentation << " " << v << " " << answerOnly;
+            }
+            EXPECT_NE(docs[3].bytes.find(MarkupToRtf(AnswerWithHint(plan.versions[v][1]))), std::string::npos) << v;
+        }
+    }
+}
+
+TEST_F(VersionsTest, LaterVersionsAskTheSameQuestionWithOtherNumbers) {
+    // A gas's unit and the quantity asked; which substances of a reaction play which part.
+    Generate(5, 4);
+    Generate(5, 2, "CO2");
+    for (uint8_t subKind : {1, 2, 3, 4, 5}) {
+        ui.subKinds = {subKind, 0};
+        ui.reactions.push_back("CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O");
+        RunTopic(*FindTopic(8));
+    }
+    ASSERT_EQ(Batch.count, 7);
+    // Which words a statement has, without its numbers and their signs.
+    auto words = [](const std::string& text) {
+        std::string kept;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '-' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9') continue;
+            kept += text[i];
+        }
+        return Shape(kept);
+    };
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 10, 3, plan, why)) << why;
+    for (std::size_t v = 1; v < 10; ++v) {
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(words(plan.versions[v][i].statement), words(Batch.Slot(i + 1).statement))
+                << "exercise " << i + 1 << ", version " << char('A' + v);
+        }
+    }
+    // The same from the batch file, as another day would read it.
+    BatchFile file;
+    BatchFileError error;
+    ASSERT_TRUE(DecodeBatchFile(EncodeBatchFile(CurrentBatchFile()), file, error)) << error.reason;
+    VersionsPlan again;
+    ASSERT_TRUE(PlanVersions(file.exercises, 10, 3, again, why)) << why;
+    for (std::size_t v = 1; v < 10; ++v) {
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(again.versions[v][i].statement, plan.versions[v][i].statement);
+    }
+}
+
+TEST_F(VersionsTest, EveryVersionIsWrittenWithTheNumberOptionsItsExerciseWasMadeWith) {
+    NumberOptions = NumberStyle{true, true};
+    Generate(3, 3, "NaCl");
+    NumberOptions = NumberStyle{};  // turned off before the versions are made
+    const std::string bytes = EncodeBatchFile(CurrentBatchFile());
+    BatchFile file;  // and read again next month
+    BatchFileError error;
+    ASSERT_TRUE(DecodeBatchFile(bytes, file, error)) << error.reason;
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(file.exercises, 4, 21, plan, why)) << why;
+    const std::string a = Batch.Slot(1).answer;
+    ASSERT_EQ(a.find('.'), std::string::npos) << a;
+    for (std::size_t v = 1; v < 4; ++v) {
+        const std::string& answer = plan.versions[v][0].answer;
+        EXPECT_NE(answer, a);
+        EXPECT_EQ(answer.find('.'), std::string::npos) << answer;
+        EXPECT_NE(answer.find(','), std::string::npos) << answer;
+        EXPECT_EQ(answer.substr(0, 2), "  ") << answer;
+        EXPECT_NE(answer.substr(2, 1), " ") << answer;  // no padding under the classroom options
+    }
+    EXPECT_EQ(NumberOptions, NumberStyle{});
+}
+
+TEST_F(VersionsTest, ExercisesThatCannotChangeAreNamedBeforeAnythingIsWritten) {
+    Generate(2, 1, "H2O");   // a molar mass
+    Generate(1, 1);
+    Generate(7, 1, "NaCl");  // the composition of the compound typed
+    ExportName = "hoja";
+    BatchExported = true;
+    Answer(3, 5);
+    ui.boxAnswers.push_back(kAnswerCancel);
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Versiones de la hoja");
+    EXPECT_EQ(ui.boxes[0].text, "Los ejercicios 1 y 3 serán iguales en todas las versiones.");
+    EXPECT_EQ(ui.boxes[0].flags, kBoxOkCancel);
+    EXPECT_TRUE(FilesInExerc().empty());
+    Answer(3, 5);
+    ui.boxAnswers.push_back(kAnswerOk);
+    MakeWorksheetVersions();
+    EXPECT_EQ(FilesInExerc().size(), 5u);
+}
+
+TEST_F(VersionsTest, YesterdaysSheetsAreReplacedOnlyWhenTheTeacherSaysSo) {
+    Generate(1, 1);
+    Generate(1, 2);
+    ExportName = "hoja";
+    DocumentTitle = "Atomos";
+    BatchExported = true;
+    fs::create_directories(Exerc());
+    WriteAll(Exerc("hoja-B.rtf"), "ayer");
+    Answer(2, 5);
+    ui.boxAnswers.push_back(kAnswerNo);
+    ui.saves.push_back(std::nullopt);  // No goes back to the save window, here left
+    MakeWorksheetVersions();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "Ya existe Exerc\\hoja-B.rtf. ¿Reemplazarlo?");
+    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+    EXPECT_EQ(ui.proposedSaves.size(), 1u);
+    EXPECT_EQ(FilesInExerc(), (std::vector<std::string>{"hoja-B.rtf"}));
+    EXPECT_EQ(ReadAll(Exerc("hoja-B.rtf")), "ayer");
+    // Another name in the save window writes there; then yesterday's, told Yes.
+    Answer(2, 5);
+    ui.boxAnswers.push_back(kAnswerNo);
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"hoja2", "Atomos", 1});
+    MakeWorksheetVersions();
+    EXPECT_EQ(FilesInExerc().size(), 5u);
+    Answer(2, 5);
+    ui.boxAnswers.push_back(kAnswerYes);
+    ExportName = "hoja";
+    MakeWorksheetVersions();
+    EXPECT_EQ(FilesInExerc().size(), 8u);
+    EXPECT_NE(ReadAll(Exerc("hoja-B.rtf")), "ayer");
+    // What this run wrote is written again without a question.
+    Answer(3, 5);
+    MakeWorksheetVersions();
+    EXPECT_EQ(FilesInExerc().size(), 9u);
+    EXPECT_EQ(ui.boxes.back().text, "Escritos en la carpeta Exerc:\rhoja-A.rtf a hoja-C.rtf\rhoja-soluciones.rtf");
+}
+
+TEST_F(VersionsTest, ADrawThatRepeatsAnEarlierVersionIsDrawnAgain) {
+    ScriptRandom({10, 1, 2});
+    Generate(1, 1);
+    ScriptRandom({10, 1, 2});  // the first draw of version B is version A's
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 2, 4, plan, why)) << why;
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    ExerciseRecord second;
+    ASSERT_TRUE(RemakeExercise(Batch.Slot(1), 4, 'B', 1, 1, second, why)) << why;
+    EXPECT_NE(second.statement, Batch.Slot(1).statement);
+    EXPECT_EQ(plan.versions[1][0].statement, second.statement);
+}
+
+TEST_F(VersionsTest, AnExerciseWhoseEveryDrawRepeatsIsCopiedIntoEveryVersion) {
+    Generate(2, 1, "H2SO4");
+    VersionsPlan plan;
+    std::string why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 4, plan, why)) << why;
+    for (std::size_t v = 1; v < 3; ++v) {
+        EXPECT_EQ(plan.versions[v][0].statement, Batch.Slot(1).statement);
+        EXPECT_EQ(plan.versions[v][0].answer, Batch.Slot(1).answer);
+    }
+    EXPECT_EQ(plan.unchanged, (std::vector<int>{1}));
 }
 
 TEST(VersionNumbers, RunsOfThreeOrMoreBecomeRanges) {

@@ -217,6 +217,31 @@ TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
     EXPECT_EQ(EntriesIn(dir / "Exerc"), 2u);
 }
 
+TEST_F(ExportTest, YesterdaysDocumentIsReplacedOnlyWhenTheTeacherSaysSo) {
+    Add("uno", "1");
+    fs::create_directories(dir / "Exerc");
+    WriteAll(Document("hoja"), "ayer");
+    WriteAll(dir / "Exerc" / "hoja.zlote", "ayer");
+    Save("hoja");
+    ui.boxAnswers.push_back(kAnswerNo);
+    ui.saves.push_back(std::nullopt);  // No goes back to the save window, here left
+    EXPECT_FALSE(ExportBatch());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "Ya existen Exerc\\hoja.rtf y Exerc\\hoja.zlote. ¿Reemplazarlos?");
+    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+    EXPECT_EQ(ui.proposedSaves.size(), 2u);
+    EXPECT_EQ(ReadAll(Document("hoja")), "ayer");
+    EXPECT_FALSE(BatchExported);
+    // Yes replaces them; exporting again under the name this run wrote asks nothing.
+    Save("hoja");
+    ui.boxAnswers.push_back(kAnswerYes);
+    ASSERT_TRUE(ExportBatch());
+    Save("hoja");
+    ASSERT_TRUE(ExportBatch());
+    EXPECT_EQ(ui.boxes.size(), 2u);
+    EXPECT_NE(ReadAll(Document("hoja")).find("{\\b 1) }uno"), std::string::npos);
+}
+
 TEST_F(ExportTest, EmptyBatchCancelAndEmptyNameWriteNothingSilently) {
     EXPECT_FALSE(ExportBatch());  // no save window: none is scripted
     Add("uno", "1");
@@ -345,6 +370,7 @@ TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
     fs::create_directories(dir / "Exerc");
     WriteAll(Document("serie"), "viejo");
     Save("serie");
+    ui.boxAnswers.push_back(kAnswerYes);  // replacing yesterday's
     // A file-size limit makes writing fail as a full disk does.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -356,8 +382,8 @@ TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(exported);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_NE(ui.boxes[0].text.find(dirText + "/Exerc/serie.rtf"), std::string::npos) << ui.boxes[0].text;
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_NE(ui.boxes[1].text.find(dirText + "/Exerc/serie.rtf"), std::string::npos) << ui.boxes[1].text;
     EXPECT_EQ(ReadAll(Document("serie")), "viejo");
     EXPECT_EQ(EntriesIn(dir / "Exerc"), 1u);
     EXPECT_FALSE(BatchExported);

@@ -108,6 +108,12 @@ protected:
         const std::string path = text.substr(failure.size() + 1, text.size() - failure.size() - 1 - end.size());
         EXPECT_EQ(path, FitPath(where.string(), path.size()));
     }
+    // The question before a file of another day is replaced, answered and set aside.
+    void ExpectReplaceAsked(const std::string& file) {
+        ASSERT_FALSE(ui.boxes.empty());
+        EXPECT_EQ(ui.boxes[0].text, "Ya existe Exerc\\" + file + ". \xBFReemplazarlo?");
+        ui.boxes.erase(ui.boxes.begin());
+    }
     void ExpectOneBox(const std::string& cause) {
         ASSERT_EQ(ui.boxes.size(), 1u);
         EXPECT_NE(ui.boxes[0].text.find(cause), std::string::npos) << ui.boxes[0].text;
@@ -125,7 +131,9 @@ TEST_F(FaultTest, ExportIntoAFolderThatCannotBeWrittenKeepsTheOldDocument) {
     LockedFolder locked(dir / "Exerc");
     if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
     ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    ui.boxAnswers.push_back(kAnswerYes);
     EXPECT_FALSE(ExportBatch());
+    ExpectReplaceAsked("serie.rtf");
     ExpectOneBox("no hay permiso para escribir ah\xED");
     EXPECT_NE(ui.boxes[0].text.find("Exerc/serie.rtf"), std::string::npos) << ui.boxes[0].text;
     EXPECT_EQ(ReadAll(dir / "Exerc" / "serie.rtf"), "viejo");
@@ -191,7 +199,9 @@ TEST_F(FaultTest, ExportOntoAFullDiskKeepsTheOldDocumentAndLeavesNoFile) {
     WriteAll(dir / "Exerc" / "serie.rtf", "viejo");
     FullDiskFor(dir / "Exerc" / "serie.rtf");
     ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    ui.boxAnswers.push_back(kAnswerYes);
     EXPECT_FALSE(ExportBatch());
+    ExpectReplaceAsked("serie.rtf");
     ExpectOneBox("(el disco est\xE1 lleno)");
     EXPECT_EQ(ReadAll(dir / "Exerc" / "serie.rtf"), "viejo");
     EXPECT_EQ(EntriesIn(dir / "Exerc"), 1u);  // the temporary name is gone too
@@ -200,6 +210,7 @@ TEST_F(FaultTest, ExportOntoAFullDiskKeepsTheOldDocumentAndLeavesNoFile) {
 
     // Room again: the same export now goes through.
     ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "Serie", 1});
+    ui.boxAnswers.push_back(kAnswerYes);
     EXPECT_TRUE(ExportBatch());
     EXPECT_NE(ReadAll(dir / "Exerc" / "serie.rtf").find("H{\\sub 2}SO{\\sub 4}"), std::string::npos);
 }

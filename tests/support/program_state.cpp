@@ -47,6 +47,7 @@ void ResetProgramState() {
     VersionCount = kVersionsMin;
 
     ExportPath.clear();
+    ForgetWrittenFiles();
     BatchExported = false;
     UnexportedChanges = false;
     // The options and the export's name, title and presentation, and what the program

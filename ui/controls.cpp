@@ -109,4 +109,6 @@ int CheckedInRange(HWND window, int first, int last) {
 
 HWND ItemHandle(HWND window, int id) { return GetDlgItem(window, id); }
 
+void EnableItem(HWND window, int id, bool enabled) { EnableWindow(GetDlgItem(window, id), enabled ? TRUE : FALSE); }
+
 void HideItem(HWND window, int id) { ShowWindow(GetDlgItem(window, id), SW_HIDE); }

@@ -36,4 +36,5 @@ int ListSelected(HWND window, int list);
 // (id - first + 1) of the last checked button of first..last; 0 when none is checked.
 int CheckedInRange(HWND window, int first, int last);
 HWND ItemHandle(HWND window, int id);
+void EnableItem(HWND window, int id, bool enabled);
 void HideItem(HWND window, int id);

@@ -151,3 +151,22 @@ TEST(SaveWindow, ThePageChoiceIsGreyedWhileSeguidosIsChosenAndKeepsItsMark) {
 }
 
 }  // namespace
+
+namespace {
+
+// Not a check: holds the save window open with the presentation given, so that it can be
+// photographed (as scripts/screenshots.sh does). Run with --gtest_also_run_disabled_tests.
+void HoldTheSaveWindowOpen(int32_t presentation) {
+    std::string name = "Tema 3", title = "Química 2º: moles";
+    bool answersOnNewPage = true;
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { Click(window, IDCANCEL); });
+    });
+    SaveSeriesWindow(name, title, presentation, answersOnNewPage);
+}
+
+TEST(SaveWindowScreenshot, DISABLED_HoldsItOpenWithSeguidos) { HoldTheSaveWindowOpen(0); }
+TEST(SaveWindowScreenshot, DISABLED_HoldsItOpenWithBlocks) { HoldTheSaveWindowOpen(1); }
+
+}  // namespace

@@ -47,6 +47,7 @@ void SetUpProgram() {
     VersionsCommand = MakeWorksheetVersions;
     // Before the main window: the formula parser and the data windows read the table.
     LoadElements();
+    OfferBuiltInTableForEmptyFile();
     // The options the teacher left last time, over their defaults.
     LoadSettings();
 }

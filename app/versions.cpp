@@ -10,8 +10,6 @@
 #include "util/atomic_file.h"
 #include "util/number_format.h"
 
-int VersionCount = kVersionsMin;
-
 namespace {
 
 constexpr const char* kCaption = "Versiones de la hoja";
@@ -149,6 +147,7 @@ void MakeWorksheetVersions() {
     if (!Ui().ChooseVersions(count, seed)) return;
     if (count < kVersionsMin || count > kVersionsMax) return;  // the window accepts only 2 to 26
     VersionCount = count;
+    RememberSettings(false);  // proposed again at the next start; the documents' folder tells its own failure
     if (seed != BatchSeed) {
         BatchSeed = seed;
         UnexportedChanges = true;  // the batch file holds the seed

@@ -13,9 +13,6 @@
 #include "shell/batch.h"
 #include "shell/versions_choice.h"
 
-// The number of versions proposed by the versions window: the last one chosen in the run.
-extern int VersionCount;
-
 struct VersionsPlan {
     std::vector<std::vector<ExerciseRecord>> versions;  // A, B, ... each with every exercise
     std::vector<int> copied;     // the exercises (from 1) edited by hand or without a recipe

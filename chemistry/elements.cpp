@@ -72,6 +72,23 @@ void AddRecords(std::string_view file) {
     }
 }
 
+// Why "elements.dat" could not be written: the old file is unchanged, the table in memory is kept.
+void TellSaveFailed(const std::string& error) {
+    if (const std::string folder = UnwritableCurrentFolder(); !folder.empty()) {
+        ShowMessageFlags(kCaption,
+                         UnwritableFolderMessage("No se han podido grabar los elementos (" + error + "):",
+                                                 JoinPath(folder, kElementsFile),
+                                                 "Siguen en la tabla mientras el programa esté abierto."),
+                         kBoxIconExclamation);
+        return;
+    }
+    ShowMessageFlags(kCaption,
+                     "No se han podido grabar los elementos en elements.dat (" + error +
+                         ").\rEl fichero anterior no ha cambiado; los cambios siguen en la tabla mientras el "
+                         "programa esté abierto.",
+                     kBoxIconExclamation);
+}
+
 }  // namespace
 
 ElementRecordBytes Element::EmptyRecord() {
@@ -187,18 +204,21 @@ bool SaveElements() {
         ElementsLoadFailed = false;  // the file now holds the table
         return true;
     }
-    if (const std::string folder = UnwritableCurrentFolder(); !folder.empty()) {
-        ShowMessageFlags(kCaption,
-                         UnwritableFolderMessage("No se han podido grabar los elementos (" + error + "):",
-                                                 JoinPath(folder, kElementsFile),
-                                                 "Siguen en la tabla mientras el programa esté abierto."),
-                         kBoxIconExclamation);
-        return false;
-    }
-    ShowMessageFlags(kCaption,
-                     "No se han podido grabar los elementos en elements.dat (" + error +
-                         ").\rEl fichero anterior no ha cambiado; los cambios siguen en la tabla mientras el "
-                         "programa esté abierto.",
-                     kBoxIconExclamation);
+    TellSaveFailed(error);
     return false;
+}
+
+void OfferBuiltInTableForEmptyFile() {
+    // A file with records, or one that could not be read, is the teacher's and stays as it is.
+    if (DefaultElementTable.size() < kElementRecordSize || ElementsLoadFailed || Elements.count != 0) return;
+    std::string bytes;
+    if (!ReadFileBytes(kElementsFile, bytes) || !bytes.empty()) return;
+    const std::size_t records = std::min<std::size_t>(DefaultElementTable.size() / kElementRecordSize, kElementRoom);
+    if (AskYesNo(kCaption, "elements.dat está vacío. ¿Usar la tabla de " + IntToText(int32_t(records)) +
+                               " elementos del programa?") != kAnswerYes) {
+        return;
+    }
+    AddRecords(DefaultElementTable);
+    std::string error;
+    if (!WriteWholeFile(kElementsFile, DefaultElementTable, error)) TellSaveFailed(error);
 }

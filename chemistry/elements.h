@@ -63,6 +63,13 @@ extern bool ElementsLoadFailed;
 // holds what was read before the failure, and the user is told once.
 void LoadElements();
 
+// At start-up, after LoadElements: an "elements.dat" that is there but empty (0 bytes, as a run
+// without the built-in table leaves it) makes every formula fail, so the user is asked whether to
+// use the built-in table. Yes fills the table and writes the file from it (a failure is told, the
+// table stays); No leaves both empty. Nothing is asked without a built-in table, for a file with
+// records or for one that could not be read; the data windows' own loads never ask.
+void OfferBuiltInTableForEmptyFile();
+
 // Writes slots 1 to count to "elements.dat". The old file is replaced only when the whole
 // new one was written; on failure the user is told why and false is returned, and the
 // table in memory is kept. Over a file that the last load could not read, the user is

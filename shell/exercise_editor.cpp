@@ -45,8 +45,9 @@ void DrawLabelsAndPreview() {
 }
 
 void Accept(HWND window) {
-    g_work.statement = GetItemText(window, kIdStatementEdit);
-    g_work.answer = GetItemText(window, kIdAnswerEdit);
+    // Read whole: a text of 255 characters that lost its last one would count as edited by hand.
+    g_work.statement = GetFullItemText(window, kIdStatementEdit);
+    g_work.answer = GetFullItemText(window, kIdAnswerEdit);
     g_work.hint = CutText(GetItemText(window, kIdHintEdit), kHintMax);
     g_work.hintPlacement = CheckedPlacement(window);
     CloseWithCode(window, 1);

@@ -18,11 +18,17 @@ std::string g_title;
 int32_t g_presentation = 1;
 bool g_answersOnNewPage = false;
 
+// The answers' own page exists only in the blocks: greyed with "seguidos", its mark kept.
+void FollowPresentation(HWND window) {
+    EnableItem(window, kIdAnswersOnNewPage, IsDlgButtonChecked(window, kIdBlocks) == BST_CHECKED);
+}
+
 void OnInitDialog(HWND window) {
     SetItemText(window, kIdExportName, g_name);
     SetItemText(window, kIdDocumentTitle, g_title);
     CheckDlgButton(window, g_presentation == 0 ? kIdStatementThenAnswer : kIdBlocks, BST_CHECKED);
     CheckDlgButton(window, kIdAnswersOnNewPage, g_answersOnNewPage ? BST_CHECKED : BST_UNCHECKED);
+    FollowPresentation(window);
     SetFocus(GetDlgItem(window, kIdExportName));
     g_labels.Filled(window);
 }
@@ -41,16 +47,22 @@ void Accept(HWND window) {
     CloseWithCode(window, 1);
 }
 
+void OnCommand(HWND window, int id) {
+    switch (id) {
+        case IDOK: Accept(window); break;
+        case IDCANCEL: CloseWithCode(window, 0); break;
+        case kIdStatementThenAnswer:
+        case kIdBlocks: FollowPresentation(window); break;
+    }
+}
+
 LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(window); break;
         case WM_PAINT:
             if (g_labels.Paint(window, DrawLabels)) return 0;
             break;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) Accept(window);
-            if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
-            break;
+        case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
         case WM_DESTROY:
             g_labels.Release();
             break;

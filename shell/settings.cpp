@@ -6,6 +6,7 @@
 #include "shell/export.h"
 #include "shell/messages.h"
 #include "util/atomic_file.h"
+#include "util/number_format.h"
 #include "util/strings.h"
 
 NumberStyle NumberOptions;
@@ -49,6 +50,19 @@ int WordIndex(std::string_view value, const char* const (&words)[N]) {
         if (word == words[i]) return int(i);
     }
     return -1;
+}
+
+// Plain digits within what the versions window accepts.
+void ReadVersionCount(std::string_view value, int& count) {
+    value = Trimmed(value);
+    if (value.empty()) return;
+    int read = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9') return;
+        read = read * 10 + (c - '0');
+        if (read > kVersionsMax) return;
+    }
+    if (read >= kVersionsMin) count = read;
 }
 
 // A text value stands for itself, blanks included, cut to what the save window holds.
@@ -95,6 +109,8 @@ const Key kKeys[] = {
      [](const Settings& s) -> std::string { return kPresentations[s.presentation == 0 ? 0 : 1]; }},
     {"respuestas_en_pagina_aparte", [](Settings& s, std::string_view v) { ReadFlag(v, s.answersOnNewPage); },
      [](const Settings& s) -> std::string { return Flag(s.answersOnNewPage); }},
+    {"versiones", [](Settings& s, std::string_view v) { ReadVersionCount(v, s.versionCount); },
+     [](const Settings& s) { return IntToText(s.versionCount); }},
 };
 
 const Key* FindKey(std::string_view name) {
@@ -124,7 +140,7 @@ bool SameOptions(const Settings& a, const Settings& b) {
            a.numbers.decimalComma == b.numbers.decimalComma &&
            a.numbers.significantFigures == b.numbers.significantFigures && a.exportName == b.exportName &&
            a.documentTitle == b.documentTitle && (a.presentation == 0) == (b.presentation == 0) &&
-           a.answersOnNewPage == b.answersOnNewPage;
+           a.answersOnNewPage == b.answersOnNewPage && a.versionCount == b.versionCount;
 }
 
 Settings ParseSettings(std::string_view text) {
@@ -167,6 +183,7 @@ Settings ProgramSettings() {
     settings.documentTitle = DocumentTitle;
     settings.presentation = Presentation;
     settings.answersOnNewPage = AnswersOnNewPage;
+    settings.versionCount = VersionCount;
     return settings;
 }
 
@@ -178,6 +195,7 @@ void ApplySettings(const Settings& settings) {
     DocumentTitle = settings.documentTitle;
     Presentation = settings.presentation;
     AnswersOnNewPage = settings.answersOnNewPage;
+    VersionCount = settings.versionCount;
 }
 
 void LoadSettings() {

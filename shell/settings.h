@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/batch.h"
+#include "shell/versions_choice.h"
 #include "util/exercise_numbers.h"
 
 constexpr char kSettingsFile[] = "zorvi.ini";
@@ -31,6 +32,7 @@ struct Settings {
     std::string documentTitle;
     int32_t presentation = 1;  // 0 each answer after its statement, 1 statements then answers
     bool answersOnNewPage = false;  // "respuestas en página aparte"
+    int versionCount = kVersionsMin;  // proposed by the versions window
 
     std::vector<std::string> otherLines;  // lines of unknown keys, kept as read
 };

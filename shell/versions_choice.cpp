@@ -2,6 +2,8 @@
 
 #include "util/strings.h"
 
+int VersionCount = kVersionsMin;
+
 namespace {
 
 // Decimal digits only, up to `max`: no sign, no "$" or "%" forms, since a seed is

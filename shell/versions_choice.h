@@ -9,6 +9,9 @@
 constexpr int kVersionsMin = 2;
 constexpr int kVersionsMax = 26;
 
+// The number of versions proposed by the versions window: the last one chosen, kept in zorvi.ini.
+extern int VersionCount;
+
 // Reads both texts (blanks around a number allowed); on a fault returns false with the
 // Spanish message that the window shows, and the id of the field to correct.
 bool ReadVersionsChoice(std::string_view countText, std::string_view seedText, int& count, uint32_t& seed,

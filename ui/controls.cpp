@@ -29,6 +29,12 @@ std::string GetItemText(HWND window, int id) {
     return std::string(buffer, length < kTextMax ? length : kTextMax - 1);
 }
 
+std::string GetFullItemText(HWND window, int id) {
+    char buffer[kTextMax + 1] = {};
+    const UINT length = GetDlgItemTextA(window, id, buffer, kTextMax + 1);
+    return std::string(buffer, length < kTextMax ? length : kTextMax);
+}
+
 int32_t GetItemInt(HWND window, int id, bool& error) {
     bool ok = false;
     const int32_t value = ReadInteger(GetItemText(window, id), ok);
@@ -102,5 +108,7 @@ int CheckedInRange(HWND window, int first, int last) {
 }
 
 HWND ItemHandle(HWND window, int id) { return GetDlgItem(window, id); }
+
+void EnableItem(HWND window, int id, bool enabled) { EnableWindow(GetDlgItem(window, id), enabled ? TRUE : FALSE); }
 
 void HideItem(HWND window, int id) { ShowWindow(GetDlgItem(window, id), SW_HIDE); }

@@ -11,6 +11,9 @@ void SetTitle(HWND window, const std::string& text);
 void SetItemText(HWND window, int id, const std::string& text);
 // At most 254 characters.
 std::string GetItemText(HWND window, int id);
+// The whole of any text SetItemText puts there (255 characters): for a field whose text must
+// come back as it was given.
+std::string GetFullItemText(HWND window, int id);
 // The control's text as a number; `error` is set when it is not one (the value is then 0).
 int32_t GetItemInt(HWND window, int id, bool& error);
 double GetItemReal(HWND window, int id, bool& error);
@@ -33,4 +36,5 @@ int ListSelected(HWND window, int list);
 // (id - first + 1) of the last checked button of first..last; 0 when none is checked.
 int CheckedInRange(HWND window, int first, int last);
 HWND ItemHandle(HWND window, int id);
+void EnableItem(HWND window, int id, bool enabled);
 void HideItem(HWND window, int id);

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/start_up.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/scripted_ui.h"
 
@@ -433,6 +434,36 @@ TEST_F(DefaultElements, TheBuiltFileHoldsTheReviewedTable) {
     EXPECT_EQ(Elements.Slot(118).symbol, "Og");
     ASSERT_TRUE(SaveElements());
     EXPECT_EQ(ReadAll("elements.dat"), built);
+}
+
+// A 0-byte elements.dat, as a run without the built-in table leaves it, would make every formula
+// fail: the start-up offers the program's table. The data windows' own loads ask nothing.
+TEST_F(DefaultElements, AnEmptyFileAtStartUpOffersTheBuiltInTable) {
+    const std::string built = ReadAll(fs::path(ZORVI_BINARY_DIR) / "elements.dat");
+    ASSERT_EQ(built.size(), 118 * kElementRecordSize) << "elements.dat missing from the build folder";
+    DefaultElementTable = built;
+    struct Case {
+        uint8_t answer;
+        int elements;
+        std::string file;
+    };
+    for (const Case& c : {Case{kAnswerYes, 118, built}, Case{kAnswerNo, 0, ""}}) {
+        WriteAll("elements.dat", "");
+        ui.boxes.clear();
+        ui.boxAnswers = {c.answer};
+        SetUpProgram();
+        ASSERT_EQ(ui.boxes.size(), 1u) << int(c.answer);
+        EXPECT_EQ(ui.boxes[0].caption, "Elementos químicos");
+        EXPECT_EQ(ui.boxes[0].text, "elements.dat está vacío. ¿Usar la tabla de 118 elementos del programa?");
+        EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo);
+        EXPECT_EQ(Elements.count, c.elements) << int(c.answer);
+        EXPECT_EQ(ReadAll("elements.dat"), c.file) << int(c.answer);
+        EXPECT_EQ(EntriesIn("."), 1u);  // no temporary file left
+        LoadElements();
+        EXPECT_EQ(Elements.count, c.elements) << int(c.answer);
+        EXPECT_EQ(ui.boxes.size(), 1u);
+        ReleaseProgram();
+    }
 }
 
 #ifndef _WIN32

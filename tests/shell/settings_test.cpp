@@ -24,6 +24,7 @@ Settings Changed() {
     s.documentTitle = "Química 2º: ácidos — bases";
     s.presentation = 0;
     s.answersOnNewPage = true;
+    s.versionCount = 5;
     return s;
 }
 
@@ -36,7 +37,8 @@ const char kChangedText[] =
     "fichero=serie 3º B\r\n"
     "titulo=Química 2º: ácidos — bases\r\n"
     "presentacion=seguidos\r\n"
-    "respuestas_en_pagina_aparte=1\r\n";
+    "respuestas_en_pagina_aparte=1\r\n"
+    "versiones=5\r\n";
 
 void ExpectDefaults(const Settings& s) {
     EXPECT_TRUE(SameOptions(s, Settings{}));
@@ -48,6 +50,7 @@ void ExpectDefaults(const Settings& s) {
     EXPECT_EQ(s.documentTitle, "");
     EXPECT_EQ(s.presentation, 1);
     EXPECT_FALSE(s.answersOnNewPage);
+    EXPECT_EQ(s.versionCount, 2);
 }
 
 TEST(SettingsText, IsOneCrlfLinePerOptionInWindows1252) {
@@ -109,6 +112,9 @@ TEST(SettingsText, BadValuesLeaveTheDefault) {
         "coma_decimal",              "=1",                       "; coma_decimal=1",
         "# cifras_significativas=1", "",                         "   ",
         "respuestas_en_pagina_aparte=si", "respuestas_en_pagina_aparte=",
+        "versiones=1",               "versiones=27",             "versiones=0",
+        "versiones=-3",              "versiones=+3",             "versiones=3.5",
+        "versiones=$A",              "versiones=",               "versiones=99999999999",
     };
     for (const char* line : bad) {
         const Settings s = ParseSettings(std::string(line) + "\r\ncifras_significativas=1\r\n");
@@ -181,6 +187,7 @@ TEST_F(SettingsFile, StartingAgainBringsTheOptionsBack) {
     EXPECT_TRUE(AnswersOnNewPage);
     EXPECT_EQ(DefaultHintPlacement, HintPlacement::InAnswer);
     EXPECT_FALSE(AskConfirmation);
+    EXPECT_EQ(VersionCount, 5);
 }
 
 TEST_F(SettingsFile, APartlyWrongFileKeepsWhatItCanReadAndItsUnknownLines) {
@@ -235,6 +242,30 @@ TEST_F(SettingsFile, TheSaveWindowAcceptedRemembersNameTitleAndPresentation) {
                         "respuestas_en_pagina_aparte=1\r\n"),
               std::string::npos)
         << text;
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+// The page choice alone changed in the save window: the export's own remembering writes it,
+// and the next start proposes it again.
+TEST_F(SettingsFile, TheAnswersPageAloneChangedInTheSaveWindowIsRemembered) {
+    Settings before;
+    before.exportName = "tema 4";
+    before.documentTitle = "Ácidos y bases";
+    ApplySettings(before);
+    RememberSettings();
+    BatchStart();
+    ExerciseRecord r;
+    r.statement = "uno";
+    r.answer = "1";
+    r.accepted = true;
+    ASSERT_TRUE(BatchAdd(r));
+    ui.saves.push_back(ScriptedUi::SaveAnswer{"tema 4", "Ácidos y bases", 1, true});
+    EXPECT_TRUE(ExportBatch());
+    BatchEnd();
+    EXPECT_NE(File().find("\r\nrespuestas_en_pagina_aparte=1\r\n"), std::string::npos) << File();
+    ApplySettings(Settings{});
+    LoadSettings();
+    EXPECT_TRUE(AnswersOnNewPage);
     EXPECT_TRUE(ui.boxes.empty());
 }
 

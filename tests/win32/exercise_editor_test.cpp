@@ -128,7 +128,7 @@ TEST(ExerciseEditor, CancelAndTheCloseBoxLeaveTheRecordUnchanged) {
     ExpectSame(r, original);
 }
 
-TEST(ExerciseEditor, AHintLongerThan80IsCutTo80AndTextsTo254) {
+TEST(ExerciseEditor, AHintLongerThan80IsCutTo80AndTextsTo255) {
     ExerciseRecord r = Exercise();
     const std::string hint = std::string(79, 'a') + "bcdef";
     UiDriver driver;
@@ -139,7 +139,7 @@ TEST(ExerciseEditor, AHintLongerThan80IsCutTo80AndTextsTo254) {
     });
     EXPECT_TRUE(EditExercise(r));
     EXPECT_EQ(r.hint, std::string(79, 'a') + "b");
-    EXPECT_EQ(r.answer, std::string(254, 'x'));
+    EXPECT_EQ(r.answer, std::string(255, 'x'));
 }
 
 TEST(ExerciseEditor, LineBreaksTypedInTheStatementAreKept) {
@@ -285,6 +285,22 @@ TEST_F(EditorFromMainWindowTest, ACancelledNewExerciseStaysOutOfTheBatch) {
     OfferExercise(offered);
     EXPECT_EQ(Batch.count, 0);
     EXPECT_FALSE(offered.accepted);
+}
+
+// A new exercise of the full 255 characters, accepted as it came: nothing is lost, and
+// versions make it again instead of copying it as the teacher's own text.
+TEST_F(EditorFromMainWindowTest, AFull255CharacterExerciseAcceptedUnchangedComesBackWholeAndUnedited) {
+    ExerciseRecord offered = Exercise();
+    offered.statement = std::string(254, 's') + "Z";
+    offered.answer = std::string(254, 'a') + "Y";
+    offered.recipe.topic = 2;
+    UiDriver driver;
+    driver.When(kClass, [](HWND w) { RealClick(GetDlgItem(w, IDOK)); });
+    OfferExercise(offered);
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Batch.Slot(1).statement, std::string(254, 's') + "Z");
+    EXPECT_EQ(Batch.Slot(1).answer, std::string(254, 'a') + "Y");
+    EXPECT_FALSE(Batch.Slot(1).editedByHand);
 }
 
 TEST_F(EditorFromMainWindowTest, ClosingTheMainWindowClosesTheEditorFirst) {

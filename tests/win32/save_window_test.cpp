@@ -116,4 +116,57 @@ TEST(SaveWindow, CancelAndTheCloseBoxChangeNothing) {
     EXPECT_FALSE(answersOnNewPage);
 }
 
+// The answers' own page exists only in the blocks: the box is greyed while "seguidos" is
+// chosen, from the opening and at each click on the radios, and keeps its mark meanwhile.
+TEST(SaveWindow, ThePageChoiceIsGreyedWhileSeguidosIsChosenAndKeepsItsMark) {
+    std::string name = "serie", title = "Tema";
+    int32_t presentation = 0;
+    bool answersOnNewPage = true;
+    HWND window = nullptr;
+    auto enabled = [&window] { return IsWindowEnabled(GetDlgItem(window, kIdAnswersOnNewPage)) != FALSE; };
+    UiDriver driver;
+    driver
+        .When(kClass,
+              [&](HWND w) {
+                  window = w;
+                  EXPECT_FALSE(enabled()) << "opened with seguidos";
+                  EXPECT_TRUE(Checked(w, kIdAnswersOnNewPage));
+                  RealClick(GetDlgItem(w, kIdBlocks));
+              })
+        .WhenTrue([&] { return Checked(window, kIdBlocks); },
+                  [&] {
+                      EXPECT_TRUE(enabled());
+                      EXPECT_TRUE(Checked(window, kIdAnswersOnNewPage));
+                      RealClick(GetDlgItem(window, kIdStatementThenAnswer));
+                  })
+        .WhenTrue([&] { return Checked(window, kIdStatementThenAnswer); },
+                  [&] {
+                      EXPECT_FALSE(enabled());
+                      RealClick(GetDlgItem(window, kIdAnswersOnNewPage));  // greyed: the click changes nothing
+                      RealClick(GetDlgItem(window, IDOK));
+                  });
+    EXPECT_TRUE(SaveSeriesWindow(name, title, presentation, answersOnNewPage));
+    EXPECT_EQ(presentation, 0);
+    EXPECT_TRUE(answersOnNewPage);  // kept for when the blocks are chosen again
+}
+
+}  // namespace
+
+namespace {
+
+// Not a check: holds the save window open with the presentation given, so that it can be
+// photographed (as scripts/screenshots.sh does). Run with --gtest_also_run_disabled_tests.
+void HoldTheSaveWindowOpen(int32_t presentation) {
+    std::string name = "Tema 3", title = "Química 2º: moles";
+    bool answersOnNewPage = true;
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { Click(window, IDCANCEL); });
+    });
+    SaveSeriesWindow(name, title, presentation, answersOnNewPage);
+}
+
+TEST(SaveWindowScreenshot, DISABLED_HoldsItOpenWithSeguidos) { HoldTheSaveWindowOpen(0); }
+TEST(SaveWindowScreenshot, DISABLED_HoldsItOpenWithBlocks) { HoldTheSaveWindowOpen(1); }
+
 }  // namespace

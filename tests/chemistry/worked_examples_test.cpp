@@ -300,7 +300,7 @@ const WorkedExample kWorkedExamples[] = {
     {"ClassroomMoleculesOf5Mol", 2, {2}, {}, {}, {4},
      {{"Calcular el nº de moléculas que hay en 5 mol.", "  3,01·10^(24) moléculas."}}, Masses::Examples, kClassroom},
     {"ClassroomMolesOfMolecules", 2, {3}, {}, {}, {19},
-     {{"Calcular cuantos moles son 1,20·10^(25) moléculas.", "  20,0 mol."}}, Masses::Examples, kClassroom},
+     {{"Calcular cuantos moles son 1,20·10^(25) moléculas.", "  19,9 mol."}}, Masses::Examples, kClassroom},
     {"ClassroomGramsOfWaterToMoles", 2, {4}, {"H2O"}, {}, {31},
      {{"Pasar 36 g de H_2O a moles.\r\ndatos: H = 1,01; O = 16,00", "  2,00 mol."}}, Masses::Examples, kClassroom},
     {"ClassroomGramsOfGlucoseToMoles", 2, {4}, {"C6H12O6"}, {}, {153},
@@ -330,7 +330,7 @@ const WorkedExample kWorkedExamples[] = {
     {"ClassroomGramsFromMolarity0120", 3, {4}, {"NaCl"}, {}, {2, 3},
      {{"Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,120 M de NaCl\r\n"
        "datos: Na = 22,99; Cl = 35,45",
-       "  7,00 g"}},
+       "  7,01 g"}},
      Masses::Examples, kClassroom},
     {"ClassroomVolumeFromMolarity", 3, {5}, {"NaCl"}, {}, {45, 0},
      {{"Calcular el volumen de disolución 3,42 M de NaCl que se puede preparar a partir de 50 g de NaCl\r\n"
@@ -340,7 +340,7 @@ const WorkedExample kWorkedExamples[] = {
     {"ClassroomVolumeFromMolarity0120", 3, {5}, {"NaCl"}, {}, {2, 3},
      {{"Calcular el volumen de disolución 0,120 M de NaCl que se puede preparar a partir de 7 g de NaCl\r\n"
        "datos: Na = 22,99; Cl = 35,45",
-       "  1,00 l"}},
+       "  998 ml"}},
      Masses::Examples, kClassroom},
     {"ClassroomPhOfAnAcid", 4, {1}, {"HCl"}, {}, {2, 1},
      {{"Calcular el pH de una disolución obtenida con 7 g de HCl en un volumen de disolución de 500 ml\r\n"
@@ -358,10 +358,10 @@ const WorkedExample kWorkedExamples[] = {
        "  pH = 13,40"}},
      Masses::Examples, kClassroom},
     {"ClassroomAcidFromPh", 4, {3}, {"HCl"}, {}, {2, 1},
-     {{"Calcular la concentración molar de una disolución de HCl de pH 0,42", "    [HCl] = 0,384 mol/l"}},
+     {{"Calcular la concentración molar de una disolución de HCl de pH 0,42", "    [HCl] = 0,380 mol/l"}},
      Masses::Examples, kClassroom},
     {"ClassroomBaseFromPh", 4, {4}, {"NaOH"}, {}, {5, 3},
-     {{"Calcular la concentración molar de una disolución de NaOH de pH 13,40", "    [NaOH] = 0,250 mol/l"}},
+     {{"Calcular la concentración molar de una disolución de NaOH de pH 13,40", "    [NaOH] = 0,251 mol/l"}},
      Masses::Examples, kClassroom},
 
     // ---- The classroom forms of the four course topics, from the draws of their examples above.

@@ -128,15 +128,16 @@ double CountsMass(const Compound& compound, const std::vector<ElementCount>& cou
 }
 
 void Composition(const Compound& compound) {
-    const std::vector<int> hundredths = CompositionHundredths(compound);
     std::string shares;
     for (int i = 1; i <= compound.count; ++i) {
         const CompoundComponent& component = compound.Component(i);
         // The element's grams in a mole: a sum of the table's masses, as the molar mass is.
-        shares += "; " + component.symbol + ": " + MolarMassText(component.atoms * component.mass) + " g (" +
-                  CompositionText(hundredths[i - 1] / 100.0) + " %)";
+        const double grams = component.atoms * component.mass;
+        // Each share rounded on its own, as the student rounds it: they may add up to 99.99 %.
+        shares += "; " + component.symbol + ": " + MolarMassText(grams) + " g (" +
+                  CompositionText(grams / compound.molarMass * 100) + " %)";
     }
-    StoreWholeExercise("Calcular la composición centesimal de " + FormulaMarkup(compound) + kLineBreak + kData +
+    StoreWholeExercise("Calcular la composición centesimal de " + FormulaMarkup(compound) + "." + kLineBreak + kData +
                            DataLineOf({&compound}),
                        "  M = " + MolarMassText(compound.molarMass) + " g/mol" + shares);
 }

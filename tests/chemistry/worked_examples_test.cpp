@@ -210,8 +210,8 @@ const WorkedExample kWorkedExamples[] = {
 
     // ---- Fórmula empírica
     {"CompositionOfGlucose", 7, {1}, {"C6H12O6"}, {}, {},
-     {{"Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
-       "  M = 180.16 g/mol; C: 72.07 g (40.00 %); H: 12.1 g (6.71 %); O: 95.99 g (53.29 %)"}},
+     {{"Calcular la composición centesimal de C_6H_1_2O_6.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
+       "  M = 180.16 g/mol; C: 72.07 g (40.00 %); H: 12.1 g (6.71 %); O: 95.99 g (53.28 %)"}},
      Masses::Course},
     {"TheEmpiricalFormulaOfGlucoseIsCH2O", 7, {2}, {"C6H12O6"}, {}, {},
      {{"Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O. Calcular su fórmula empírica.\r\n"
@@ -442,8 +442,8 @@ const WorkedExample kWorkedExamples[] = {
        "  n = 0,5 · 0,15 + 1,2 · 0,1 = 0,195 mol; V = 0,25 L; M = 0,780 mol/L"}},
      Masses::Course, kClassroom},
     {"ClassroomCompositionOfGlucose", 7, {1}, {"C6H12O6"}, {}, {},
-     {{"Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12,01; H = 1,01; O = 16,00",
-       "  M = 180,16 g/mol; C: 72,07 g (40,00 %); H: 12,10 g (6,71 %); O: 95,99 g (53,29 %)"}},
+     {{"Calcular la composición centesimal de C_6H_1_2O_6.\r\ndatos: C = 12,01; H = 1,01; O = 16,00",
+       "  M = 180,16 g/mol; C: 72,07 g (40,00 %); H: 12,10 g (6,71 %); O: 95,99 g (53,28 %)"}},
      Masses::Course, kClassroom},
     {"ClassroomEmpiricalFormulaOfGlucose", 7, {2}, {"C6H12O6"}, {}, {},
      {{"Un compuesto contiene 40,00 % de C, 6,71 % de H y 53,29 % de O. Calcular su fórmula "

@@ -450,19 +450,19 @@ const WorkedExample kWorkedExamples[] = {
        "empírica.\r\n"
        "datos: C = 12,01; H = 1,01; O = 16,00",
        "  En 100 g: C 40,00 g = 3,33 mol, H 6,71 g = 6,66 mol, O 53,29 g = 3,33 mol; entre 3,33: C "
-       "1,00, H 2,00, O 1,00. Fórmula empírica: CH_2O"}},
+       "1,00; H 2,00; O 1,00. Fórmula empírica: CH_2O"}},
      Masses::Course, kClassroom},
     {"ClassroomEmpiricalFormulaOfMagnetite", 7, {2}, {"Fe3O4"}, {}, {},
      {{"Un compuesto contiene 72,36 % de Fe y 27,64 % de O. Calcular su fórmula empírica.\r\n"
        "datos: Fe = 55,84; O = 16,00",
-       "  En 100 g: Fe 72,36 g = 1,30 mol, O 27,64 g = 1,73 mol; entre 1,30: Fe 1,00, O 1,33; por "
-       "3: Fe 3, O 4. Fórmula empírica: Fe_3O_4"}},
+       "  En 100 g: Fe 72,36 g = 1,30 mol, O 27,64 g = 1,73 mol; entre 1,30: Fe 1,00; O 1,33; por "
+       "3: Fe 3; O 4. Fórmula empírica: Fe_3O_4"}},
      Masses::Course, kClassroom},
     {"ClassroomMolecularFormulaOfGlucose", 7, {3}, {"C6H12O6"}, {}, {},
      {{"Un compuesto contiene 40,00 % de C, 6,71 % de H y 53,29 % de O, y su masa molar es 180,16 "
        "g/mol. Calcular su fórmula molecular.\r\n"
        "datos: C = 12,01; H = 1,01; O = 16,00",
-       "  En 100 g: C 3,33 mol, H 6,66 mol, O 3,33 mol; entre 3,33: C 1,00, H 2,00, O 1,00; "
+       "  En 100 g: C 3,33 mol, H 6,66 mol, O 3,33 mol; entre 3,33: C 1,00; H 2,00; O 1,00; "
        "empírica CH_2O, 30,03 g/mol; 180,16 / 30,03 = 6: molecular C_6H_1_2O_6"}},
      Masses::Course, kClassroom},
     {"ClassroomMassOfAProduct", 8, {1}, {}, {kLimestone}, {0, 0, 205},

@@ -395,12 +395,13 @@ TEST_F(TopicTest, ClassroomAnswersAreWorkedFromTheNumbersAsPrinted) {
         const char* printed;  // in the statement
         const char* answer;
     } cases[] = {
-        {MolesTopic, 3, nullptr, {2}, "son 1,81·10^(24) moléculas", "  3,01 mol."},      // 1,81·10^24 / 6,022·10^23
-        {MolesTopic, 5, "NaOH", {40}, "son 1,13 moles de NaOH", "  45,2 g."},             // 1,13 · 40,00
-        {ConcentrationTopic, 4, "NaCl", {5, 0}, "250 ml de una disolución 0,684 M", "  9,99 g"},  // 0,684 · 0,25 · 58,44
-        {ConcentrationTopic, 5, "NaCl", {5, 2}, "disolución 0,228 M de NaCl", "  751 ml"},  // 10 / 58,44 / 0,228
-        {PhTopic, 3, "HCl", {0, 2}, "de pH 0,74", "    [HCl] = 0,182 mol/l"},                // 10^-0,74
-        {PhTopic, 4, "Ca(OH)2", {0, 2}, "de pH 13,26", "    [Ca(OH)_2] = 0,0910 mol/l"},    // 10^-0,74 / 2
+        // 1,81·10^24 / 6,022·10^23; 1,13 · 40,00; 0,684 · 0,25 · 58,44; 10 / 58,44 / 0,228; 10^-0,74; 10^-0,74 / 2
+        {MolesTopic, 3, nullptr, {2}, "son 1,81·10^(24) moléculas", "  3,01 mol."},
+        {MolesTopic, 5, "NaOH", {40}, "son 1,13 moles de NaOH", "  45,2 g."},
+        {ConcentrationTopic, 4, "NaCl", {5, 0}, "250 ml de una disolución 0,684 M", "  9,99 g"},
+        {ConcentrationTopic, 5, "NaCl", {5, 2}, "disolución 0,228 M de NaCl", "  751 ml"},
+        {PhTopic, 3, "HCl", {0, 2}, "de pH 0,74", "    [HCl] = 0,182 mol/l"},
+        {PhTopic, 4, "Ca(OH)2", {0, 2}, "de pH 13,26", "    [Ca(OH)_2] = 0,0910 mol/l"},
     };
     NumberOptions = {true, true};
     for (const auto& c : cases) {

@@ -141,13 +141,15 @@ void LimitingReagent(const Reaction& reaction) {
     const Substance& limiting = aLimits ? a : b;
     const double limitingMoles = aLimits ? molesA : molesB;
     const double productMoles = ReactingMoles(limitingMoles, limiting, product);
+    // "1 mol O_2 necesita", "0.5 mol O_2 necesitan"
+    const char* const need = AsShown(molesA, MolesText, Role::WorkedOut) == 1 ? " necesita " : " necesitan ";
     StoreWholeExercise(
         Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +
             GramsText(gramsA, kGiven) + " g de " + Markup(a) + " y " + GramsText(gramsB, kGiven) + " g de " + Markup(b) +
             (count > 2 ? " (los demás reactivos, en exceso)" : "") + "." +
             Data({&a.compound, &b.compound, &product.compound}),
-        "  " + MolesText(molesA) + " mol " + Markup(a) + " necesitan " + MolesText(needB) + " mol " + Markup(b) +
-            " y hay " + MolesText(molesB) + ": limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +
+        "  " + MolesText(molesA) + " mol " + Markup(a) + need + MolesText(needB) + " mol " + Markup(b) + " y hay " +
+            MolesText(molesB) + " mol: limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +
             " mol " + Markup(limiting) + " · " + RatioFactor(limiting, product) + ToGrams(productMoles, product));
 }
 

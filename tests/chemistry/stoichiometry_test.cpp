@@ -87,6 +87,17 @@ TEST_F(StoichiometryTest, ARefusedOrCancelledReactionGivesNoExerciseAndTheLastOn
     EXPECT_EQ(ui.proposedReactions, (std::vector<std::string>{"", "H2 + O2 -> H2O", "H2 + O2 -> H2O"}));
 }
 
+// One mole, as shown, needs in the singular; the moles there are have their unit.
+TEST_F(StoichiometryTest, OneMoleOfTheFirstReactantNeedsInTheSingular) {
+    Pick({"2 H2 + O2 -> 2 H2O"});
+    ScriptRandom({1, 0, 0, 270, 1, 0});  // O2 then H2, H2O, 32 g, 1.15 times the H2 needed
+    Run(StoichiometryTopic, {3});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Answer(1),
+              "  1 mol O_2 necesita 2 mol H_2 y hay 2.302 mol: limitante O_2. 1 mol O_2 · (2 mol H_2O / 1 mol O_2) · "
+              "(18.02 g / 1 mol) = 36.03 g de H_2O");
+}
+
 // "riqueza" belongs to what is sold or mined impure: the solids and the commercial reagents,
 // never a gas, water or a liquid. A commercial reagent has the riqueza of its bottle, and a
 // reaction without any such reactant is told and makes nothing.

@@ -257,12 +257,12 @@ const WorkedExample kWorkedExamples[] = {
      {{"Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\n"
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 31.23 g de HCl.\r\n"
        "datos: Zn = 65.38  H =  1.01  Cl = 35.45  ",
-       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.856602: limitante Zn. 0.305904 mol Zn · "
+       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.856602 mol: limitante Zn. 0.305904 mol Zn · "
        "(1 mol ZnCl_2 / 1 mol Zn) · (136.28 g / 1 mol) = 41.69 g de ZnCl_2"},
       {"Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\n"
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 15.61 g de HCl.\r\n"
        "datos: Zn = 65.38  H =  1.01  Cl = 35.45  ",
-       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.428164: limitante HCl. 0.428164 mol HCl · "
+       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.428164 mol: limitante HCl. 0.428164 mol HCl · "
        "(1 mol ZnCl_2 / 2 mol HCl) · (136.28 g / 1 mol) = 29.18 g de ZnCl_2"}},
      Masses::Course},
     {"PurityOfAReactant", 8, {4}, {}, {kLimestone}, {0, 1, 450, 25},  // CaCO3, CO2, 50 g, 85 %
@@ -485,7 +485,7 @@ const WorkedExample kWorkedExamples[] = {
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 31,23 g "
        "de HCl.\r\n"
        "datos: Zn = 65,38; H = 1,01; Cl = 35,45",
-       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,857: limitante Zn. 0,306 mol Zn · (1 mol "
+       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,857 mol: limitante Zn. 0,306 mol Zn · (1 mol "
        "ZnCl_2 / 1 mol Zn) · (136,28 g / 1 mol) = 41,7 g de ZnCl_2"}},
      Masses::Course, kClassroom},
     {"ClassroomLimitingReagentHydrochloricAcid", 8, {3}, {}, {kZinc}, {0, 0, 0, 150, 0, 3},
@@ -493,7 +493,7 @@ const WorkedExample kWorkedExamples[] = {
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 15,61 g "
        "de HCl.\r\n"
        "datos: Zn = 65,38; H = 1,01; Cl = 35,45",
-       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,428: limitante HCl. 0,428 mol HCl · (1 mol "
+       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,428 mol: limitante HCl. 0,428 mol HCl · (1 mol "
        "ZnCl_2 / 2 mol HCl) · (136,28 g / 1 mol) = 29,2 g de ZnCl_2"}},
      Masses::Course, kClassroom},
     {"ClassroomPurityOfAReactant", 8, {4}, {}, {kLimestone}, {0, 1, 450, 25},

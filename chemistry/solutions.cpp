@@ -85,8 +85,11 @@ void ConcentrationsOfSolution(const Compound& solute) {
         return;
     }
     const double millilitres = DrawFlask();
-    const double density = AsShown(1 + (Random(20) + 1) / 100.0, DensityText);  // 1.01 to 1.2 g/mL
-    const double massFraction = (Random(24) + 2) / 100.0;                       // 2 % to 25 %
+    // Aqueous solutions grow denser about linearly with their strength: from about 0.004 g/mL
+    // per % (sugar, HCl) to 0.011 (NaOH); 10 % NaCl has 1.07 g/mL, 20 % NaCl 1.15.
+    const double risePerPercent = (Random(8) + 4) / 1000.0;  // 0.004 to 0.011 g/mL
+    const double massFraction = (Random(24) + 2) / 100.0;    // 2 % to 25 %
+    const double density = AsShown(1 + risePerPercent * massFraction * 100, DensityText);
     const double grams = AsShown(millilitres * density * massFraction, GramsText);
     const double solutionGrams = millilitres * density;
     const double waterGrams = solutionGrams - grams;

@@ -195,12 +195,12 @@ const WorkedExample kWorkedExamples[] = {
        "  n = 2 · 1 = 2 mol; m = 2 · 60.05 = 120.1 g; comercial: 120.1 · 100 / 99.5 = 120.71 g; "
        "V = 120.71 / 1.05 = 114.96 mL"}},
      Masses::Course},
-    {"ConcentrationsInGramsPerLitreMolalityAndMoleFraction", 6, {3}, {"NaCl"}, {}, {2, 4, 6},  // 250 mL, 1.05 g/mL, 8 %: 21 g
-     {{"Se disuelven 21 g de NaCl en agua hasta 250 mL de disolución, de densidad 1.05 g/mL. Calcular la "
+    {"ConcentrationsInGramsPerLitreMolalityAndMoleFraction", 6, {3}, {"NaCl"}, {}, {2, 4, 6},  // 250 mL, 8 %, 1.06 g/mL: 21.2 g
+     {{"Se disuelven 21.2 g de NaCl en agua hasta 250 mL de disolución, de densidad 1.06 g/mL. Calcular la "
        "concentración en g/L, la molalidad y la fracción molar del soluto.\r\n"
        "datos: Na = 22.99  Cl = 35.45  H =  1.01  O = 16.00  ",
-       "  84 g/L; agua: 262.5 - 21 = 241.5 g; n = 0.359344 mol; m = 1.49 mol/kg; "
-       "x = 0.359344 / (0.359344 + 13.405) = 0.026106"}},
+       "  84.8 g/L; agua: 265 - 21.2 = 243.8 g; n = 0.362767 mol; m = 1.49 mol/kg; "
+       "x = 0.362767 / (0.362767 + 13.533) = 0.026106"}},
      Masses::Course},
     {"MixtureOfTwoSolutions", 6, {4}, {"NaCl"}, {}, {1, 5, 4, 6},  // 250 mL: 150 mL of 0.5 M and 100 mL of 1.2 M
      {{"Se mezclan 150 mL de disolución 0.5 M de NaCl con 100 mL de disolución 1.2 M de NaCl. Calcular la "
@@ -430,11 +430,11 @@ const WorkedExample kWorkedExamples[] = {
        "121 / 1,05 = 115 mL"}},
      Masses::Course, kClassroom},
     {"ClassroomConcentrationsInGramsPerLitreMolalityAndMoleFraction", 6, {3}, {"NaCl"}, {}, {2, 4, 6},
-     {{"Se disuelven 21 g de NaCl en agua hasta 250 mL de disolución, de densidad 1,05 g/mL. "
+     {{"Se disuelven 21,2 g de NaCl en agua hasta 250 mL de disolución, de densidad 1,06 g/mL. "
        "Calcular la concentración en g/L, la molalidad y la fracción molar del soluto.\r\n"
        "datos: Na = 22,99; Cl = 35,45; H = 1,01; O = 16,00",
-       "  84,0 g/L; agua: 263 - 21 = 242 g; n = 0,359 mol; m = 1,49 mol/kg; x = 0,359 / (0,359 + "
-       "13,4) = 0,0261"}},
+       "  84,8 g/L; agua: 265 - 21,2 = 244 g; n = 0,363 mol; m = 1,49 mol/kg; x = 0,363 / (0,363 + "
+       "13,5) = 0,0261"}},
      Masses::Course, kClassroom},
     {"ClassroomMixtureOfTwoSolutions", 6, {4}, {"NaCl"}, {}, {1, 5, 4, 6},
      {{"Se mezclan 150 mL de disolución 0,5 M de NaCl con 100 mL de disolución 1,2 M de NaCl. "

@@ -97,7 +97,7 @@ std::string CompositionList(const Compound& compound, const Reading& reading) {
 }
 
 // "C 3.33 mol, H 6.66 mol, O 3.33 mol; entre 3.33: C 1, H 2, O 1" and, when needed,
-// "; por 3: Fe 3, O 4"
+// "; por 3: Fe 3, O 4" (under the decimal comma "C 1; H 2; O 1")
 std::string RatioSteps(const Compound& compound, const Reading& reading, bool withGrams) {
     std::string steps;
     for (int i = 1; i <= compound.count; ++i) {
@@ -106,16 +106,16 @@ std::string RatioSteps(const Compound& compound, const Reading& reading, bool wi
         if (withGrams) steps += CompositionText(reading.percents[i - 1]) + " g = ";
         steps += MolesText(reading.moles[i - 1]) + " mol";
     }
-    steps += "; entre " + MolesText(reading.smallest) + ":";
+    const std::string separator = NumberListSeparator();
+    steps += "; entre " + MolesText(reading.smallest) + ": ";
     for (int i = 1; i <= compound.count; ++i) {
-        steps +=
-            std::string(i > 1 ? "," : "") + " " + compound.Component(i).symbol + " " + RatioText(reading.ratios[i - 1]);
+        steps += (i > 1 ? separator : "") + compound.Component(i).symbol + " " + RatioText(reading.ratios[i - 1]);
     }
     if (reading.multiplier > 1) {
         const std::vector<ElementCount> counts = EmpiricalCounts(compound);
-        steps += "; por " + IntToText(reading.multiplier) + ":";
+        steps += "; por " + IntToText(reading.multiplier) + ": ";
         for (std::size_t i = 0; i < counts.size(); ++i) {
-            steps += std::string(i > 0 ? "," : "") + " " + counts[i].symbol + " " + IntToText(counts[i].atoms);
+            steps += (i > 0 ? separator : "") + counts[i].symbol + " " + IntToText(counts[i].atoms);
         }
     }
     return steps;
@@ -128,15 +128,16 @@ double CountsMass(const Compound& compound, const std::vector<ElementCount>& cou
 }
 
 void Composition(const Compound& compound) {
-    const std::vector<int> hundredths = CompositionHundredths(compound);
     std::string shares;
     for (int i = 1; i <= compound.count; ++i) {
         const CompoundComponent& component = compound.Component(i);
         // The element's grams in a mole: a sum of the table's masses, as the molar mass is.
-        shares += "; " + component.symbol + ": " + MolarMassText(component.atoms * component.mass) + " g (" +
-                  CompositionText(hundredths[i - 1] / 100.0) + " %)";
+        const double grams = component.atoms * component.mass;
+        // Each share rounded on its own, as the student rounds it: they may add up to 99.99 %.
+        shares += "; " + component.symbol + ": " + MolarMassText(grams) + " g (" +
+                  CompositionText(grams / compound.molarMass * 100) + " %)";
     }
-    StoreWholeExercise("Calcular la composición centesimal de " + FormulaMarkup(compound) + kLineBreak + kData +
+    StoreWholeExercise("Calcular la composición centesimal de " + FormulaMarkup(compound) + "." + kLineBreak + kData +
                            DataLineOf({&compound}),
                        "  M = " + MolarMassText(compound.molarMass) + " g/mol" + shares);
 }

@@ -66,6 +66,8 @@ std::string MolarMassText(double gramsPerMole) {
 
 std::string CompositionText(double percent) { return TwoDecimals(percent); }
 
+const char* NumberListSeparator() { return Style().decimalComma ? "; " : ", "; }
+
 double AsShown(double value, std::string (*form)(double, Role), Role role) {
     return ReadBack(value, form(value, role));
 }

@@ -45,6 +45,10 @@ std::string ConstantText(double value);  // R, 22.4, 273, 760 and the like
 std::string MolarMassText(double gramsPerMole);
 std::string CompositionText(double percent);  // an element's share of a compound: "40.00"
 
+// What stands between the items of a list of numbers ("C 1, H 2"): "; " under "Coma
+// decimal", where a comma after a number would read as a decimal one ("C 1,00; H 2,00").
+const char* NumberListSeparator();
+
 // The value that a form shows, read back: a drawn quantity goes through this before any
 // computation, so that the answer is what the numbers of the texts give.
 double AsShown(double value, std::string (*form)(double, Role), Role role = kGiven);

@@ -117,6 +117,7 @@ bool ReadSubstance(std::string_view term, Substance& substance, std::string& wri
         return Fail(problem, Visible(formula) + " tiene masa molar 0 en la tabla de elementos");
     }
     if (!marked) substance.gas = IsCommonGas(substance.compound.formula);
+    substance.state = mark;
     written =
         (substance.coefficient > 1 ? IntToText(substance.coefficient) + " " : "") + substance.compound.formula + mark;
     return true;

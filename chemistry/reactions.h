@@ -24,6 +24,7 @@ struct Substance {
     int coefficient = 1;
     Compound compound;  // parsed and weighed
     bool gas = false;   // marked "(g)", or a gas at room temperature
+    std::string state;  // the mark written after the formula: "(s)", "(l)", "(g)", "(aq)" or none
 };
 
 struct Reaction {

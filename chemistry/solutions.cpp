@@ -26,16 +26,6 @@ bool SameComposition(const Compound& a, const Compound& b) {
     return true;
 }
 
-// The reagent whose formula has the same elements and counts ("C2H4O2" is acetic acid too).
-const CommercialReagent* FindReagent(const Compound& solute) {
-    for (const CommercialReagent& reagent : CommercialReagents()) {
-        Compound bottle;
-        FormulaProblem ignored;  // a reagent whose elements the table lacks cannot be the solute
-        if (ReadFormula(bottle, reagent.formula, ignored) && SameComposition(bottle, solute)) return &reagent;
-    }
-    return nullptr;
-}
-
 void Dilution(const Compound& solute) {
     const double v2 = DrawFlask();
     const double c1 = (Random(12) + 1) / 2.0;                            // 0.5 to 6 M
@@ -95,8 +85,11 @@ void ConcentrationsOfSolution(const Compound& solute) {
         return;
     }
     const double millilitres = DrawFlask();
-    const double density = AsShown(1 + (Random(20) + 1) / 100.0, DensityText);  // 1.01 to 1.2 g/mL
-    const double massFraction = (Random(24) + 2) / 100.0;                       // 2 % to 25 %
+    // Aqueous solutions grow denser about linearly with their strength: from about 0.004 g/mL
+    // per % (sugar, HCl) to 0.011 (NaOH); 10 % NaCl has 1.07 g/mL, 20 % NaCl 1.15.
+    const double risePerPercent = (Random(8) + 4) / 1000.0;  // 0.004 to 0.011 g/mL
+    const double massFraction = (Random(24) + 2) / 100.0;    // 2 % to 25 %
+    const double density = AsShown(1 + risePerPercent * massFraction * 100, DensityText);
     const double grams = AsShown(millilitres * density * massFraction, GramsText);
     const double solutionGrams = millilitres * density;
     const double waterGrams = solutionGrams - grams;
@@ -138,6 +131,15 @@ const std::vector<CommercialReagent>& CommercialReagents() {
     static const std::vector<CommercialReagent> reagents = {
         {"HCl", 36, 1.18}, {"H2SO4", 98, 1.84}, {"HNO3", 65, 1.40}, {"NH3", 25, 0.91}, {"CH3COOH", 99.5, 1.05}};
     return reagents;
+}
+
+const CommercialReagent* FindReagent(const Compound& substance) {
+    for (const CommercialReagent& reagent : CommercialReagents()) {
+        Compound bottle;
+        FormulaProblem ignored;  // a reagent whose elements the table lacks cannot be the substance
+        if (ReadFormula(bottle, reagent.formula, ignored) && SameComposition(bottle, substance)) return &reagent;
+    }
+    return nullptr;
 }
 
 const std::vector<int>& FlaskVolumes() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct Compound;
+
 // A commercial reagent as its bottle states it.
 struct CommercialReagent {
     const char* formula;
@@ -13,6 +15,9 @@ struct CommercialReagent {
     double density;  // g/mL
 };
 const std::vector<CommercialReagent>& CommercialReagents();
+// The reagent whose formula has the same elements and counts ("C2H4O2" is acetic acid too);
+// nullptr when there is none.
+const CommercialReagent* FindReagent(const Compound& substance);
 
 // The volumes of the flasks in which a solution is made up, in mL.
 const std::vector<int>& FlaskVolumes();

@@ -5,6 +5,7 @@
 
 #include "chemistry/exercise_text.h"
 #include "chemistry/gases.h"
+#include "chemistry/solutions.h"
 #include "chemistry/topics.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
@@ -53,6 +54,33 @@ std::string ToGrams(double moles, const Substance& to) {
 
 double ProductMoles(double grams, const Substance& from, const Substance& to) {
     return ReactingMoles(grams / MolarMassOf(from), from, to);
+}
+
+// Metals by atomic number: every element but the nonmetals, the noble gases and the metalloids.
+bool IsMetal(uint16_t z) {
+    static const uint16_t kOthers[] = {1, 2, 5, 6, 7, 8, 9, 10, 14, 15, 16, 17, 18, 33, 34, 35, 36, 52, 53, 54, 85, 86};
+    for (uint16_t other : kOthers) {
+        if (z == other) return false;
+    }
+    return z > 0;
+}
+
+// A solid at room temperature as a class takes it when the reaction does not say: a metal,
+// a compound of a metal (oxides, hydroxides, carbonates, salts), an ammonium salt, or one of
+// the solid nonmetals (C, Si, P, S...). Mercury alone is a liquid.
+bool LooksSolid(const Compound& compound) {
+    if (compound.count == 1) {
+        const uint16_t z = compound.Component(1).z;
+        static const uint16_t kSolidNonmetals[] = {5, 6, 14, 15, 16, 33, 34, 52, 53};
+        for (uint16_t solid : kSolidNonmetals) {
+            if (z == solid) return true;
+        }
+        return IsMetal(z) && z != 80;
+    }
+    for (int i = 1; i <= compound.count; ++i) {
+        if (IsMetal(compound.Component(i).z)) return true;
+    }
+    return compound.formula.find("NH4") != std::string::npos;
 }
 
 void MassToMass(const Reaction& reaction) {
@@ -114,21 +142,33 @@ void LimitingReagent(const Reaction& reaction) {
     const Substance& limiting = aLimits ? a : b;
     const double limitingMoles = aLimits ? molesA : molesB;
     const double productMoles = ReactingMoles(limitingMoles, limiting, product);
+    // "1 mol O_2 necesita", "0.5 mol O_2 necesitan"
+    const char* const need = AsShown(molesA, MolesText, Role::WorkedOut) == 1 ? " necesita " : " necesitan ";
     StoreWholeExercise(
         Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +
             GramsText(gramsA, kGiven) + " g de " + Markup(a) + " y " + GramsText(gramsB, kGiven) + " g de " + Markup(b) +
             (count > 2 ? " (los demás reactivos, en exceso)" : "") + "." +
             Data({&a.compound, &b.compound, &product.compound}),
-        "  " + MolesText(molesA) + " mol " + Markup(a) + " necesitan " + MolesText(needB) + " mol " + Markup(b) +
-            " y hay " + MolesText(molesB) + ": limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +
+        "  " + MolesText(molesA) + " mol " + Markup(a) + need + MolesText(needB) + " mol " + Markup(b) + " y hay " +
+            MolesText(molesB) + " mol: limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +
             " mol " + Markup(limiting) + " · " + RatioFactor(limiting, product) + ToGrams(productMoles, product));
 }
 
 void Purity(const Reaction& reaction) {
-    const Substance& reactant = ChooseOne(reaction.reactants);
+    const std::vector<const Substance*> impure = ImpureReactants(reaction);
+    if (impure.empty()) {
+        ShowMessageFlags(kCaption,
+                         "La reacción no tiene ningún reactivo sólido ni comercial, que son los que tienen riqueza.\r"
+                         "Elija otra, o marque el sólido con (s) detrás de su fórmula.",
+                         kBoxIconExclamation);
+        return;
+    }
+    const Substance& reactant = *impure[Choose(int32_t(impure.size()))];
     const Substance& product = ChooseOne(reaction.products);
     const double grams = DrawGrams();
-    const double percent = Random(39) + 60;  // 60 to 98 %
+    // A commercial reagent has the riqueza of its bottle: there is no hydrochloric acid of 85 %.
+    const CommercialReagent* bottle = FindReagent(reactant.compound);
+    const double percent = bottle ? bottle->percent : Random(39) + 60;  // 60 to 98 %
     const double pure = AsShown(grams * percent / 100, GramsText);
     StoreWholeExercise(Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
                            GramsText(grams, kGiven) + " g de " + Markup(reactant) + " de riqueza " +
@@ -155,6 +195,16 @@ void Yield(const Reaction& reaction) {
 }
 
 }  // namespace
+
+std::vector<const Substance*> ImpureReactants(const Reaction& reaction) {
+    std::vector<const Substance*> impure;
+    for (const Substance& reactant : reaction.reactants) {
+        if (reactant.gas) continue;
+        const bool solid = reactant.state == "(s)" || (reactant.state.empty() && LooksSolid(reactant.compound));
+        if (solid || FindReagent(reactant.compound) != nullptr) impure.push_back(&reactant);
+    }
+    return impure;
+}
 
 double DrawExcessFactor() {
     const bool belowOne = Random(2) == 0;

@@ -4,6 +4,7 @@
 // from the list of "reacciones.txt" or types.
 
 #include <cstdint>
+#include <vector>
 
 #include "chemistry/reactions.h"
 
@@ -13,6 +14,11 @@ extern Reaction CurrentReaction;
 // The moles of the second reactant over those that the first one needs: from half to twice,
 // never within 10 % of 1, so that the limiting reagent is never in doubt.
 double DrawExcessFactor();
+
+// The reactants that are sold or mined impure, which the "riqueza" exercise may give: the
+// solids, marked "(s)" or taken as such (metals and their compounds, ammonium salts, C, S...),
+// and the commercial reagents of the solutions topic. Never a gas, water or a liquid.
+std::vector<const Substance*> ImpureReactants(const Reaction& reaction);
 
 // What each visit starts with: "reacciones.txt" read again and no reaction proposed.
 void StartStoichiometryVisit();

@@ -39,6 +39,15 @@ std::string Spaced(std::string text) {
 // The unit of a molarity after its number: the classroom form stands apart ("0,120 M").
 std::string MolarUnit(const NumberStyle& style) { return style.significantFigures ? " M" : "M"; }
 
+// The value of a worked-out number as a statement shows it. Under "Cifras significativas"
+// it has three figures, and the answer is worked from it ("1,13 mol" of NaOH gives
+// 1,13 · 40,00 = 45,2 g, not the 45 g drawn); the plain answers keep the values drawn.
+double Printed(const std::string& shown, double value) {
+    bool ok = false;
+    const double read = ReadExerciseNumber(shown, ok);
+    return ok ? read : value;
+}
+
 // The recipe of the pass in progress, filled as the generator asks the user.
 Recipe g_pass;
 // The choices of the exercise being made again, taken in order; null in a teacher's pass.
@@ -132,20 +141,26 @@ void GenerateMoles(uint8_t subKind) {
             StoreExercise("Calcular el nº de moléculas que hay en" + Spaced(DataNumber(moles, style)) + " mol.",
                           "  " + ComputedNumber(molecules, style) + " moléculas.");
             break;
-        case 3:
-            StoreExercise("Calcular cuantos moles son" + Spaced(ComputedNumber(molecules, style)) + " moléculas.",
-                          "  " + ComputedNumber(moles, style) + " mol.");
+        case 3: {
+            const std::string shown = ComputedNumber(molecules, style);
+            const double answer = style.significantFigures ? double(Printed(shown, molecules) / kAvogadro) : moles;
+            StoreExercise("Calcular cuantos moles son" + Spaced(shown) + " moléculas.",
+                          "  " + ComputedNumber(answer, style) + " mol.");
             break;
+        }
         case 4:
             StoreExercise("Pasar" + Spaced(DataNumber(grams, style)) + " g de " + FormulaMarkup(compound) +
                               " a moles." + kLineBreak + kData + FormulaDataLine(compound, style),
                           "  " + ComputedNumber(moles, style) + " mol.");
             break;
-        default:
-            StoreExercise("Cuantos gramos son" + Spaced(ComputedNumber(moles, style)) + " moles de " +
-                              FormulaMarkup(compound) + "?" + kLineBreak + kData + FormulaDataLine(compound, style),
-                          "  " + ComputedNumber(grams, style) + " g.");
+        default: {
+            const std::string shown = ComputedNumber(moles, style);
+            const double answer = style.significantFigures ? Printed(shown, moles) * compound.molarMass : grams;
+            StoreExercise("Cuantos gramos son" + Spaced(shown) + " moles de " + FormulaMarkup(compound) + "?" +
+                              kLineBreak + kData + FormulaDataLine(compound, style),
+                          "  " + ComputedNumber(answer, style) + " g.");
             break;
+        }
     }
 }
 
@@ -176,6 +191,11 @@ void GenerateMolarity(uint8_t subKind) {
     const double volumeMl = DrawVolumeMl();
     const double molarity = moles / volumeMl * 1000;
     const std::string molar = MolarUnit(style) + " de ";
+    const std::string shownMolarity = ComputedNumber(molarity, style);
+    const double given = Printed(shownMolarity, molarity);
+    const bool fromPrinted = style.significantFigures;
+    const double gramsNeeded = fromPrinted ? given * volumeMl / 1000 * compound.molarMass : grams;
+    const double volumeMade = fromPrinted ? grams / compound.molarMass / given * 1000 : volumeMl;
     switch (subKind) {
         case 3:
             StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" +
@@ -186,14 +206,14 @@ void GenerateMolarity(uint8_t subKind) {
         case 4:
             StoreExercise("Calcular los gramos necesarios de " + markup + " para preparar " +
                               VolumeText(volumeMl, style, DataNumber) + " de una disolución" +
-                              Spaced(ComputedNumber(molarity, style)) + molar + markup + data,
-                          "  " + ComputedNumber(grams, style) + " g");
+                              Spaced(shownMolarity) + molar + markup + data,
+                          "  " + ComputedNumber(gramsNeeded, style) + " g");
             break;
         default:
-            StoreExercise("Calcular el volumen de disolución" + Spaced(ComputedNumber(molarity, style)) + molar + markup +
+            StoreExercise("Calcular el volumen de disolución" + Spaced(shownMolarity) + molar + markup +
                               " que se puede preparar a partir de" + Spaced(DataNumber(grams, style)) + " g de " +
                               markup + data,
-                          "  " + VolumeText(volumeMl, style, ComputedNumber));
+                          "  " + VolumeText(volumeMade, style, ComputedNumber));
             break;
     }
 }
@@ -212,6 +232,12 @@ int IonSource(bool isBase) { return isBase ? 3 : 1; }
 uint16_t IonAtoms(const Compound& compound, bool isBase) {
     const int source = IonSource(isBase);
     return source <= compound.count ? compound.Component(source).atoms : 0;
+}
+
+// The concentration of the acid or base whose solution has this pH: PhOf the other way.
+double ConcentrationOf(const Compound& compound, double ph, bool isBase) {
+    const double ions = std::exp(-(isBase ? 14 - ph : ph) * kLn10);
+    return ions / IonAtoms(compound, isBase);
 }
 
 void GeneratePh(uint8_t subKind) {
@@ -251,9 +277,11 @@ void GeneratePh(uint8_t subKind) {
                           FormulaDataLine(compound, style),
                       "  pH = " + PhNumber(ph, style));
     } else {
-        StoreExercise("Calcular la concentración molar de una disolución de " + markup + " de pH " +
-                          PhNumber(ph, style, {6, 2}),
-                      "    [" + markup + "] = " + ComputedNumber(concentration, style) + " mol/l");
+        const std::string shown = PhNumber(ph, style, {6, 2});
+        const double answer =
+            style.significantFigures ? ConcentrationOf(compound, Printed(shown, ph), isBase) : concentration;
+        StoreExercise("Calcular la concentración molar de una disolución de " + markup + " de pH " + shown,
+                      "    [" + markup + "] = " + ComputedNumber(answer, style) + " mol/l");
     }
 }
 

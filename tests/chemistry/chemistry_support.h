@@ -100,9 +100,13 @@ inline bool IsLetter(char c) {
 }
 
 // A number, and only a number, has its decimal point changed: a point between two digits.
+// A list of numbers ("C 1, H 2") takes "; " between its items instead, where a comma after
+// a number would read as a decimal one.
 inline std::string WithDecimalCommas(std::string text) {
     for (std::size_t i = 1; i + 1 < text.size(); ++i) {
         if (text[i] == '.' && IsDigit(text[i - 1]) && IsDigit(text[i + 1])) text[i] = ',';
+        const bool subscript = i >= 2 && text[i - 2] == '_';
+        if (text[i] == ',' && IsDigit(text[i - 1]) && !subscript && text[i + 1] == ' ') text[i] = ';';
     }
     return text;
 }

@@ -137,6 +137,26 @@ TEST_F(SolutionTest, EveryAnswerAgreesWithAnIndependentComputationOverManyDraws)
     }
 }
 
+// A solution's density goes with its strength: the mass percentage that the statement's
+// grams, volume and density give has a density that aqueous solutions of it show, between
+// 0.003 and 0.012 g/mL more than water per % (sugar and HCl about 0.004, NaOH 0.011), with
+// the half hundredth of the density shown.
+TEST_F(SolutionTest, TheDensityIsOneThatASolutionOfThatStrengthHas) {
+    SeedRandom(4242);
+    for (int round = 0; round < 300; ++round) {
+        BatchEnd();
+        BatchStart();
+        Type({"NaCl"});
+        Run(SolutionsTopic, {3});
+        ASSERT_EQ(Batch.count, 1);
+        const std::string& s = Statement(1);
+        const double density = NumberAfter(s, "de densidad ");
+        const double percent = NumberAfter(s, "Se disuelven ") / (NumberAfter(s, "hasta ") * density) * 100;
+        EXPECT_GE(density, 1 + 0.003 * percent - 0.0051) << s;
+        EXPECT_LE(density, 1 + 0.012 * percent + 0.0051) << s;
+    }
+}
+
 TEST_F(SolutionTest, LongFormulasFitEverySubKind) {
     SeedRandom(3);
     for (const char* formula : {"CH3CH2CH2CH2CH2CH3", "Ca(CH3COO)2", "CH3COOH"}) {

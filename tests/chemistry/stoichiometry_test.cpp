@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/start_up.h"
+#include "chemistry/solutions.h"
 #include "shell/program.h"
 #include "tests/chemistry/course_topics_support.h"
 #include "tests/chemistry/topic_windows.h"
@@ -86,6 +87,56 @@ TEST_F(StoichiometryTest, ARefusedOrCancelledReactionGivesNoExerciseAndTheLastOn
     EXPECT_EQ(ui.proposedReactions, (std::vector<std::string>{"", "H2 + O2 -> H2O", "H2 + O2 -> H2O"}));
 }
 
+// One mole, as shown, needs in the singular; the moles there are have their unit.
+TEST_F(StoichiometryTest, OneMoleOfTheFirstReactantNeedsInTheSingular) {
+    Pick({"2 H2 + O2 -> 2 H2O"});
+    ScriptRandom({1, 0, 0, 270, 1, 0});  // O2 then H2, H2O, 32 g, 1.15 times the H2 needed
+    Run(StoichiometryTopic, {3});
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_EQ(Answer(1),
+              "  1 mol O_2 necesita 2 mol H_2 y hay 2.302 mol: limitante O_2. 1 mol O_2 · (2 mol H_2O / 1 mol O_2) · "
+              "(18.02 g / 1 mol) = 36.03 g de H_2O");
+}
+
+// "riqueza" belongs to what is sold or mined impure: the solids and the commercial reagents,
+// never a gas, water or a liquid. A commercial reagent has the riqueza of its bottle, and a
+// reaction without any such reactant is told and makes nothing.
+TEST_F(StoichiometryTest, OnlySolidsAndCommercialReagentsComeWithARiqueza) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Zn + 2 HCl -> ZnCl2 + H2", "Zn HCl"},
+        {"Fe2O3 + 3 CO -> 2 Fe + 3 CO2", "Fe2O3"},
+        {"CaO + H2O -> Ca(OH)2", "CaO"},
+        {"C + O2 -> CO2", "C"},
+        {"NH4Cl + NaOH -> NaCl + NH3 + H2O", "NH4Cl NaOH"},
+        {"NH3(aq) + HNO3 -> NH4NO3", "NH3 HNO3"},
+        {"CH3COOH + NaOH(aq) -> CH3COONa + H2O", "CH3COOH"},
+        {"C6H12O6(s) + 6 O2 -> 6 CO2 + 6 H2O", "C6H12O6"},
+        {"C2H5OH + 3 O2 -> 2 CO2 + 3 H2O", ""},
+        {"4 NH3 + 5 O2 -> 4 NO + 6 H2O", ""},  // ammonia unmarked is the gas
+        {"2 H2 + O2 -> 2 H2O", ""},
+    };
+    for (const auto& [text, expected] : cases) {
+        Reaction reaction;
+        ReactionProblem problem;
+        ASSERT_TRUE(ReadReaction(text, reaction, problem)) << text << ": " << problem.reason;
+        std::string impure;
+        for (const Substance* reactant : ImpureReactants(reaction)) {
+            impure += (impure.empty() ? "" : " ") + reactant->compound.formula;
+        }
+        EXPECT_EQ(impure, expected) << text;
+    }
+    Pick({"2 H2 + O2 -> 2 H2O", "Zn + 2 HCl -> ZnCl2 + H2"});
+    ScriptRandom({1, 0, 450});  // HCl, ZnCl2, 50 g, and no riqueza drawn
+    Run(StoichiometryTopic, {4, 4});
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Estequiometría");
+    EXPECT_EQ(ui.boxes[0].text,
+              "La reacción no tiene ningún reactivo sólido ni comercial, que son los que tienen riqueza.\r"
+              "Elija otra, o marque el sólido con (s) detrás de su fórmula.");
+    ASSERT_EQ(Batch.count, 1);
+    EXPECT_NE(Statement(1).find(" a partir de 50 g de HCl de riqueza 36 %."), std::string::npos) << Statement(1);
+}
+
 // The draws of the limiting reagent: from half to twice what the first reactant needs, never
 // within 10 % of it, on both sides of 1.
 TEST_F(StoichiometryTest, TheExcessFactorIsNeverNearOne) {
@@ -119,7 +170,10 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
                 for (uint8_t subKind = 1; subKind <= 5; ++subKind) {
                     bool hasGas = false;
                     for (const Substance& product : reaction.products) hasGas = hasGas || product.gas;
-                    if ((subKind == 2 && !hasGas) || (subKind == 3 && reaction.reactants.size() < 2)) continue;
+                    if ((subKind == 2 && !hasGas) || (subKind == 3 && reaction.reactants.size() < 2) ||
+                        (subKind == 4 && ImpureReactants(reaction).empty())) {
+                        continue;
+                    }
                     BatchEnd();
                     BatchStart();
                     ui.reactions.push_back(reaction.text);
@@ -146,8 +200,13 @@ TEST_F(StoichiometryTest, EveryAnswerAgreesWithAnIndependentComputation) {
                             double grams = NumberAfter(s, "a partir de ");
                             if (subKind == 4) {
                                 const double percent = NumberAfter(s, "de riqueza ");
-                                EXPECT_GE(percent, 60);
-                                EXPECT_LE(percent, 98);
+                                const CommercialReagent* bottle = FindReagent(reactant->compound);
+                                if (bottle != nullptr) {
+                                    EXPECT_EQ(percent, bottle->percent) << context;
+                                } else {
+                                    EXPECT_GE(percent, 60);
+                                    EXPECT_LE(percent, 98);
+                                }
                                 grams = NumberAfter(a, "/ 100 = ");
                                 ExpectShownNear(grams, NumberAfter(s, "a partir de ") * percent / 100, context);
                             }
@@ -249,7 +308,7 @@ TEST_F(StoichiometryTest, LongReactionsFitOrAreRefusedWhole) {
     for (uint8_t subKind : {1, 3, 4, 5}) {
         BatchEnd();
         BatchStart();
-        Pick({"ABCDEFGHIJ + KLMNOPQRST -> ABCDEFGHIJKLMNOPQRST"});
+        Pick({"ABCDEFGHIJ(s) + KLMNOPQRST -> ABCDEFGHIJKLMNOPQRST"});  // a solid, for the riqueza
         ui.boxes.clear();
         Run(StoichiometryTopic, {subKind});
         EXPECT_EQ(Batch.count, 0);

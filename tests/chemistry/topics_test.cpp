@@ -384,6 +384,38 @@ TEST_F(TopicStyles, SignificantFiguresLeaveOneBlankBetweenWordsAndNumbers) {
     for (const TopicRun& topic : kEveryTopic) ExpectClassroomSpacingOverManyDraws(60, [&] { return Texts(topic); });
 }
 
+// A worked-out number that a statement gives has three figures under "Cifras significativas";
+// the student works from it, and so does the answer, not from the value drawn behind it.
+TEST_F(TopicTest, ClassroomAnswersAreWorkedFromTheNumbersAsPrinted) {
+    const struct {
+        void (*run)();
+        uint8_t subKind;
+        const char* formula;  // nullptr: none asked
+        std::vector<int32_t> draws;
+        const char* printed;  // in the statement
+        const char* answer;
+    } cases[] = {
+        // 1,81·10^24 / 6,022·10^23; 1,13 · 40,00; 0,684 · 0,25 · 58,44; 10 / 58,44 / 0,228; 10^-0,74; 10^-0,74 / 2
+        {MolesTopic, 3, nullptr, {2}, "son 1,81·10^(24) moléculas", "  3,01 mol."},
+        {MolesTopic, 5, "NaOH", {40}, "son 1,13 moles de NaOH", "  45,2 g."},
+        {ConcentrationTopic, 4, "NaCl", {5, 0}, "250 ml de una disolución 0,684 M", "  9,99 g"},
+        {ConcentrationTopic, 5, "NaCl", {5, 2}, "disolución 0,228 M de NaCl", "  751 ml"},
+        {PhTopic, 3, "HCl", {0, 2}, "de pH 0,74", "    [HCl] = 0,182 mol/l"},
+        {PhTopic, 4, "Ca(OH)2", {0, 2}, "de pH 13,26", "    [Ca(OH)_2] = 0,0910 mol/l"},
+    };
+    NumberOptions = {true, true};
+    for (const auto& c : cases) {
+        BatchEnd();
+        BatchStart();
+        if (c.formula) Type({c.formula});
+        ScriptRandom(c.draws);
+        Run(c.run, {c.subKind});
+        ASSERT_EQ(Batch.count, 1) << c.answer;
+        EXPECT_NE(Statement(1).find(c.printed), std::string::npos) << Statement(1);
+        EXPECT_EQ(Answer(1), c.answer) << Statement(1);
+    }
+}
+
 TEST_F(TopicTest, OptionsChangedWhileATopicRunsApplyFromTheNextExercise) {
     AskConfirmation = true;
     ui.edits.push_back([](ExerciseRecord&) {

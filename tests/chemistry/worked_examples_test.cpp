@@ -195,12 +195,12 @@ const WorkedExample kWorkedExamples[] = {
        "  n = 2 · 1 = 2 mol; m = 2 · 60.05 = 120.1 g; comercial: 120.1 · 100 / 99.5 = 120.71 g; "
        "V = 120.71 / 1.05 = 114.96 mL"}},
      Masses::Course},
-    {"ConcentrationsInGramsPerLitreMolalityAndMoleFraction", 6, {3}, {"NaCl"}, {}, {2, 4, 6},  // 250 mL, 1.05 g/mL, 8 %: 21 g
-     {{"Se disuelven 21 g de NaCl en agua hasta 250 mL de disolución, de densidad 1.05 g/mL. Calcular la "
+    {"ConcentrationsInGramsPerLitreMolalityAndMoleFraction", 6, {3}, {"NaCl"}, {}, {2, 4, 6},  // 250 mL, 8 %, 1.06 g/mL: 21.2 g
+     {{"Se disuelven 21.2 g de NaCl en agua hasta 250 mL de disolución, de densidad 1.06 g/mL. Calcular la "
        "concentración en g/L, la molalidad y la fracción molar del soluto.\r\n"
        "datos: Na = 22.99  Cl = 35.45  H =  1.01  O = 16.00  ",
-       "  84 g/L; agua: 262.5 - 21 = 241.5 g; n = 0.359344 mol; m = 1.49 mol/kg; "
-       "x = 0.359344 / (0.359344 + 13.405) = 0.026106"}},
+       "  84.8 g/L; agua: 265 - 21.2 = 243.8 g; n = 0.362767 mol; m = 1.49 mol/kg; "
+       "x = 0.362767 / (0.362767 + 13.533) = 0.026106"}},
      Masses::Course},
     {"MixtureOfTwoSolutions", 6, {4}, {"NaCl"}, {}, {1, 5, 4, 6},  // 250 mL: 150 mL of 0.5 M and 100 mL of 1.2 M
      {{"Se mezclan 150 mL de disolución 0.5 M de NaCl con 100 mL de disolución 1.2 M de NaCl. Calcular la "
@@ -210,8 +210,8 @@ const WorkedExample kWorkedExamples[] = {
 
     // ---- Fórmula empírica
     {"CompositionOfGlucose", 7, {1}, {"C6H12O6"}, {}, {},
-     {{"Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
-       "  M = 180.16 g/mol; C: 72.07 g (40.00 %); H: 12.1 g (6.71 %); O: 95.99 g (53.29 %)"}},
+     {{"Calcular la composición centesimal de C_6H_1_2O_6.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
+       "  M = 180.16 g/mol; C: 72.07 g (40.00 %); H: 12.1 g (6.71 %); O: 95.99 g (53.28 %)"}},
      Masses::Course},
     {"TheEmpiricalFormulaOfGlucoseIsCH2O", 7, {2}, {"C6H12O6"}, {}, {},
      {{"Un compuesto contiene 40.00 % de C, 6.71 % de H y 53.29 % de O. Calcular su fórmula empírica.\r\n"
@@ -257,12 +257,12 @@ const WorkedExample kWorkedExamples[] = {
      {{"Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\n"
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 31.23 g de HCl.\r\n"
        "datos: Zn = 65.38  H =  1.01  Cl = 35.45  ",
-       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.856602: limitante Zn. 0.305904 mol Zn · "
+       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.856602 mol: limitante Zn. 0.305904 mol Zn · "
        "(1 mol ZnCl_2 / 1 mol Zn) · (136.28 g / 1 mol) = 41.69 g de ZnCl_2"},
       {"Reacción: Zn + 2 HCl -> ZnCl_2 + H_2\r\n"
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 15.61 g de HCl.\r\n"
        "datos: Zn = 65.38  H =  1.01  Cl = 35.45  ",
-       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.428164: limitante HCl. 0.428164 mol HCl · "
+       "  0.305904 mol Zn necesitan 0.611808 mol HCl y hay 0.428164 mol: limitante HCl. 0.428164 mol HCl · "
        "(1 mol ZnCl_2 / 2 mol HCl) · (136.28 g / 1 mol) = 29.18 g de ZnCl_2"}},
      Masses::Course},
     {"PurityOfAReactant", 8, {4}, {}, {kLimestone}, {0, 1, 450, 25},  // CaCO3, CO2, 50 g, 85 %
@@ -300,7 +300,7 @@ const WorkedExample kWorkedExamples[] = {
     {"ClassroomMoleculesOf5Mol", 2, {2}, {}, {}, {4},
      {{"Calcular el nº de moléculas que hay en 5 mol.", "  3,01·10^(24) moléculas."}}, Masses::Examples, kClassroom},
     {"ClassroomMolesOfMolecules", 2, {3}, {}, {}, {19},
-     {{"Calcular cuantos moles son 1,20·10^(25) moléculas.", "  20,0 mol."}}, Masses::Examples, kClassroom},
+     {{"Calcular cuantos moles son 1,20·10^(25) moléculas.", "  19,9 mol."}}, Masses::Examples, kClassroom},
     {"ClassroomGramsOfWaterToMoles", 2, {4}, {"H2O"}, {}, {31},
      {{"Pasar 36 g de H_2O a moles.\r\ndatos: H = 1,01; O = 16,00", "  2,00 mol."}}, Masses::Examples, kClassroom},
     {"ClassroomGramsOfGlucoseToMoles", 2, {4}, {"C6H12O6"}, {}, {153},
@@ -330,7 +330,7 @@ const WorkedExample kWorkedExamples[] = {
     {"ClassroomGramsFromMolarity0120", 3, {4}, {"NaCl"}, {}, {2, 3},
      {{"Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,120 M de NaCl\r\n"
        "datos: Na = 22,99; Cl = 35,45",
-       "  7,00 g"}},
+       "  7,01 g"}},
      Masses::Examples, kClassroom},
     {"ClassroomVolumeFromMolarity", 3, {5}, {"NaCl"}, {}, {45, 0},
      {{"Calcular el volumen de disolución 3,42 M de NaCl que se puede preparar a partir de 50 g de NaCl\r\n"
@@ -340,7 +340,7 @@ const WorkedExample kWorkedExamples[] = {
     {"ClassroomVolumeFromMolarity0120", 3, {5}, {"NaCl"}, {}, {2, 3},
      {{"Calcular el volumen de disolución 0,120 M de NaCl que se puede preparar a partir de 7 g de NaCl\r\n"
        "datos: Na = 22,99; Cl = 35,45",
-       "  1,00 l"}},
+       "  998 ml"}},
      Masses::Examples, kClassroom},
     {"ClassroomPhOfAnAcid", 4, {1}, {"HCl"}, {}, {2, 1},
      {{"Calcular el pH de una disolución obtenida con 7 g de HCl en un volumen de disolución de 500 ml\r\n"
@@ -358,10 +358,10 @@ const WorkedExample kWorkedExamples[] = {
        "  pH = 13,40"}},
      Masses::Examples, kClassroom},
     {"ClassroomAcidFromPh", 4, {3}, {"HCl"}, {}, {2, 1},
-     {{"Calcular la concentración molar de una disolución de HCl de pH 0,42", "    [HCl] = 0,384 mol/l"}},
+     {{"Calcular la concentración molar de una disolución de HCl de pH 0,42", "    [HCl] = 0,380 mol/l"}},
      Masses::Examples, kClassroom},
     {"ClassroomBaseFromPh", 4, {4}, {"NaOH"}, {}, {5, 3},
-     {{"Calcular la concentración molar de una disolución de NaOH de pH 13,40", "    [NaOH] = 0,250 mol/l"}},
+     {{"Calcular la concentración molar de una disolución de NaOH de pH 13,40", "    [NaOH] = 0,251 mol/l"}},
      Masses::Examples, kClassroom},
 
     // ---- The classroom forms of the four course topics, from the draws of their examples above.
@@ -430,11 +430,11 @@ const WorkedExample kWorkedExamples[] = {
        "121 / 1,05 = 115 mL"}},
      Masses::Course, kClassroom},
     {"ClassroomConcentrationsInGramsPerLitreMolalityAndMoleFraction", 6, {3}, {"NaCl"}, {}, {2, 4, 6},
-     {{"Se disuelven 21 g de NaCl en agua hasta 250 mL de disolución, de densidad 1,05 g/mL. "
+     {{"Se disuelven 21,2 g de NaCl en agua hasta 250 mL de disolución, de densidad 1,06 g/mL. "
        "Calcular la concentración en g/L, la molalidad y la fracción molar del soluto.\r\n"
        "datos: Na = 22,99; Cl = 35,45; H = 1,01; O = 16,00",
-       "  84,0 g/L; agua: 263 - 21 = 242 g; n = 0,359 mol; m = 1,49 mol/kg; x = 0,359 / (0,359 + "
-       "13,4) = 0,0261"}},
+       "  84,8 g/L; agua: 265 - 21,2 = 244 g; n = 0,363 mol; m = 1,49 mol/kg; x = 0,363 / (0,363 + "
+       "13,5) = 0,0261"}},
      Masses::Course, kClassroom},
     {"ClassroomMixtureOfTwoSolutions", 6, {4}, {"NaCl"}, {}, {1, 5, 4, 6},
      {{"Se mezclan 150 mL de disolución 0,5 M de NaCl con 100 mL de disolución 1,2 M de NaCl. "
@@ -442,27 +442,27 @@ const WorkedExample kWorkedExamples[] = {
        "  n = 0,5 · 0,15 + 1,2 · 0,1 = 0,195 mol; V = 0,25 L; M = 0,780 mol/L"}},
      Masses::Course, kClassroom},
     {"ClassroomCompositionOfGlucose", 7, {1}, {"C6H12O6"}, {}, {},
-     {{"Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12,01; H = 1,01; O = 16,00",
-       "  M = 180,16 g/mol; C: 72,07 g (40,00 %); H: 12,10 g (6,71 %); O: 95,99 g (53,29 %)"}},
+     {{"Calcular la composición centesimal de C_6H_1_2O_6.\r\ndatos: C = 12,01; H = 1,01; O = 16,00",
+       "  M = 180,16 g/mol; C: 72,07 g (40,00 %); H: 12,10 g (6,71 %); O: 95,99 g (53,28 %)"}},
      Masses::Course, kClassroom},
     {"ClassroomEmpiricalFormulaOfGlucose", 7, {2}, {"C6H12O6"}, {}, {},
      {{"Un compuesto contiene 40,00 % de C, 6,71 % de H y 53,29 % de O. Calcular su fórmula "
        "empírica.\r\n"
        "datos: C = 12,01; H = 1,01; O = 16,00",
        "  En 100 g: C 40,00 g = 3,33 mol, H 6,71 g = 6,66 mol, O 53,29 g = 3,33 mol; entre 3,33: C "
-       "1,00, H 2,00, O 1,00. Fórmula empírica: CH_2O"}},
+       "1,00; H 2,00; O 1,00. Fórmula empírica: CH_2O"}},
      Masses::Course, kClassroom},
     {"ClassroomEmpiricalFormulaOfMagnetite", 7, {2}, {"Fe3O4"}, {}, {},
      {{"Un compuesto contiene 72,36 % de Fe y 27,64 % de O. Calcular su fórmula empírica.\r\n"
        "datos: Fe = 55,84; O = 16,00",
-       "  En 100 g: Fe 72,36 g = 1,30 mol, O 27,64 g = 1,73 mol; entre 1,30: Fe 1,00, O 1,33; por "
-       "3: Fe 3, O 4. Fórmula empírica: Fe_3O_4"}},
+       "  En 100 g: Fe 72,36 g = 1,30 mol, O 27,64 g = 1,73 mol; entre 1,30: Fe 1,00; O 1,33; por "
+       "3: Fe 3; O 4. Fórmula empírica: Fe_3O_4"}},
      Masses::Course, kClassroom},
     {"ClassroomMolecularFormulaOfGlucose", 7, {3}, {"C6H12O6"}, {}, {},
      {{"Un compuesto contiene 40,00 % de C, 6,71 % de H y 53,29 % de O, y su masa molar es 180,16 "
        "g/mol. Calcular su fórmula molecular.\r\n"
        "datos: C = 12,01; H = 1,01; O = 16,00",
-       "  En 100 g: C 3,33 mol, H 6,66 mol, O 3,33 mol; entre 3,33: C 1,00, H 2,00, O 1,00; "
+       "  En 100 g: C 3,33 mol, H 6,66 mol, O 3,33 mol; entre 3,33: C 1,00; H 2,00; O 1,00; "
        "empírica CH_2O, 30,03 g/mol; 180,16 / 30,03 = 6: molecular C_6H_1_2O_6"}},
      Masses::Course, kClassroom},
     {"ClassroomMassOfAProduct", 8, {1}, {}, {kLimestone}, {0, 0, 205},
@@ -485,7 +485,7 @@ const WorkedExample kWorkedExamples[] = {
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 31,23 g "
        "de HCl.\r\n"
        "datos: Zn = 65,38; H = 1,01; Cl = 35,45",
-       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,857: limitante Zn. 0,306 mol Zn · (1 mol "
+       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,857 mol: limitante Zn. 0,306 mol Zn · (1 mol "
        "ZnCl_2 / 1 mol Zn) · (136,28 g / 1 mol) = 41,7 g de ZnCl_2"}},
      Masses::Course, kClassroom},
     {"ClassroomLimitingReagentHydrochloricAcid", 8, {3}, {}, {kZinc}, {0, 0, 0, 150, 0, 3},
@@ -493,7 +493,7 @@ const WorkedExample kWorkedExamples[] = {
        "Calcular el reactivo limitante y la masa de ZnCl_2 que se obtiene con 20 g de Zn y 15,61 g "
        "de HCl.\r\n"
        "datos: Zn = 65,38; H = 1,01; Cl = 35,45",
-       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,428: limitante HCl. 0,428 mol HCl · (1 mol "
+       "  0,306 mol Zn necesitan 0,612 mol HCl y hay 0,428 mol: limitante HCl. 0,428 mol HCl · (1 mol "
        "ZnCl_2 / 2 mol HCl) · (136,28 g / 1 mol) = 29,2 g de ZnCl_2"}},
      Masses::Course, kClassroom},
     {"ClassroomPurityOfAReactant", 8, {4}, {}, {kLimestone}, {0, 1, 450, 25},

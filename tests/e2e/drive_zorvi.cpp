@@ -175,7 +175,7 @@ const std::vector<Topic>& Scenario() {
         {207,
          "Fórmula empírica",
          {
-             {1, "C6H12O6", {}, "Calcular la composición centesimal de C_6H_1_2O_6\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
+             {1, "C6H12O6", {}, "Calcular la composición centesimal de C_6H_1_2O_6.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
               nullptr, "  M = 180.16 g/mol; C: 72.07 g (40.00 %)", false},
              // One element only: refused with its reason.
              {2, "O3", {{"Fórmula empírica", "O3 tiene un solo elemento: elija un compuesto.", IDOK}}, nullptr, nullptr,

@@ -327,7 +327,7 @@ const std::vector<std::string> kClassroomNumbers = {
     Utf8(u8"Resp: 3,01·10<sup>24</sup> moléculas."),
     Utf8(u8"<b>2) </b>Calcular los gramos necesarios de NaCl para preparar 1 l de una disolución 0,120 M de NaCl"),
     "datos: Na = 22,99; Cl = 35,45",
-    "Resp: 7,00 g",
+    "Resp: 7,01 g",
     Utf8(u8"<b>3) </b>Calcular el pH de una disolución obtenida con 10 g de HCl en un volumen de disolución de "
          u8"1000 ml"),
     "datos: H = 1,01; Cl = 35,45",

@@ -6,8 +6,10 @@ set -eu
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 . scripts/env.sh
-need_packages cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth \
-    imagemagick
+# The win64 build folder is the tests' too: its configure wants GoogleTest's sources, and
+# Python writes the default elements.dat.
+need_packages cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest python3 \
+    wine64 xvfb xauth imagemagick
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Zorvi -j "$ZORVI_JOBS"
 

@@ -12,7 +12,7 @@
 #   FOLDER/fresh-machine.log, FOLDER/zorvi-screenshot.png   what the last run printed and showed
 set -eu
 cd "$(dirname "$0")/.."
-source=$(pwd)
+source=$(pwd -P)
 
 fresh=0
 while [ $# -gt 0 ]; do
@@ -28,12 +28,12 @@ if [ "$(id -u)" -ne 0 ]; then
     [ "$fresh" = 1 ] && set -- --fresh "$@"
     exec sudo "$0" "$@"
 fi
-mkdir -p "${1:-/var/tmp/zorvi-fresh}"
-folder=$(cd "${1:-/var/tmp/zorvi-fresh}" && pwd)
+folder=$(realpath -m "${1:-/var/tmp/zorvi-fresh}")
 case $folder/ in
     "$source"/*) echo "fresh-machine: $folder is inside the checkout; give a folder outside it" >&2; exit 2 ;;
     *[[:space:]]*) echo "fresh-machine: give a folder whose path has no blanks" >&2; exit 2 ;;
 esac
+mkdir -p "$folder"
 base=$folder/base root=$folder/root log=$folder/fresh-machine.log
 mirror=${ZORVI_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 

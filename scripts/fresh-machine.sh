@@ -4,7 +4,7 @@
 # in a folder of its own, puts a clean clone of the current commit in it and there, as root
 # and without a display, runs scripts/run.sh (which saves a screenshot of the main window)
 # and then scripts/test.sh. Not run by CI: it downloads about 1 GB of packages, takes about
-# 3 GB of disk and, on two cores, most of an hour.
+# 7 GB of disk (with the build folders) and, on two cores, 20 to 60 minutes.
 # Usage, as root: scripts/fresh-machine.sh [--fresh] [FOLDER]    (default /var/tmp/zorvi-fresh)
 #   FOLDER/base      the machine as debootstrap made it, kept to start again from
 #   FOLDER/root      the machine the commands run in; a new run reuses it, with what the last

@@ -4,7 +4,7 @@
 # ZORVI_WINE_DESKTOP=1 the prefix shows every window on one virtual desktop, as the
 # tests want: no window manager is needed and windows open and close at once.
 . "$(dirname "$0")/env.sh"
-use_wine_prefix run
+use_wine_prefix run || exit 127
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installers: the program needs neither.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"

@@ -9,6 +9,7 @@
 #include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
+#include "util/text_encoding.h"
 
 std::vector<Reaction> Reactions;
 
@@ -242,14 +243,26 @@ double ReactingMoles(double moles, const Substance& from, const Substance& to) {
 
 ReactionList ReadReactionList(std::string_view contents) {
     ReactionList list;
+    const TextEncoding encoding = FindTextEncoding(contents);
+    contents.remove_prefix(encoding.start);
     int number = 0;
     while (!contents.empty()) {
         ++number;
         const std::size_t end = contents.find('\n');
         std::string_view line = contents.substr(0, end);
         contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
+        // The comment goes first: a character that Windows-1252 lacks may stay there.
         line = TrimControls(line.substr(0, line.find('#')));
         if (line.empty()) continue;
+        std::string converted;
+        if (encoding.utf8) {
+            Utf8Problem problem;
+            if (!Utf8ToWindows1252(line, converted, problem)) {
+                list.leftOut.push_back({number, Utf8ProblemText(problem)});
+                continue;
+            }
+            line = converted;
+        }
         Reaction reaction;
         ReactionProblem problem;
         if (!ReadReaction(line, reaction, problem)) {

@@ -50,7 +50,8 @@ std::string ReactionMarkup(const Reaction& reaction);
 // Moles of `to` that react with, or come from, `moles` of `from`: the coefficients' ratio.
 double ReactingMoles(double moles, const Substance& from, const Substance& to);
 
-// The reactions of a file's contents: one per line, "#" starting a comment, blank lines ignored.
+// The reactions of a file's contents: one per line, "#" starting a comment, blank lines ignored;
+// UTF-8 contents (Notepad's) are read as the Windows-1252 they stand for.
 struct LeftOutLine {
     int number = 0;  // from 1
     std::string reason;

@@ -206,6 +206,25 @@ TEST_F(ReactionTest, AFileWithBadLinesKeepsTheGoodOnesAndNamesTheOthersOnce) {
     EXPECT_EQ(ui.boxes.size(), 2u);
 }
 
+// Notepad saves UTF-8, with or without the byte-order mark: the file reads as the
+// Windows-1252 it stands for, and a line that Windows-1252 cannot hold is left out with its
+// reason, unless the character is only in its comment.
+TEST_F(ReactionTest, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
+    const std::string notepad =
+        "# combusti\xC3\xB3n y s\xC3\xADntesis \xE2\x80\x94 2\xC2\xBA\r\n"
+        "CH4 + 2 O2 -> CO2 + 2 H2O   # \xE2\x9C\x93 en clase\r\n"
+        "N2 + 3 H2 \xE2\x86\x92 2 NH3\r\n"
+        "2 H2 + O2 -> 2 H2O\r\n";
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + notepad, notepad}) {
+        const ReactionList list = ReadReactionList(bytes);
+        ASSERT_EQ(list.reactions.size(), 2u);
+        EXPECT_EQ(list.reactions[0].text, "CH4 + 2 O2 -> CO2 + 2 H2O");
+        EXPECT_EQ(list.reactions[1].text, "2 H2 + O2 -> 2 H2O");
+        EXPECT_EQ(LeftOutMessage(list), "Se dejan fuera estas líneas de reacciones.txt:\r"
+                                        "línea 3: el carácter U+2192 no existe en Windows-1252 (ANSI)");
+    }
+}
+
 TEST_F(ReactionTest, AMissingFileGetsTheDefaultListWrittenBesideTheElements) {
     ASSERT_FALSE(fs::exists(kReactionsFile));
     LoadReactions();

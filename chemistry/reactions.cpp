@@ -12,6 +12,7 @@
 #include "util/text_encoding.h"
 
 std::vector<Reaction> Reactions;
+bool ReactionsWriteFailureTold = false;
 
 namespace {
 
@@ -296,7 +297,8 @@ std::string LeftOutMessage(const ReactionList& list) {
             ++shown;
         }
         if (shown < list.leftOut.size()) {
-            text += "\ry " + IntToText(int32_t(list.leftOut.size() - shown)) + " líneas más.";
+            const std::size_t rest = list.leftOut.size() - shown;
+            text += "\ry " + IntToText(int32_t(rest)) + (rest == 1 ? " línea más." : " líneas más.");
         }
     }
     if (!tail.empty()) text += (text.empty() ? "" : "\r") + tail;
@@ -338,7 +340,9 @@ void LoadReactions() {
         case FileState::Missing: {
             contents = DefaultReactionsText();
             std::string writeError;
-            if (!WriteWholeFile(kReactionsFile, contents, writeError)) {
+            // Said once: every visit to the topic tries again, and the folder stays as it was.
+            if (!WriteWholeFile(kReactionsFile, contents, writeError) && !ReactionsWriteFailureTold) {
+                ReactionsWriteFailureTold = true;
                 Tell("No se puede crear el fichero " + std::string(kReactionsFile) + " (" + writeError +
                      ").\rSe usa la lista de reacciones del programa.");
             }

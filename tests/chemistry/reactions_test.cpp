@@ -225,6 +225,15 @@ TEST_F(ReactionTest, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
     }
 }
 
+// The count of the lines that the message has no room for is Spanish for one line too.
+TEST_F(ReactionTest, OneLineBeyondTheMessageIsOneLineMore) {
+    ReactionList list;
+    for (int number = 1; number <= 3; ++number) list.leftOut.push_back({number, std::string(60, 'x')});
+    EXPECT_EQ(LeftOutMessage(list), "Se dejan fuera estas líneas de reacciones.txt:\r"
+                                    "línea 1: " + std::string(60, 'x') + "\rlínea 2: " + std::string(60, 'x') +
+                                    "\ry 1 línea más.");
+}
+
 TEST_F(ReactionTest, AMissingFileGetsTheDefaultListWrittenBesideTheElements) {
     ASSERT_FALSE(fs::exists(kReactionsFile));
     LoadReactions();

@@ -61,6 +61,7 @@ void ResetProgramState() {
     ElementEditing = ElementEditorState{};
     CurrentCompound = Compound{};
     Reactions.clear();
+    ReactionsWriteFailureTold = false;
     CurrentReaction = Reaction{};
 
     ScriptRandom({});

@@ -126,6 +126,20 @@ TEST_F(ReactionTest, WhatIsNotABalancedReactionIsToldWhy) {
     EXPECT_TRUE(ui.boxes.empty()) << "the reader says nothing to the user";
 }
 
+// An element that only the products hold is counted too: the reactants' side alone balances.
+TEST_F(ReactionTest, AnElementOnlyAmongTheProductsUnbalancesTheReaction) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"H2 -> H2O", "no está ajustada (O: 0 en reactivos, 1 en productos)"},
+        {"2 Na + Cl2 -> 2 NaCl + O2", "no está ajustada (O: 0 en reactivos, 2 en productos)"},
+    };
+    for (const auto& [text, reason] : cases) {
+        Reaction reaction;
+        ReactionProblem problem;
+        EXPECT_FALSE(ReadReaction(text, reaction, problem)) << text;
+        EXPECT_EQ(problem.reason, reason) << text;
+    }
+}
+
 TEST_F(ReactionTest, AnElementThatWeighsNothingIsRefused) {
     SetElementTable({{"H", 1.008, 1}, {"Q", 0, 0}});
     Reaction reaction;

@@ -81,8 +81,8 @@ class DocumentCheck(unittest.TestCase):
 
 class DataLines(unittest.TestCase):
     """The data line ends a long statement: it is where a cut line lost its end."""
-    REPORT = report(["Reacci\u00f3n: CaCO_3 + 2 HCl\r\ndatos: Ca = 40.08  C = 12.01  O = 16.00  H =  1.01  Cl = 35.45  ",
-                     "Sin datos"], ["r1", "r2"])
+    REPORT = report(["Reacci\u00f3n: CaCO_3 + 2 HCl\r\n"
+                     "datos: Ca = 40.08  C = 12.01  O = 16.00  H =  1.01  Cl = 35.45  ", "Sin datos"], ["r1", "r2"])
     WHOLE = ("<b>Serie</b>\n<b>1)</b>Reacci\u00f3n: CaCO<sub>3</sub> + 2 HCl\n"
              "datos: Ca = 40.08 C = 12.01 O = 16.00 H = 1.01 Cl = 35.45\n<b>2)</b>Sin datos")
 

@@ -213,8 +213,9 @@ const std::vector<Topic>& Scenario() {
              // sub-kind: their statements run past 255 characters of RTF, data line last.
              {1, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular la masa de ",
               " que se obtiene ", " g de ", false, {ReactionChoice::ClickLine, 5}},
-             {2, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el volumen de CO_2, medido a ",
-              nullptr, "V = n·R·T / p = ", false, {ReactionChoice::AcceptProposed, 5}},
+             {2, nullptr, {},
+              "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el volumen de CO_2, medido a ", nullptr,
+              "V = n·R·T / p = ", false, {ReactionChoice::AcceptProposed, 5}},
              {3, nullptr, {},
               "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el reactivo limitante y la masa de ",
               nullptr, ": limitante ", false, {ReactionChoice::AcceptProposed, 5}},

@@ -188,7 +188,8 @@ TEST(BatchFileForm, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
     const std::string notepad =
         "ZORVI-LOTE 1\r\nnombre: serie\r\nt\xC3\xADtulo: Qu\xC3\xADmica 2\xC2\xBA \xE2\x80\x94 moles\r\n"
         "presentaci\xC3\xB3n: 1\r\nsemilla: 7\r\nejercicios: 1\r\n\r\nejercicio: 1\r\n"
-        "enunciado: 2 H_2 + O_2 -> 2 H_2O a 25 \xC2\xB0" "C\r\nrespuesta: R\r\ncomentario: \xC2\xBF" "f\xC3\xA1" "cil?\r\n"
+        "enunciado: 2 H_2 + O_2 -> 2 H_2O a 25 \xC2\xB0" "C\r\n"
+        "respuesta: R\r\ncomentario: \xC2\xBF" "f\xC3\xA1" "cil?\r\n"
         "lugar del comentario: en respuesta\r\ntema: 8\r\ntipo: 1\r\nf\xC3\xB3rmula: 2 H2 + O2 -> 2 H2O\r\n"
         "continuar igualmente: sin pregunta\r\neditado a mano: s\xC3\xAD\r\n\r\nfin\r\n";
     for (const std::string& bytes : {"\xEF\xBB\xBF" + notepad, notepad}) {

@@ -201,9 +201,9 @@ TEST_F(ExportTest, ALongStoichiometryExerciseReachesTheDocumentWhole) {
               kHeader +
                   "{\\qc{\\b T}\\line \\line \\par }"
                   "{\\b 1) }Reacción: C{\\sub 6}H{\\sub 1}{\\sub 2}O{\\sub 6} + 6 O{\\sub 2} -> 6 CO{\\sub 2} + 6 "
-                  "H{\\sub 2}O\\par \nCalcular el reactivo limitante y la masa de CO{\\sub 2} que se obtiene con 71 g de "
-                  "C{\\sub 6}H{\\sub 1}{\\sub 2}O{\\sub 6} y 45.4 g de O{\\sub 2}.\\par \ndatos: C = 12.01  H =  1.01  "
-                  "O = 16.00  \\par   Comentario: el oxígeno se acaba antes\\line \\line "
+                  "H{\\sub 2}O\\par \nCalcular el reactivo limitante y la masa de CO{\\sub 2} que se obtiene con 71 g "
+                  "de C{\\sub 6}H{\\sub 1}{\\sub 2}O{\\sub 6} y 45.4 g de O{\\sub 2}.\\par \n"
+                  "datos: C = 12.01  H =  1.01  O = 16.00  \\par   Comentario: el oxígeno se acaba antes\\line \\line "
                   "Resp:   0.394103 mol C{\\sub 6}H{\\sub 1}{\\sub 2}O{\\sub 6} necesitan 2.365 mol O{\\sub 2} y hay "
                   "1.419: limitante O{\\sub 2}. 1.419 mol O{\\sub 2} · (6 mol CO{\\sub 2} / 6 mol O{\\sub 2}) · "
                   "(44.01 g / 1 mol) = 62.44 g de CO{\\sub 2}\\line \\line "

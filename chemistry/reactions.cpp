@@ -9,8 +9,10 @@
 #include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
+#include "util/text_encoding.h"
 
 std::vector<Reaction> Reactions;
+bool ReactionsWriteFailureTold = false;
 
 namespace {
 
@@ -243,14 +245,26 @@ double ReactingMoles(double moles, const Substance& from, const Substance& to) {
 
 ReactionList ReadReactionList(std::string_view contents) {
     ReactionList list;
+    const TextEncoding encoding = FindTextEncoding(contents);
+    contents.remove_prefix(encoding.start);
     int number = 0;
     while (!contents.empty()) {
         ++number;
         const std::size_t end = contents.find('\n');
         std::string_view line = contents.substr(0, end);
         contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
+        // The comment goes first: a character that Windows-1252 lacks may stay there.
         line = TrimControls(line.substr(0, line.find('#')));
         if (line.empty()) continue;
+        std::string converted;
+        if (encoding.utf8) {
+            Utf8Problem problem;
+            if (!Utf8ToWindows1252(line, converted, problem)) {
+                list.leftOut.push_back({number, Utf8ProblemText(problem)});
+                continue;
+            }
+            line = converted;
+        }
         Reaction reaction;
         ReactionProblem problem;
         if (!ReadReaction(line, reaction, problem)) {
@@ -284,7 +298,8 @@ std::string LeftOutMessage(const ReactionList& list) {
             ++shown;
         }
         if (shown < list.leftOut.size()) {
-            text += "\ry " + IntToText(int32_t(list.leftOut.size() - shown)) + " líneas más.";
+            const std::size_t rest = list.leftOut.size() - shown;
+            text += "\ry " + IntToText(int32_t(rest)) + (rest == 1 ? " línea más." : " líneas más.");
         }
     }
     if (!tail.empty()) text += (text.empty() ? "" : "\r") + tail;
@@ -326,7 +341,9 @@ void LoadReactions() {
         case FileState::Missing: {
             contents = DefaultReactionsText();
             std::string writeError;
-            if (!WriteWholeFile(kReactionsFile, contents, writeError)) {
+            // Said once: every visit to the topic tries again, and the folder stays as it was.
+            if (!WriteWholeFile(kReactionsFile, contents, writeError) && !ReactionsWriteFailureTold) {
+                ReactionsWriteFailureTold = true;
                 Tell("No se puede crear el fichero " + std::string(kReactionsFile) + " (" + writeError +
                      ").\rSe usa la lista de reacciones del programa.");
             }

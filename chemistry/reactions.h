@@ -4,8 +4,8 @@
 // "reacciones.txt" beside elements.dat, and the question for the reaction of an exercise.
 //
 // The readers say nothing to the user: they return what is wrong. LoadReactions tells the
-// user once per load about the lines it leaves out and about a file it cannot read or
-// write; AskReaction tells about a reaction it refuses.
+// user once per load about the lines it leaves out and about a file it cannot read, once
+// per run about a file it cannot write; AskReaction tells about a reaction it refuses.
 
 #include <cstddef>
 #include <string>
@@ -51,7 +51,8 @@ std::string ReactionMarkup(const Reaction& reaction);
 // Moles of `to` that react with, or come from, `moles` of `from`: the coefficients' ratio.
 double ReactingMoles(double moles, const Substance& from, const Substance& to);
 
-// The reactions of a file's contents: one per line, "#" starting a comment, blank lines ignored.
+// The reactions of a file's contents: one per line, "#" starting a comment, blank lines ignored;
+// UTF-8 contents (Notepad's) are read as the Windows-1252 they stand for.
 struct LeftOutLine {
     int number = 0;  // from 1
     std::string reason;
@@ -71,6 +72,8 @@ const std::string& DefaultReactionsText();
 
 // The program's reactions, as the last load left them.
 extern std::vector<Reaction> Reactions;
+// Whether this run has told that "reacciones.txt" cannot be written: told once per run.
+extern bool ReactionsWriteFailureTold;
 
 // Reads "reacciones.txt" into Reactions, writing the default list there first (atomically)
 // when the file does not exist. A file that exists but cannot be read is left alone, and the

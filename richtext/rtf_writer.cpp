@@ -60,7 +60,8 @@ std::size_t RtfTokenEnd(std::string_view s, std::size_t i) {
     return j;
 }
 
-// The conversion without the length limit; the public operations cut once at the end.
+// The conversion without the length limit: the document's lines take it whole, the public
+// conversions cut it once at the end.
 std::string Convert(std::string_view text);
 
 std::string Fraction(std::string_view argument) {
@@ -192,11 +193,14 @@ bool BeginRtfDocument(const std::string& path) {
     return true;
 }
 
-void WriteRtf(std::string_view rtf) { Write(CutRtf(rtf, kRtfTextMax)); }
+void WriteRtf(std::string_view rtf) { Write(rtf); }
 
-void WriteRtfLine(std::string_view rtf) { Write(CutRtf(std::string(rtf) + std::string(kLine), kRtfTextMax)); }
+void WriteRtfLine(std::string_view rtf) {
+    Write(rtf);
+    Write(kLine);
+}
 
-void WriteMarkupLine(std::string_view markup) { WriteRtfLine(MarkupToRtf(markup)); }
+void WriteMarkupLine(std::string_view markup) { WriteRtfLine(Convert(markup)); }
 
 void WriteRtfLineBreak() { Write(kLine); }
 

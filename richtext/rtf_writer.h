@@ -3,10 +3,11 @@
 // that takes the document's name only when EndRtfDocument succeeds, and the conversion of
 // MarkupText into RTF.
 //
-// Every string that passes through the writer is at most 255 characters. A longer one is
-// cut where no control word, escape or Unicode character is split, and the groups that the
-// cut leaves open are closed within the 255, so that a cut line never damages the rest of
-// the document.
+// The document takes what it is given whole: a converted line is longer than its markup
+// (a subscript alone adds seven characters), and what a teacher made must reach the paper.
+// The parts that the writer returns (MarkupToRtf, RtfBold and the others) are at most 255
+// characters. A longer one is cut where no control word, escape or Unicode character is
+// split, and the groups that the cut leaves open are closed within the 255.
 //
 // File failures are not thrown: BeginRtfDocument and EndRtfDocument return false and
 // RtfDocumentError() names the first cause in Spanish; writes after a failure are dropped.
@@ -21,7 +22,9 @@ constexpr std::size_t kRtfTextMax = 255;
 bool BeginRtfDocument(const std::string& path);
 void WriteRtf(std::string_view rtf);
 void WriteRtfLine(std::string_view rtf);  // the text, then "\line "
-void WriteMarkupLine(std::string_view markup);  // MarkupToRtf of the text, then "\line "
+// The markup converted as MarkupToRtf converts it, but neither the markup nor the RTF cut,
+// then "\line ".
+void WriteMarkupLine(std::string_view markup);
 void WriteRtfLineBreak();
 // Closes the document group and puts the file in place under its name.
 bool EndRtfDocument();

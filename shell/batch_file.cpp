@@ -1,5 +1,6 @@
 #include "shell/batch_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "util/atomic_file.h"
 #include "util/number_format.h"
 #include "util/strings.h"
+#include "util/text_encoding.h"
 
 namespace {
 
@@ -135,9 +137,6 @@ private:
             return Fail("el fichero está vacío: no es un lote de Zorvi");
         }
         if (line == kBatchFileFirstLine || line == kBatchFileFirstLineBefore) return true;
-        if (line.substr(0, 3) == "\xEF\xBB\xBF") {
-            return Fail("el fichero está guardado en UTF-8; un lote de Zorvi es texto Windows-1252 (ANSI)");
-        }
         if (line.substr(0, 11) == "ZORVI-LOTE ") {
             return Fail("el lote es de otra versión del formato («" + Shown(line) + "»); este programa lee «" +
                         kBatchFileFirstLine + "»");
@@ -473,6 +472,19 @@ std::string EncodeBatchFile(const BatchFile& file) {
 }
 
 bool DecodeBatchFile(std::string_view bytes, BatchFile& file, BatchFileError& error) {
+    // Saved again from Notepad, the file may be UTF-8: read as the Windows-1252 it stands for.
+    const TextEncoding encoding = FindTextEncoding(bytes);
+    std::string converted;
+    if (encoding.utf8) {
+        bytes.remove_prefix(encoding.start);
+        Utf8Problem problem;
+        if (!Utf8ToWindows1252(bytes, converted, problem)) {
+            const std::string_view before = bytes.substr(0, problem.at);
+            error = {1 + static_cast<int>(std::count(before.begin(), before.end(), '\n')), Utf8ProblemText(problem)};
+            return false;
+        }
+        bytes = converted;
+    }
     Reader reader(bytes);
     BatchFile read;
     if (!reader.Read(read)) {

@@ -5,6 +5,7 @@
 // choices and no number options, are read too. In a value, "\\" stands for a backslash,
 // "\r", "\n" and "\t" for those characters, "\xHH" for any other control byte and for a blank
 // that would end the line; every other byte is itself, so every byte of a text survives.
+// A file saved again as UTF-8 (Notepad's way) is read as the Windows-1252 it stands for.
 //
 // Reading checks everything before the batch changes: a refused file leaves the batch, the
 // export settings and the seed as they were, and the user is told the file, the line and

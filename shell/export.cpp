@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "richtext/markup.h"
 #include "richtext/rtf_writer.h"
 #include "shell/batch.h"
 #include "shell/batch_file.h"
@@ -237,7 +236,8 @@ void WriteTitleGroup(const std::string& title, std::string_view rtfAfter) {
     // paragraph's alignment from where it ends (Word) or where it starts (LibreOffice), and
     // only so is the title alone centred in both.
     WriteRtf("{\\qc");
-    WriteRtfLine(RtfBold(RtfPlainText(title) + std::string(rtfAfter)));
+    // Bold without RtfBold, which would cut a long title: a document's lines are written whole.
+    WriteRtfLine("{\\b " + RtfPlainText(title) + std::string(rtfAfter) + "}");
     WriteRtfLineBreak();
     WriteRtf("\\par ");
     WriteRtf("}");
@@ -245,7 +245,7 @@ void WriteTitleGroup(const std::string& title, std::string_view rtfAfter) {
 
 void WriteAnswerList(const std::vector<ExerciseRecord>& exercises) {
     for (std::size_t i = 0; i < exercises.size(); ++i) {
-        WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ")") + AnswerWithHint(exercises[i])));
+        WriteMarkupLine(DocumentWord(static_cast<int>(i + 1), ")") + AnswerWithHint(exercises[i]));
     }
 }
 
@@ -266,9 +266,10 @@ void WriteExerciseDocument(const std::string& title, std::string_view titleRtfAf
     const bool answersApart = Presentation != 0;
     for (std::size_t i = 0; i < exercises.size(); ++i) {
         const ExerciseRecord& exercise = exercises[i];
-        WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ") ") + StatementWithHint(exercise)));
+        // Not cut: the number, the statement and its comment are each within their own limits.
+        WriteMarkupLine(DocumentWord(static_cast<int>(i + 1), ") ") + StatementWithHint(exercise));
         WriteRtfLineBreak();
-        if (!answersApart) WriteMarkupLine(CutMarkup("Resp: " + AnswerWithHint(exercise)));
+        if (!answersApart) WriteMarkupLine("Resp: " + AnswerWithHint(exercise));
         WriteRtfLineBreak();
     }
     if (!answersApart) return;

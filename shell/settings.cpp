@@ -8,6 +8,7 @@
 #include "util/atomic_file.h"
 #include "util/number_format.h"
 #include "util/strings.h"
+#include "util/text_encoding.h"
 
 NumberStyle NumberOptions;
 
@@ -145,15 +146,23 @@ bool SameOptions(const Settings& a, const Settings& b) {
 
 Settings ParseSettings(std::string_view text) {
     Settings settings;
-    // Notepad may have saved the file as UTF-8 with its mark in front of the first key.
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    // Notepad saves UTF-8, with or without its mark in front of the first key.
+    const TextEncoding encoding = FindTextEncoding(text);
+    text.remove_prefix(encoding.start);
     while (!text.empty()) {
         // CRLF as written, LF or a lone CR from other editors: a value never holds either.
         const std::size_t end = text.find_first_of("\r\n");
-        const std::string_view line = text.substr(0, end);
+        std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         const std::string_view start = Trimmed(line);
         if (start.empty() || start[0] == ';' || start[0] == '#') continue;
+        std::string converted;
+        if (encoding.utf8) {
+            Utf8Problem problem;
+            // A line that Windows-1252 cannot hold is left out, as a value that cannot be read.
+            if (!Utf8ToWindows1252(line, converted, problem)) continue;
+            line = converted;
+        }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
         const std::string name = Lower(Trimmed(line.substr(0, equals)));

@@ -55,11 +55,12 @@ struct AtLoad {
     int32_t language;
     int versionCount;
     bool elementsLoadFailed;
+    bool reactionsWriteFailureTold;
 };
 const AtLoad kAtLoad{AskConfirmation, DefaultHintPlacement, NumberOptions,   Presentation,    AnswersOnNewPage,
                      BatchExported,   UnexportedChanges,    BatchSeed,       BatchSeedClock,  MainColour,
                      DataMenuEnabled, GenerateTopic,        DataCommand,     VersionsCommand, UiLanguage,
-                     VersionCount,    ElementsLoadFailed};
+                     VersionCount,    ElementsLoadFailed,   ReactionsWriteFailureTold};
 
 uint32_t FixedClock() { return 7; }
 void NoTopic(uint16_t) {}
@@ -96,6 +97,7 @@ void UseTheProgram(ScriptedUi& ui) {
     ElementEditing = {3, true};
     ASSERT_TRUE(ParseFormula(CurrentCompound, "H2O"));
     Reactions.resize(2);
+    ReactionsWriteFailureTold = true;
     CurrentReaction.text = "H2 + O2 -> H2O";
     ScriptRandom({1, 2, 3});
     ui.shellResult = 2;
@@ -134,6 +136,7 @@ TEST(ProgramState, TheResetGivesTheMemoryTheProgramStartsWith) {
     EXPECT_EQ(UiLanguage, kAtLoad.language);
     EXPECT_EQ(VersionCount, kAtLoad.versionCount);
     EXPECT_EQ(ElementsLoadFailed, kAtLoad.elementsLoadFailed);
+    EXPECT_EQ(ReactionsWriteFailureTold, kAtLoad.reactionsWriteFailureTold);
 
     // Texts and tables start empty; nothing answers or shows the batch.
     EXPECT_EQ(Descriptor.longName, "");

@@ -126,6 +126,20 @@ TEST_F(ReactionTest, WhatIsNotABalancedReactionIsToldWhy) {
     EXPECT_TRUE(ui.boxes.empty()) << "the reader says nothing to the user";
 }
 
+// An element that only the products hold is counted too: the reactants' side alone balances.
+TEST_F(ReactionTest, AnElementOnlyAmongTheProductsUnbalancesTheReaction) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"H2 -> H2O", "no está ajustada (O: 0 en reactivos, 1 en productos)"},
+        {"2 Na + Cl2 -> 2 NaCl + O2", "no está ajustada (O: 0 en reactivos, 2 en productos)"},
+    };
+    for (const auto& [text, reason] : cases) {
+        Reaction reaction;
+        ReactionProblem problem;
+        EXPECT_FALSE(ReadReaction(text, reaction, problem)) << text;
+        EXPECT_EQ(problem.reason, reason) << text;
+    }
+}
+
 TEST_F(ReactionTest, AnElementThatWeighsNothingIsRefused) {
     SetElementTable({{"H", 1.008, 1}, {"Q", 0, 0}});
     Reaction reaction;
@@ -204,6 +218,34 @@ TEST_F(ReactionTest, AFileWithBadLinesKeepsTheGoodOnesAndNamesTheOthersOnce) {
     // Each load tells once more; nothing else is asked.
     LoadReactions();
     EXPECT_EQ(ui.boxes.size(), 2u);
+}
+
+// Notepad saves UTF-8, with or without the byte-order mark: the file reads as the
+// Windows-1252 it stands for, and a line that Windows-1252 cannot hold is left out with its
+// reason, unless the character is only in its comment.
+TEST_F(ReactionTest, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
+    const std::string notepad =
+        "# combusti\xC3\xB3n y s\xC3\xADntesis \xE2\x80\x94 2\xC2\xBA\r\n"
+        "CH4 + 2 O2 -> CO2 + 2 H2O   # \xE2\x9C\x93 en clase\r\n"
+        "N2 + 3 H2 \xE2\x86\x92 2 NH3\r\n"
+        "2 H2 + O2 -> 2 H2O\r\n";
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + notepad, notepad}) {
+        const ReactionList list = ReadReactionList(bytes);
+        ASSERT_EQ(list.reactions.size(), 2u);
+        EXPECT_EQ(list.reactions[0].text, "CH4 + 2 O2 -> CO2 + 2 H2O");
+        EXPECT_EQ(list.reactions[1].text, "2 H2 + O2 -> 2 H2O");
+        EXPECT_EQ(LeftOutMessage(list), "Se dejan fuera estas líneas de reacciones.txt:\r"
+                                        "línea 3: el carácter U+2192 no existe en Windows-1252 (ANSI)");
+    }
+}
+
+// The count of the lines that the message has no room for is Spanish for one line too.
+TEST_F(ReactionTest, OneLineBeyondTheMessageIsOneLineMore) {
+    ReactionList list;
+    for (int number = 1; number <= 3; ++number) list.leftOut.push_back({number, std::string(60, 'x')});
+    EXPECT_EQ(LeftOutMessage(list), "Se dejan fuera estas líneas de reacciones.txt:\r"
+                                    "línea 1: " + std::string(60, 'x') + "\rlínea 2: " + std::string(60, 'x') +
+                                    "\ry 1 línea más.");
 }
 
 TEST_F(ReactionTest, AMissingFileGetsTheDefaultListWrittenBesideTheElements) {

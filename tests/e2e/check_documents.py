@@ -6,6 +6,8 @@ When the report names versions of the worksheet, each version and the key are re
 version A holds the report's exercises, the later ones the same exercises with any numbers,
 and the key every version's answers under its title. An exercise whose draws change words
 too (a unit, the substances of a reaction) names the start that all its versions share.
+Every "datos:" line of the editor's statements must also be a whole line of each reading of
+the two documents and of version A.
 
 Usage: check_documents.py REPORT_FILE EXERC_FOLDER OUTPUT_FOLDER
 """
@@ -201,6 +203,24 @@ def check_document(reader, document, text, report, presentation, title=None, any
         raise Failure("%s, %s: %r does not belong here" % (reader, document, unwanted))
 
 
+def data_lines(statement):
+    """The "datos:" lines of a statement, as a reader shows them."""
+    return [line for line in tidy(readable_markup(statement)).split("\n") if line.startswith("datos:")]
+
+
+def check_data_lines(reader, document, text, report):
+    """Every data line of the editor's statements is a whole line of the reader's text: the
+    data line ends a statement, and it lost its end first when a long line was cut."""
+    lines = text.split("\n")
+    for n, statement in enumerate(report["statements"], 1):
+        for data in data_lines(statement):
+            if data in lines:
+                continue
+            cut = [line for line in lines if line.startswith("datos:") and data.startswith(line)]
+            raise Failure("%s, %s: the data line of exercise %d is not whole: %r%s"
+                          % (reader, document, n, data, ", read as %r" % cut[0] if cut else ""))
+
+
 def check_key(reader, document, text, report, letters):
     """The key: every version's title in the order of the letters, and under each title that
     version's answers, numbered; nothing else."""
@@ -269,18 +289,22 @@ def main(argv):
         texts[(reader, name)] = text
         document = every[name].name
         if name in ("0", "1"):
+            check_data_lines(reader, document, text, report)
             check_document(reader, document, text, report, int(name))
         elif name == "key":
             check_key(reader, document, text, report, letters)
         else:
+            if name == "A":
+                check_data_lines(reader, document, text, report)
             check_document(reader, document, text, report, 1, version_title(report, name), any_numbers=name != "A")
     for reader in ("pandoc", "LibreOffice"):
         for letter in letters[1:]:
             after_title = lambda text: text[text.find("\n"):]
             if after_title(texts[(reader, letter)]) == after_title(texts[(reader, "A")]):
                 raise Failure("%s: version %s has the numbers of version A" % (reader, letter))
-    print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations%s"
-          % (len(report["statements"]), ", in %d versions and their key" % len(letters) if letters else ""))
+    print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations%s, "
+          "%d data lines whole" % (len(report["statements"]), ", in %d versions and their key" % len(letters)
+                                   if letters else "", sum(len(data_lines(s)) for s in report["statements"])))
     return 0
 
 

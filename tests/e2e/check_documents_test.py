@@ -79,6 +79,25 @@ class DocumentCheck(unittest.TestCase):
                     cd.check_document("r", "x.rtf", text, self.REPORT, presentation)
 
 
+class DataLines(unittest.TestCase):
+    """The data line ends a long statement: it is where a cut line lost its end."""
+    REPORT = report(["Reacci\u00f3n: CaCO_3 + 2 HCl\r\n"
+                     "datos: Ca = 40.08  C = 12.01  O = 16.00  H =  1.01  Cl = 35.45  ", "Sin datos"], ["r1", "r2"])
+    WHOLE = ("<b>Serie</b>\n<b>1)</b>Reacci\u00f3n: CaCO<sub>3</sub> + 2 HCl\n"
+             "datos: Ca = 40.08 C = 12.01 O = 16.00 H = 1.01 Cl = 35.45\n<b>2)</b>Sin datos")
+
+    def test_a_whole_data_line_passes(self):
+        cd.check_data_lines("r", "b.rtf", self.WHOLE, self.REPORT)
+
+    def test_a_data_line_that_lost_its_end_fails_and_says_how_it_reads(self):
+        for cut in ("H = 1.0", "H = 1.01", "H = 1.01 Cl = 35.4"):
+            with self.subTest(cut=cut):
+                text = re.sub(r"H = 1\.01 Cl = 35\.45", cut, self.WHOLE)
+                with self.assertRaisesRegex(cd.Failure, "exercise 1 is not whole: .*read as 'datos: Ca = 40.08 C = "
+                                            "12.01 O = 16.00 " + re.escape(cut) + "'"):
+                    cd.check_data_lines("r", "b.rtf", text, self.REPORT)
+
+
 class Versions(unittest.TestCase):
     REPORT = report(["Pasar   36 g de H_2SO_4 a moles.", "Volumen de 250 ml"], ["  0.36 mol.", "  1.80e24"], "Hoja")
     A = "<b>Hoja \u2014 versi\u00f3n A</b>\n<b>1)</b>Pasar 36 g de H<sub>2</sub>SO<sub>4</sub> a moles.\n" \

@@ -1,10 +1,12 @@
 // Drives the real Zorvi.exe from outside, as a teacher would: it starts the program in an
 // empty folder with the default elements.dat, generates one exercise of every sub-kind of
 // every topic through the windows (the reaction window of the stoichiometry topic
-// included), accepts each one in the exercise editor, exports the batch in both
-// presentations (the blocks with the answers on a page of their own) and quits. Then it
-// starts the program again, opens the batch file that the second export left beside its
-// document through the system's open dialog, makes three versions of the sheet and quits.
+// included), and the exercises whose statements are longer than 255 characters once
+// converted (the longest reaction of the list in every sub-kind, a solution of Al2(SO4)3);
+// accepts each one in the exercise editor, exports the batch in both presentations (the
+// blocks with the answers on a page of their own) and quits. Then it starts the program
+// again, opens the batch file that the second export left beside its document through the
+// system's open dialog, makes three versions of the sheet and quits.
 // It writes what the editor showed (title, statements, answers, in batch order) and the
 // versions made to a report that the reader check compares with the documents as pandoc
 // and LibreOffice read them.
@@ -171,6 +173,8 @@ const std::vector<Topic>& Scenario() {
              {3, "NaCl", {}, "Se disuelven ", " g de NaCl en agua hasta ", " g/L; agua: ", true},
              {4, "KNO3", {}, "Se mezclan ", " M de KNO_3. Calcular la molaridad de la mezcla (volúmenes aditivos).",
               " mol; V = ", false},
+             // Its subscripts make the statement longer than 255 characters once converted.
+             {3, "Al2(SO4)3", {}, "Se disuelven ", " g de Al_2(SO_4)_3 en agua hasta ", " g/L; agua: ", false},
          }},
         {207,
          "Fórmula empírica",
@@ -205,6 +209,21 @@ const std::vector<Topic>& Scenario() {
              {5, nullptr, {}, "Reacción: CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O\r\nA partir de ",
               " Calcular el rendimiento de la reacción.", "; rendimiento = ", false,
               {ReactionChoice::AcceptProposed, 15}},
+             // The longest reaction of the list once written with its subscripts, in every
+             // sub-kind: their statements run past 255 characters of RTF, data line last.
+             {1, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular la masa de ",
+              " que se obtiene ", " g de ", false, {ReactionChoice::ClickLine, 5}},
+             {2, nullptr, {},
+              "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el volumen de CO_2, medido a ", nullptr,
+              "V = n·R·T / p = ", false, {ReactionChoice::AcceptProposed, 5}},
+             {3, nullptr, {},
+              "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el reactivo limitante y la masa de ",
+              nullptr, ": limitante ", false, {ReactionChoice::AcceptProposed, 5}},
+             {4, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular la masa de ",
+              " de riqueza ", " g puros; ", false, {ReactionChoice::AcceptProposed, 5}},
+             {5, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nA partir de ",
+              " Calcular el rendimiento de la reacción.", "; rendimiento = ", false,
+              {ReactionChoice::AcceptProposed, 5}},
          },
          true},
     };

@@ -1,5 +1,6 @@
-// Exercise markup into RTF: MarkupToRtf and the cut that keeps every written string within
-// 255 characters without splitting a control word or leaving a group open.
+// Exercise markup into RTF: MarkupToRtf and the cut that keeps its result within 255
+// characters without splitting a control word or leaving a group open, and a document's
+// line, which is never cut.
 
 #include <cstdint>
 #include <cstdlib>
@@ -59,9 +60,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(EndsWhole(rtf));
     }
 
-    // What WriteMarkupLine writes: a bold number prefix joined to the text.
-    const std::string line = MarkupToRtf(RtfBold("12) ") + std::string(markup));
-    Check(line.size() <= kRtfTextMax);
+    // What a document's line holds: a bold number joined to the text, converted whole; a
+    // text that fits the limits gives exactly MarkupToRtf's bytes.
+    static const std::string header = [] {
+        BeginRtfInMemory();
+        const std::string empty = EndRtfInMemory();
+        return empty.substr(0, empty.size() - 3);  // without the closing "}\r\n"
+    }();
+    const std::string number = RtfBold("12) ");
+    BeginRtfInMemory();
+    WriteMarkupLine(number + std::string(markup));
+    const std::string document = EndRtfInMemory();
+    const std::string start = header + number;
+    const std::string_view end = "\\line }\r\n";
+    Check(document.size() >= start.size() + end.size() && document.compare(0, start.size(), start) == 0 &&
+          document.compare(document.size() - end.size(), end.size(), end) == 0);
+    const std::string line = document.substr(start.size(), document.size() - start.size() - end.size());
+    if (markup.size() <= kMarkupTextMax && line.size() <= kRtfTextMax) Check(line == rtf);
+    if (markup.find_first_of("{}\\") == std::string_view::npos) {
+        std::size_t open = 0;
+        Check(GroupsBalance(line, open) && open == 0);
+        Check(EndsWhole(line));
+    }
 
     // The cut alone, at every limit, on RTF the program made.
     const std::size_t max = size == 0 ? 0 : data[0];

@@ -178,15 +178,16 @@ TEST_F(RtfDocumentTest, WritesEveryOperationByteForByte) {
     EXPECT_EQ(Read(), kHeader + "{\\qc{\\b Tema 1: Química}\\line \\line }{\\b 1) }H{\\sub 2}O\\line a\nb\xE1}\r\n");
 }
 
-TEST_F(RtfDocumentTest, ALineNearTheLimitLosesItsWholeLineBreakOnly) {
+// A document's line goes onto the paper whole, with its line break, however long its RTF.
+TEST_F(RtfDocumentTest, ALongLineIsWrittenWholeWithItsLineBreak) {
     ASSERT_TRUE(BeginRtfDocument(path));
-    WriteRtfLine(std::string(249, 'a'));  // "\line " just fits
-    WriteRtfLine(std::string(250, 'b'));  // it would not: dropped whole, never in part
-    WriteMarkupLine(std::string(252, 'c'));
+    WriteRtfLine(std::string(249, 'a'));
+    WriteRtfLine(std::string(250, 'b'));  // "\line " beyond the 255th character
+    WriteMarkupLine(std::string(300, 'c') + "_2");  // neither the markup nor its RTF is cut
     WriteRtf(std::string(300, 'd'));
     ASSERT_TRUE(EndRtfDocument());
-    EXPECT_EQ(Read(), kHeader + std::string(249, 'a') + "\\line " + std::string(250, 'b') +
-                          std::string(252, 'c') + std::string(255, 'd') + "}\r\n");
+    EXPECT_EQ(Read(), kHeader + std::string(249, 'a') + "\\line " + std::string(250, 'b') + "\\line " +
+                          std::string(300, 'c') + "{\\sub 2}\\line " + std::string(300, 'd') + "}\r\n");
 }
 
 TEST_F(RtfDocumentTest, DocumentAppearsOnlyWhenEndedAndReplacesTheOldOne) {

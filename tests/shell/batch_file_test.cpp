@@ -186,6 +186,33 @@ TEST(BatchFileForm, ReadsWhatEditorsMakeOfTheLines) {
     EXPECT_EQ(file.exercises[0].recipe, (Recipe{3, 5, "NaCl", kAnswerNo}));
 }
 
+// Notepad saves UTF-8, with or without the byte-order mark: the file is read as the
+// Windows-1252 it stands for, and a character that Windows-1252 lacks is refused on its line.
+TEST(BatchFileForm, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
+    const std::string notepad =
+        "ZORVI-LOTE 1\r\nnombre: serie\r\nt\xC3\xADtulo: Qu\xC3\xADmica 2\xC2\xBA \xE2\x80\x94 moles\r\n"
+        "presentaci\xC3\xB3n: 1\r\nsemilla: 7\r\nejercicios: 1\r\n\r\nejercicio: 1\r\n"
+        "enunciado: 2 H_2 + O_2 -> 2 H_2O a 25 \xC2\xB0" "C\r\n"
+        "respuesta: R\r\ncomentario: \xC2\xBF" "f\xC3\xA1" "cil?\r\n"
+        "lugar del comentario: en respuesta\r\ntema: 8\r\ntipo: 1\r\nf\xC3\xB3rmula: 2 H2 + O2 -> 2 H2O\r\n"
+        "continuar igualmente: sin pregunta\r\neditado a mano: s\xC3\xAD\r\n\r\nfin\r\n";
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + notepad, notepad}) {
+        const BatchFile file = Decoded(bytes);
+        EXPECT_EQ(file.documentTitle, "Química 2º — moles");
+        ASSERT_EQ(file.exercises.size(), 1u);
+        EXPECT_EQ(file.exercises[0].statement, "2 H_2 + O_2 -> 2 H_2O a 25 °C");
+        EXPECT_EQ(file.exercises[0].hint, "¿fácil?");
+        EXPECT_TRUE(file.exercises[0].editedByHand);
+    }
+    std::string arrow = notepad;
+    arrow.replace(arrow.find("->"), 2, "\xE2\x86\x92");
+    BatchFile file;
+    BatchFileError error;
+    EXPECT_FALSE(DecodeBatchFile(arrow, file, error));
+    EXPECT_EQ(BatchFileRefusal("serie.zlote", error),
+              "serie.zlote, línea 9:\rel carácter U+2192 no existe en Windows-1252 (ANSI).");
+}
+
 TEST(BatchFileForm, ARecipeWithoutTopicIsNoRecipe) {
     const BatchFile file = Decoded(EncodeBatchFile(BatchFile{"n", "t", 1, 1, {Exercise("e", "a", {0, 0, "HCl", kAnswerYes})}}));
     EXPECT_EQ(file.exercises[0].recipe, Recipe{});
@@ -221,11 +248,10 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
         {"empty", "", "línea 1:\rel fichero está vacío: no es un lote de Zorvi."},
         {"blank lines only", "\r\n\r\n", "línea 1:\rel fichero está vacío: no es un lote de Zorvi."},
         {"another kind of file", "{\\rtf\\ansi \\deff2\r\n",
-         "línea 1:\rno es un lote de Zorvi: la primera línea debe ser «ZORVI-LOTE 2»."},
-        {"a later format", "ZORVI-LOTE 3\r\n",
-         "línea 1:\rel lote es de otra versión del formato («ZORVI-LOTE 3»); este programa lee «ZORVI-LOTE 2»."},
-        {"saved as UTF-8", "\xEF\xBB\xBFZORVI-LOTE 1\r\n",
-         "línea 1:\rel fichero está guardado en UTF-8; un lote de Zorvi es texto Windows-1252 (ANSI)."},
+         "línea 1:no es un lote de Zorvi: la primera línea debe ser «ZORVI-LOTE 2»."},
+        {"a later format", "ZORVI-LOTE 3
+",
+         "línea 1:el lote es de otra versión del formato («ZORVI-LOTE 3»); este programa lee «ZORVI-LOTE 2»."},
         {"cut in the header", Edited(4, nullptr),
          "línea 4:\rel fichero se acaba antes de tiempo: falta la línea «presentación»."},
         {"cut in an exercise", Edited(11, nullptr),

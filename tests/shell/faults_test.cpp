@@ -15,9 +15,12 @@
 #include <string>
 
 #include "chemistry/elements.h"
+#include "chemistry/reactions.h"
+#include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
 #include "shell/messages.h"
 #include "shell/export.h"
+#include "tests/chemistry/course_topics_support.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/atomic_file.h"
@@ -305,6 +308,23 @@ TEST_F(FaultTest, AStartWhereNothingCanBeWrittenUsesTheBuiltInTable) {
     ExpectMoveAdvice("No se han podido grabar los elementos (no hay permiso para escribir ah\xED):",
                      dir / "elements.dat", "Siguen en la tabla mientras el programa est\xE9 abierto.");
     EXPECT_EQ(Elements.Slot(1).name, "editado");
+}
+
+// Every visit to the stoichiometry topic tries to write the missing reacciones.txt again;
+// the teacher hears of the folder once, and the program's own list serves at every visit.
+TEST_F(FaultTest, AFolderThatCannotTakeReaccionesTxtIsToldAtTheFirstVisitOnly) {
+    SetCourseTable();
+    LockedFolder locked(dir);
+    if (!locked.Locked()) GTEST_SKIP() << "this file system lets the folder be written";
+    for (int visit = 1; visit <= 2; ++visit) {
+        ui.subKinds.push_back(0);  // the generation window left at once
+        StoichiometryTopic();
+        EXPECT_EQ(Reactions.size(), ReadReactionList(DefaultReactionsText()).reactions.size()) << visit;
+    }
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "No se puede crear el fichero reacciones.txt (no hay permiso para escribir ah\xED).\r"
+                                "Se usa la lista de reacciones del programa.");
+    EXPECT_FALSE(fs::exists(dir / kReactionsFile));
 }
 
 TEST_F(ElementsFaultTest, ASaveThatFailsPartWayKeepsTheOldFile) {

@@ -90,6 +90,24 @@ TEST(SettingsText, LfOrCrLinesBlanksCaseAndAMarkOfUtf8ReadTheSame) {
     EXPECT_TRUE(loose.answersOnNewPage);
 }
 
+// Notepad saves UTF-8, with or without the byte-order mark: a value reads as the
+// Windows-1252 it stands for, and a line that Windows-1252 cannot hold is left out.
+TEST(SettingsText, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
+    const std::string notepad =
+        "titulo=Qu\xC3\xADmica 2\xC2\xBA \xE2\x80\x94 moles\r\n"
+        "fichero=serie \xE2\x9C\x93\r\n"
+        "coma_decimal=1\r\n"
+        "ventana=\xC3\xA1rbol\r\n"
+        "tema=\xE2\x9C\x93\r\n";
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + notepad, notepad}) {
+        const Settings s = ParseSettings(bytes);
+        EXPECT_EQ(s.documentTitle, "Química 2º — moles");
+        EXPECT_EQ(s.exportName, "");
+        EXPECT_TRUE(s.numbers.decimalComma);
+        EXPECT_EQ(s.otherLines, std::vector<std::string>{"ventana=árbol"});
+    }
+}
+
 TEST(SettingsText, TextValuesKeepTheirBlanksAndAreCutToTheWindowsFields) {
     const Settings s = ParseSettings("titulo=  Tema 1  \r\nfichero=" + std::string(300, 'n') + "\r\n");
     EXPECT_EQ(s.documentTitle, "  Tema 1  ");

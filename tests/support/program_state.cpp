@@ -62,6 +62,7 @@ void ResetProgramState() {
     ElementEditing = ElementEditorState{};
     CurrentCompound = Compound{};
     Reactions.clear();
+    ReactionsWriteFailureTold = false;
     CurrentReaction = Reaction{};
 
     ScriptRandom({});

@@ -253,7 +253,7 @@ void WriteStatementSheet(const std::string& title, std::string_view titleRtfAfte
                          const std::vector<ExerciseRecord>& exercises) {
     WriteTitleGroup(title, titleRtfAfter);
     for (std::size_t i = 0; i < exercises.size(); ++i) {
-        WriteMarkupLine(CutMarkup(DocumentWord(static_cast<int>(i + 1), ") ") + StatementWithHint(exercises[i])));
+        WriteMarkupLine(DocumentWord(static_cast<int>(i + 1), ") ") + StatementWithHint(exercises[i]));
         WriteRtfLineBreak();
         WriteRtfLineBreak();
     }

@@ -3,9 +3,9 @@
 with LibreOffice Writer, and checks that each reader finds the title and every statement and
 answer of the report (what the exercise editor showed) in the order of the presentation.
 When the report names versions of the worksheet, each version and the key are read too:
-version A holds the report's exercises, the later ones the same exercises with any numbers,
-and the key every version's answers under its title. An exercise whose draws change words
-too (a unit, the substances of a reaction) names the start that all its versions share.
+version A holds the report's statements and no answer, the later ones the same statements
+with any numbers, and the key every version's answers under its title. An exercise whose answer draws words with
+its numbers (which reactant limits) is named as "shared": its later answers are not compared.
 Every "datos:" line of the editor's statements must also be a whole line of each reading of
 the two documents and of version A.
 
@@ -142,17 +142,21 @@ def version_title(report, letter):
 
 
 def shared_starts(report, any_numbers):
-    """For each exercise, the start its later versions share when its draws change words."""
+    """For each exercise whose answer draws words with its numbers (which reactant limits),
+    the start of the answer its later versions share: only its number, here."""
     shared = report.get("shared") or [None] * len(report["statements"])
     return [s if any_numbers else None for s in shared]
 
 
 def expected_fragments(report, presentation, title=None, any_numbers=False):
     shared = shared_starts(report, any_numbers)
-    statements = [readable_markup(s if start is None else start) for s, start in zip(report["statements"], shared)]
+    # Every version asks the same question: a statement differs only in its numbers.
+    statements = [readable_markup(s) for s in report["statements"]]
     answers = [readable_markup(a) if start is None else "" for a, start in zip(report["answers"], shared)]
     fragments = [bold(report["title"] if title is None else title)]
-    if presentation == 0:
+    if presentation == SHEET:
+        fragments += [bold("%d) " % n) + s for n, s in enumerate(statements, 1)]
+    elif presentation == 0:
         for n, (statement, answer) in enumerate(zip(statements, answers), 1):
             fragments += [bold("%d) " % n) + statement, "Resp: " + answer]
     else:
@@ -161,6 +165,8 @@ def expected_fragments(report, presentation, title=None, any_numbers=False):
         fragments += [bold("%d)" % n) + a for n, a in enumerate(answers, 1)]
     return [tidy(f) for f in fragments]
 
+
+SHEET = "sheet"  # a version handed to students: the statements alone
 
 NUMBER = r"-?\d+(?:\.\d+)?(?:e-?\d+)?"  # a strong acid can have a pH below 0
 
@@ -198,9 +204,19 @@ def check_document(reader, document, text, report, presentation, title=None, any
     """Fails unless the reader's text holds every expected fragment, each after the one
     before, and nothing of the other presentation's shape."""
     check_in_order(reader, document, text, expected_fragments(report, presentation, title, any_numbers), any_numbers)
-    unwanted = "Respuestas" if presentation == 0 else "Resp: "
-    if unwanted in text:
-        raise Failure("%s, %s: %r does not belong here" % (reader, document, unwanted))
+    unwanted = {0: ["Respuestas"], 1: ["Resp: "], SHEET: ["Respuestas", "Resp: "]}[presentation]
+    for word in unwanted:
+        if word in text:
+            raise Failure("%s, %s: %r does not belong here" % (reader, document, word))
+
+
+def check_no_answers(reader, document, text, report):
+    """A student's sheet holds no answer: none of version A's, as the editor showed them (the
+    short ones, a number and a unit, could stand in a statement too)."""
+    for n, answer in enumerate(report["answers"], 1):
+        shown = tidy(readable_markup(answer)).strip()
+        if len(shown) >= 15 and shown in text:
+            raise Failure("%s, %s: the answer of exercise %d is on a student's sheet: %r" % (reader, document, n, shown))
 
 
 def data_lines(statement):
@@ -296,7 +312,9 @@ def main(argv):
         else:
             if name == "A":
                 check_data_lines(reader, document, text, report)
-            check_document(reader, document, text, report, 1, version_title(report, name), any_numbers=name != "A")
+                check_no_answers(reader, document, text, report)
+            check_document(reader, document, text, report, SHEET, version_title(report, name),
+                           any_numbers=name != "A")
     for reader in ("pandoc", "LibreOffice"):
         for letter in letters[1:]:
             after_title = lambda text: text[text.find("\n"):]

@@ -156,23 +156,41 @@ class Versions(unittest.TestCase):
                     check()
 
 
-class VersionsThatDrawWords(unittest.TestCase):
-    """An exercise whose draws change words shares only the start of its statement with the
-    same exercise of another version; the rest still holds every number and every word."""
-    REPORT = dict(report(["Calcular la presi\u00f3n, en atm, de 8.8 g de CO_2", "Dos"], ["  p = 0.97 atm", "r2"],
-                         "Hoja"), shared=["Calcular la presi\u00f3n, en ", None])
-    B = ("<b>Hoja \u2014 versi\u00f3n B</b>\n<b>1)</b>Calcular la presi\u00f3n, en mmHg, de 12 g de CO<sub>2</sub>\n"
-         "<b>2)</b>Dos\n<b>Respuestas</b>\n<b>1)</b>p = 1.5 atm = 1140 mmHg\n<b>2)</b>r2")
+class StudentsSheets(unittest.TestCase):
+    REPORT = report(["Pasar   36 g de H_2SO_4 a moles.", "Dos"], ["  n = 36 / 98.08 = 0.367 mol.", "r2"], "Hoja")
+    SHEET = "<b>Hoja \u2014 versi\u00f3n A</b>\n<b>1)</b>Pasar 36 g de H<sub>2</sub>SO<sub>4</sub> a moles.\n<b>2)</b>Dos"
 
-    def test_a_later_version_may_draw_other_words_after_the_shared_start(self):
+    def test_the_statements_alone_pass(self):
+        cd.check_document("r", "A", self.SHEET, self.REPORT, cd.SHEET, cd.version_title(self.REPORT, "A"))
+        cd.check_no_answers("r", "A", self.SHEET, self.REPORT)
+
+    def test_a_sheet_with_answers_fails(self):
+        title = cd.version_title(self.REPORT, "A")
+        with self.assertRaisesRegex(cd.Failure, "'Respuestas' does not belong here"):
+            cd.check_document("r", "A", self.SHEET + "\n<b>Respuestas</b>", self.REPORT, cd.SHEET, title)
+        with self.assertRaisesRegex(cd.Failure, "Resp: "):
+            cd.check_document("r", "A", self.SHEET + "\nResp: r2", self.REPORT, cd.SHEET, title)
+        with self.assertRaisesRegex(cd.Failure, "answer of exercise 1 is on a student's sheet"):
+            cd.check_no_answers("r", "A", self.SHEET + "\nn = 36 / 98.08 = 0.367 mol.", self.REPORT)
+
+
+class VersionsThatDrawWords(unittest.TestCase):
+    """An exercise whose answer draws words with its numbers (which reactant limits) has its
+    later answers left unchecked; its statement, like every other, differs only in numbers."""
+    REPORT = dict(report(["Calcular la presi\u00f3n, en atm, de 8.8 g de CO_2", "Dos"], ["  limitante CO_2", "r2"],
+                         "Hoja"), shared=["Calcular la presi\u00f3n, en ", None])
+    B = ("<b>Hoja \u2014 versi\u00f3n B</b>\n<b>1)</b>Calcular la presi\u00f3n, en atm, de 12 g de CO<sub>2</sub>\n"
+         "<b>2)</b>Dos\n<b>Respuestas</b>\n<b>1)</b>limitante O<sub>2</sub>\n<b>2)</b>r2")
+
+    def test_a_later_version_may_draw_other_words_in_that_answer(self):
         cd.check_document("r", "B", self.B, self.REPORT, 1, cd.version_title(self.REPORT, "B"), any_numbers=True)
 
-    def test_version_a_and_the_other_exercises_stay_exact(self):
+    def test_statements_version_a_and_the_other_exercises_stay_exact(self):
         title_b = cd.version_title(self.REPORT, "B")
         cases = [
-            ("another start", self.B.replace("presi\u00f3n, en", "temperatura, en")),
+            ("another unit in the statement", self.B.replace("en atm", "en mmHg")),
             ("another exercise changed", self.B.replace("<b>2)</b>Dos", "<b>2)</b>Tres")),
-            ("an answer missing", self.B.replace("<b>1)</b>p = 1.5", "p = 1.5")),
+            ("an answer missing", self.B.replace("<b>1)</b>limitante", "limitante")),
         ]
         for name, text in cases:
             with self.subTest(name):

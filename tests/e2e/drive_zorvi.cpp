@@ -88,8 +88,8 @@ struct Topic {
     int command;
     const char* caption;
     std::vector<Pass> passes;
-    // Its exercises draw words with their numbers (a unit, a question, the substances of a
-    // reaction): a later version shares only the start of each statement with version A.
+    // Its answers draw words with their numbers (which reactant limits, "necesita"): the
+    // answers of a later version are not compared with version A's.
     bool drawsWords = false;
 };
 
@@ -154,8 +154,7 @@ const std::vector<Topic>& Scenario() {
              {4, nullptr, {}, "Un gas ocupa ", nullptr, "  p_1·V_1 / T_1 = p_2·V_2 / T_2, con T_1 = ", false},
              {5, "O2", {}, "Calcular el volumen que ocupan ",
               " g de O_2 en condiciones normales (0 °C y 1 atm).\r\ndatos: O = 16.00  ", " · 22.4 = ", false},
-         },
-         true},
+         }},
         {206,
          "Disoluciones",
          {
@@ -219,8 +218,13 @@ const std::vector<Topic>& Scenario() {
              {3, nullptr, {},
               "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el reactivo limitante y la masa de ",
               nullptr, ": limitante ", false, {ReactionChoice::AcceptProposed, 5}},
-             {4, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular la masa de ",
-              " de riqueza ", " g puros; ", false, {ReactionChoice::AcceptProposed, 5}},
+             // Glucose is neither mined nor bottled impure: no riqueza to give.
+             {4, nullptr,
+              {{"Estequiometría",
+                "La reacción no tiene ningún reactivo sólido ni comercial, que son los que tienen riqueza.\rElija "
+                "otra, o marque el sólido con (s) detrás de su fórmula.",
+                IDOK}},
+              nullptr, nullptr, nullptr, false, {ReactionChoice::AcceptProposed, 5}},
              {5, nullptr, {}, "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nA partir de ",
               " Calcular el rendimiento de la reacción.", "; rendimiento = ", false,
               {ReactionChoice::AcceptProposed, 5}},
@@ -617,8 +621,13 @@ void OpenBatchFile(HWND main, const std::string& fileName) {
     WaitGone(dialog);
 }
 
+// The exercises without numbers drawn (a molar mass, the empirical formulas of a typed
+// compound), which the program names before it writes any version.
+const char* const kSameInEveryVersion = "Los ejercicios 3 y 27-29 serán iguales en todas las versiones.";
+
 // "&Versiones...": the save window first (the opened batch was never exported in this run),
-// proposing what the batch file holds, then the versions window, then the note of the files.
+// proposing what the batch file holds, then the versions window, the exercises that stay the
+// same, yesterday's batch file that the versions replace, then the note of the files.
 void MakeVersions(HWND main, const std::string& workFolder) {
     PostMessageA(main, WM_COMMAND, kCmdVersions, 0);
     HWND save = WaitFor("desarserie");
@@ -637,6 +646,9 @@ void MakeVersions(HWND main, const std::string& workFolder) {
     SetItemText(versions, kIdVersionCount, std::to_string(kVersions).c_str());
     Command(versions, IDOK);
     WaitGone(versions);
+    AnswerBox({kVersionsCaption, kSameInEveryVersion, IDOK});
+    const std::string replaced = std::string("Ya existe Exerc\\") + kReopened + ".zlote. ¿Reemplazarlo?";
+    AnswerBox({"Reemplazar ficheros", replaced.c_str(), IDYES});
     const std::string written = std::string("Escritos en la carpeta Exerc:\r") + kReopened + "-A.rtf a " + kReopened +
                                 "-C.rtf\r" + kReopened + "-soluciones.rtf";
     AnswerBox({kVersionsCaption, written.c_str(), IDOK});

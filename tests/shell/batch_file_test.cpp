@@ -248,10 +248,9 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
         {"empty", "", "línea 1:\rel fichero está vacío: no es un lote de Zorvi."},
         {"blank lines only", "\r\n\r\n", "línea 1:\rel fichero está vacío: no es un lote de Zorvi."},
         {"another kind of file", "{\\rtf\\ansi \\deff2\r\n",
-         "línea 1:no es un lote de Zorvi: la primera línea debe ser «ZORVI-LOTE 2»."},
-        {"a later format", "ZORVI-LOTE 3
-",
-         "línea 1:el lote es de otra versión del formato («ZORVI-LOTE 3»); este programa lee «ZORVI-LOTE 2»."},
+         "línea 1:\rno es un lote de Zorvi: la primera línea debe ser «ZORVI-LOTE 2»."},
+        {"a later format", "ZORVI-LOTE 3\r\n",
+         "línea 1:\rel lote es de otra versión del formato («ZORVI-LOTE 3»); este programa lee «ZORVI-LOTE 2»."},
         {"cut in the header", Edited(4, nullptr),
          "línea 4:\rel fichero se acaba antes de tiempo: falta la línea «presentación»."},
         {"cut in an exercise", Edited(11, nullptr),

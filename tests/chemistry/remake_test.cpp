@@ -141,15 +141,15 @@ TEST_F(RemakeTest, WhatWouldNeedTheTeacherMakesTheRemakeFailWithItsReason) {
         std::string why;
     } cases[] = {
         {"no recipe", {}, "no tiene receta"},
-        {"a topic this program lacks", {9, 1, "", 0}, "su tema (9) no existe en esta versión del programa"},
-        {"a sub-kind the topic lacks", {2, 6, "", 0}, "el tema 2 no tiene el tipo de ejercicio 6"},
-        {"an element no longer in the table", {3, 3, "LiCl", 0},
+        {"a topic this program lacks", {9, 1, "", 0, {}, {}}, "su tema (9) no existe en esta versión del programa"},
+        {"a sub-kind the topic lacks", {2, 6, "", 0, {}, {}}, "el tema 2 no tiene el tipo de ejercicio 6"},
+        {"an element no longer in the table", {3, 3, "LiCl", 0, {}, {}},
          "* Error *: Li no está en la base de datos ¿añadir?"},
-        {"a formula that no longer parses", {2, 4, "H2$O", 0}, "Fórmula incorrecta: $"},
-        {"no formula for a sub-kind that asks", {2, 4, "", 0}, "la receta no guarda la fórmula que pide el ejercicio"},
-        {"a question the recipe did not answer", {4, 1, "NaCl", 0}, "NaCl: no parece ácido: Continuar igualmente?"},
-        {"a question answered No", {4, 2, "NaCl", kAnswerNo}, "el generador no ha hecho el ejercicio"},
-        {"a base without hydroxide", {4, 2, "NaCl", kAnswerYes},
+        {"a formula that no longer parses", {2, 4, "H2$O", 0, {}, {}}, "Fórmula incorrecta: $"},
+        {"no formula for a sub-kind that asks", {2, 4, "", 0, {}, {}}, "la receta no guarda la fórmula que pide el ejercicio"},
+        {"a question the recipe did not answer", {4, 1, "NaCl", 0, {}, {}}, "NaCl: no parece ácido: Continuar igualmente?"},
+        {"a question answered No", {4, 2, "NaCl", kAnswerNo, {}, {}}, "el generador no ha hecho el ejercicio"},
+        {"a base without hydroxide", {4, 2, "NaCl", kAnswerYes, {}, {}},
          "NaCl: no es una base: Una base se escribe metal, O, H, como NaOH o Ca(OH)2. No se genera el ejercicio."},
     };
     CurrentExercise.hint = "la pista del generador abierto";
@@ -256,12 +256,12 @@ TEST_F(CourseRemakeTest, EverySubKindRecordsItsFormulaOrReactionAndComesBackWith
 TEST_F(CourseRemakeTest, AReactionThatNoLongerBalancesOrParsesFailsWithItsReason) {
     ExerciseRecord original;
     original.statement = "antes";
-    original.recipe = {8, 1, "CaCO3 + HCl -> CaCl2 + CO2 + H2O", 0};
+    original.recipe = {8, 1, "CaCO3 + HCl -> CaCl2 + CO2 + H2O", 0, {}, {}};
     ExerciseRecord made;
     std::string why;
     EXPECT_FALSE(RemakeExercise(original, 1, 'B', 1, 0, made, why));
     EXPECT_EQ(why.rfind("Reacción incorrecta: ", 0), 0u) << why;
-    original.recipe = {8, 1, "", 0};
+    original.recipe = {8, 1, "", 0, {}, {}};
     EXPECT_FALSE(RemakeExercise(original, 1, 'B', 1, 0, made, why));
     EXPECT_EQ(why, "la receta no guarda la reacción que pide el ejercicio");
     EXPECT_TRUE(ui.boxes.empty());

@@ -123,8 +123,8 @@ TEST(BatchFileForm, EveryByteOfEveryTextSurvivesASaveAndAnOpen) {
     file.presentation = 1;
     file.seed = 0;
     // Line breaks of every kind, backslashes before letters that are escapes, blanks at both ends.
-    file.exercises.push_back(Exercise("\r\n\r\\r\\n\\x41\\\n  ", "  \\", {2, 4, "H2SO4", 0}));
-    ExerciseRecord full = Exercise(everyByte, reversed, {99, 255, std::string(255, 'F'), kAnswerNo});
+    file.exercises.push_back(Exercise("\r\n\r\\r\\n\\x41\\\n  ", "  \\", {2, 4, "H2SO4", 0, {}, {}}));
+    ExerciseRecord full = Exercise(everyByte, reversed, {99, 255, std::string(255, 'F'), kAnswerNo, {}, {}});
     full.hint = std::string(79, 'h') + ' ';
     full.hintPlacement = HintPlacement::InStatement;
     full.editedByHand = true;
@@ -183,7 +183,7 @@ TEST(BatchFileForm, ReadsWhatEditorsMakeOfTheLines) {
     EXPECT_EQ(file.exercises[0].answer, "R\\\xE1");
     EXPECT_EQ(file.exercises[0].hint, "");
     EXPECT_EQ(file.exercises[0].hintPlacement, HintPlacement::InStatement);
-    EXPECT_EQ(file.exercises[0].recipe, (Recipe{3, 5, "NaCl", kAnswerNo}));
+    EXPECT_EQ(file.exercises[0].recipe, (Recipe{3, 5, "NaCl", kAnswerNo, {}, {}}));
 }
 
 // Notepad saves UTF-8, with or without the byte-order mark: the file is read as the
@@ -214,7 +214,7 @@ TEST(BatchFileForm, AFileThatNotepadSavedAsUtf8ReadsAsItWasWritten) {
 }
 
 TEST(BatchFileForm, ARecipeWithoutTopicIsNoRecipe) {
-    const BatchFile file = Decoded(EncodeBatchFile(BatchFile{"n", "t", 1, 1, {Exercise("e", "a", {0, 0, "HCl", kAnswerYes})}}));
+    const BatchFile file = Decoded(EncodeBatchFile(BatchFile{"n", "t", 1, 1, {Exercise("e", "a", {0, 0, "HCl", kAnswerYes, {}, {}})}}));
     EXPECT_EQ(file.exercises[0].recipe, Recipe{});
 }
 
@@ -337,12 +337,12 @@ protected:
 TEST_F(BatchFileTest, OpeningReplacesTheBatchTheSettingsAndTheSeed) {
     Add("viejo 1");
     UnexportedChanges = false;
-    BatchFile file{"serie", "Moles", 1, 99, {Exercise("E1", "A1", {2, 1, "H2O", 0}), Exercise("E2", "A2")}};
+    BatchFile file{"serie", "Moles", 1, 99, {Exercise("E1", "A1", {2, 1, "H2O", 0, {}, {}}), Exercise("E2", "A2")}};
     WriteAll(folder.Path() / "serie.zlote", EncodeBatchFile(file));
     ASSERT_TRUE(OpenBatchFile(folder.Text("serie.zlote")));
     EXPECT_TRUE(ui.boxes.empty());
     ASSERT_EQ(Batch.count, 2);
-    EXPECT_EQ(Batch.Slot(1).recipe, (Recipe{2, 1, "H2O", 0}));
+    EXPECT_EQ(Batch.Slot(1).recipe, (Recipe{2, 1, "H2O", 0, {}, {}}));
     EXPECT_EQ(ExportName, "serie");
     EXPECT_EQ(DocumentTitle, "Moles");
     EXPECT_EQ(Presentation, 1);
@@ -519,7 +519,7 @@ TEST_F(BatchFileTest, OnlyAChangedStatementOrAnswerMarksAnExerciseEditedByHand) 
     for (const auto& c : cases) {
         // A new exercise in the editor, then the same exercise edited again from the list.
         const int before = Batch.count;
-        CurrentExercise = Exercise("E", "A", {1, 1, "", 0});
+        CurrentExercise = Exercise("E", "A", {1, 1, "", 0, {}, {}});
         ui.edits = {c.edit};
         OfferExercise(CurrentExercise);
         if (Batch.count == before) {
@@ -527,7 +527,7 @@ TEST_F(BatchFileTest, OnlyAChangedStatementOrAnswerMarksAnExerciseEditedByHand) 
             continue;
         }
         EXPECT_EQ(Batch.Slot(Batch.count).editedByHand, c.edited) << c.what;
-        EXPECT_EQ(Batch.Slot(Batch.count).recipe, (Recipe{1, 1, "", 0})) << c.what;
+        EXPECT_EQ(Batch.Slot(Batch.count).recipe, (Recipe{1, 1, "", 0, {}, {}})) << c.what;
         Batch.Slot(Batch.count).editedByHand = false;
         view.selected = Batch.count;
         ui.edits = {c.edit};

@@ -32,13 +32,6 @@ std::string TwoDecimals(double x) {
     return text;
 }
 
-// The value of a number as a form wrote it; the value itself when the text is no number.
-double ReadBack(double value, const std::string& shown) {
-    bool ok = false;
-    const double read = ReadExerciseNumber(shown, ok);
-    return ok ? read : value;
-}
-
 }  // namespace
 
 std::string GramsText(double grams, Role role) { return Figure(grams, 2, role); }
@@ -68,11 +61,15 @@ std::string CompositionText(double percent) { return TwoDecimals(percent); }
 
 const char* NumberListSeparator() { return Style().decimalComma ? "; " : ", "; }
 
-double AsShown(double value, std::string (*form)(double, Role), Role role) {
-    return ReadBack(value, form(value, role));
+double AsShown(double value, const std::string& shown) {
+    bool ok = false;
+    const double read = ReadExerciseNumber(shown, ok);
+    return ok ? read : value;
 }
 
-double AsShown(double value, std::string (*form)(double)) { return ReadBack(value, form(value)); }
+double AsShown(double value, std::string (*form)(double, Role), Role role) { return AsShown(value, form(value, role)); }
+
+double AsShown(double value, std::string (*form)(double)) { return AsShown(value, form(value)); }
 
 std::string DataLineOf(std::initializer_list<const Compound*> compounds) {
     // One compound holding each element once is what FormulaDataLine writes.

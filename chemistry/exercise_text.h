@@ -52,6 +52,8 @@ const char* NumberListSeparator();
 // The value that a form shows, read back: a drawn quantity goes through this before any
 // computation, so that the answer is what the numbers of the texts give.
 double AsShown(double value, std::string (*form)(double, Role), Role role = kGiven);
+// The value of `shown`, a number as any exercise form writes it; `value` when it is none.
+double AsShown(double value, const std::string& shown);
 double AsShown(double value, std::string (*form)(double));
 
 // The atomic masses for the "datos: " line of several substances, each element once, in the

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chemistry/empirical.h"
+#include "chemistry/exercise_text.h"
 #include "chemistry/formula.h"
 #include "chemistry/gases.h"
 #include "chemistry/solutions.h"
@@ -39,14 +40,6 @@ std::string Spaced(std::string text) {
 // The unit of a molarity after its number: the classroom form stands apart ("0,120 M").
 std::string MolarUnit(const NumberStyle& style) { return style.significantFigures ? " M" : "M"; }
 
-// The value of a worked-out number as a statement shows it. Under "Cifras significativas"
-// it has three figures, and the answer is worked from it ("1,13 mol" of NaOH gives
-// 1,13 · 40,00 = 45,2 g, not the 45 g drawn); the plain answers keep the values drawn.
-double Printed(const std::string& shown, double value) {
-    bool ok = false;
-    const double read = ReadExerciseNumber(shown, ok);
-    return ok ? read : value;
-}
 
 // The recipe of the pass in progress, filled as the generator asks the user.
 Recipe g_pass;
@@ -114,6 +107,9 @@ void GenerateAtom(uint8_t subKind) {
     }
 }
 
+// Under "Cifras significativas" a worked-out number that a statement gives has three
+// figures, and the answer is worked from it as printed ("1,13 mol" of NaOH gives
+// 1,13 · 40,00 = 45,2 g, not the 45 g drawn); the plain answers keep the values drawn.
 void GenerateMoles(uint8_t subKind) {
     const NumberStyle style = NumberOptions;
     Compound& compound = CurrentCompound;
@@ -143,7 +139,7 @@ void GenerateMoles(uint8_t subKind) {
             break;
         case 3: {
             const std::string shown = ComputedNumber(molecules, style);
-            const double answer = style.significantFigures ? double(Printed(shown, molecules) / kAvogadro) : moles;
+            const double answer = style.significantFigures ? double(AsShown(molecules, shown) / kAvogadro) : moles;
             StoreExercise("Calcular cuantos moles son" + Spaced(shown) + " moléculas.",
                           "  " + ComputedNumber(answer, style) + " mol.");
             break;
@@ -155,7 +151,7 @@ void GenerateMoles(uint8_t subKind) {
             break;
         default: {
             const std::string shown = ComputedNumber(moles, style);
-            const double answer = style.significantFigures ? Printed(shown, moles) * compound.molarMass : grams;
+            const double answer = style.significantFigures ? AsShown(moles, shown) * compound.molarMass : grams;
             StoreExercise("Cuantos gramos son" + Spaced(shown) + " moles de " + FormulaMarkup(compound) + "?" +
                               kLineBreak + kData + FormulaDataLine(compound, style),
                           "  " + ComputedNumber(answer, style) + " g.");
@@ -192,7 +188,7 @@ void GenerateMolarity(uint8_t subKind) {
     const double molarity = moles / volumeMl * 1000;
     const std::string molar = MolarUnit(style) + " de ";
     const std::string shownMolarity = ComputedNumber(molarity, style);
-    const double given = Printed(shownMolarity, molarity);
+    const double given = AsShown(molarity, shownMolarity);
     const bool fromPrinted = style.significantFigures;
     const double gramsNeeded = fromPrinted ? given * volumeMl / 1000 * compound.molarMass : grams;
     const double volumeMade = fromPrinted ? grams / compound.molarMass / given * 1000 : volumeMl;
@@ -279,7 +275,7 @@ void GeneratePh(uint8_t subKind) {
     } else {
         const std::string shown = PhNumber(ph, style, {6, 2});
         const double answer =
-            style.significantFigures ? ConcentrationOf(compound, Printed(shown, ph), isBase) : concentration;
+            style.significantFigures ? ConcentrationOf(compound, AsShown(ph, shown), isBase) : concentration;
         StoreExercise("Calcular la concentración molar de una disolución de " + markup + " de pH " + shown,
                       "    [" + markup + "] = " + ComputedNumber(answer, style) + " mol/l");
     }

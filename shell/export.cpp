@@ -34,13 +34,16 @@ std::string g_target;
 // What this run wrote: writing it again replaces nothing the teacher made another day.
 std::vector<std::string> g_written;
 
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // Windows compares names without regard to case.
-std::string FoldedPath(const std::string& path) {
-    std::string folded = path;
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
+std::string Folded(std::string path) {
+    for (char& c : path) c = UpperAscii(c);
+    return path;
+}
+
+bool WrittenThisRun(const std::string& path) {
+    return std::find(g_written.begin(), g_written.end(), Folded(path)) != g_written.end();
 }
 
 // A file's name in a question, short enough for the question to keep its end.
@@ -81,8 +84,6 @@ bool EnsureExportFolder(const std::string& folder) {
 }
 
 namespace {
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Device names that Windows keeps for itself, also followed by an extension.
 bool IsReservedDeviceName(const std::string& name) {
@@ -139,8 +140,7 @@ std::string ExportFilePath(const std::string& directory, const std::string& name
 std::string PathInFolder(const std::string& folder, const std::string& file) { return JoinPath(folder, file); }
 
 void RememberWrittenFile(const std::string& path) {
-    const std::string folded = FoldedPath(path);
-    if (std::find(g_written.begin(), g_written.end(), folded) == g_written.end()) g_written.push_back(folded);
+    if (!WrittenThisRun(path)) g_written.push_back(Folded(path));
 }
 
 void ForgetWrittenFiles() { g_written.clear(); }
@@ -149,10 +149,7 @@ bool MayReplaceFiles(const std::string& folder, const std::vector<std::string>& 
     std::vector<std::string> others;  // files of another run, or of someone else
     for (const std::string& file : files) {
         const std::string path = JoinPath(folder, file);
-        if (EntryAt(path) == Entry::File &&
-            std::find(g_written.begin(), g_written.end(), FoldedPath(path)) == g_written.end()) {
-            others.push_back(file);
-        }
+        if (EntryAt(path) == Entry::File && !WrittenThisRun(path)) others.push_back(file);
     }
     if (others.empty()) return true;
     std::string text;

@@ -2,7 +2,7 @@
 // A surface that text and simple figures are drawn on at a pen position, with the font
 // state from which the drawing fonts are made: the normal font, bold, and the smaller
 // font of superscripts and subscripts. The program's surface is the current drawing
-// context of a window (richtext/drawing.h); tests record what is drawn.
+// context of a window (richtext/drawing_win.h); tests record what is drawn.
 //
 // The pen moves right by the width of every text drawn at it; coordinates are device
 // pixels. Colours are not managed here: the surface's own text colour, pen and brush apply.

@@ -1,10 +1,10 @@
-#include "richtext/drawing.h"
+#include "richtext/drawing_win.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-#include "util/screen_scale.h"
+#include "util/screen_scale_win.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/messages.h"
 #include "util/number_format.h"
 #include "util/strings.h"

@@ -1,4 +1,4 @@
-#include "util/screen_scale.h"
+#include "util/screen_scale_win.h"
 
 int ScreenDpi() {
     static const int dpi = [] {

@@ -30,7 +30,7 @@
 
 #ifdef _WIN32
 #include "shell/generation_window.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 #endif
 
 namespace {

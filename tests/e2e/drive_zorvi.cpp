@@ -33,7 +33,7 @@
 #include "chemistry/reaction_window.h"
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
 

@@ -31,12 +31,12 @@ class LayerCheck(unittest.TestCase):
     def test_an_include_of_a_later_layer_is_a_breach(self):
         root = tree({
             "shell/program.cpp": '#include "chemistry/topics.h"\n',
-            "ui/about_box.cpp": '#include "shell/shell_utils.h"\n',
+            "ui/about_box_win.cpp": '#include "shell/shell_utils.h"\n',
             "util/x.h": '#  include "app/start_up.h"\n',
         })
         self.assertEqual(sorted(check_layers.breaches(root)), [
             "shell/program.cpp: includes chemistry/topics.h, of a later layer",
-            "ui/about_box.cpp: includes shell/shell_utils.h, of a later layer",
+            "ui/about_box_win.cpp: includes shell/shell_utils.h, of a later layer",
             "util/x.h: includes app/start_up.h, of a later layer",
         ])
 

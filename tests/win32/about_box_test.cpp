@@ -6,14 +6,14 @@
 #include <string>
 
 #include "app/start_up.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "shell/shell_utils.h"
 #include "ui/program_file.h"
 #include "tests/win32/gdi_objects.h"
 #include "tests/win32/ui_driver.h"
 #include "util/language.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 #include "util/random.h"
 
 namespace {

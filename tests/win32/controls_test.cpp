@@ -1,8 +1,8 @@
-#include "ui/controls.h"
+#include "ui/controls_win.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -9,19 +9,19 @@
 #include <string>
 
 #include "app/start_up.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "chemistry/reaction_window.h"
 #include "shell/batch.h"
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/window.h"
-#include "util/screen_scale.h"
+#include "ui/window_win.h"
+#include "util/screen_scale_win.h"
 
 namespace {
 

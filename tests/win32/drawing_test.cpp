@@ -1,4 +1,4 @@
-#include "richtext/drawing.h"
+#include "richtext/drawing_win.h"
 
 #include <gtest/gtest.h>
 

@@ -13,12 +13,12 @@
 #include "chemistry/element_editing.h"
 #include "chemistry/elements.h"
 #include "chemistry/formula.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/controls.h"
+#include "ui/controls_win.h"
 
 namespace {
 

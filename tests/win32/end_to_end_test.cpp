@@ -9,14 +9,14 @@
 #include "app/start_up.h"
 #include "shell/export.h"
 #include "shell/generation_window.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/random.h"
 
 namespace {

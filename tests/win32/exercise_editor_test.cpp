@@ -5,17 +5,17 @@
 #include <string>
 
 #include "app/start_up.h"
-#include "richtext/drawing.h"
+#include "richtext/drawing_win.h"
 #include "shell/hint_window.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/win32/gdi_objects.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "shell/program.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/random.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "shell/batch.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include "tests/support/scripted_ui.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 #include "util/random.h"
 
 namespace {

@@ -8,19 +8,19 @@
 #include <vector>
 
 #include "app/start_up.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "chemistry/element_windows.h"
 #include "shell/batch.h"
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
 #include "shell/hint_window.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include "shell/batch.h"
 #include "app/start_up.h"
 #include "shell/generation_window.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/input_text.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "app/start_up.h"
 #include "shell/batch.h"
 #include "shell/interaction.h"
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 
 template <class Interaction>
 class ProgramTest : public ::testing::Test {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/start_up.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "chemistry/reactions.h"
 #include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
@@ -19,8 +19,8 @@
 #include "shell/program.h"
 #include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/random.h"
 
 namespace {

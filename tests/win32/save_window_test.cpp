@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/win32/ui_driver.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "shell/batch.h"
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "tests/support/files.h"
 #include "tests/win32/ui_driver.h"
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 #include "tests/win32/ui_driver.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "richtext/drawing.h"
+#include "richtext/drawing_win.h"
 #include "shell/exercise_preview.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/strings.h"
 
 namespace {

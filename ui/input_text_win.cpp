@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/language.h"
 #include "util/strings.h"
 

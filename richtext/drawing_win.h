@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "richtext/canvas.h"
-#include "util/win_handles.h"
+#include "util/handles_win.h"
 
 // Makes the window's device context the current drawing context, with a font made from
 // the font state selected in it; a previous context is ended first.

@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "ui/controls_win.h"
 
 #include "ui/list_text.h"
 #include "util/number_input.h"

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "richtext/drawing.h"
-#include "ui/controls.h"
+#include "richtext/drawing_win.h"
+#include "ui/controls_win.h"
 #include "ui/program_file.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 #include "util/language.h"
 #include "util/random.h"
 

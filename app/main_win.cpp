@@ -2,9 +2,9 @@
 
 #include "app/built_in_files.h"
 #include "app/start_up.h"
-#include "app/win_interaction.h"
-#include "shell/main_window.h"
-#include "ui/window.h"
+#include "app/interaction_win.h"
+#include "shell/main_window_win.h"
+#include "ui/window_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     SetAppStart(instance, showCommand);

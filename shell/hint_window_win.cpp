@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "shell/batch.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 
 namespace {
 

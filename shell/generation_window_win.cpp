@@ -4,8 +4,8 @@
 
 #include "shell/batch.h"
 #include "shell/program.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/number_format.h"
 #include "util/random.h"
 

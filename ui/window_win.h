@@ -10,7 +10,7 @@
 #include <array>
 #include <span>
 
-#include "util/win_handles.h"
+#include "util/handles_win.h"
 
 // Top-level styles: WS_POPUP | WS_CAPTION | WS_SYSMENU (| WS_MINIMIZEBOX) | 0x80, the bit
 // that every window of the program has carried since its first version.

@@ -4,8 +4,8 @@
 
 #include "chemistry/element_editing.h"
 #include "shell/messages.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 #include "util/number_format.h"
 
 namespace {

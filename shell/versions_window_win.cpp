@@ -5,8 +5,8 @@
 #include <string>
 
 #include "shell/messages.h"
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 
 namespace {
 

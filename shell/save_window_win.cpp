@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/win_interaction.h"
+#include "app/interaction_win.h"
 
 #include <windows.h>
 

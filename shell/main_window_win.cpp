@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "shell/main_window_win.h"
 
 #include <string>
 
@@ -14,9 +14,9 @@
 #include "shell/settings.h"
 #include "shell/topic_menu_win.h"
 #include "ui/about_box.h"
-#include "ui/window.h"
+#include "ui/window_win.h"
 #include "util/random.h"
-#include "util/screen_scale.h"
+#include "util/screen_scale_win.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ui/window.h"
+#include "ui/window_win.h"
 
 #include <vector>
 
-#include "util/screen_scale.h"
+#include "util/screen_scale_win.h"
 
 std::array<HWND, 4> OpenWindowSlots{};
 ToolColours ToolWindowColours;

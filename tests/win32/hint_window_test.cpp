@@ -79,4 +79,14 @@ TEST_F(HintWindowTest, SalirAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(DefaultHintPlacement, HintPlacement::InAnswer);
 }
 
+// Not a check: holds the window open for scripts/screenshots.sh.
+TEST(HintWindowScreenshot, DISABLED_HoldsTheWindowOpen) {
+    DefaultHintPlacement = HintPlacement::InStatement;
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { Click(window, IDCANCEL); });
+    });
+    HintWindow();
+}
+
 }  // namespace

@@ -122,4 +122,15 @@ TEST_F(VersionsWindowTest, CancelAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(seed, 9u);
 }
 
+// Not a check: holds the window open for scripts/screenshots.sh.
+TEST(VersionsWindowScreenshot, DISABLED_HoldsTheWindowOpen) {
+    int count = 4;
+    uint32_t seed = 20260101;
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { Click(window, IDCANCEL); });
+    });
+    VersionsWindow(count, seed);
+}
+
 }  // namespace

@@ -1,28 +1,19 @@
-#include "app/versions.h"
+#include "shell/versions_plan.h"
 
-#include "chemistry/remake.h"
 #include "richtext/rtf_writer.h"
 #include "shell/batch_file.h"
 #include "shell/export.h"
-#include "shell/interaction.h"
-#include "shell/messages.h"
-#include "shell/settings.h"
-#include "util/atomic_file.h"
 #include "util/number_format.h"
 
 namespace {
 
-constexpr const char* kCaption = "Versiones de la hoja";
-constexpr const char* kKeySuffix = "-soluciones.rtf";
 // Draws that repeat an earlier version's exercise are made again, this many times at most:
 // an exercise with few possible numbers (or none) keeps what it gets.
 constexpr int kAttempts = 8;
 
-char Letter(std::size_t version) { return static_cast<char>('A' + version); }
-
 // What follows the title of a version, as RTF: the dash is the escape of Windows-1252 0x97,
 // which readers that take the document's bytes as Latin-1 (pandoc) read right only so.
-std::string VersionTitleRtf(std::size_t version) { return std::string(" \\'97 versión ") + Letter(version); }
+std::string VersionTitleRtf(std::size_t version) { return std::string(" \\'97 versión ") + VersionLetter(version); }
 
 bool RepeatsEarlier(const VersionsPlan& plan, std::size_t exercise, const std::string& statement) {
     for (const std::vector<ExerciseRecord>& earlier : plan.versions) {
@@ -32,6 +23,10 @@ bool RepeatsEarlier(const VersionsPlan& plan, std::size_t exercise, const std::s
 }
 
 }  // namespace
+
+const char* const kVersionsKeySuffix = "-soluciones.rtf";
+
+char VersionLetter(std::size_t version) { return static_cast<char>('A' + version); }
 
 std::string NumberList(const std::vector<int>& numbers) {
     std::string list;
@@ -67,14 +62,14 @@ std::string SameExercisesQuestion(const VersionsPlan& plan) {
 
 std::vector<std::string> VersionFileNames(const std::string& name, int count) {
     std::vector<std::string> names;
-    for (int v = 0; v < count; ++v) names.push_back(name + "-" + Letter(static_cast<std::size_t>(v)) + ".rtf");
-    names.push_back(name + kKeySuffix);
+    for (int v = 0; v < count; ++v) names.push_back(name + "-" + VersionLetter(static_cast<std::size_t>(v)) + ".rtf");
+    names.push_back(name + kVersionsKeySuffix);
     names.push_back(name + kBatchFileExtension);
     return names;
 }
 
-bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t seed, VersionsPlan& plan,
-                  std::string& why) {
+bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t seed, RemakeFunction remake,
+                  VersionsPlan& plan, std::string& why) {
     plan = VersionsPlan{};
     plan.versions.push_back(batch);
     for (std::size_t i = 0; i < batch.size(); ++i) {
@@ -92,9 +87,9 @@ bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t 
             for (int attempt = 0; attempt < kAttempts; ++attempt) {
                 ExerciseRecord again;
                 std::string reason;
-                if (!RemakeExercise(original, seed, Letter(v), static_cast<int>(i + 1), attempt, again, reason)) {
+                if (!remake(original, seed, VersionLetter(v), static_cast<int>(i + 1), attempt, again, reason)) {
                     why = "el ejercicio " + IntToText(static_cast<int32_t>(i + 1)) +
-                          " no se puede hacer de nuevo para la versión " + Letter(v) + " (" + reason + ")";
+                          " no se puede hacer de nuevo para la versión " + VersionLetter(v) + " (" + reason + ")";
                     return false;
                 }
                 if (attempt == 0) made = again;
@@ -124,7 +119,7 @@ std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std:
     for (std::size_t v = 0; v < plan.versions.size(); ++v) {
         BeginRtfInMemory();
         WriteStatementSheet(title, VersionTitleRtf(v), plan.versions[v]);
-        documents.push_back({name + "-" + Letter(v) + ".rtf", EndRtfInMemory()});
+        documents.push_back({name + "-" + VersionLetter(v) + ".rtf", EndRtfInMemory()});
     }
     BeginRtfInMemory();
     for (std::size_t v = 0; v < plan.versions.size(); ++v) {
@@ -132,58 +127,6 @@ std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std:
         WriteTitleGroup(title, VersionTitleRtf(v));
         WriteAnswerList(plan.versions[v]);
     }
-    documents.push_back({name + kKeySuffix, EndRtfInMemory()});
+    documents.push_back({name + kVersionsKeySuffix, EndRtfInMemory()});
     return documents;
-}
-
-void MakeWorksheetVersions() {
-    if (Batch.count == 0) return;
-    if (!BatchExported) {
-        if (!Ui().SaveSeries(ExportName, DocumentTitle, Presentation, AnswersOnNewPage)) return;
-        RememberSettings(false);  // as after the export's save window
-    }
-    int count = VersionCount;
-    uint32_t seed = BatchSeed;
-    if (!Ui().ChooseVersions(count, seed)) return;
-    if (count < kVersionsMin || count > kVersionsMax) return;  // the window accepts only 2 to 26
-    VersionCount = count;
-    RememberSettings(false);  // proposed again at the next start; the documents' folder tells its own failure
-    if (seed != BatchSeed) {
-        BatchSeed = seed;
-        UnexportedChanges = true;  // the batch file holds the seed
-    }
-    std::string folder;
-    if (!PrepareExportFolder(false, kKeySuffix, folder)) return;
-
-    VersionsPlan plan;
-    std::string why;
-    if (!PlanVersions(BatchExercises(), count, seed, plan, why)) {
-        ShowMessage(kCaption, "No se ha escrito ninguna versión: " + why + ".");
-        return;
-    }
-    if (const std::string question = SameExercisesQuestion(plan);
-        !question.empty() && Ui().Message(kCaption, question, kBoxOkCancel) != kAnswerOk) {
-        return;
-    }
-    // Yesterday's sheets of the same name are not replaced without a word; No is another name.
-    while (!MayReplaceFiles(folder, VersionFileNames(ExportName, count))) {
-        if (!PrepareExportFolder(true, kKeySuffix, folder)) return;
-    }
-    std::vector<FileToWrite> files;
-    for (NamedDocument& document : VersionDocuments(plan, ExportName, DocumentTitle)) {
-        files.push_back({PathInFolder(folder, document.fileName), std::move(document.bytes)});
-    }
-    // The batch and the seed go beside the documents, which they make again byte for byte.
-    files.push_back({PathInFolder(folder, ExportName + kBatchFileExtension), EncodeBatchFile(CurrentBatchFile())});
-    std::string error;
-    std::string failedPath;
-    if (!WriteFilesTogether(files, error, failedPath)) {
-        ShowMessage(kCaption, "No se ha escrito ninguna versión (" + error + "):\r" + failedPath);
-        return;
-    }
-    for (const FileToWrite& file : files) RememberWrittenFile(file.path);
-    UnexportedChanges = false;
-    const std::string last(1, Letter(plan.versions.size() - 1));
-    ShowMessage(kCaption, "Escritos en la carpeta Exerc:\r" + ExportName + "-A.rtf a " + ExportName + "-" + last +
-                              ".rtf\r" + ExportName + kKeySuffix);
 }

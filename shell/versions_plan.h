@@ -2,16 +2,16 @@
 // Versions of one worksheet: version A is the batch as it is; every later version makes
 // each exercise with a recipe again (same topic, sub-kind and formula, new draws seeded from
 // the batch's seed, the letter and the exercise's number), and copies unchanged the ones
-// edited by hand or without a recipe. Every document is made in memory first: nothing is
-// written unless every version could be made, and the same batch and seed always give the
-// same bytes.
+// edited by hand or without a recipe. The plan and its documents are made in memory, with no
+// window: the caller writes nothing unless every version could be made, and the same batch
+// and seed always give the same bytes.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "shell/batch.h"
-#include "shell/versions_choice.h"
 
 struct VersionsPlan {
     std::vector<std::vector<ExerciseRecord>> versions;  // A, B, ... each with every exercise
@@ -19,10 +19,16 @@ struct VersionsPlan {
     std::vector<int> unchanged;  // those made again that came out the same in every version
 };
 
-// The exercises of `count` versions of `batch`; false, with the reason in Spanish, when an
-// exercise cannot be made again.
-bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t seed, VersionsPlan& plan,
-                  std::string& why);
+// How an exercise is made again for a version (the generators' RemakeExercise): from the
+// batch's seed, the version's letter, the exercise's number (from 1) and the attempt (0, then
+// 1, 2... while it repeats an earlier version); false, with the reason in Spanish, when it cannot.
+using RemakeFunction = bool (*)(const ExerciseRecord& original, uint32_t batchSeed, char letter, int number,
+                                int attempt, ExerciseRecord& made, std::string& why);
+
+// The exercises of `count` versions of `batch`, each made again with `remake`; false, with the
+// reason in Spanish, when an exercise cannot be made again.
+bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t seed, RemakeFunction remake,
+                  VersionsPlan& plan, std::string& why);
 
 struct NamedDocument {
     std::string fileName;  // in the folder Exerc
@@ -45,6 +51,7 @@ std::string SameExercisesQuestion(const VersionsPlan& plan);
 // The files that `count` versions named `name` write, in the folder Exerc.
 std::vector<std::string> VersionFileNames(const std::string& name, int count);
 
-// The menu's "&Versiones...": the save window when the batch was never exported, the
-// versions window, then every document and the batch file written, or nothing at all.
-void MakeWorksheetVersions();
+// The letter of a version counted from 0: 'A', 'B', ...
+char VersionLetter(std::size_t version);
+// What ends the name of the answers' document: "<name>-soluciones.rtf".
+extern const char* const kVersionsKeySuffix;

@@ -148,7 +148,8 @@ const std::vector<int>& FlaskVolumes() {
 }
 
 void GenerateSolution(uint8_t subKind) {
-    static const SubKindOn<Compound> kinds[] = {{Dilution}, {FromCommercialReagent}, {ConcentrationsOfSolution}, {Mixture}};
+    static const SubKindOn<Compound> kinds[] = {
+        {Dilution}, {FromCommercialReagent}, {ConcentrationsOfSolution}, {Mixture}};
     GenerateOn(subKind, kinds, AskRecipeFormula, CurrentCompound);
 }
 

@@ -1,50 +1,7 @@
 #pragma once
-// Versions of one worksheet: version A is the batch as it is; every later version makes
-// each exercise with a recipe again (same topic, sub-kind and formula, new draws seeded from
-// the batch's seed, the letter and the exercise's number), and copies unchanged the ones
-// edited by hand or without a recipe. Every document is made in memory first: nothing is
-// written unless every version could be made, and the same batch and seed always give the
-// same bytes.
+// The menu's "&Versiones...": the windows of the command around the plan of shell/versions_plan.h,
+// whose exercises the generators make again.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "shell/batch.h"
-#include "shell/versions_choice.h"
-
-struct VersionsPlan {
-    std::vector<std::vector<ExerciseRecord>> versions;  // A, B, ... each with every exercise
-    std::vector<int> copied;     // the exercises (from 1) edited by hand or without a recipe
-    std::vector<int> unchanged;  // those made again that came out the same in every version
-};
-
-// The exercises of `count` versions of `batch`; false, with the reason in Spanish, when an
-// exercise cannot be made again.
-bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t seed, VersionsPlan& plan,
-                  std::string& why);
-
-struct NamedDocument {
-    std::string fileName;  // in the folder Exerc
-    std::string bytes;
-};
-
-// The documents of the plan: "<name>-A.rtf" ..., one per version titled "<title> — versión A"
-// ..., with the statements alone, whatever the presentation (they are handed to students);
-// then "<name>-soluciones.rtf" with the answers of every version, each under its title on a
-// page of its own.
-std::vector<NamedDocument> VersionDocuments(const VersionsPlan& plan, const std::string& name,
-                                            const std::string& title);
-
-// "1, 3-5, 9": exercise numbers in a message.
-std::string NumberList(const std::vector<int>& numbers);
-// The question asked before any version is written when some exercises will read the same in
-// every version: "Los ejercicios 3 y 7 serán iguales en todas las versiones." and why; empty
-// when there are none.
-std::string SameExercisesQuestion(const VersionsPlan& plan);
-// The files that `count` versions named `name` write, in the folder Exerc.
-std::vector<std::string> VersionFileNames(const std::string& name, int count);
-
-// The menu's "&Versiones...": the save window when the batch was never exported, the
-// versions window, then every document and the batch file written, or nothing at all.
+// The save window when the batch was never exported, the versions window, then every
+// document and the batch file written, or nothing at all.
 void MakeWorksheetVersions();

@@ -196,14 +196,8 @@ std::vector<ElementCount> EmpiricalCounts(const Compound& compound) {
 }
 
 void GenerateEmpirical(uint8_t subKind) {
-    if (subKind < 1 || subKind > 3) return;
-    Compound& compound = CurrentCompound;
-    if (!AskRecipeFormula(compound)) return;
-    switch (subKind) {
-        case 1: Composition(compound); break;
-        case 2: EmpiricalFormula(compound); break;
-        default: MolecularFormula(compound); break;
-    }
+    static const SubKindOn<Compound> kinds[] = {{Composition}, {EmpiricalFormula}, {MolecularFormula}};
+    GenerateOn(subKind, kinds, AskRecipeFormula, CurrentCompound);
 }
 
 void EmpiricalTopic() { RunTopic(*FindTopic(7)); }

@@ -100,7 +100,7 @@ void MolarMassOfSample(const Compound& gas) {
                            ") = " + MolarMassText(gas.molarMass) + " g/mol");
 }
 
-void ChangeOfState() {
+void ChangeOfState(const Compound&) {
     const bool mmHg = ChooseMmHg();
     const double p1 = DrawPressure(mmHg);
     const double v1 = DrawLitres();
@@ -136,19 +136,10 @@ void VolumeAtNormalConditions(const Compound& gas) {
 }  // namespace
 
 void GenerateGas(uint8_t subKind) {
-    if (subKind == 4) {
-        ChangeOfState();
-        return;
-    }
-    if (subKind < 1 || subKind > 5) return;
-    Compound& gas = CurrentCompound;
-    if (!AskRecipeFormula(gas)) return;
-    switch (subKind) {
-        case 1: PressureOfSample(gas); break;
-        case 2: VolumeOfSample(gas); break;
-        case 3: MolarMassOfSample(gas); break;
-        default: VolumeAtNormalConditions(gas); break;
-    }
+    // The change of state holds for any gas: it asks for no formula.
+    static const SubKindOn<Compound> kinds[] = {
+        {PressureOfSample}, {VolumeOfSample}, {MolarMassOfSample}, {ChangeOfState, false}, {VolumeAtNormalConditions}};
+    GenerateOn(subKind, kinds, AskRecipeFormula, CurrentCompound);
 }
 
 void GasesTopic() { RunTopic(*FindTopic(5)); }

@@ -148,15 +148,9 @@ const std::vector<int>& FlaskVolumes() {
 }
 
 void GenerateSolution(uint8_t subKind) {
-    if (subKind < 1 || subKind > 4) return;
-    Compound& solute = CurrentCompound;
-    if (!AskRecipeFormula(solute)) return;
-    switch (subKind) {
-        case 1: Dilution(solute); break;
-        case 2: FromCommercialReagent(solute); break;
-        case 3: ConcentrationsOfSolution(solute); break;
-        default: Mixture(solute); break;
-    }
+    static const SubKindOn<Compound> kinds[] = {
+        {Dilution}, {FromCommercialReagent}, {ConcentrationsOfSolution}, {Mixture}};
+    GenerateOn(subKind, kinds, AskRecipeFormula, CurrentCompound);
 }
 
 void SolutionsTopic() { RunTopic(*FindTopic(6)); }

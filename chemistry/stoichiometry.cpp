@@ -194,6 +194,13 @@ void Yield(const Reaction& reaction) {
                            " · 100 = " + PercentText(obtained / theoretical * 100) + " %");
 }
 
+// The reaction asked for and kept for the recipe, as AskRecipeFormula does with a formula.
+bool AskRecipeReaction(Reaction& reaction) {
+    if (!AskReaction(reaction)) return false;
+    KeepRecipeText(reaction.text);
+    return true;
+}
+
 }  // namespace
 
 std::vector<const Substance*> ImpureReactants(const Reaction& reaction) {
@@ -213,17 +220,8 @@ double DrawExcessFactor() {
 }
 
 void GenerateStoichiometry(uint8_t subKind) {
-    if (subKind < 1 || subKind > 5) return;
-    if (!AskReaction(CurrentReaction)) return;
-    KeepRecipeText(CurrentReaction.text);
-    const Reaction& reaction = CurrentReaction;
-    switch (subKind) {
-        case 1: MassToMass(reaction); break;
-        case 2: GasVolume(reaction); break;
-        case 3: LimitingReagent(reaction); break;
-        case 4: Purity(reaction); break;
-        default: Yield(reaction); break;
-    }
+    static const SubKindOn<Reaction> kinds[] = {{MassToMass}, {GasVolume}, {LimitingReagent}, {Purity}, {Yield}};
+    GenerateOn(subKind, kinds, AskRecipeReaction, CurrentReaction);
 }
 
 void StartStoichiometryVisit() {

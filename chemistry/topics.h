@@ -1,7 +1,9 @@
 #pragma once
-// The topic generators of the "Temas" menu. Each asks for sub-kinds in the generation
-// window until the user leaves it, and hands every exercise it builds to the batch.
+// The eight topics of the "Temas" menu: their table, the loop of generation windows each one
+// runs until the user leaves it (every exercise it builds goes to the batch), what their
+// generators share, and the generators of the first four (the others have a file each).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -50,6 +52,24 @@ extern const char* const kPlausibilityQuestion;
 void StoreExercise(const std::string& statement, const std::string& answer);
 bool AskRecipeFormula(Compound& compound);
 void KeepRecipeText(const std::string& text);
+
+// A sub-kind of a topic whose exercises are made on what the teacher gives first, a formula
+// or a reaction; one that needs none (a change of state fits any gas) asks for nothing.
+template <class Subject>
+struct SubKindOn {
+    void (*make)(const Subject& subject);
+    bool asks = true;
+};
+
+// The generator of such a topic: sub-kind n, from 1, is kinds[n - 1], made once `ask` has the
+// subject from the teacher; nothing when the teacher refuses it or n is none of them.
+template <class Subject, std::size_t count>
+void GenerateOn(uint8_t subKind, const SubKindOn<Subject> (&kinds)[count], bool (*ask)(Subject&), Subject& subject) {
+    if (subKind < 1 || std::size_t(subKind) > count) return;
+    const SubKindOn<Subject>& kind = kinds[subKind - 1];
+    if (kind.asks && !ask(subject)) return;
+    kind.make(subject);
+}
 
 // Topic 1, "Atomística": protons, neutrons, electrons and mass number of one atom.
 void AtomicStructureTopic();

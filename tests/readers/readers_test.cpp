@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/versions.h"
 #include "chemistry/topics.h"
 #include "shell/batch.h"
 #include "shell/export.h"
 #include "shell/settings.h"
+#include "shell/versions_plan.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"

@@ -1,4 +1,4 @@
-#include "app/versions.h"
+#include "shell/versions_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/start_up.h"
+#include "app/versions.h"
 #include "chemistry/remake.h"
 #include "chemistry/formula.h"
 #include "chemistry/topics.h"
@@ -78,7 +79,7 @@ TEST_F(VersionsTest, LaterVersionsKeepSubKindsAndFormulasWithOtherNumbers) {
     Worksheet();
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(BatchExercises(), 4, 1234, plan, why)) << why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 4, 1234, RemakeExercise, plan, why)) << why;
     ASSERT_EQ(plan.versions.size(), 4u);
     EXPECT_EQ(plan.copied, (std::vector<int>{7, 8}));
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(plan.versions[0][i - 1].statement, Batch.Slot(i).statement);
@@ -106,7 +107,7 @@ TEST_F(VersionsTest, TheSameBatchAndSeedGiveTheSameBytes) {
     auto documents = [&](uint32_t seed) {
         VersionsPlan plan;
         std::string why;
-        EXPECT_TRUE(PlanVersions(BatchExercises(), 3, seed, plan, why)) << why;
+        EXPECT_TRUE(PlanVersions(BatchExercises(), 3, seed, RemakeExercise, plan, why)) << why;
         SeedRandom(seed * 7 + 1);  // the program's own random state plays no part
         return VersionDocuments(plan, "hoja", DocumentTitle);
     };
@@ -127,7 +128,7 @@ TEST_F(VersionsTest, EachVersionHasItsTitleAndTheKeyHasEveryVersionOnAPageOfItsO
     Worksheet();
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 9, plan, why));
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 9, RemakeExercise, plan, why));
     Presentation = 1;
     const std::vector<NamedDocument> docs = VersionDocuments(plan, "h", "Hoja");
     EXPECT_EQ(docs[0].bytes.rfind("{\\rtf\\ansi \\deff2\r\n", 0), 0u);
@@ -279,7 +280,7 @@ TEST_F(VersionsTest, StudentsSheetsHoldTheStatementsAloneAndTheKeyEveryAnswer) {
     Batch.Slot(2).hintPlacement = HintPlacement::InAnswer;
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 9, plan, why)) << why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 9, RemakeExercise, plan, why)) << why;
     for (int32_t presentation : {0, 1}) {
         Presentation = presentation;
         AnswersOnNewPage = true;
@@ -318,7 +319,7 @@ TEST_F(VersionsTest, LaterVersionsAskTheSameQuestionWithOtherNumbers) {
     };
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(BatchExercises(), 10, 3, plan, why)) << why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 10, 3, RemakeExercise, plan, why)) << why;
     for (std::size_t v = 1; v < 10; ++v) {
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(words(plan.versions[v][i].statement), words(Batch.Slot(i + 1).statement))
@@ -337,7 +338,7 @@ TEST_F(VersionsTest, EveryVersionIsWrittenWithTheNumberOptionsItsExerciseWasMade
     ASSERT_TRUE(DecodeBatchFile(bytes, file, error)) << error.reason;
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(file.exercises, 4, 21, plan, why)) << why;
+    ASSERT_TRUE(PlanVersions(file.exercises, 4, 21, RemakeExercise, plan, why)) << why;
     const std::string a = Batch.Slot(1).answer;
     ASSERT_EQ(a.find('.'), std::string::npos) << a;
     for (std::size_t v = 1; v < 4; ++v) {
@@ -406,7 +407,7 @@ TEST_F(VersionsTest, ADrawThatRepeatsAnEarlierVersionIsDrawnAgain) {
     ScriptRandom({10, 1, 2});  // the first draw of version B is version A's
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(BatchExercises(), 2, 4, plan, why)) << why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 2, 4, RemakeExercise, plan, why)) << why;
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
     ExerciseRecord second;
     ASSERT_TRUE(RemakeExercise(Batch.Slot(1), 4, 'B', 1, 1, second, why)) << why;
@@ -418,7 +419,7 @@ TEST_F(VersionsTest, AnExerciseWhoseEveryDrawRepeatsIsCopiedIntoEveryVersion) {
     Generate(2, 1, "H2SO4");
     VersionsPlan plan;
     std::string why;
-    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 4, plan, why)) << why;
+    ASSERT_TRUE(PlanVersions(BatchExercises(), 3, 4, RemakeExercise, plan, why)) << why;
     for (std::size_t v = 1; v < 3; ++v) {
         EXPECT_EQ(plan.versions[v][0].statement, Batch.Slot(1).statement);
         EXPECT_EQ(plan.versions[v][0].answer, Batch.Slot(1).answer);

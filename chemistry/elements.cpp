@@ -42,16 +42,6 @@ std::string GetText(const ElementRecordBytes& record, std::size_t lengthAt, std:
     return std::string(record.begin() + textAt, record.begin() + textAt + length);
 }
 
-std::string ReadErrorText(int err) {
-    switch (err) {
-        case EACCES:
-        case EPERM: return "no hay permiso para leerlo";
-        case EISDIR: return "es una carpeta";
-        case 0: return "error de lectura";
-        default: return "error de lectura nº " + IntToText(err);
-    }
-}
-
 void TellLoadProblem(const std::string& text) {
     ShowMessageFlags(kCaption, text, kBoxIconExclamation);
 }
@@ -63,13 +53,14 @@ bool AddRecord(const ElementRecordBytes& bytes) {
     return true;
 }
 
-// The whole records of a file's bytes, as many as the table holds.
-void AddRecords(std::string_view file) {
+// The whole records of a file's bytes, as many as the table holds; false when some did not fit.
+bool AddRecords(std::string_view file) {
     ElementRecordBytes bytes;
     for (std::size_t at = 0; at + bytes.size() <= file.size(); at += bytes.size()) {
         std::copy_n(file.begin() + at, bytes.size(), bytes.begin());
-        if (!AddRecord(bytes)) return;
+        if (!AddRecord(bytes)) return false;
     }
+    return true;
 }
 
 // Why "elements.dat" could not be written: the old file is unchanged, the table in memory is kept.
@@ -131,14 +122,12 @@ int FindElement(std::string_view symbol) {
 void LoadElements() {
     Elements.count = 0;
     ElementsLoadFailed = false;
-    errno = 0;
-    std::FILE* file = std::fopen(kElementsFile, "rb");
-    if (file == nullptr) {
-        const int openError = errno;
-        if (openError != ENOENT || EntryAt(kElementsFile) != Entry::None) {
+    const FileContent file = ReadFileBytes(kElementsFile);
+    if (!file.opened) {
+        if (file.error != ENOENT || EntryAt(kElementsFile) != Entry::None) {
             // Never truncate a table that is there but unreadable: the teacher's data stays.
             ElementsLoadFailed = true;
-            TellLoadProblem("No se puede leer el fichero elements.dat (" + ReadErrorText(openError) +
+            TellLoadProblem("No se puede leer el fichero elements.dat (" + ReadErrorText(file.error) +
                             ").\rLa tabla de elementos queda vacía.");
             return;
         }
@@ -162,23 +151,10 @@ void LoadElements() {
         return;
     }
 
-    bool tooMany = false;
-    ElementRecordBytes bytes;
-    errno = 0;
-    // A trailing partial record is ignored.
-    while (std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size()) {
-        if (!AddRecord(bytes)) {
-            tooMany = true;
-            break;
-        }
-    }
-    const bool readFailed = std::ferror(file) != 0;
-    const int readError = errno;
-    std::fclose(file);
-
-    if (readFailed) {
+    const bool tooMany = !AddRecords(file.bytes);
+    if (file.error != 0) {
         ElementsLoadFailed = true;
-        TellLoadProblem("Error al leer el fichero elements.dat (" + ReadErrorText(readError) + ").\rSe usan los " +
+        TellLoadProblem("Error al leer el fichero elements.dat (" + ReadErrorText(file.error) + ").\rSe usan los " +
                         IntToText(Elements.count) + " elementos leídos.");
     } else if (tooMany) {
         TellLoadProblem("El fichero elements.dat tiene más de 200 elementos, los que caben en la tabla.\r"
@@ -211,8 +187,8 @@ bool SaveElements() {
 void OfferBuiltInTableForEmptyFile() {
     // A file with records, or one that could not be read, is the teacher's and stays as it is.
     if (DefaultElementTable.size() < kElementRecordSize || ElementsLoadFailed || Elements.count != 0) return;
-    std::string bytes;
-    if (!ReadFileBytes(kElementsFile, bytes) || !bytes.empty()) return;
+    const FileContent file = ReadFileBytes(kElementsFile);
+    if (file.error != 0 || !file.bytes.empty()) return;
     const std::size_t records = std::min<std::size_t>(DefaultElementTable.size() / kElementRecordSize, kElementRoom);
     if (AskYesNo(kCaption, "elements.dat está vacío. ¿Usar la tabla de " + IntToText(int32_t(records)) +
                                " elementos del programa?") != kAnswerYes) {

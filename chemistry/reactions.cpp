@@ -1,7 +1,6 @@
 #include "chemistry/reactions.h"
 
 #include <cerrno>
-#include <cstdio>
 
 #include "shell/interaction.h"
 #include "shell/messages.h"
@@ -180,36 +179,7 @@ std::string SideMarkup(const std::vector<Substance>& side) {
     return markup;
 }
 
-std::string ReadErrorText(int err) {
-    switch (err) {
-        case EACCES:
-        case EPERM: return "no hay permiso para leerlo";
-        case EISDIR: return "es una carpeta";
-        case 0: return "error de lectura";
-        default: return "error de lectura nº " + IntToText(err);
-    }
-}
-
 void Tell(const std::string& text) { ShowMessageFlags(kCaption, text, kBoxIconExclamation); }
-
-// Reads the whole file; false with errno's cause when it exists but cannot be read.
-enum class FileState { Read, Missing, Unreadable };
-FileState ReadWholeFile(std::string& contents, int& error) {
-    errno = 0;
-    std::FILE* file = std::fopen(kReactionsFile, "rb");
-    if (file == nullptr) {
-        error = errno;
-        return error != ENOENT || EntryAt(kReactionsFile) != Entry::None ? FileState::Unreadable : FileState::Missing;
-    }
-    char buffer[4096];
-    std::size_t got = 0;
-    errno = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    error = errno;
-    std::fclose(file);
-    return failed ? FileState::Unreadable : FileState::Read;
-}
 
 }  // namespace
 
@@ -334,27 +304,20 @@ const std::string& DefaultReactionsText() {
 }
 
 void LoadReactions() {
-    std::string contents;
-    int error = 0;
-    switch (ReadWholeFile(contents, error)) {
-        case FileState::Read: break;
-        case FileState::Missing: {
-            contents = DefaultReactionsText();
-            std::string writeError;
-            // Said once: every visit to the topic tries again, and the folder stays as it was.
-            if (!WriteWholeFile(kReactionsFile, contents, writeError) && !ReactionsWriteFailureTold) {
-                ReactionsWriteFailureTold = true;
-                Tell("No se puede crear el fichero " + std::string(kReactionsFile) + " (" + writeError +
-                     ").\rSe usa la lista de reacciones del programa.");
-            }
-            break;
-        }
-        case FileState::Unreadable:
-            // The teacher's file stays as it is; the program's own list serves meanwhile.
-            Tell("No se puede leer el fichero " + std::string(kReactionsFile) + " (" + ReadErrorText(error) +
+    const FileContent file = ReadFileBytes(kReactionsFile);
+    const std::string& contents = file.error == 0 ? file.bytes : DefaultReactionsText();
+    if (file.error == ENOENT && EntryAt(kReactionsFile) == Entry::None) {
+        std::string writeError;
+        // Said once: every visit to the topic tries again, and the folder stays as it was.
+        if (!WriteWholeFile(kReactionsFile, contents, writeError) && !ReactionsWriteFailureTold) {
+            ReactionsWriteFailureTold = true;
+            Tell("No se puede crear el fichero " + std::string(kReactionsFile) + " (" + writeError +
                  ").\rSe usa la lista de reacciones del programa.");
-            contents = DefaultReactionsText();
-            break;
+        }
+    } else if (file.error != 0) {
+        // The teacher's file stays as it is; the program's own list serves meanwhile.
+        Tell("No se puede leer el fichero " + std::string(kReactionsFile) + " (" + ReadErrorText(file.error) +
+             ").\rSe usa la lista de reacciones del programa.");
     }
     ReactionList list = ReadReactionList(contents);
     Reactions = std::move(list.reactions);

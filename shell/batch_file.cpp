@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -10,6 +9,7 @@
 #include "shell/interaction.h"
 #include "shell/messages.h"
 #include "util/atomic_file.h"
+#include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 #include "util/text_encoding.h"
@@ -379,48 +379,6 @@ std::string FileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string ReadErrorText(int err) {
-    switch (err) {
-        case ENOENT: return "el fichero no existe";
-        case EACCES:
-        case EPERM: return "no hay permiso para leerlo";
-        case EISDIR: return "es una carpeta";
-        case EMFILE:
-        case ENFILE: return "hay demasiados ficheros abiertos";
-        case 0: return "error de lectura";
-        default: return "error de lectura nº " + IntToText(err);
-    }
-}
-
-// The whole file, or the reason why not (in Spanish).
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& why) {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        why = ReadErrorText(errno);
-        return false;
-    }
-    bytes.clear();
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, got);
-        if (bytes.size() > kFileSizeMax) {
-            std::fclose(file);
-            why = "es demasiado grande para ser un lote";
-            return false;
-        }
-    }
-    const bool failed = std::ferror(file) != 0;
-    const int err = errno;
-    std::fclose(file);
-    if (failed) {
-        why = ReadErrorText(err == 0 ? EIO : err);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 BatchFile CurrentBatchFile() {
@@ -513,15 +471,16 @@ bool SaveBatchFile(const std::string& path) {
 
 bool OpenBatchFile(const std::string& path) {
     if (RefusedWhileEditing()) return false;
-    std::string bytes;
-    std::string why;
-    if (!ReadFileBytes(path, bytes, why)) {
+    const FileContent content = ReadFileBytes(path, kFileSizeMax);
+    if (content.error != 0) {
+        const std::string why =
+            content.error == EFBIG ? "es demasiado grande para ser un lote" : ReadErrorText(content.error);
         ShowMessage(kOpenCaption, FileName(path) + ":\r" + why + ".");
         return false;
     }
     BatchFile file;
     BatchFileError error;
-    if (!DecodeBatchFile(bytes, file, error)) {
+    if (!DecodeBatchFile(content.bytes, file, error)) {
         ShowMessage(kOpenCaption, BatchFileRefusal(path, error));
         return false;
     }

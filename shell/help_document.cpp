@@ -24,8 +24,8 @@ void Tell(const std::string& caption, const std::string& text, const std::string
 // The built-in copy under `path`, written unless a whole copy is there already; false
 // when it cannot be written, the user told why.
 bool PlaceBuiltInCopy(const std::string& path) {
-    std::string present;
-    if (ReadFileBytes(path, present) && present == HelpCopy.bytes) return true;
+    const FileContent present = ReadFileBytes(path);
+    if (present.error == 0 && present.bytes == HelpCopy.bytes) return true;
     std::string error;
     if (EntryAt(HelpCopy.folder) == Entry::None) {
         if (const int err = MakeFolder(HelpCopy.folder); err != 0) error = FileErrorText(err);

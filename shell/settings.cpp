@@ -1,11 +1,12 @@
 #include "shell/settings.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <utility>
 
 #include "shell/export.h"
 #include "shell/messages.h"
 #include "util/atomic_file.h"
+#include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 #include "util/text_encoding.h"
@@ -123,15 +124,8 @@ const Key* FindKey(std::string_view name) {
 
 // The file's first bytes; empty when it is missing or cannot be read.
 std::string ReadSettingsFile() {
-    std::FILE* file = std::fopen(kSettingsFile, "rb");
-    if (file == nullptr) return {};
-    std::string text(kReadMax, '\0');
-    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return {};
-    text.resize(got);
-    return text;
+    FileContent content = ReadFileBytes(kSettingsFile, kReadMax);
+    return content.error == 0 || content.error == EFBIG ? std::move(content.bytes) : std::string();
 }
 
 }  // namespace

@@ -107,6 +107,19 @@ std::string FileErrorText(int err) {
     }
 }
 
+std::string ReadErrorText(int err) {
+    switch (err) {
+        case ENOENT: return "el fichero no existe";
+        case EACCES:
+        case EPERM: return "no hay permiso para leerlo";
+        case EISDIR: return "es una carpeta";
+        case EMFILE:
+        case ENFILE: return "hay demasiados ficheros abiertos";
+        case 0: return "error de lectura";
+        default: return "error de lectura nº " + IntToText(err);
+    }
+}
+
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& error) {
     AtomicFile file;
     if (!file.Open(path) || !file.Write(bytes) || !file.Commit()) {

@@ -46,6 +46,8 @@ private:
 
 // The cause of a failed file operation (an errno value), in Spanish.
 std::string FileErrorText(int err);
+// The cause of a failed read (an errno value), in Spanish.
+std::string ReadErrorText(int err);
 
 // Writes the whole file atomically; false with the cause in `error`.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& error);

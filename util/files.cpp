@@ -59,16 +59,29 @@ std::string JoinPath(const std::string& directory, const std::string& name) {
     return endsWithSeparator ? directory + name : directory + kSeparator + name;
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
+FileContent ReadFileBytes(const std::string& path, std::size_t most) {
+    FileContent content;
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    bytes.clear();
+    if (file == nullptr) {
+        content.error = ErrnoOr(EIO);
+        return content;
+    }
+    content.opened = true;
     char buffer[16384];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-    const bool read = std::ferror(file) == 0;
+    errno = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        content.bytes.append(buffer, got);
+        if (content.bytes.size() > most) {
+            content.bytes.resize(most);
+            content.error = EFBIG;
+            break;
+        }
+    }
+    if (content.error == 0 && std::ferror(file) != 0) content.error = ErrnoOr(EIO);
     std::fclose(file);
-    return read;
+    return content;
 }
 
 bool CanCreateFilesIn(const std::string& folder) {

@@ -1,7 +1,8 @@
 #pragma once
 // Questions to the file system about narrow (Windows-1252) names, the names that fopen
-// takes. Failures are errno values, for FileErrorText (util/atomic_file.h).
+// takes. Failures are errno values, for FileErrorText and ReadErrorText (util/atomic_file.h).
 
+#include <cstddef>
 #include <string>
 
 enum class Entry { None, Folder, File };
@@ -18,8 +19,15 @@ int ReadCurrentDirectory(std::string& directory);
 // `directory` and `name` joined by the system's separator.
 std::string JoinPath(const std::string& directory, const std::string& name);
 
-// The whole content of a file; false when it cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+// What ReadFileBytes found.
+struct FileContent {
+    std::string bytes;    // the whole file; after a failure, what was read before it
+    int error = 0;        // 0, or why not (EFBIG: the file holds more than was asked for)
+    bool opened = false;  // the file opened, so a failure came while reading
+};
+
+// The content of the file at `path`, at most `most` bytes.
+FileContent ReadFileBytes(const std::string& path, std::size_t most = std::string::npos);
 
 // Whether a new file can be created in `folder` (a file is made and removed to find out).
 // A folder on a read-only place, or one the user may not write in, says no.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/files.h"
+#include "util/atomic_file.h"
 
 namespace {
 
@@ -36,17 +37,31 @@ TEST_F(FilesTest, AFolderIsMadeOnceAndItsFailuresSayWhy) {
     EXPECT_EQ(MakeFolder(PathOf("no/hay/padre")), ENOENT);
 }
 
-TEST_F(FilesTest, AWholeFileIsReadByteForByte) {
-    std::string bytes(70000, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 7);
-    Write("big.pdf", bytes);
-    std::string read = "old";
-    ASSERT_TRUE(ReadFileBytes(PathOf("big.pdf"), read));
-    EXPECT_EQ(read, bytes);
+// A batch, a table or a settings file comes back whole, or with the reason the teacher is told.
+TEST_F(FilesTest, AFileIsReadByteForByteOrSaysWhyNot) {
+    std::string big(70000, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = char(i * 7);
+    Write("big.pdf", big);
     Write("empty.pdf", "");
-    ASSERT_TRUE(ReadFileBytes(PathOf("empty.pdf"), read));
-    EXPECT_EQ(read, "");
-    EXPECT_FALSE(ReadFileBytes(PathOf("missing.pdf"), read));
+    Write("ten.txt", "0123456789");
+    const struct {
+        const char* name;
+        std::size_t most;
+        std::string bytes;
+        int error;
+    } cases[] = {
+        {"big.pdf", std::string::npos, big, 0},
+        {"empty.pdf", std::string::npos, "", 0},
+        {"ten.txt", 10, "0123456789", 0},  // exactly as many as asked for
+        {"ten.txt", 9, "012345678", EFBIG},
+        {"missing.pdf", std::string::npos, "", ENOENT},
+    };
+    for (const auto& c : cases) {
+        const FileContent read = ReadFileBytes(PathOf(c.name), c.most);
+        EXPECT_EQ(read.bytes, c.bytes) << c.name << " " << c.most;
+        EXPECT_EQ(read.error, c.error) << c.name << " " << c.most;
+    }
+    EXPECT_EQ(ReadErrorText(ENOENT), "el fichero no existe");
 }
 
 TEST_F(FilesTest, AWritableFolderSaysSoAndKeepsNoTrace) {
@@ -59,9 +74,7 @@ TEST_F(FilesTest, ReplacingPutsTheNewFileInPlace) {
     Write("new.tmp~", "nuevo");
     Write("doc.rtf", "viejo");
     ASSERT_EQ(ReplaceFileWith(PathOf("new.tmp~"), PathOf("doc.rtf")), 0);
-    std::string read;
-    ASSERT_TRUE(ReadFileBytes(PathOf("doc.rtf"), read));
-    EXPECT_EQ(read, "nuevo");
+    EXPECT_EQ(ReadFileBytes(PathOf("doc.rtf")).bytes, "nuevo");
     EXPECT_EQ(EntryAt(PathOf("new.tmp~")), Entry::None);
 
     Write("second.tmp~", "x");

@@ -61,12 +61,8 @@ void OnCommand(HWND window, int id, int) {
     }
 }
 
-WindowKind g_kind{.className = "contingutprob",
-                  .iconName = "IcPrg",
-                  .init = OnInitDialog,
-                  .accept = Accept,
-                  .command = OnCommand,
-                  .paint = PaintPreview};
+WindowKind g_kind{.className = "contingutprob", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept,
+                  .command = OnCommand, .paint = PaintPreview};
 
 const ControlSpec kControls[] = {
     {kIdStatementEdit, "EDIT", "", kMultiLineEdit, 8, 270, 576, 57},

@@ -76,12 +76,8 @@ LRESULT CALLBACK FollowEveryMessage(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-WindowKind g_kind{.className = "problmen",
-                  .iconName = "IcPrg",
-                  .procedure = FollowEveryMessage,
-                  .init = OnInitDialog,
-                  .accept = Choose,
-                  .command = OnCommand};
+WindowKind g_kind{.className = "problmen", .iconName = "IcPrg", .procedure = FollowEveryMessage,
+                  .init = OnInitDialog, .accept = Choose, .command = OnCommand};
 
 }  // namespace
 

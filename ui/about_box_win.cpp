@@ -81,12 +81,8 @@ void OnInitDialog(HWND window) {
     SetItemText(window, IDOK, kWords[LanguageIndex()][Random(7)]);
 }
 
-WindowKind g_kind{.className = "FerSobre",
-                  .iconName = "Ic0",
-                  .background = kBackground,
-                  .init = OnInitDialog,
-                  .accept = [](HWND window) { CloseWithCode(window, 0); },
-                  .paint = Paint};
+WindowKind g_kind{.className = "FerSobre", .iconName = "Ic0", .background = kBackground, .init = OnInitDialog,
+                  .accept = [](HWND window) { CloseWithCode(window, 0); }, .paint = Paint};
 
 }  // namespace
 

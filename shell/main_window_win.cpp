@@ -190,7 +190,8 @@ const WindowLayout kLayout{"nose", kToolWindowStyle, 300, 100, 600, 420, kContro
 HWND MainWindowHandle() { return g_window; }
 
 HWND CreateMainWindow() {
-    g_lowerButtonsEnabled = true;
+    g_lowerButtonsEnabled = true;  // and the label in their colour
+    g_kind.labelColour = RGB(0, 0, 0);
     SetProgramEnding(false);
     g_kind.background = MainColour;
     return OpenWindow(g_kind, kLayout, g_run);

@@ -4,8 +4,6 @@
 
 #include "util/screen_scale_win.h"
 
-ToolColours ToolWindowColours;
-
 namespace {
 
 HINSTANCE g_instance = nullptr;
@@ -90,7 +88,9 @@ void Paint(HWND window, WindowRun& run) {
         SelectGuard font(dc, LabelFont());  // the dialog font, kept for the run
         SetBkColor(dc, run.kind->background);
         SetTextColor(dc, run.kind->labelColour);
-        for (const LabelSpec& label : run.layout->labels) TextOutA(dc, label.x, label.y, label.text, lstrlenA(label.text));
+        for (const LabelSpec& label : run.layout->labels) {
+            TextOutA(dc, label.x, label.y, label.text, lstrlenA(label.text));
+        }
         if (run.kind->paint != nullptr) failed = Failed([&] { run.kind->paint(window, dc); });
     }
     EndPaint(window, &ps);
@@ -181,7 +181,7 @@ bool RegisterKind(WindowKind& kind) {
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = KindProcedure;
-    wc.cbWndExtra = sizeof(WindowKind*);
+    wc.cbWndExtra = sizeof(WindowRun*);
     wc.hInstance = AppInstance();
     wc.hIcon = kind.icon.Get();
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -201,7 +201,8 @@ bool RegisterKind(WindowKind& kind) {
 void CloseSecondaryWindows(HWND keep) {
     std::vector<HWND> windows;  // each destruction takes its run off the list
     for (const WindowRun* run : g_openRuns) {
-        if (run->window != nullptr && run->window != keep && run->kind->dialog == nullptr) windows.push_back(run->window);
+        const bool other = run->window != nullptr && run->window != keep;
+        if (other && run->kind->dialog == nullptr) windows.push_back(run->window);
     }
     for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
         if (IsWindow(*window)) DestroyWindow(*window);
@@ -219,14 +220,6 @@ HBRUSH BackgroundBrush(COLORREF colour) {
     }
     g_brushes.push_back({colour, OwnedBrush(CreateSolidBrush(colour))});
     return g_brushes.back().brush.Get();
-}
-
-void EnsureToolColors() {
-    if (ToolWindowColours.set) return;
-    ToolWindowColours.background = kToolBackground;
-    ToolWindowColours.text = RGB(0, 0, 0);
-    ToolWindowColours.brush = BackgroundBrush(kToolBackground);
-    ToolWindowColours.set = true;
 }
 
 void BringToFront(HWND window) {

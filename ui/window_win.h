@@ -45,16 +45,6 @@ constexpr COLORREF kToolBackground = RGB(236, 233, 216);
 // own loops), but `keep`, the newest first: the main window's closing ends them all.
 void CloseSecondaryWindows(HWND keep);
 
-// The shared colours of tool windows: set on first use.
-struct ToolColours {
-    COLORREF background = 0;
-    COLORREF text = 0;
-    HBRUSH brush = nullptr;  // the shared background brush (not ours: see BackgroundBrush)
-    bool set = false;
-};
-extern ToolColours ToolWindowColours;
-void EnsureToolColors();
-
 // A solid brush of the colour, made at its first use and kept for the whole run: every
 // window of the same background shares it.
 HBRUSH BackgroundBrush(COLORREF colour);

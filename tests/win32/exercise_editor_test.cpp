@@ -164,8 +164,7 @@ TEST(ExerciseEditor, TheRadioButtonsMoveTheHintInThePreview) {
     r.hintPlacement = HintPlacement::None;
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
-        // Statement on the line at 23, then a line for the hint or "Respuesta:", and so on; as
-        // painted, once the window has drawn what it invalidated.
+        // Statement on the line at 23, then a line for the hint or "Respuesta:", and so on, as painted.
         auto hintOnLine = [w](int top) { return UpdateWindow(w) && InkIn(w, 200, top, 400, top + 16); };
         EXPECT_FALSE(hintOnLine(39));
         EXPECT_FALSE(hintOnLine(71));

@@ -52,15 +52,9 @@ TEST(WindowFramework, AWindowThatCannotBeCreatedIsReportedWithItsMessage) {
     EXPECT_EQ(driver.boxes[0].text, "CreaFMex failed");
 }
 
-TEST(WindowFramework, ToolColoursAreSetOnceWithTheirBrush) {
-    EnsureToolColors();
-    const HBRUSH brush = ToolWindowColours.brush;
-    EXPECT_EQ(ToolWindowColours.background, RGB(236, 233, 216));
-    EXPECT_EQ(ToolWindowColours.text, RGB(0, 0, 0));
+TEST(WindowFramework, EveryWindowOfAColourSharesOneBrush) {
+    const HBRUSH brush = BackgroundBrush(kToolBackground);
     EXPECT_NE(brush, nullptr);
-    EnsureToolColors();
-    EXPECT_EQ(ToolWindowColours.brush, brush);
-    // Every window of the tool colour shares that one brush.
     EXPECT_EQ(BackgroundBrush(kToolBackground), brush);
     EXPECT_NE(BackgroundBrush(RGB(1, 2, 3)), brush);
     EXPECT_EQ(BackgroundBrush(RGB(1, 2, 3)), BackgroundBrush(RGB(1, 2, 3)));
@@ -180,10 +174,8 @@ TEST(WindowFramework, AFailureInsideAWindowIsToldAndTheWindowGoesOn) {
     static WindowKind failing{.className = "zorviFailing", .procedure = ClosingProc,
                               .accept = [](HWND) { throw std::runtime_error("x"); }};
     UiDriver driver;
-    driver.When("zorviFailing", [](HWND w) {
-        PostMessageA(w, WM_COMMAND, IDOK, 0);
-        PostMessageA(w, WM_COMMAND, 8, 0);
-    }).AnswerBox(IDOK);
+    driver.When("zorviFailing", [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); PostMessageA(w, WM_COMMAND, 8, 0); })
+        .AnswerBox(IDOK);
     EXPECT_EQ(RunToolWindow(failing, kFirst), 8u);
     ASSERT_EQ(driver.boxes.size(), 1u);
     EXPECT_EQ(driver.boxes[0].text, "Se ha producido un error interno y la operación no se ha completado.\r"

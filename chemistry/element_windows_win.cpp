@@ -10,10 +10,6 @@
 
 namespace {
 
-// The open dialog of each kind: a second opening brings it to the front instead.
-HWND g_massesDialog = nullptr;
-HWND g_editorDialog = nullptr;
-
 // Atomic masses list.
 
 void OnMassesInit(HWND dialog) {
@@ -27,10 +23,8 @@ void OnMassesInit(HWND dialog) {
 INT_PTR CALLBACK MassesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
-            g_massesDialog = dialog;
             OnMassesInit(dialog);
             return FALSE;  // the focus is set
-        case WM_DESTROY: g_massesDialog = nullptr; return FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) EndDialog(dialog, 1);
             if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
@@ -110,10 +104,8 @@ void OnEditorCommand(HWND dialog, int id, int notification) {
 INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
-            g_editorDialog = dialog;
             OnEditorInit(dialog);
             return TRUE;
-        case WM_DESTROY: g_editorDialog = nullptr; return FALSE;
         case WM_COMMAND: OnEditorCommand(dialog, LOWORD(wParam), HIWORD(wParam)); return TRUE;
         case DM_GETDEFID:
             // Enter in the symbol field is command 1, the search; elsewhere it is "Acepta".
@@ -126,14 +118,11 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     return FALSE;
 }
 
-void RunDialog(const char* templateName, DLGPROC proc, HWND open) {
-    if (open != nullptr) {
-        BringToFront(open);
-        return;
-    }
-    if (ProgramEnding()) return;
-    // No owner window: the dialog's own loop runs until it ends.
-    if (DialogBoxParamA(AppInstance(), templateName, nullptr, proc, 0) == -1) {
+WindowKind g_massesKind{.className = "ELEMENTS", .dialog = MassesProc};
+WindowKind g_editorKind{.className = "EDELEMENTS", .dialog = EditorProc};
+
+void RunDialog(WindowKind& kind) {
+    if (RunDialogWindow(kind) == -1) {
         ShowMessage("Elementos químicos",
                     "No se ha podido abrir la ventana (error " + IntToText(int32_t(GetLastError())) + ").");
     }
@@ -141,6 +130,6 @@ void RunDialog(const char* templateName, DLGPROC proc, HWND open) {
 
 }  // namespace
 
-void ShowElementsWindow() { RunDialog("ELEMENTS", MassesProc, g_massesDialog); }
+void ShowElementsWindow() { RunDialog(g_massesKind); }
 
-void ShowElementEditor() { RunDialog("EDELEMENTS", EditorProc, g_editorDialog); }
+void ShowElementEditor() { RunDialog(g_editorKind); }

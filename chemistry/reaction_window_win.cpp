@@ -10,17 +10,11 @@
 
 namespace {
 
-LRESULT CALLBACK ReactionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"triareaccio", "IcPrg", ReactionProc};
-WindowLabels g_labels;
-
 // The working copy, copied back only on acceptance.
 std::vector<std::string> g_reactions;
 std::string g_text;
 
-const char* const kListLabel = "Reacciones de reacciones.txt (doble clic para elegir una):";
-const char* const kTextLabel = "Reacción elegida, o escriba otra ajustada:";
+bool g_filled = false;  // the field's changes are the user's only once the init has filled it
 
 // The list is as wide as its longest reaction: a long one scrolls rather than being cut.
 void FitListWidth(HWND window) {
@@ -54,12 +48,7 @@ void OnInitDialog(HWND window) {
     SetItemText(window, kIdReactionText, g_text);
     // A picked line takes the arrows; a typed reaction to correct takes the keyboard.
     SetFocus(GetDlgItem(window, line > 0 ? kIdReactionList : kIdReactionText));
-    g_labels.Filled(window);
-}
-
-void DrawLabels() {
-    g_labels.Draw(12, 8, kListLabel);
-    g_labels.Draw(12, 210, kTextLabel);
+    g_filled = true;
 }
 
 // The field shows the line picked.
@@ -92,8 +81,6 @@ void Accept(HWND window) {
 
 void OnCommand(HWND window, int id, int notification) {
     switch (id) {
-        case IDOK: Accept(window); break;
-        case IDCANCEL: CloseWithCode(window, 0); break;
         case kIdReactionList:
             if (notification == LBN_SELCHANGE) TakeSelectedLine(window);
             if (notification == LBN_DBLCLK) {
@@ -102,24 +89,13 @@ void OnCommand(HWND window, int id, int notification) {
             }
             break;
         case kIdReactionText:
-            if (notification == EN_CHANGE && g_labels.IsFilled()) FollowTypedText(window);
+            if (notification == EN_CHANGE && g_filled) FollowTypedText(window);
             break;
     }
 }
 
-LRESULT CALLBACK ReactionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_PAINT:
-            if (g_labels.Paint(window, DrawLabels)) return 0;
-            break;
-        case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); break;
-        case WM_DESTROY:
-            g_labels.Release();
-            break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+WindowKind g_kind{.className = "triareaccio", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept,
+                  .command = OnCommand};
 
 const ControlSpec kControls[] = {
     // Exactly as high as laid out at every scale, a line cut at the foot if need be: the
@@ -129,18 +105,20 @@ const ControlSpec kControls[] = {
     {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 266, 262, 80, 28},
     {IDOK, "BUTTON", "&Aceptar", kPushButton, 356, 262, 80, 28},
 };
-const WindowLayout kLayout{"Elegir reacción", kToolWindowStyle, 300, 140, 456, 330, kControls, "CreaFReac failed"};
+const LabelSpec kLabels[] = {{12, 8, "Reacciones de reacciones.txt (doble clic para elegir una):"},
+                             {12, 210, "Reacción elegida, o escriba otra ajustada:"}};
+const WindowLayout kLayout{"Elegir reacción", kToolWindowStyle, 300, 140, 456, 330, kControls, "CreaFReac failed",
+                           kLabels};
 
 }  // namespace
 
 bool ChooseReactionWindow(const std::vector<std::string>& reactions, std::string& text) {
-    if (BringOpenToFront(g_kind)) return false;
-    g_reactions.clear();
-    for (const std::string& reaction : reactions) g_reactions.push_back(CutText(reaction, 255));
-    g_text = CutText(text, 255);
-    // Not made (the program ends, or the window could not be made): as if cancelled.
-    const WPARAM code =
-        RunToolWindow(g_kind, kLayout, [](HWND window) { g_labels.Take(window); });
+    const WPARAM code = RunToolWindow(g_kind, kLayout, [&] {
+        g_filled = false;
+        g_reactions.clear();
+        for (const std::string& reaction : reactions) g_reactions.push_back(CutText(reaction, 255));
+        g_text = CutText(text, 255);
+    });
     if (code == 0) return false;
     text = g_text;
     return true;

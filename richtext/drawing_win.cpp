@@ -25,11 +25,11 @@ HFONT CreateFontFrom(const FontRecord& record) {
     return CreateFontIndirectA(&font);
 }
 
-// The current drawing context: a window's device context with the fonts of the font state.
+// The current drawing context: a device context with the fonts of the font state.
 class GdiCanvas final : public Canvas {
 public:
-    void Begin(HWND window) {
-        fonts_.Take(window);
+    void Begin(HDC dc) {
+        fonts_.Take(dc);
         ApplyFont();
     }
 
@@ -64,7 +64,7 @@ GdiCanvas g_drawing;
 
 }  // namespace
 
-void BeginDrawing(HWND window) { g_drawing.Begin(window); }
+void BeginDrawing(HDC dc) { g_drawing.Begin(dc); }
 
 void EndDrawing() { g_drawing.End(); }
 
@@ -76,11 +76,11 @@ void DrawTextAt(HDC dc, int32_t x, int32_t y, std::string_view text) {
     TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
 }
 
-void WindowFonts::Take(HWND window) {
+void WindowFonts::Take(HDC dc) {
     Release();
-    dc_.Take(window);
+    dc_ = dc;
     // Pen positions, line heights and fonts are the layout's: the context scales them.
-    UseLayoutUnits(dc_.Get());
+    if (dc_ != nullptr) UseLayoutUnits(dc_);
 }
 
 void WindowFonts::Select(HFONT font) {
@@ -97,11 +97,11 @@ void WindowFonts::Release() {
     original_ = nullptr;
     selected_.Reset();
     displaced_.Reset();
-    dc_.Release();
+    dc_ = nullptr;
 }
 
-void FontObject::Init(HWND window) {
-    fonts_.Take(window);
+void FontObject::Init(HDC dc) {
+    fonts_.Take(dc);
     record_ = LOGFONTA{};
     record_.lfHeight = 16;
     record_.lfWidth = 6;

@@ -6,15 +6,12 @@
 #include "shell/exercise_preview.h"
 #include "ui/controls_win.h"
 #include "ui/window_win.h"
+#include "util/screen_scale_win.h"
 #include "util/strings.h"
 
 namespace {
 
-LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"contingutprob", "IcPrg", EditorProc};
-WindowLabels g_labels;     // the preview goes through the current drawing context
-ExerciseRecord g_work;     // the working copy, copied back only on acceptance
+ExerciseRecord g_work;  // the working copy, copied back only on acceptance
 
 // The checked radio button as a placement; none checked reads as "no poner".
 HintPlacement CheckedPlacement(HWND window) {
@@ -22,9 +19,16 @@ HintPlacement CheckedPlacement(HWND window) {
     return static_cast<HintPlacement>(checked > 0 ? checked - 1 : 0);
 }
 
-void PaintPreview() {
-    Rectangle(CurrentDrawingDC(), 10, 5, 586, 245);  // the white panel, with the context's pen and brush
+constexpr RECT kPanel = {10, 5, 586, 245};
+
+// The preview goes through the current drawing context, on the painting's own.
+void PaintPreview(HWND, HDC dc) {
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+    BeginDrawing(dc);
+    Rectangle(dc, kPanel.left, kPanel.top, kPanel.right, kPanel.bottom);  // the white panel: the context's pen, brush
     PaintExercisePreview(CurrentDrawing(), g_work);
+    EndDrawing();
 }
 
 void OnInitDialog(HWND window) {
@@ -33,15 +37,6 @@ void OnInitDialog(HWND window) {
     SetItemText(window, kIdHintEdit, g_work.hint);
     CheckDlgButton(window, kIdHintNowhere + static_cast<int>(g_work.hintPlacement), BST_CHECKED);
     SetFocus(GetDlgItem(window, kIdStatementEdit));
-    PaintPreview();
-    g_labels.Filled(window, false);
-}
-
-void DrawLabelsAndPreview() {
-    g_labels.Draw(10, 250, "Enunciado");
-    g_labels.Draw(10, 330, "respuesta");
-    g_labels.Draw(8, 380, "pista:");
-    PaintPreview();
 }
 
 void Accept(HWND window) {
@@ -53,33 +48,21 @@ void Accept(HWND window) {
     CloseWithCode(window, 1);
 }
 
-void OnCommand(HWND window, int id) {
+void OnCommand(HWND window, int id, int) {
     switch (id) {
-        case IDOK: Accept(window); break;
-        case IDCANCEL: CloseWithCode(window, 0); break;
         case kIdHintNowhere:
         case kIdHintInStatement:
-        case kIdHintInAnswer:
+        case kIdHintInAnswer: {
             g_work.hintPlacement = CheckedPlacement(window);
-            PaintPreview();
+            RECT panel = {Scaled(kPanel.left), Scaled(kPanel.top), Scaled(kPanel.right), Scaled(kPanel.bottom)};
+            InvalidateRect(window, &panel, FALSE);
             break;
+        }
     }
 }
 
-LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_PAINT:
-            if (g_labels.Paint(window, DrawLabelsAndPreview)) return 0;
-            break;
-        case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
-        case WM_DESTROY:
-            EndDrawing();
-            g_labels.Release();
-            break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+WindowKind g_kind{.className = "contingutprob", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept,
+                  .command = OnCommand, .paint = PaintPreview};
 
 const ControlSpec kControls[] = {
     {kIdStatementEdit, "EDIT", "", kMultiLineEdit, 8, 270, 576, 57},
@@ -91,28 +74,18 @@ const ControlSpec kControls[] = {
     {IDOK, "BUTTON", "Aceptar", kPushButtonNoTab, 340, 432, 77, 30},
     {IDCANCEL, "BUTTON", "Cancelar", kPushButtonNoTab, 200, 432, 81, 30},
 };
+const LabelSpec kLabels[] = {{10, 250, "Enunciado"}, {10, 330, "respuesta"}, {8, 380, "pista:"}};
 const WindowLayout kLayout{"Ejercicio", kToolWindowStyle, 200, 10, 600, 500, kControls, "CreaFEdPrbl failed",
-                           kSlotEditor};
-
-// The labels go through the window's own context, the preview through the drawing context.
-void AttachContexts(HWND window) {
-    g_labels.Take(window);
-    BeginDrawing(window);
-    SetBkColor(CurrentDrawingDC(), RGB(255, 255, 255));
-    SetTextColor(CurrentDrawingDC(), RGB(0, 0, 0));
-}
+                           kLabels};
 
 }  // namespace
 
 bool ExerciseEditorOpen() { return g_kind.Open() != nullptr; }
 
 bool EditExercise(ExerciseRecord& record) {
-    // While an editor is open, a second one would share its working copy: the first comes
-    // to the front instead and nothing is edited here.
-    if (BringOpenToFront(g_kind)) return false;
-    g_work = record;
-    // Not made (the program ends, or the window could not be made): as if cancelled.
-    if (RunToolWindow(g_kind, kLayout, AttachContexts) == 0) return false;
+    // Filled only for a window made: while an editor is open, a second one would share its
+    // working copy, and the first comes to the front instead.
+    if (RunToolWindow(g_kind, kLayout, [&] { g_work = record; }) == 0) return false;
     record = g_work;
     return true;
 }

@@ -16,11 +16,6 @@ std::string CaseCountFlags(33, '0');
 
 namespace {
 
-LRESULT CALLBACK GenerationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"problmen", "IcPrg", GenerationProc};
-KeptDC g_dc;
-
 const ControlSpec kControls[] = {
     {kIdSubKindList, "LISTBOX", "", kListBox, 12, 12, 286, 167},
     {kIdCaseCount, "EDIT", "1", kLineEditCentred, 176, 176, 35, 22},
@@ -30,7 +25,7 @@ const ControlSpec kControls[] = {
     {IDCANCEL, "BUTTON", "Salir", kPushButton, 20, 212, 52, 24},
 };
 const WindowLayout kLayout{"genera ejercicio de...", kToolWindowStyle, 600, 138, 312, 268, kControls,
-                           "CreaFMex failed", kSlotGeneration};
+                           "CreaFMex failed"};
 
 void ReseedFromTicks() { SeedRandom(GetTickCount()); }
 
@@ -62,11 +57,9 @@ void Choose(HWND window) {
 
 void OnCommand(HWND window, int id, int notification) {
     switch (id) {
-        case IDOK: Choose(window); break;
         case kIdSubKindList:
             if (notification == LBN_DBLCLK) Choose(window);
             break;
-        case IDCANCEL: CloseWithCode(window, 0); break;
         case kIdCaseUp:
             ++CaseCount;
             SetItemText(window, kIdCaseCount, IntToText(CaseCount));
@@ -78,15 +71,13 @@ void OnCommand(HWND window, int id, int notification) {
     }
 }
 
-LRESULT CALLBACK GenerationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK FollowEveryMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FollowCaseCountFlag(window);
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); break;
-        case WM_DESTROY: g_dc.Release(); break;
-    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
+
+WindowKind g_kind{.className = "problmen", .iconName = "IcPrg", .procedure = FollowEveryMessage,
+                  .init = OnInitDialog, .accept = Choose, .command = OnCommand};
 
 }  // namespace
 
@@ -94,8 +85,6 @@ uint8_t ChooseSubKind(const std::string& subKinds) {
     UpdateMainTitle();
     CurrentExercise.accepted = false;
     SubKindList = subKinds;
-    // Not made (the program ends, or the window could not be made): as if the user had left.
-    const WPARAM code = RunToolWindow(
-        g_kind, kLayout, [](HWND window) { g_dc.Take(window, kToolBackground, RGB(0, 0, 0)); }, ReseedFromTicks);
+    const WPARAM code = RunToolWindow(g_kind, kLayout, {}, ReseedFromTicks);
     return static_cast<uint8_t>(code & 0xFF);
 }

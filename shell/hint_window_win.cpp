@@ -8,10 +8,6 @@
 
 namespace {
 
-LRESULT CALLBACK HintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"posarpista", "IcPrg", HintProc};
-
 void OnInitDialog(HWND window) {
     CheckDlgButton(window, kIdPlaceNowhere + static_cast<int>(DefaultHintPlacement), BST_CHECKED);
     SetFocus(GetDlgItem(window, kIdPlaceNowhere));
@@ -23,16 +19,7 @@ void Accept(HWND window) {
     CloseWithCode(window, 1);
 }
 
-LRESULT CALLBACK HintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) Accept(window);
-            if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
-            break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+WindowKind g_kind{.className = "posarpista", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept};
 
 const ControlSpec kControls[] = {
     {kIdPlaceNowhere, "BUTTON", "no poner", kRadioButton, 16, 18, 110, 22},
@@ -44,7 +31,7 @@ const ControlSpec kControls[] = {
     {kIdPlaceFrame, "BUTTON", " en... ", kGroupFrame, 6, 2, 134, 92},
 };
 const WindowLayout kLayout{"Poner pista...", kToolWindowStyleNoMinimize, 600, 80, 152, 160, kControls,
-                           "CreaFPPista failed", kSlotHint};
+                           "CreaFPPista failed"};
 
 }  // namespace
 

@@ -24,11 +24,13 @@ constexpr char kLabel[] = "Lote ejercicios:";
 constexpr int kLabelX = 20, kLabelY = 344;
 
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void OnInitDialog(HWND window);
+void OnCommand(HWND, int id, int notification);
 
-WindowKind g_kind{"FPrincipal", "IcPrg", MainProc};
+WindowKind g_kind{.className = "FPrincipal", .iconName = "IcPrg", .procedure = MainProc, .init = OnInitDialog,
+                  .command = OnCommand};
 WindowRun g_run;  // the one main window: it runs as long as the program
 HWND g_window = nullptr;
-KeptDC g_dc;
 COLORREF g_labelColour = 0;
 HMENU g_batchMenu = nullptr;    // "Lote ejercicios"
 HMENU g_topicMenu = nullptr;    // "Temas"
@@ -74,6 +76,7 @@ void FollowBatchWithLowerButtons() {
     if (enabled == g_lowerButtonsEnabled) return;
     g_lowerButtonsEnabled = enabled;
     for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EnableWindow(Item(id), enabled);
+    g_kind.labelColour = enabled ? RGB(0, 0, 0) : g_labelColour;
     RECT label = {Scaled(kLabelX), Scaled(kLabelY), Scaled(kLabelX + 100), Scaled(kLabelY + 20)};
     InvalidateRect(g_window, &label, TRUE);
 }
@@ -110,14 +113,6 @@ void OnInitDialog(HWND window) {
     UpdateBatchControls();
 }
 
-void OnPaint(HWND window) {
-    // The default painting validates and erases first, so the label is not wiped out after it.
-    DefWindowProcA(window, WM_PAINT, 0, 0);
-    SetTextColor(g_dc.Get(), Batch.count > 0 ? RGB(0, 0, 0) : g_labelColour);
-    TextOutA(g_dc.Get(), kLabelX, kLabelY, kLabel, 16);
-    SetTextColor(g_dc.Get(), RGB(0, 0, 0));
-}
-
 // Exercises added or changed since the last export would be lost: ask before leaving.
 bool ConfirmLeaving() {
     if (Batch.count == 0 || !UnexportedChanges) return true;
@@ -136,11 +131,16 @@ void StartTopic(uint16_t topic) {
     }
     if (GenerateTopic == nullptr) return;
     g_topicRunning = true;
-    GenerateTopic(topic);
+    try {
+        GenerateTopic(topic);
+    } catch (...) {
+        g_topicRunning = false;  // a topic that failed leaves the next one free to start
+        throw;
+    }
     g_topicRunning = false;
 }
 
-void OnCommand(uint16_t id, uint16_t notification) {
+void OnCommand(HWND, int id, int notification) {
     if (id == kCmdExit) {
         SendMessageA(g_window, WM_CLOSE, 0, 0);
     } else if (id == kIdBatchList) {
@@ -155,30 +155,17 @@ void OnCommand(uint16_t id, uint16_t notification) {
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (g_window == window) FollowBatchWithLowerButtons();
     switch (message) {
-        case WM_INITDIALOG:
-            OnInitDialog(window);
-            break;
-        case WM_PAINT:
-            if (g_window == window) {
-                OnPaint(window);
-                return 0;
-            }
-            break;
         case WM_CLOSE:
             if (!ConfirmLeaving()) return 0;  // the program stays open, the batch intact
-            CloseSecondaryWindows();
+            CloseSecondaryWindows(window);
             break;
         case WM_DESTROY:
-            g_dc.Release();
             SetBatchView(nullptr);
             g_window = nullptr;
             SetProgramEnding(true);
             g_batchMenu = g_topicMenu = g_optionsMenu = nullptr;
             // The main window's end is the program's: every loop still running ends with it.
             PostQuitMessage(static_cast<int>(g_run.code));
-            break;
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -194,23 +181,20 @@ const ControlSpec kControls[] = {
     {kIdOpenButton, "BUTTON", "+ editar/imprimir", kPushButtonNoTab, 224, 340, 160, 22},
     {kIdResetButton, "BUTTON", "Reset", kPushButtonNoTab, 390, 340, 60, 22},
 };
+const LabelSpec kLabels[] = {{kLabelX, kLabelY, kLabel}};
 // Created as "nose": its own title replaces it at initialisation, before it is first shown.
-WindowLayout MainLayout() {
-    WindowLayout layout{"nose", kToolWindowStyle, 300, 100, 600, 420, kControls, "CreaFPrin failed"};
-    layout.showAfterInit = true;
-    return layout;
-}
+const WindowLayout kLayout{"nose", kToolWindowStyle, 300, 100, 600, 420, kControls, "CreaFPrin failed", kLabels, true};
 
 }  // namespace
 
 HWND MainWindowHandle() { return g_window; }
 
 HWND CreateMainWindow() {
-    g_lowerButtonsEnabled = true;
+    g_lowerButtonsEnabled = true;  // and the label in their colour
+    g_kind.labelColour = RGB(0, 0, 0);
     SetProgramEnding(false);
     g_kind.background = MainColour;
-    // The dialog font keeps the label clear of the button beside it.
-    return OpenWindow(g_kind, MainLayout(), g_run, [](HWND window) { g_dc.Take(window, MainColour, RGB(0, 0, 0)); });
+    return OpenWindow(g_kind, kLayout, g_run);
 }
 
 void RunMainWindow() {

@@ -7,11 +7,6 @@
 
 namespace {
 
-LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"desarserie", "IcPrg", SaveProc};
-WindowLabels g_labels;
-
 // The working copy, copied back only on acceptance.
 std::string g_name;
 std::string g_title;
@@ -30,13 +25,6 @@ void OnInitDialog(HWND window) {
     CheckDlgButton(window, kIdAnswersOnNewPage, g_answersOnNewPage ? BST_CHECKED : BST_UNCHECKED);
     FollowPresentation(window);
     SetFocus(GetDlgItem(window, kIdExportName));
-    g_labels.Filled(window);
-}
-
-void DrawLabels() {
-    g_labels.Draw(10, 14, "fichero:");
-    g_labels.Draw(10, 44, "título:");
-    g_labels.Draw(256, 14, ".rtf");
 }
 
 void Accept(HWND window) {
@@ -47,28 +35,12 @@ void Accept(HWND window) {
     CloseWithCode(window, 1);
 }
 
-void OnCommand(HWND window, int id) {
-    switch (id) {
-        case IDOK: Accept(window); break;
-        case IDCANCEL: CloseWithCode(window, 0); break;
-        case kIdStatementThenAnswer:
-        case kIdBlocks: FollowPresentation(window); break;
-    }
+void OnCommand(HWND window, int id, int) {
+    if (id == kIdStatementThenAnswer || id == kIdBlocks) FollowPresentation(window);
 }
 
-LRESULT CALLBACK SaveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_PAINT:
-            if (g_labels.Paint(window, DrawLabels)) return 0;
-            break;
-        case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
-        case WM_DESTROY:
-            g_labels.Release();
-            break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+WindowKind g_kind{.className = "desarserie", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept,
+                  .command = OnCommand};
 
 const ControlSpec kControls[] = {
     {kIdExportName, "EDIT", "", kLineEditRight, 88, 10, 166, 22},
@@ -81,21 +53,20 @@ const ControlSpec kControls[] = {
     {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 182, 80, 30},
     {-1, "BUTTON", "presentación:", kGroupFrame, 8, 70, 292, 77},
 };
+const LabelSpec kLabels[] = {{10, 14, "fichero:"}, {10, 44, "título:"}, {256, 14, ".rtf"}};
 const WindowLayout kLayout{"Guardar serie de problemas", kToolWindowStyle, 600, 100, 312, 248, kControls,
-                           "CreaFDesar failed", kSlotExport};
+                           "CreaFDesar failed", kLabels};
 
 }  // namespace
 
 bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32_t& presentation,
                       bool& answersOnNewPage) {
-    if (BringOpenToFront(g_kind)) return false;
-    g_name = exportName;
-    g_title = documentTitle;
-    g_presentation = presentation;
-    g_answersOnNewPage = answersOnNewPage;
-    // Not made (the program ends, or the window could not be made): as if cancelled.
-    const WPARAM code =
-        RunToolWindow(g_kind, kLayout, [](HWND window) { g_labels.Take(window); });
+    const WPARAM code = RunToolWindow(g_kind, kLayout, [&] {
+        g_name = exportName;
+        g_title = documentTitle;
+        g_presentation = presentation;
+        g_answersOnNewPage = answersOnNewPage;
+    });
     if (code == 0) return false;
     exportName = g_name;
     documentTitle = g_title;

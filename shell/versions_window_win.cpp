@@ -10,11 +10,6 @@
 
 namespace {
 
-LRESULT CALLBACK VersionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"versiones", "IcPrg", VersionsProc};
-WindowLabels g_labels;
-
 // The working copy, copied back only on acceptance.
 int g_count = kVersionsMin;
 uint32_t g_seed = 0;
@@ -24,12 +19,6 @@ void OnInitDialog(HWND window) {
     SetItemText(window, kIdVersionSeed, std::to_string(g_seed));
     SetFocus(GetDlgItem(window, kIdVersionCount));
     SendDlgItemMessageA(window, kIdVersionCount, EM_SETSEL, 0, -1);
-    g_labels.Filled(window);
-}
-
-void DrawLabels() {
-    g_labels.Draw(10, 14, "versiones (2 a 26):");
-    g_labels.Draw(10, 44, "semilla:");
 }
 
 void Accept(HWND window) {
@@ -46,22 +35,7 @@ void Accept(HWND window) {
     CloseWithCode(window, 1);
 }
 
-LRESULT CALLBACK VersionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_PAINT:
-            if (g_labels.Paint(window, DrawLabels)) return 0;
-            break;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) Accept(window);
-            if (LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
-            break;
-        case WM_DESTROY:
-            g_labels.Release();
-            break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+WindowKind g_kind{.className = "versiones", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept};
 
 const ControlSpec kControls[] = {
     {kIdVersionCount, "EDIT", "", kLineEditRight, 150, 10, 60, 22},
@@ -70,18 +44,17 @@ const ControlSpec kControls[] = {
     {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 78, 80, 30},
 };
 // The frame and the place of the save window, which it follows when the batch was never exported.
+const LabelSpec kLabels[] = {{10, 14, "versiones (2 a 26):"}, {10, 44, "semilla:"}};
 const WindowLayout kLayout{"Versiones de la hoja", kToolWindowStyle, 600, 100, 312, 150, kControls,
-                           "CreaFVersiones failed"};
+                           "CreaFVersiones failed", kLabels};
 
 }  // namespace
 
 bool VersionsWindow(int& count, uint32_t& seed) {
-    if (BringOpenToFront(g_kind)) return false;
-    g_count = count;
-    g_seed = seed;
-    // Not made (the program ends, or the window could not be made): as if cancelled.
-    const WPARAM code =
-        RunToolWindow(g_kind, kLayout, [](HWND window) { g_labels.Take(window); });
+    const WPARAM code = RunToolWindow(g_kind, kLayout, [&] {
+        g_count = count;
+        g_seed = seed;
+    });
     if (code == 0) return false;
     count = g_count;
     seed = g_seed;

@@ -15,11 +15,7 @@ constexpr COLORREF kBackground = RGB(255, 255, 178);
 constexpr COLORREF kColourA = RGB(0, 100, 250);
 constexpr COLORREF kColourB = RGB(220, 100, 0);
 
-LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-WindowKind g_kind{"FerSobre", "Ic0", AboutProc, kBackground};
-FontObject g_font;         // owns the device context every text is drawn on
-bool g_initialised = false;
+FontObject g_font;  // every text's, on the context of the painting
 std::string g_text;
 std::string g_mail;
 std::string g_web;
@@ -73,54 +69,36 @@ void DrawProgramIcon() {
     if (icon) DrawIcon(g_font.Dc(), 134, 80, icon.Get());
 }
 
-void OnInitDialog(HWND window) {
-    g_baseName = ProgramBaseName();
-    g_year = ProgramYear(g_baseName);
-    SetTitle(window, InLanguage("Quant a ", "About ", "Respecto ") + g_baseName + "...");
+void Paint(HWND, HDC dc) {
+    g_font.Init(dc);
     DrawProgramIcon();
     PaintTexts();
-    SetItemText(window, IDOK, kWords[LanguageIndex()][Random(7)]);
-    g_initialised = true;
+    g_font.Done();
 }
 
-LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(window); break;
-        case WM_PAINT:
-            if (g_initialised) {
-                DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-                PaintTexts();                             // the icon is not drawn again
-                return 0;
-            }
-            break;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) CloseWithCode(window, 0);
-            break;
-        case WM_DESTROY:
-            g_initialised = false;
-            g_font.Done();
-            break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+void OnInitDialog(HWND window) {
+    SetTitle(window, InLanguage("Quant a ", "About ", "Respecto ") + g_baseName + "...");
+    SetItemText(window, IDOK, kWords[LanguageIndex()][Random(7)]);
 }
+
+WindowKind g_kind{.className = "FerSobre", .iconName = "Ic0", .background = kBackground, .init = OnInitDialog,
+                  .accept = [](HWND window) { CloseWithCode(window, 0); }, .paint = Paint};
 
 }  // namespace
 
 void ShowAbout(const std::string& text) { ShowAboutBox(text, kAboutMail, kAboutWeb); }
 
 void ShowAboutBox(const std::string& text, const std::string& mail, const std::string& web) {
-    if (BringOpenToFront(g_kind) || ProgramEnding()) return;
-    SeedRandom(GetTickCount());
-    g_initialised = false;
-    g_text = text;
-    g_mail = mail;
-    g_web = web;
     static const ControlSpec kControls[] = {{IDOK, "BUTTON", "Vist", kPushButtonNoTab, 122, 180, 70, 24}};
     static const WindowLayout kLayout{"", kToolWindowStyleNoMinimize, 400, 200, 312, 240, kControls,
                                       "CreaFSobre failed"};
-    RunToolWindow(g_kind, kLayout, [](HWND window) {
-        g_font.Init(window);
-        SetBkColor(g_font.Dc(), kBackground);
-        SetTextColor(g_font.Dc(), kColourA);
+    RunToolWindow(g_kind, kLayout, [&] {
+        SeedRandom(GetTickCount());
+        g_text = text;
+        g_mail = mail;
+        g_web = web;
+        // Known before the window is first painted.
+        g_baseName = ProgramBaseName();
+        g_year = ProgramYear(g_baseName);
     });
 }

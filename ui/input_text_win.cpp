@@ -13,38 +13,24 @@ namespace {
 
 constexpr int kIdText = 101;
 
-LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+std::string g_text;  // the working text
+
+void OnInitDialog(HWND window) {
+    SetItemText(window, kIdText, g_text);
+    SetFocus(GetDlgItem(window, kIdText));
+}
+
+void Accept(HWND window) {
+    g_text = GetItemText(window, kIdText);
+    CloseWithCode(window, 1);
+}
 
 // "IcDlg" is not among the program's icons: the window shows the system's.
-WindowKind g_kind{"Edtira", "IcDlg", InputProc};
-std::string g_text;  // the working text
-KeptDC g_dc;
-
-LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            SetItemText(window, kIdText, g_text);
-            SetFocus(GetDlgItem(window, kIdText));
-            break;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                g_text = GetItemText(window, kIdText);
-                CloseWithCode(window, 1);
-            } else if (LOWORD(wParam) == IDCANCEL) {
-                CloseWithCode(window, 0);
-            }
-            break;
-        case WM_DESTROY: g_dc.Release(); break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+WindowKind g_kind{.className = "Edtira", .iconName = "IcDlg", .init = OnInitDialog, .accept = Accept};
 
 }  // namespace
 
 bool InputText(const std::string& prompt, std::string& text) {
-    if (BringOpenToFront(g_kind)) return false;
-    g_text = CutText(text, 255);
-    EnsureToolColors();
     const int width = std::max(100, 16 * static_cast<int>(prompt.size()) + 50);
     const std::string caption = CutText(prompt, 255);
     const ControlSpec controls[] = {
@@ -53,9 +39,7 @@ bool InputText(const std::string& prompt, std::string& text) {
         {IDCANCEL, "BUTTON", InLanguage("Surt", "Cancel", "Salir"), kPushButton, 16, 40, 44, 17},
     };
     const WindowLayout layout{caption.c_str(), kToolWindowStyle, 400, 100, width, 90, controls, "CreaWEd failed"};
-    const WPARAM code = RunToolWindow(g_kind, layout, [](HWND window) {
-        g_dc.Take(window, ToolWindowColours.background, ToolWindowColours.text);
-    });
+    const WPARAM code = RunToolWindow(g_kind, layout, [&] { g_text = CutText(text, 255); });
     if (code == 0) return false;
     text = g_text;
     return true;

@@ -4,9 +4,6 @@
 
 #include "util/screen_scale_win.h"
 
-std::array<HWND, 4> OpenWindowSlots{};
-ToolColours ToolWindowColours;
-
 namespace {
 
 HINSTANCE g_instance = nullptr;
@@ -18,7 +15,7 @@ struct KeptBrush {
     OwnedBrush brush;
 };
 std::vector<KeptBrush> g_brushes;  // one per background colour, for the whole run
-std::vector<WindowRun*> g_openRuns;  // in the order of opening
+std::vector<WindowRun*> g_openRuns;  // the open windows, in the order of opening
 
 // A font of the dialog face with this height, for the display's scale.
 HFONT MakeDialogFont(int height) {
@@ -45,40 +42,134 @@ HFONT LabelFont() {
     return font.Get();
 }
 
-WindowKind* KindOf(HWND window) { return reinterpret_cast<WindowKind*>(GetWindowLongPtrA(window, 0)); }
+WindowRun* RunOf(HWND window, int index) { return reinterpret_cast<WindowRun*>(GetWindowLongPtrA(window, index)); }
 
-// Every window of the framework goes through here: its kind is stored with it at creation,
-// and the close code and the end of the window are kept for the loop that runs it.
+WindowRun* OpenRunOf(const WindowKind& kind) {
+    for (WindowRun* run : g_openRuns) {
+        if (run->kind == &kind) return run;
+    }
+    return nullptr;
+}
+
+// A run leaves the list of open windows with its window.
+void EndRun(WindowRun* run) {
+    run->ended = true;
+    std::erase(g_openRuns, run);
+}
+
+// What the user reads when the program failed inside one of its windows: the window and
+// the batch stay as they were before the failing step.
+void ShowInternalFailure() {
+    MessageBoxA(nullptr,
+                "Se ha producido un error interno y la operación no se ha completado.\r"
+                "Los ejercicios del lote se conservan.",
+                nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Runs one step of a window's own code; no exception leaves it for the system's caller.
+// True when the step failed: the caller tells the user.
+template <typename Step>
+bool Failed(Step&& step) {
+    try {
+        step();
+        return false;
+    } catch (...) {
+        return true;
+    }
+}
+
+// The labels of the layout and the kind's own drawing, between BeginPaint and EndPaint.
+void Paint(HWND window, WindowRun& run) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    bool failed = false;
+    if (dc != nullptr && !run.paintFailed) {
+        UseLayoutUnits(dc);
+        SelectGuard font(dc, LabelFont());  // the dialog font, kept for the run
+        SetBkColor(dc, run.kind->background);
+        SetTextColor(dc, run.kind->labelColour);
+        for (const LabelSpec& label : run.layout->labels) {
+            TextOutA(dc, label.x, label.y, label.text, lstrlenA(label.text));
+        }
+        if (run.kind->paint != nullptr) failed = Failed([&] { run.kind->paint(window, dc); });
+    }
+    EndPaint(window, &ps);
+    // Told after the painting ended, and once: a failure would come back with every repaint.
+    if (failed) {
+        run.paintFailed = true;
+        ShowInternalFailure();
+    }
+}
+
+void OnCommand(HWND window, const WindowKind& kind, int id, int notification) {
+    if (kind.accept != nullptr && id == IDOK) {
+        kind.accept(window);
+    } else if (kind.accept != nullptr && id == IDCANCEL) {
+        CloseWithCode(window, 0);
+    } else if (kind.command != nullptr) {
+        kind.command(window, id, notification);
+    }
+}
+
+// Every window of the framework goes through here: its run is stored with it at creation,
+// the close code and the end of the window are kept for the loop that runs it, and the
+// kind's hooks get their messages.
 LRESULT CALLBACK KindProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        auto* run = static_cast<WindowRun*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        run->window = window;
+        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(run));
     }
-    WindowKind* kind = KindOf(window);
-    if (kind == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    WindowRun* run = kind->run != nullptr && kind->run->window == window ? kind->run : nullptr;
-    if (message == WM_CLOSE && run != nullptr) run->code = wParam;
+    WindowRun* run = RunOf(window, 0);
+    if (run == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    const WindowKind& kind = *run->kind;
+    if (message == WM_CLOSE) run->code = wParam;
     // Radio buttons, check boxes, group frames and static texts take the window's colour, not
     // a grey box of their own (as visual styles would draw them); edits keep theirs.
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
         char className[16] = {};
         GetClassNameA(reinterpret_cast<HWND>(lParam), className, sizeof className);
         if (lstrcmpiA(className, "Edit") != 0) {
-            SetBkColor(reinterpret_cast<HDC>(wParam), kind->background);
-            return reinterpret_cast<LRESULT>(BackgroundBrush(kind->background));
+            SetBkColor(reinterpret_cast<HDC>(wParam), kind.background);
+            return reinterpret_cast<LRESULT>(BackgroundBrush(kind.background));
         }
     }
-    const LRESULT result = kind->procedure(window, message, wParam, lParam);
+    if (message == WM_PAINT) {
+        Paint(window, *run);
+        return 0;
+    }
+    LRESULT result = 0;
+    if (Failed([&] {
+            if (message == WM_INITDIALOG && kind.init != nullptr) kind.init(window);
+            if (message == WM_COMMAND) OnCommand(window, kind, LOWORD(wParam), HIWORD(wParam));
+            result = kind.procedure != nullptr ? kind.procedure(window, message, wParam, lParam)
+                                               : DefWindowProcA(window, message, wParam, lParam);
+        })) {
+        ShowInternalFailure();
+        // A failed close leaves the window open.
+        result = message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
-        for (HWND& slot : OpenWindowSlots) {
-            if (slot == window) slot = nullptr;
-        }
-        if (run != nullptr) {
-            run->ended = true;
-            kind->run = nullptr;
-            std::erase(g_openRuns, run);
-        }
+        EndRun(run);
         SetWindowLongPtrA(window, 0, 0);
+    }
+    return result;
+}
+
+// The same for a resource dialog: its run comes with WM_INITDIALOG.
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* run = reinterpret_cast<WindowRun*>(lParam);
+        run->window = dialog;
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    }
+    WindowRun* run = RunOf(dialog, DWLP_USER);
+    if (run == nullptr) return FALSE;
+    INT_PTR result = FALSE;
+    if (Failed([&] { result = run->kind->dialog(dialog, message, wParam, lParam); })) ShowInternalFailure();
+    if (message == WM_NCDESTROY) {
+        EndRun(run);
+        SetWindowLongPtrA(dialog, DWLP_USER, 0);
     }
     return result;
 }
@@ -90,7 +181,7 @@ bool RegisterKind(WindowKind& kind) {
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = KindProcedure;
-    wc.cbWndExtra = sizeof(WindowKind*);
+    wc.cbWndExtra = sizeof(WindowRun*);
     wc.hInstance = AppInstance();
     wc.hIcon = kind.icon.Get();
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -107,13 +198,20 @@ bool RegisterKind(WindowKind& kind) {
 
 }  // namespace
 
-void CloseSecondaryWindows() {
-    for (HWND& slot : OpenWindowSlots) {
-        HWND window = slot;
-        slot = nullptr;
-        // A slot may still name a window that closed long ago.
-        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+void CloseSecondaryWindows(HWND keep) {
+    std::vector<HWND> windows;  // each destruction takes its run off the list
+    for (const WindowRun* run : g_openRuns) {
+        const bool other = run->window != nullptr && run->window != keep;
+        if (other && run->kind->dialog == nullptr) windows.push_back(run->window);
     }
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        if (IsWindow(*window)) DestroyWindow(*window);
+    }
+}
+
+HWND WindowKind::Open() const {
+    const WindowRun* run = OpenRunOf(*this);
+    return run != nullptr ? run->window : nullptr;
 }
 
 HBRUSH BackgroundBrush(COLORREF colour) {
@@ -122,14 +220,6 @@ HBRUSH BackgroundBrush(COLORREF colour) {
     }
     g_brushes.push_back({colour, OwnedBrush(CreateSolidBrush(colour))});
     return g_brushes.back().brush.Get();
-}
-
-void EnsureToolColors() {
-    if (ToolWindowColours.set) return;
-    ToolWindowColours.background = kToolBackground;
-    ToolWindowColours.text = RGB(0, 0, 0);
-    ToolWindowColours.brush = BackgroundBrush(kToolBackground);
-    ToolWindowColours.set = true;
 }
 
 void BringToFront(HWND window) {
@@ -141,35 +231,36 @@ void BringToFront(HWND window) {
 
 HWND LastOpenedWindow() { return g_openRuns.empty() ? nullptr : g_openRuns.back()->window; }
 
-bool BringOpenToFront(const WindowKind& kind) {
-    HWND open = kind.Open();
-    if (open != nullptr) BringToFront(open);
+// True when a window of the kind is open, which is then brought to the front; or when the
+// program is ending: then no window opens.
+bool Refused(const WindowKind& kind) {
+    if (g_programEnding) return true;
+    const WindowRun* open = OpenRunOf(kind);
+    if (open != nullptr) BringToFront(open->window);
     return open != nullptr;
 }
 
-HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, void (*prepare)(HWND)) {
-    if (g_programEnding) return nullptr;
-    if (BringOpenToFront(kind)) return nullptr;
-    if (!RegisterKind(kind)) return nullptr;
-    run = WindowRun{};
-    // Known to the kind before creation: the messages of creation already keep their code.
-    kind.run = &run;
+HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, const std::function<void()>& start) {
+    if (Refused(kind) || !RegisterKind(kind)) return nullptr;
+    run = WindowRun{&kind, &layout};
+    if (start && Failed(start)) {
+        ShowInternalFailure();
+        return nullptr;
+    }
+    // Open before creation: the messages of creation already keep their code.
+    g_openRuns.push_back(&run);
     HWND window = CreateWindowExA(0, kind.className, layout.caption, layout.style, Scaled(layout.x), Scaled(layout.y),
-                                  Scaled(layout.width), Scaled(layout.height), nullptr, nullptr, AppInstance(), &kind);
+                                  Scaled(layout.width), Scaled(layout.height), nullptr, nullptr, AppInstance(), &run);
     if (window == nullptr) {
-        kind.run = nullptr;
+        std::erase(g_openRuns, &run);
         ShowWindowFailure(layout.failure);
         return nullptr;
     }
-    run.window = window;
-    g_openRuns.push_back(&run);
     if (!layout.showAfterInit) {
         ShowWindow(window, AppShowCommand());
         UpdateWindow(window);
     }
     for (const ControlSpec& control : layout.controls) CreateControl(window, control);
-    if (prepare != nullptr) prepare(window);
-    if (layout.slot != kSlotNone) OpenWindowSlots[layout.slot] = window;
     SendMessageA(window, WM_INITDIALOG, 0, 0);
     if (layout.showAfterInit && !run.ended) {
         ShowWindow(window, AppShowCommand());
@@ -195,10 +286,23 @@ WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)()) {
     return run.code;
 }
 
-WPARAM RunToolWindow(WindowKind& kind, const WindowLayout& layout, void (*prepare)(HWND), void (*beforeEach)()) {
+WPARAM RunToolWindow(WindowKind& kind, const WindowLayout& layout, const std::function<void()>& start,
+                     void (*beforeEach)()) {
     WindowRun run;
-    if (OpenWindow(kind, layout, run, prepare) == nullptr) return 0;
+    if (OpenWindow(kind, layout, run, start) == nullptr) return 0;
     return RunWindowLoop(run, beforeEach);
+}
+
+INT_PTR RunDialogWindow(WindowKind& kind) {
+    if (Refused(kind)) return 0;
+    WindowRun run{&kind};
+    g_openRuns.push_back(&run);
+    const INT_PTR result = DialogBoxParamA(AppInstance(), kind.className, nullptr, DialogProcedure,
+                                           reinterpret_cast<LPARAM>(&run));
+    const DWORD error = GetLastError();
+    std::erase(g_openRuns, &run);  // a dialog that was never made is no longer open either
+    SetLastError(error);
+    return result;
 }
 
 WPARAM RunMessageLoop() {
@@ -239,39 +343,3 @@ HWND CreateControl(HWND parent, const ControlSpec& c) {
 }
 
 void CloseWithCode(HWND window, WPARAM code) { SendMessageA(window, WM_CLOSE, code, 0); }
-
-void KeptDC::Take(HWND window, COLORREF background, COLORREF text) {
-    Release();
-    dc_.Take(window);
-    UseLayoutUnits(dc_.Get());
-    // The dialog font for the labels a window draws itself (kept for the run: never deleted here).
-    originalFont_ = SelectObject(dc_.Get(), LabelFont());
-    SetBkColor(dc_.Get(), background);
-    SetTextColor(dc_.Get(), text);
-}
-
-void KeptDC::Release() {
-    if (dc_.Get() != nullptr && originalFont_ != nullptr) SelectObject(dc_.Get(), originalFont_);
-    originalFont_ = nullptr;
-    dc_.Release();
-}
-
-void WindowLabels::Filled(HWND window, bool erase) {
-    filled_ = true;
-    // The window was first painted before it had anything to show: the labels come now.
-    InvalidateRect(window, nullptr, erase ? TRUE : FALSE);
-}
-
-bool WindowLabels::Paint(HWND window, void (*draw)()) {
-    if (!filled_) return false;
-    DefWindowProcA(window, WM_PAINT, 0, 0);  // validates and erases first
-    draw();
-    return true;
-}
-
-void WindowLabels::Draw(int x, int y, const char* text) const { TextOutA(dc_.Get(), x, y, text, lstrlenA(text)); }
-
-void WindowLabels::Release() {
-    filled_ = false;
-    dc_.Release();
-}

@@ -1,13 +1,15 @@
 #pragma once
 // The pattern by which every window of the program is made and run: a class registered
-// once, a top-level window, its controls, a self-sent WM_INITDIALOG, and a message loop of
-// its own that runs until that window is destroyed and returns that window's close code
-// (1 accepted, 0 not). At most one window of a kind is open at a time: asking for a second
-// brings the first to the front and does nothing else.
+// once, a top-level window, its controls and labels, a self-sent WM_INITDIALOG, and a
+// message loop of its own that runs until that window is destroyed and returns that
+// window's close code (1 accepted, 0 not). At most one window of a kind is open at a time:
+// asking for a second brings the first to the front and does nothing else. Every window
+// paints in its WM_PAINT, through the framework, and no exception leaves its procedure:
+// the user is told, and the program (its batch) carries on.
 
 #include <windows.h>
 
-#include <array>
+#include <functional>
 #include <span>
 
 #include "util/handles_win.h"
@@ -39,54 +41,52 @@ static_assert(kMultiLineEdit == 0x50801044 && kListBox == 0x50a00001);
 // The background of the program's secondary windows: red 236, green 233, blue 216.
 constexpr COLORREF kToolBackground = RGB(236, 233, 216);
 
-// Secondary windows of the main window, destroyed when it closes.
-enum WindowSlot { kSlotNone = -1, kSlotEditor = 0, kSlotGeneration = 1, kSlotHint = 2, kSlotExport = 3 };
-extern std::array<HWND, 4> OpenWindowSlots;
-
-// Destroys every recorded secondary window that still exists.
-void CloseSecondaryWindows();
-
-// The shared colours of tool windows: set on first use.
-struct ToolColours {
-    COLORREF background = 0;
-    COLORREF text = 0;
-    HBRUSH brush = nullptr;  // the shared background brush (not ours: see BackgroundBrush)
-    bool set = false;
-};
-extern ToolColours ToolWindowColours;
-void EnsureToolColors();
+// Destroys every window of the framework that is open (the resource dialogs end with their
+// own loops), but `keep`, the newest first: the main window's closing ends them all.
+void CloseSecondaryWindows(HWND keep);
 
 // A solid brush of the colour, made at its first use and kept for the whole run: every
 // window of the same background shares it.
 HBRUSH BackgroundBrush(COLORREF colour);
 
+struct WindowLayout;
+struct WindowKind;
+
 // One window of a kind while it is open: its handle, the code of its WM_CLOSE, and whether
-// it has been destroyed. It lives in the frame of the call that runs the window.
+// it has been destroyed. It lives in the frame of the call that runs the window, and is in
+// the framework's one list of open windows from before its creation to its destruction.
 struct WindowRun {
+    WindowKind* kind = nullptr;
+    const WindowLayout* layout = nullptr;
     HWND window = nullptr;
     WPARAM code = 0;
     bool ended = false;
+    bool paintFailed = false;  // told once; the window is no longer drawn
 };
 
-// One kind of window. The framework keeps the rest: the class, registered at the first
-// showing; its icon, kept as long as the class; the window of the kind that is open.
+// One kind of window, and what it does with its messages: the framework's procedure calls
+// the hooks a kind has, then `procedure` (or the default handling) for every message but
+// WM_PAINT. It also keeps the class, registered at the first showing, and its icon, kept
+// as long as the class. Written with designated initialisers in each window's module.
 struct WindowKind {
-    WindowKind(const char* className, const char* iconName, WNDPROC procedure,
-               COLORREF background = kToolBackground)
-        : className(className), iconName(iconName), procedure(procedure), background(background) {}
-    WindowKind(const WindowKind&) = delete;
-    WindowKind& operator=(const WindowKind&) = delete;
-
-    const char* className;
-    const char* iconName;
-    WNDPROC procedure;  // the window's own handling; the framework's bookkeeping comes around it
-    COLORREF background;
+    const char* className;  // a resource dialog's template name, for a dialog kind
+    const char* iconName = nullptr;
+    WNDPROC procedure = nullptr;  // any message left, before the default handling
+    COLORREF background = kToolBackground;
+    void (*init)(HWND window) = nullptr;  // WM_INITDIALOG
+    // IDOK ("Aceptar", "Bien", "Ok"); with it, IDCANCEL ("Cancelar", "Salir") closes with 0.
+    void (*accept)(HWND window) = nullptr;
+    void (*command)(HWND window, int id, int notification) = nullptr;  // every other command
+    // What the window draws beyond its labels, on the context of its WM_PAINT, in the
+    // layout's units; a window that must show something new invalidates itself.
+    void (*paint)(HWND window, HDC dc) = nullptr;
+    COLORREF labelColour = RGB(0, 0, 0);  // the text of the layout's labels
+    DLGPROC dialog = nullptr;             // a resource dialog's own procedure
     bool registered = false;
-    OwnedIcon icon;
-    WindowRun* run = nullptr;
+    OwnedIcon icon{};
 
     // The open window of this kind, or nullptr.
-    HWND Open() const { return run != nullptr ? run->window : nullptr; }
+    HWND Open() const;
 };
 
 // A child control of a window's description.
@@ -98,41 +98,51 @@ struct ControlSpec {
     int x, y, width, height;
 };
 
+// A text of a window's description, drawn in the dialog font on the window's background.
+struct LabelSpec {
+    int x, y;
+    const char* text;
+};
+
 // How a window of a kind is laid out.
 struct WindowLayout {
     const char* caption;
     DWORD style;
     int x, y, width, height;
     std::span<const ControlSpec> controls;
-    const char* failure;            // "Crea... failed"
-    WindowSlot slot = kSlotNone;    // recorded for the main window's closing
-    bool showAfterInit = false;     // the main window: first shown with its own title
+    const char* failure;               // "Crea... failed"
+    std::span<const LabelSpec> labels = {};
+    bool showAfterInit = false;        // the main window: first shown with its own title
 };
 
-// Makes a window of the kind: registers the class once ("Register failed"), creates the
-// window (the layout's failure message), its controls, runs `prepare` (device contexts,
-// fonts), records its slot and sends it WM_INITDIALOG. Nothing is made (nullptr) while the
-// program is ending or when a window of the kind is open already, which is then brought to
-// the front.
-HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, void (*prepare)(HWND) = nullptr);
+// Makes a window of the kind: registers the class once ("Register failed"), runs `start`
+// (where the caller fills the working copy the window edits), creates the window (the
+// layout's failure message) and its controls, and sends it WM_INITDIALOG. Nothing is made
+// (nullptr) while the program is ending or when a window of the kind is open already, which
+// is then brought to the front. The layout must outlive the window.
+HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run,
+                const std::function<void()>& start = {});
 
 // Runs the thread's messages until the window of `run` is destroyed and returns its own
 // close code; `beforeEach` runs before every message is dispatched. A quit message (the
 // program is ending) destroys the window, is passed on to the loop outside and gives 0.
 WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)() = nullptr);
 
-// OpenWindow and RunWindowLoop: the close code, or 0 when no window was made.
-WPARAM RunToolWindow(WindowKind& kind, const WindowLayout& layout, void (*prepare)(HWND) = nullptr,
+// OpenWindow and RunWindowLoop: the close code, or 0 when no window was made (the program
+// ends, one of the kind is open, or it could not be made), which callers take as a cancel.
+WPARAM RunToolWindow(WindowKind& kind, const WindowLayout& layout, const std::function<void()>& start = {},
                      void (*beforeEach)() = nullptr);
+
+// Runs the resource dialog of a dialog kind (no owner, its own loop) under the same rule
+// of one window of a kind; its result, 0 when none was made, -1 when it failed
+// (GetLastError tells why).
+INT_PTR RunDialogWindow(WindowKind& kind);
 
 // The window opened last of those still open (the main window included), or nullptr.
 HWND LastOpenedWindow();
 
 // Brings a window to the front, restored if it was minimised.
 void BringToFront(HWND window);
-// When a window of the kind is open, brings it to the front and returns true. A run
-// operation asks first, before it touches the working copy that the open window edits.
-bool BringOpenToFront(const WindowKind& kind);
 
 // The main window's loop: the thread's messages until the quit message; returns its code.
 WPARAM RunMessageLoop();
@@ -157,42 +167,3 @@ HWND CreateControl(HWND parent, const ControlSpec& control);
 
 // Asks the window to close with this code, as its buttons do.
 void CloseWithCode(HWND window, WPARAM code);
-
-// A window's own device context, kept while the window lives (the labels it draws itself
-// use it), in the dialog font and the given colours, drawing in the layout's units;
-// released by Release or with the object.
-class KeptDC {
-public:
-    KeptDC() = default;
-    KeptDC(const KeptDC&) = delete;
-    KeptDC& operator=(const KeptDC&) = delete;
-    ~KeptDC() { Release(); }
-    void Take(HWND window, COLORREF background, COLORREF text);
-    void Release();
-    HDC Get() const { return dc_.Get(); }
-
-private:
-    WindowDC dc_;
-    HGDIOBJ originalFont_ = nullptr;  // the context's own font, put back before it is released
-};
-
-// The labels a tool window draws itself. The window shows before its controls are filled, so
-// nothing is drawn until its init ends with Filled, which has everything drawn at once.
-class WindowLabels {
-public:
-    // Before the init: a kept device context in the tool windows' colours.
-    void Take(HWND window) { dc_.Take(window, kToolBackground, RGB(0, 0, 0)); }
-    // At the end of the init; without `erase`, what the init drew itself stays under the labels.
-    void Filled(HWND window, bool erase = true);
-    bool IsFilled() const { return filled_; }
-    // For WM_PAINT: validates and erases, then `draw` draws; false, for the default handling,
-    // while the window is not filled.
-    bool Paint(HWND window, void (*draw)());
-    void Draw(int x, int y, const char* text) const;
-    // With the window (WM_DESTROY).
-    void Release();
-
-private:
-    KeptDC dc_;
-    bool filled_ = false;
-};

@@ -28,13 +28,14 @@ protected:
         UpdateWindow(window);
         saved = CurrentDrawing().Font();
         CurrentDrawing().Font() = FontRecord{};
-        BeginDrawing(window);
-        dc = CurrentDrawingDC();
-        ASSERT_NE(dc, nullptr);
+        dc = GetDC(window);
+        BeginDrawing(dc);
+        ASSERT_EQ(CurrentDrawingDC(), dc);
     }
     void TearDown() override {
         EndDrawing();
         CurrentDrawing().Font() = saved;
+        ReleaseDC(window, dc);
         DestroyWindow(window);
     }
 
@@ -142,12 +143,12 @@ TEST_F(DrawingTest, DrawingInAWindowAgainAndAgainKeepsNoObject) {
     const DWORD before = GdiObjectCount();
     ASSERT_GT(before, 0u);
     for (int i = 0; i < 50; ++i) {
-        BeginDrawing(window);
+        BeginDrawing(dc);
         PaintMarkup(CurrentDrawing(), 10, 10, "#B(H_2SO_4) 10^(-3) #R(2) #F(1/2)");
         EndDrawing();
     }
     EXPECT_EQ(GdiObjectCount(), before);
-    BeginDrawing(window);
+    BeginDrawing(dc);
 }
 
 TEST_F(DrawingTest, WithoutADrawingContextNothingHappens) {
@@ -158,14 +159,14 @@ TEST_F(DrawingTest, WithoutADrawingContextNothingHappens) {
     canvas.DrawTextAtPen("x");
     EXPECT_EQ(canvas.PenX(), 0);
     EXPECT_EQ(CurrentDrawingDC(), nullptr);
-    BeginDrawing(window);
+    BeginDrawing(dc);
 }
 
 TEST_F(DrawingTest, AFontObjectDeletesOneSelectionLateAndEverythingAtDone) {
     {
         // Wine keeps objects of its own the first time a face is realised: warm them up.
         FontObject warm;
-        warm.Init(window);
+        warm.Init(dc);
         warm.SetFace("Comic sans ms");
         warm.SetSize(36, 16);
         warm.SetBold(true);
@@ -174,7 +175,7 @@ TEST_F(DrawingTest, AFontObjectDeletesOneSelectionLateAndEverythingAtDone) {
     const DWORD before = GdiObjectCount();
     {
         FontObject font;
-        font.Init(window);
+        font.Init(dc);
         ASSERT_NE(font.Dc(), nullptr);
         font.SetSize(16, 6);
         HFONT first = static_cast<HFONT>(GetCurrentObject(font.Dc(), OBJ_FONT));

@@ -72,7 +72,7 @@ TEST(ExerciseEditor, OpensAsLaidOutWithTheExercise) {
         EXPECT_EQ(ItemTextOf(w, IDCANCEL), "Cancelar");
         EXPECT_TRUE(GetWindowLongA(GetDlgItem(w, kIdStatementEdit), GWL_STYLE) & ES_MULTILINE);
         EXPECT_FALSE(GetWindowLongA(GetDlgItem(w, kIdHintEdit), GWL_STYLE) & ES_MULTILINE);
-        EXPECT_EQ(OpenWindowSlots[kSlotEditor], w);
+        EXPECT_EQ(LastOpenedWindow(), w);
         EXPECT_EQ(GetFocus(), GetDlgItem(w, kIdStatementEdit));
         // The white panel with the statement painted in it.
         HDC dc = GetDC(w);
@@ -164,8 +164,8 @@ TEST(ExerciseEditor, TheRadioButtonsMoveTheHintInThePreview) {
     r.hintPlacement = HintPlacement::None;
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
-        // Statement on the line at 23, then a line for the hint or "Respuesta:", and so on.
-        auto hintOnLine = [w](int top) { return InkIn(w, 200, top, 400, top + 16); };
+        // Statement on the line at 23, then a line for the hint or "Respuesta:", and so on, as painted.
+        auto hintOnLine = [w](int top) { return UpdateWindow(w) && InkIn(w, 200, top, 400, top + 16); };
         EXPECT_FALSE(hintOnLine(39));
         EXPECT_FALSE(hintOnLine(71));
         CheckRadioButton(w, kIdHintNowhere, kIdHintInAnswer, kIdHintInStatement);

@@ -43,7 +43,7 @@ TEST_F(GenerationWindowTest, OpensAsLaidOutWithTheTopicsNumberedLines) {
         EXPECT_EQ(ItemTextOf(w, IDCANCEL), "Salir");
         // No sub-kind of this program allows the number field.
         for (int id : {kIdCaseCount, kIdCaseUp, kIdCaseDown}) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, id)));
-        EXPECT_EQ(OpenWindowSlots[kSlotGeneration], w);
+        EXPECT_EQ(LastOpenedWindow(), w);
         Click(w, IDCANCEL);
     });
     CurrentExercise.accepted = true;

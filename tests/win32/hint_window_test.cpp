@@ -33,7 +33,7 @@ TEST_F(HintWindowTest, OpensAsLaidOutWithTheCurrentPlacementChecked) {
         EXPECT_FALSE(Checked(w, kIdPlaceNowhere));
         EXPECT_TRUE(Checked(w, kIdPlaceInStatement));
         EXPECT_FALSE(Checked(w, kIdPlaceInAnswer));
-        EXPECT_EQ(OpenWindowSlots[kSlotHint], w);
+        EXPECT_EQ(LastOpenedWindow(), w);
         Click(w, IDCANCEL);
     });
     HintWindow();

@@ -47,14 +47,16 @@ TEST(ProgramEnding, ClosingTheMainWindowEndsEveryOpenLoopAndTheProgram) {
     EXPECT_EQ(FindThreadWindow("Edtira"), nullptr);
 }
 
-TEST(ProgramEnding, CloseSecondaryWindowsDestroysOnlyWindowsThatStillExist) {
-    HWND alive = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    DestroyWindow(gone);
-    OpenWindowSlots = {gone, alive, nullptr, nullptr};
-    CloseSecondaryWindows();
-    EXPECT_FALSE(IsWindow(alive));
-    for (HWND slot : OpenWindowSlots) EXPECT_EQ(slot, nullptr);
+TEST(ProgramEnding, CloseSecondaryWindowsDestroysEveryOpenWindowButTheOneKept) {
+    static WindowKind kept{.className = "zorviKept"}, other{.className = "zorviOther"};
+    const WindowLayout layout{"x", kToolWindowStyle, 0, 0, 50, 50, {}, "x"};
+    WindowRun keptRun, otherRun;
+    HWND main = OpenWindow(kept, layout, keptRun);
+    OpenWindow(other, layout, otherRun);
+    CloseSecondaryWindows(main);
+    EXPECT_TRUE(otherRun.ended);
+    EXPECT_FALSE(keptRun.ended);
+    DestroyWindow(main);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST(SaveWindow, ProposesTheSettingsAndStoresTheAcceptedOnes) {
         EXPECT_EQ(ItemTextOf(w, IDOK), "&Aceptar");
         EXPECT_EQ(ItemTextOf(w, IDCANCEL), "&Cancelar");
         EXPECT_EQ(GetFocus(), GetDlgItem(w, kIdExportName));
-        EXPECT_EQ(OpenWindowSlots[kSlotExport], w);
+        EXPECT_EQ(LastOpenedWindow(), w);
         SetDlgItemTextA(w, kIdExportName, "Química 2º");
         SetDlgItemTextA(w, kIdDocumentTitle, "Examen");
         CheckRadioButton(w, kIdStatementThenAnswer, kIdBlocks, kIdStatementThenAnswer);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "tests/win32/ui_driver.h"
@@ -51,15 +52,9 @@ TEST(WindowFramework, AWindowThatCannotBeCreatedIsReportedWithItsMessage) {
     EXPECT_EQ(driver.boxes[0].text, "CreaFMex failed");
 }
 
-TEST(WindowFramework, ToolColoursAreSetOnceWithTheirBrush) {
-    EnsureToolColors();
-    const HBRUSH brush = ToolWindowColours.brush;
-    EXPECT_EQ(ToolWindowColours.background, RGB(236, 233, 216));
-    EXPECT_EQ(ToolWindowColours.text, RGB(0, 0, 0));
+TEST(WindowFramework, EveryWindowOfAColourSharesOneBrush) {
+    const HBRUSH brush = BackgroundBrush(kToolBackground);
     EXPECT_NE(brush, nullptr);
-    EnsureToolColors();
-    EXPECT_EQ(ToolWindowColours.brush, brush);
-    // Every window of the tool colour shares that one brush.
     EXPECT_EQ(BackgroundBrush(kToolBackground), brush);
     EXPECT_NE(BackgroundBrush(RGB(1, 2, 3)), brush);
     EXPECT_EQ(BackgroundBrush(RGB(1, 2, 3)), BackgroundBrush(RGB(1, 2, 3)));
@@ -87,17 +82,17 @@ TEST(WindowFramework, AWindowDescriptionMakesItsControlsBeforeItsInitialisation)
     static WindowKind kind{"zorviDescribed", "IcPrg", [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
                                if (m == WM_INITDIALOG) {
                                    for (int id : {11, 12}) seenAtInit.push_back(GetDlgItem(w, id) != nullptr);
-                                   seenAtInit.push_back(OpenWindowSlots[kSlotHint] == w);
+                                   seenAtInit.push_back(LastOpenedWindow() == w);
                                    PostMessageA(w, WM_CLOSE, 9, 0);
                                }
                                return DefWindowProcA(w, m, wp, lp);
                            }};
     const ControlSpec controls[] = {{11, "EDIT", "abc", kLineEdit, 4, 4, 80, 20},
                                     {12, "BUTTON", "Ok", kPushButton, 4, 30, 40, 20}};
-    const WindowLayout layout{"described", kToolWindowStyle, 30, 30, 200, 120, controls, "x", kSlotHint};
+    const WindowLayout layout{"described", kToolWindowStyle, 30, 30, 200, 120, controls, "x"};
     EXPECT_EQ(RunToolWindow(kind, layout), 9u);
     EXPECT_EQ(seenAtInit, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(OpenWindowSlots[kSlotHint], nullptr);  // cleared when the window went
+    EXPECT_EQ(LastOpenedWindow(), nullptr);  // off the list when the window went
 }
 
 // A window's loop ends with that window and returns its own code, even when the window
@@ -172,6 +167,19 @@ TEST(WindowFramework, AQuitEndsTheWindowAndIsPassedOnToTheLoopOutside) {
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 3u);
+}
+
+// A step that fails inside a window is told in Spanish, and the window works on.
+TEST(WindowFramework, AFailureInsideAWindowIsToldAndTheWindowGoesOn) {
+    static WindowKind failing{.className = "zorviFailing", .procedure = ClosingProc,
+                              .accept = [](HWND) { throw std::runtime_error("x"); }};
+    UiDriver driver;
+    driver.When("zorviFailing", [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); PostMessageA(w, WM_COMMAND, 8, 0); })
+        .AnswerBox(IDOK);
+    EXPECT_EQ(RunToolWindow(failing, kFirst), 8u);
+    ASSERT_EQ(driver.boxes.size(), 1u);
+    EXPECT_EQ(driver.boxes[0].text, "Se ha producido un error interno y la operación no se ha completado.\r"
+                                    "Los ejercicios del lote se conservan.");
 }
 
 TEST(WindowFramework, NoWindowOpensWhileTheProgramEnds) {

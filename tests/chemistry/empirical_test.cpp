@@ -99,8 +99,7 @@ TEST_F(EmpiricalTest, CompoundsThatCannotMakeTheExerciseAreRefusedWithAReason) {
         Run(EmpiricalTopic, {2, 3});
         EXPECT_EQ(Batch.count, 0) << formula;
         ASSERT_EQ(ui.boxes.size(), 2u) << formula;
-        EXPECT_EQ(ui.boxes[0].caption, "Fórmula empírica");
-        EXPECT_EQ(ui.boxes[0].text, message);
+        EXPECT_EQ(ui.boxes[0], (ShownBox{"Fórmula empírica", message, kBoxOk | kBoxIconExclamation}));
         EXPECT_EQ(ui.boxes[1].text, message);
     }
     // The composition of the same compounds is no trouble.

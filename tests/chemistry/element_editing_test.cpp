@@ -297,7 +297,8 @@ TEST_F(ElementEditor, AFileThatCouldNotBeReadIsReplacedOnlyOnYes) {
     EXPECT_FALSE(LeaveElementEditing());  // "Salir", save: yes, replace: no
     const std::string question = "No se pudo leer elements.dat. ¿Reemplazarlo por la tabla actual?";
     ASSERT_EQ(ui.boxes.size(), 4u);  // the load's message first
-    EXPECT_EQ(ui.boxes[1], (ShownBox{"Elementos químicos", question, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}));
+    EXPECT_EQ(ui.boxes[1],
+              (ShownBox{"Elementos químicos", question, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}));
     EXPECT_EQ(ui.boxes[2].caption, "Datos modificados");
     EXPECT_EQ(ui.boxes[3].text, question);
     EXPECT_TRUE(ElementEditing.modified);

@@ -325,7 +325,8 @@ TEST_F(ReactionTest, ATypedReactionThatDoesNotBalanceIsRefusedAndProposedAgain) 
     Pick({"  H2 + O2 -> H2O ", "2 H2 + O2 -> 2 H2O"});
     EXPECT_FALSE(AskReaction(reaction));
     ASSERT_EQ(ui.boxes, (ShownBoxes{{"Reacción incorrecta",
-                                     "H2 + O2 -> H2O\rno está ajustada (O: 2 en reactivos, 1 en productos)", kBoxOk | kBoxIconExclamation}}));
+                                     "H2 + O2 -> H2O\rno está ajustada (O: 2 en reactivos, 1 en productos)",
+                                     kBoxOk | kBoxIconExclamation}}));
     EXPECT_TRUE(reaction.reactants.empty());
     EXPECT_TRUE(AskReaction(reaction));
     EXPECT_EQ(ui.proposedReactions[1], "H2 + O2 -> H2O");

@@ -46,9 +46,10 @@ TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {
     ui.boxAnswers.push_back(kAnswerNo);
     Run(SolutionsTopic, {3});
     EXPECT_EQ(Batch.count, 0);
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].text, "El disolvente es agua: el soluto ha de ser otra sustancia.");
-    EXPECT_EQ(ui.boxes[1].text, "H no está en la base de datos\r¿añadir?");
+    EXPECT_EQ(ui.boxes,
+              (ShownBoxes{{"Disoluciones", "El disolvente es agua: el soluto ha de ser otra sustancia.",
+                           kBoxOk | kBoxIconExclamation},
+                          {"* Error *", "H no está en la base de datos\r¿añadir?", kBoxYesNo | kBoxIconExclamation}}));
 }
 
 TEST_F(SolutionTest, EveryAnswerAgreesWithAnIndependentComputationOverManyDraws) {

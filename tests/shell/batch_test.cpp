@@ -300,8 +300,7 @@ TEST_F(BatchTest, ResetAsksAndOnYesEmptiesTheBatchAndForgetsTheExport) {
     EXPECT_TRUE(BatchExported);
     ui.boxAnswers.push_back(kAnswerYes);
     BatchReset();
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[1], (ShownBox{"Reinicio Lote", "Reiniciar Lote a 0? ", kBoxYesNo}));
+    EXPECT_EQ(ui.boxes, ShownBoxes(2, {"Reinicio Lote", "Reiniciar Lote a 0? ", kBoxYesNo}));
     EXPECT_EQ(Batch.count, 0);
     EXPECT_FALSE(BatchExported);
     EXPECT_TRUE(view.lines.empty());

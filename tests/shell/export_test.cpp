@@ -232,8 +232,9 @@ TEST_F(ExportTest, YesterdaysDocumentIsReplacedOnlyWhenTheTeacherSaysSo) {
     ui.boxAnswers.push_back(kAnswerNo);
     ui.saves.push_back(std::nullopt);  // No goes back to the save window, here left
     EXPECT_FALSE(ExportBatch());
-    ASSERT_EQ(ui.boxes, (ShownBoxes{{"Reemplazar ficheros", "Ya existen Exerc\\hoja.rtf y Exerc\\hoja.zlote. ¿Reemplazarlos?",
-                                     kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}}));
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"Reemplazar ficheros", "Ya existen Exerc\\hoja.rtf y Exerc\\hoja.zlote. ¿Reemplazarlos?",
+                           kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}}));
     EXPECT_EQ(ui.proposedSaves.size(), 2u);
     EXPECT_EQ(ReadAll(Document("hoja")), "ayer");
     EXPECT_FALSE(BatchExported);

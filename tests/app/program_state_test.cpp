@@ -22,6 +22,7 @@
 #include "shell/program.h"
 #include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/support/scripted_ui.h"
@@ -72,12 +73,8 @@ void UseTheProgram(ScriptedUi& ui) {
     GenerateTopic = NoTopic;
     BatchSeedClock = FixedClock;
     BatchStart();
-    ExerciseRecord r;
-    r.statement = "E";
-    r.answer = "A";
-    r.accepted = true;
-    BatchAdd(r);
-    CurrentExercise = r;
+    CurrentExercise = Exercise("E", "A");
+    AddExercise(CurrentExercise);
     AskConfirmation = false;
     DefaultHintPlacement = HintPlacement::InAnswer;
     NumberOptions = {true, true};

@@ -170,10 +170,7 @@ TEST_F(ElementEditor, BadFieldsAreRefusedWithAMessageNamingTheFieldAndNothingCha
             ui.boxes.clear();
             SelectElementSlot(slot);
             EXPECT_FALSE(AcceptElementFields(c.fields)) << c.message;
-            ASSERT_EQ(ui.boxes.size(), 1u);
-            EXPECT_EQ(ui.boxes[0].caption, "Elementos químicos");
-            EXPECT_EQ(ui.boxes[0].text, c.message);
-            EXPECT_EQ(ui.boxes[0].flags, kBoxIconExclamation);
+            ASSERT_EQ(ui.boxes, (ShownBoxes{{"Elementos químicos", c.message, kBoxIconExclamation}}));
             EXPECT_EQ(Elements.count, 1);
             EXPECT_TRUE(SameElement(Elements.Slot(1), hydrogen));
             EXPECT_TRUE(SameElement(Elements.Slot(2), Element{}));
@@ -193,9 +190,10 @@ TEST_F(ElementEditor, AFullTableRefusesANewElementButStillTakesChanges) {
     ASSERT_EQ(ElementEditing.selected, kElementRoom + 1);
 
     EXPECT_FALSE(AcceptElementFields({"Nuevo", "Nw", "1", "1"}));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Elementos químicos");
-    EXPECT_EQ(ui.boxes[0].text, "La tabla de elementos está llena: caben 200 elementos.\rEl elemento no se ha añadido.");
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"Elementos químicos",
+                           "La tabla de elementos está llena: caben 200 elementos.\rEl elemento no se ha añadido.",
+                           kBoxOk | kBoxIconExclamation}}));
     EXPECT_EQ(Elements.count, kElementRoom);
     EXPECT_FALSE(ElementEditing.modified);
 
@@ -212,10 +210,7 @@ TEST_F(ElementEditor, SearchFindsTheExactSymbolOrSaysWhatWasTyped) {
     for (const char* typed : {"na", "Na ", " Na", "Nax"}) {
         ui.boxes.clear();
         EXPECT_EQ(SearchElementSymbol(typed), 0) << typed;
-        ASSERT_EQ(ui.boxes.size(), 1u);
-        EXPECT_EQ(ui.boxes[0].caption, "Elemento no hallado");
-        EXPECT_EQ(ui.boxes[0].text, typed);
-        EXPECT_EQ(ui.boxes[0].flags, kBoxOk);
+        ASSERT_EQ(ui.boxes, (ShownBoxes{{"Elemento no hallado", typed, kBoxOk}}));
     }
 }
 
@@ -255,10 +250,8 @@ TEST_F(ElementEditor, LeavingAsksOnlyAfterAChangeAndFollowsTheAnswer) {
         ASSERT_TRUE(AcceptElementFields({"Helio", "He", "4", "2"}));
         ui.boxAnswers = {c.answer};
         EXPECT_EQ(LeaveElementEditing(), c.leaves) << int(c.answer);
-        ASSERT_EQ(ui.boxes.size(), 1u);
-        EXPECT_EQ(ui.boxes[0].caption, "Datos modificados");
-        EXPECT_EQ(ui.boxes[0].text, "Grabar los cambios?   ");
-        EXPECT_EQ(ui.boxes[0].flags, kBoxYesNoCancel | kBoxIconExclamation);
+        ASSERT_EQ(ui.boxes,
+                  (ShownBoxes{{"Datos modificados", "Grabar los cambios?   ", kBoxYesNoCancel | kBoxIconExclamation}}));
         EXPECT_EQ(ReadAll("elements.dat"), c.fileAfter);
         // Whatever the answer, the table keeps the change until the next opening.
         EXPECT_EQ(Elements.count, 2);
@@ -304,8 +297,8 @@ TEST_F(ElementEditor, AFileThatCouldNotBeReadIsReplacedOnlyOnYes) {
     EXPECT_FALSE(LeaveElementEditing());  // "Salir", save: yes, replace: no
     const std::string question = "No se pudo leer elements.dat. ¿Reemplazarlo por la tabla actual?";
     ASSERT_EQ(ui.boxes.size(), 4u);  // the load's message first
-    EXPECT_EQ(ui.boxes[1].text, question);
-    EXPECT_EQ(ui.boxes[1].flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+    EXPECT_EQ(ui.boxes[1],
+              (ShownBox{"Elementos químicos", question, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}));
     EXPECT_EQ(ui.boxes[2].caption, "Datos modificados");
     EXPECT_EQ(ui.boxes[3].text, question);
     EXPECT_TRUE(ElementEditing.modified);

@@ -179,9 +179,8 @@ TEST_F(ElementsFile, ASaveOverAFileThatCouldNotBeReadAsksFirstAndNoKeepsIt) {
         ui.boxAnswers = {kAnswerNo};
         EXPECT_FALSE(SaveElements());
         ASSERT_EQ(ui.boxes.size(), 1u + attempt);  // the load's message, then one question a save
-        EXPECT_EQ(ui.boxes.back().caption, "Elementos químicos");
-        EXPECT_EQ(ui.boxes.back().text, kReplaceQuestion);
-        EXPECT_EQ(ui.boxes.back().flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+        EXPECT_EQ(ui.boxes.back(), (ShownBox{"Elementos químicos", kReplaceQuestion,
+                                             kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}));
         EXPECT_TRUE(fs::is_directory(fs::path("elements.dat") / "inside"));
         ASSERT_EQ(Elements.count, 1);
         EXPECT_EQ(Elements.Slot(1).name, "Helio");
@@ -452,10 +451,10 @@ TEST_F(DefaultElements, AnEmptyFileAtStartUpOffersTheBuiltInTable) {
         ui.boxes.clear();
         ui.boxAnswers = {c.answer};
         SetUpProgram();
-        ASSERT_EQ(ui.boxes.size(), 1u) << int(c.answer);
-        EXPECT_EQ(ui.boxes[0].caption, "Elementos químicos");
-        EXPECT_EQ(ui.boxes[0].text, "elements.dat está vacío. ¿Usar la tabla de 118 elementos del programa?");
-        EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo);
+        ASSERT_EQ(ui.boxes,
+                  (ShownBoxes{{"Elementos químicos",
+                               "elements.dat está vacío. ¿Usar la tabla de 118 elementos del programa?", kBoxYesNo}}))
+            << int(c.answer);
         EXPECT_EQ(Elements.count, c.elements) << int(c.answer);
         EXPECT_EQ(ReadAll("elements.dat"), c.file) << int(c.answer);
         EXPECT_EQ(EntriesIn("."), 1u);  // no temporary file left

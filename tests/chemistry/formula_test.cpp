@@ -65,10 +65,7 @@ class RejectsAt : public FormulaTest, public ::testing::WithParamInterface<Wrong
 
 TEST_P(RejectsAt, TheWrongCharacterAloneUnderTheWrongFormulaCaption) {
     EXPECT_FALSE(ParseFormula(compound, GetParam().text));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, kWrongFormula);
-    EXPECT_EQ(ui.boxes[0].text, GetParam().shown);
-    EXPECT_EQ(ui.boxes[0].flags, kBoxOk | kBoxIconExclamation);
+    ASSERT_EQ(ui.boxes, (ShownBoxes{{kWrongFormula, GetParam().shown, kBoxOk | kBoxIconExclamation}}));
     EXPECT_EQ(compound.formula, TrimText(GetParam().text)) << "kept for correction";
     EXPECT_EQ(ui.elementEditorOpened, 0);
 }
@@ -116,10 +113,8 @@ TEST_F(FormulaTest, AMissingElementIsAskedAboutAfterTheOnesBeforeItWereFound) {
     SetElementTable({{"H", 1.008, 1}});
     ui.boxAnswers.push_back(kAnswerNo);
     EXPECT_FALSE(ParseFormula(compound, "H2O"));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "* Error *");
-    EXPECT_EQ(ui.boxes[0].text, "O no está en la base de datos\r¿añadir?");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation);
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"* Error *", "O no está en la base de datos\r¿añadir?", kBoxYesNo | kBoxIconExclamation}}));
     EXPECT_EQ(ui.elementEditorOpened, 0);
     EXPECT_EQ(Elements.count, 1);
 }
@@ -258,10 +253,7 @@ TEST_F(FormulaTest, AFormulaThatWeighsNothingIsRefusedAsWrong) {
         ui.boxes.clear();
         ui.texts.push_back(std::string(text));
         EXPECT_FALSE(AskFormula(compound)) << text;
-        ASSERT_EQ(ui.boxes.size(), 1u) << text;
-        EXPECT_EQ(ui.boxes[0].caption, kWrongFormula);
-        EXPECT_EQ(ui.boxes[0].text, text);
-        EXPECT_EQ(ui.boxes[0].flags, kBoxOk | kBoxIconExclamation);
+        ASSERT_EQ(ui.boxes, (ShownBoxes{{kWrongFormula, text, kBoxOk | kBoxIconExclamation}})) << text;
     }
 }
 

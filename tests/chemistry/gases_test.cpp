@@ -167,10 +167,12 @@ TEST_F(GasTest, LongFormulasFitOrAreRefusedWhole) {
     Run(GasesTopic, {1});
     EXPECT_EQ(Batch.count, 0);
     EXPECT_FALSE(CurrentExercise.accepted);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Ejercicio demasiado largo");
-    EXPECT_EQ(ui.boxes[0].text,
-              "El enunciado o la respuesta pasa de 255 caracteres.\rPruebe con una fórmula o una reacción más corta.");
+    ASSERT_EQ(
+        ui.boxes,
+        (ShownBoxes{
+            {"Ejercicio demasiado largo",
+             "El enunciado o la respuesta pasa de 255 caracteres.\rPruebe con una fórmula o una reacción más corta.",
+             kBoxOk | kBoxIconExclamation}}));
     ScriptRandom({});
 }
 

@@ -205,14 +205,12 @@ TEST_F(ReactionTest, AFileWithBadLinesKeepsTheGoodOnesAndNamesTheOthersOnce) {
     EXPECT_EQ(Reactions[0].text, "CH4 + 2 O2 -> CO2 + 2 H2O");
     EXPECT_EQ(Reactions[1].text, "Zn + 2 HCl -> ZnCl2 + H2");
     EXPECT_EQ(Reactions[2].text, "N2 + 3 H2 -> 2 NH3");
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Reacciones");
-    EXPECT_EQ(ui.boxes[0].text,
-              "Se dejan fuera estas líneas de reacciones.txt:\r"
-              "línea 4: no está ajustada (O: 2 en reactivos, 1 en productos)\r"
-              "línea 6: Xe no está en la tabla de elementos\r"
-              "línea 7: le falta la flecha \"->\" entre reactivos y productos");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxOk | kBoxIconExclamation);
+    ASSERT_EQ(ui.boxes, (ShownBoxes{{"Reacciones",
+                                     "Se dejan fuera estas líneas de reacciones.txt:\r"
+                                     "línea 4: no está ajustada (O: 2 en reactivos, 1 en productos)\r"
+                                     "línea 6: Xe no está en la tabla de elementos\r"
+                                     "línea 7: le falta la flecha \"->\" entre reactivos y productos",
+                                     kBoxOk | kBoxIconExclamation}}));
     // The teacher's file is left as it was.
     EXPECT_EQ(ReadAll(kReactionsFile).substr(0, 17), "# mis reacciones\r");
     // Each load tells once more; nothing else is asked.
@@ -326,9 +324,9 @@ TEST_F(ReactionTest, ATypedReactionThatDoesNotBalanceIsRefusedAndProposedAgain) 
     Reaction reaction;
     Pick({"  H2 + O2 -> H2O ", "2 H2 + O2 -> 2 H2O"});
     EXPECT_FALSE(AskReaction(reaction));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Reacción incorrecta");
-    EXPECT_EQ(ui.boxes[0].text, "H2 + O2 -> H2O\rno está ajustada (O: 2 en reactivos, 1 en productos)");
+    ASSERT_EQ(ui.boxes, (ShownBoxes{{"Reacción incorrecta",
+                                     "H2 + O2 -> H2O\rno está ajustada (O: 2 en reactivos, 1 en productos)",
+                                     kBoxOk | kBoxIconExclamation}}));
     EXPECT_TRUE(reaction.reactants.empty());
     EXPECT_TRUE(AskReaction(reaction));
     EXPECT_EQ(ui.proposedReactions[1], "H2 + O2 -> H2O");
@@ -341,10 +339,8 @@ TEST_F(ReactionTest, AnUnknownElementGetsTheQuestionOfTheFormulaPrompt) {
     ui.boxAnswers = {kAnswerYes};
     ui.onElementEditor = [] { Elements.Slot(++Elements.count) = MakeElement("Mg", "Magnesio", 12, 24.305); };
     EXPECT_FALSE(AskReaction(reaction));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "* Error *");
-    EXPECT_EQ(ui.boxes[0].text, "Mg no está en la base de datos\r¿añadir?");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation);
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"* Error *", "Mg no está en la base de datos\r¿añadir?", kBoxYesNo | kBoxIconExclamation}}));
     EXPECT_EQ(ui.elementEditorOpened, 1);
     // Added in the editor: the same reaction now reads.
     EXPECT_TRUE(AskReaction(reaction));

@@ -30,12 +30,13 @@ TEST_F(SolutionTest, AFormulaWithoutABottleListsTheReagents) {
     Run(SolutionsTopic, {2});
     EXPECT_EQ(Batch.count, 0);
     EXPECT_FALSE(CurrentExercise.accepted);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Reactivo comercial");
-    EXPECT_EQ(ui.boxes[0].text,
-              "No hay reactivo comercial de NaCl.\rLos reactivos comerciales son: HCl 36 %, H2SO4 98 %, HNO3 65 %, "
-              "NH3 25 %, CH3COOH 99.5 %.");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxOk | kBoxIconExclamation);
+    ASSERT_EQ(
+        ui.boxes,
+        (ShownBoxes{
+            {"Reactivo comercial",
+             "No hay reactivo comercial de NaCl.\rLos reactivos comerciales son: HCl 36 %, H2SO4 98 %, HNO3 65 %, "
+             "NH3 25 %, CH3COOH 99.5 %.",
+             kBoxOk | kBoxIconExclamation}}));
 }
 
 TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {
@@ -45,9 +46,10 @@ TEST_F(SolutionTest, WaterCannotBeTheSoluteNorBeMissing) {
     ui.boxAnswers.push_back(kAnswerNo);
     Run(SolutionsTopic, {3});
     EXPECT_EQ(Batch.count, 0);
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].text, "El disolvente es agua: el soluto ha de ser otra sustancia.");
-    EXPECT_EQ(ui.boxes[1].text, "H no está en la base de datos\r¿añadir?");
+    EXPECT_EQ(ui.boxes,
+              (ShownBoxes{{"Disoluciones", "El disolvente es agua: el soluto ha de ser otra sustancia.",
+                           kBoxOk | kBoxIconExclamation},
+                          {"* Error *", "H no está en la base de datos\r¿añadir?", kBoxYesNo | kBoxIconExclamation}}));
 }
 
 TEST_F(SolutionTest, EveryAnswerAgreesWithAnIndependentComputationOverManyDraws) {

@@ -55,10 +55,10 @@ TEST_F(StoichiometryTest, AReactionWithoutAGasGivesNoVolumeExercise) {
     Pick({"HCl + NaOH -> NaCl + H2O"});
     Run(StoichiometryTopic, {2});
     EXPECT_EQ(Batch.count, 0);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Estequiometría");
-    EXPECT_EQ(ui.boxes[0].text,
-              "La reacción no da ningún gas.\rElija otra, o marque el gas con (g) detrás de su fórmula.");
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"Estequiometría",
+                           "La reacción no da ningún gas.\rElija otra, o marque el gas con (g) detrás de su fórmula.",
+                           kBoxOk | kBoxIconExclamation}}));
 }
 
 TEST_F(StoichiometryTest, LimitingReagentNeedsTwoReactantsAndNamesTheOthersInExcess) {
@@ -128,11 +128,11 @@ TEST_F(StoichiometryTest, OnlySolidsAndCommercialReagentsComeWithARiqueza) {
     Pick({"2 H2 + O2 -> 2 H2O", "Zn + 2 HCl -> ZnCl2 + H2"});
     ScriptRandom({1, 0, 450});  // HCl, ZnCl2, 50 g, and no riqueza drawn
     Run(StoichiometryTopic, {4, 4});
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Estequiometría");
-    EXPECT_EQ(ui.boxes[0].text,
-              "La reacción no tiene ningún reactivo sólido ni comercial, que son los que tienen riqueza.\r"
-              "Elija otra, o marque el sólido con (s) detrás de su fórmula.");
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"Estequiometría",
+                           "La reacción no tiene ningún reactivo sólido ni comercial, que son los que tienen riqueza.\r"
+                           "Elija otra, o marque el sólido con (s) detrás de su fórmula.",
+                           kBoxOk | kBoxIconExclamation}}));
     ASSERT_EQ(Batch.count, 1);
     EXPECT_NE(Statement(1).find(" a partir de 50 g de HCl de riqueza 36 %."), std::string::npos) << Statement(1);
 }

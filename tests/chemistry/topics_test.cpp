@@ -14,6 +14,7 @@
 #include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
 #include "tests/chemistry/topic_windows.h"
+#include "tests/support/exercises.h"
 #include "tests/support/scripted_ui.h"
 #include "util/language.h"
 #include "util/random.h"
@@ -84,16 +85,6 @@ const char* const kFullCaption = "Lote completo";
 const char* const kFullText =
     "El lote ya tiene 50 ejercicios, el máximo.\rExporte el lote o elimine algún ejercicio antes de añadir otro.";
 
-void FillBatch(int n) {
-    for (int i = 1; i <= n; ++i) {
-        ExerciseRecord r;
-        r.statement = "E" + std::to_string(i);
-        r.answer = "A" + std::to_string(i);
-        r.accepted = true;
-        ASSERT_TRUE(BatchAdd(r));
-    }
-}
-
 // On a full batch no topic opens its generation window: the teacher hears "Lote
 // completo" at once, before choosing a sub-kind or typing a formula.
 TEST_F(TopicTest, AFullBatchIsToldAtOnceAndNoWindowOpens) {
@@ -102,10 +93,7 @@ TEST_F(TopicTest, AFullBatchIsToldAtOnceAndNoWindowOpens) {
         ui.boxes.clear();
         TopicDispatch(topic);  // nothing is scripted: any window opened fails the test
         EXPECT_TRUE(ui.subKindLists.empty()) << "topic " << topic;
-        ASSERT_EQ(ui.boxes.size(), 1u) << "topic " << topic;
-        EXPECT_EQ(ui.boxes[0].caption, kFullCaption);
-        EXPECT_EQ(ui.boxes[0].text, kFullText);
-        EXPECT_EQ(ui.boxes[0].flags, kBoxOk);
+        ASSERT_EQ(ui.boxes, (ShownBoxes{{kFullCaption, kFullText, kBoxOk}})) << "topic " << topic;
     }
     EXPECT_TRUE(ui.prompts.empty());
     EXPECT_EQ(Batch.count, kBatchCapacity);
@@ -145,10 +133,10 @@ TEST_F(TopicTest, AFailedFormulaProducesNothingAndTheWindowComesBack) {
     Run(MolesTopic, {4, 5, 1, 4});
     EXPECT_EQ(Batch.count, 0);
     EXPECT_EQ(ui.subKindLists.size(), 5u);
-    ASSERT_EQ(ui.boxes.size(), 3u);
-    EXPECT_EQ(ui.boxes[0].text, "h");
-    EXPECT_EQ(ui.boxes[1].text, "()");
-    EXPECT_EQ(ui.boxes[2].caption, "* Error *");
+    EXPECT_EQ(ui.boxes,
+              (ShownBoxes{{"Fórmula incorrecta     ", "h", kBoxOk | kBoxIconExclamation},
+                          {"Fórmula incorrecta     ", "()", kBoxOk | kBoxIconExclamation},
+                          {"* Error *", "Xe no está en la base de datos\r¿añadir?", kBoxYesNo | kBoxIconExclamation}}));
 }
 
 TEST_F(TopicTest, EachVisitStartsWithAnEmptyFormula) {
@@ -287,11 +275,9 @@ TEST_F(TopicTest, ASubstanceThatDoesNotLookLikeTheKindAsksFirst) {
     ui.boxAnswers = {kAnswerNo, kAnswerNo};
     Run(PhTopic, {1, 2});
     EXPECT_EQ(Batch.count, 0);
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].caption, "NaCl: no parece ácido");
-    EXPECT_EQ(ui.boxes[0].text, "Continuar igualmente?");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation);
-    EXPECT_EQ(ui.boxes[1].caption, "NaCl: no parece base");
+    EXPECT_EQ(ui.boxes,
+              (ShownBoxes{{"NaCl: no parece ácido", "Continuar igualmente?", kBoxYesNo | kBoxIconExclamation},
+                          {"NaCl: no parece base", "Continuar igualmente?", kBoxYesNo | kBoxIconExclamation}}));
 }
 
 TEST_F(TopicTest, ABaseIsMetalOxygenHydrogen) {

@@ -17,6 +17,7 @@
 #include "shell/settings.h"
 #include "shell/versions_plan.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/random.h"
@@ -147,29 +148,15 @@ protected:
     // A batch with every markup code, exported in both presentations.
     static void Export() {
         BatchStart();
-        ExerciseRecord r;
-        r.accepted = true;
-        r.statement = "Calcula la masa molar del ácido sulfúrico, H_2SO_4, y de la sacarosa, C_1_2H_2_2O_1_1.";
-        r.answer = "#B(Respuesta:) M = 98.08 g·mol^(-1)";
-        r.hint = "a 25 ºC; 1·10^5 Pa";
-        r.hintPlacement = HintPlacement::InStatement;
-        BatchAdd(r);
-        r.statement = "#1 Fracción #F(1/100) y raíz #R(x+1) fin de la línea | y #& aquí";
-        r.answer = "Filas: #M(a b\rc d) cierre ÁÉÍÓÚ";
-        r.hint = "[H_3O^+] = 10^(-3) M";
-        r.hintPlacement = HintPlacement::InAnswer;
-        BatchAdd(r);
+        AddExercise("Calcula la masa molar del ácido sulfúrico, H_2SO_4, y de la sacarosa, C_1_2H_2_2O_1_1.",
+                    "#B(Respuesta:) M = 98.08 g·mol^(-1)", "a 25 ºC; 1·10^5 Pa", HintPlacement::InStatement);
+        AddExercise("#1 Fracción #F(1/100) y raíz #R(x+1) fin de la línea | y #& aquí",
+                    "Filas: #M(a b\rc d) cierre ÁÉÍÓÚ", "[H_3O^+] = 10^(-3) M", HintPlacement::InAnswer);
         // A statement whose document line is cut inside a subscript, and one after it.
         std::string formulas;
         for (int i = 0; i < 50; ++i) formulas += "H_2O ";
-        r = ExerciseRecord{};
-        r.accepted = true;
-        r.statement = formulas;
-        r.answer = "r3";
-        BatchAdd(r);
-        r.statement = "Siguiente ejercicio";
-        r.answer = "r4";
-        BatchAdd(r);
+        AddExercise(formulas, "r3");
+        AddExercise("Siguiente ejercicio", "r4");
         ScriptedUi ui;
         const std::string title = "Título de la serie: ñ, ü, ¿? y ¡!";
         ui.saves.push_back(ScriptedUi::SaveAnswer{"p0", title, 0});
@@ -381,13 +368,8 @@ protected:
         dir = folder->Path();
         fs::create_directories(dir / "out");
         BatchStart();
-        for (int i = 1; i <= 3; ++i) {
-            ExerciseRecord r;
-            r.accepted = true;
-            r.statement = "Enunciado " + std::to_string(i) + " con H_2O";
-            r.answer = "Solución " + std::to_string(i);
-            BatchAdd(r);
-        }
+        for (int i = 1; i <= 3; ++i)
+            AddExercise("Enunciado " + std::to_string(i) + " con H_2O", "Solución " + std::to_string(i));
         {
             ScriptedUi ui;
             ui.saves.push_back(ScriptedUi::SaveAnswer{"aparte", "Hoja de moles", 1, true});

@@ -8,20 +8,12 @@
 #include "app/start_up.h"
 #include "shell/export.h"
 #include "shell/interaction.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/support/scripted_ui.h"
 
 namespace {
-
-ExerciseRecord Exercise(const std::string& statement, const std::string& answer, Recipe recipe = {}) {
-    ExerciseRecord r;
-    r.statement = statement;
-    r.answer = answer;
-    r.accepted = true;
-    r.recipe = recipe;
-    return r;
-}
 
 void ExpectSameFile(const BatchFile& a, const BatchFile& b) {
     EXPECT_EQ(a.exportName, b.exportName);
@@ -326,7 +318,6 @@ protected:
         Presentation = 0;
     }
 
-    void Add(const std::string& statement) { ASSERT_TRUE(BatchAdd(Exercise(statement, "r"))); }
     std::string Folder() const { return folder.Text("Exerc"); }
 
     ScratchFolder folder;
@@ -335,7 +326,7 @@ protected:
 };
 
 TEST_F(BatchFileTest, OpeningReplacesTheBatchTheSettingsAndTheSeed) {
-    Add("viejo 1");
+    AddExercise("viejo 1");
     UnexportedChanges = false;
     BatchFile file{"serie", "Moles", 1, 99, {Exercise("E1", "A1", {2, 1, "H2O", 0, {}, {}}), Exercise("E2", "A2")}};
     WriteAll(folder.Path() / "serie.zlote", EncodeBatchFile(file));
@@ -360,7 +351,7 @@ TEST_F(BatchFileTest, OpeningReplacesTheBatchTheSettingsAndTheSeed) {
 
 TEST_F(BatchFileTest, ARefusedOrUnreadableFileChangesNothing) {
     BatchSeedClock = [] { return 5u; };
-    Add("mío");
+    AddExercise("mío");
     UnexportedChanges = true;
     WriteAll(folder.Path() / "roto.zlote", Edited(11, nullptr));
     const struct {
@@ -374,9 +365,7 @@ TEST_F(BatchFileTest, ARefusedOrUnreadableFileChangesNothing) {
     for (const auto& c : cases) {
         ui.boxes.clear();
         EXPECT_FALSE(OpenBatchFile(c.path));
-        ASSERT_EQ(ui.boxes.size(), 1u);
-        EXPECT_EQ(ui.boxes[0].caption, "No se puede abrir el lote");
-        EXPECT_EQ(ui.boxes[0].text, c.text);
+        ASSERT_EQ(ui.boxes, (ShownBoxes{{"No se puede abrir el lote", c.text, kBoxOk}}));
         ASSERT_EQ(Batch.count, 1);
         EXPECT_EQ(Batch.Slot(1).statement, "mío");
         EXPECT_EQ(ExportName, "viejo");
@@ -389,7 +378,7 @@ TEST_F(BatchFileTest, ARefusedOrUnreadableFileChangesNothing) {
 }
 
 TEST_F(BatchFileTest, NoBatchIsOpenedOverAnExerciseOpenInTheEditor) {
-    Add("mío");
+    AddExercise("mío");
     WriteAll(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
     view.selected = 1;
     bool opened = true;
@@ -402,8 +391,10 @@ TEST_F(BatchFileTest, NoBatchIsOpenedOverAnExerciseOpenInTheEditor) {
     EditSelected();
     EXPECT_FALSE(opened);
     ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].caption, "Lote ejercicios");
-    EXPECT_EQ(ui.boxes[0].text, "El ejercicio 1 está abierto en el editor.\rAcéptalo o cancélalo antes de cambiar el lote.");
+    EXPECT_EQ(ui.boxes[0],
+              (ShownBox{"Lote ejercicios",
+                        "El ejercicio 1 está abierto en el editor.\rAcéptalo o cancélalo antes de cambiar el lote.",
+                        kBoxOk}));
     EXPECT_TRUE(ui.fileDialogs.empty());
     ASSERT_EQ(Batch.count, 1);
     EXPECT_EQ(Batch.Slot(1).statement, "mío");
@@ -411,7 +402,7 @@ TEST_F(BatchFileTest, NoBatchIsOpenedOverAnExerciseOpenInTheEditor) {
 }
 
 TEST_F(BatchFileTest, OpeningAsksFirstWhenTheBatchWasNeitherExportedNorSaved) {
-    Add("mío");
+    AddExercise("mío");
     UnexportedChanges = true;
     WriteAll(folder.Path() / "otro.zlote", EncodeBatchFile(BatchFile{"otro", "", 1, 3, {Exercise("E", "A")}}));
     ui.boxAnswers = {kAnswerNo};
@@ -425,9 +416,12 @@ TEST_F(BatchFileTest, OpeningAsksFirstWhenTheBatchWasNeitherExportedNorSaved) {
     ui.batchFiles = {folder.Text("otro.zlote")};
     OpenBatchCommand();
     ASSERT_EQ(ui.boxes.size(), 3u);
-    EXPECT_EQ(ui.boxes[0].caption, "Abrir lote");
-    EXPECT_EQ(ui.boxes[0].text,
-              "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r¿Abrir otro lote sin guardarlos?");
+    EXPECT_EQ(
+        ui.boxes[0],
+        (ShownBox{
+            "Abrir lote",
+            "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r¿Abrir otro lote sin guardarlos?",
+            kBoxYesNo | kBoxIconExclamation}));
     ASSERT_EQ(ui.fileDialogs.size(), 2u);
     EXPECT_FALSE(ui.fileDialogs[1].saving);
     EXPECT_EQ(ui.fileDialogs[1].folder, Folder());
@@ -441,7 +435,7 @@ TEST_F(BatchFileTest, OpeningAsksFirstWhenTheBatchWasNeitherExportedNorSaved) {
 TEST_F(BatchFileTest, SavingProposesTheExportNameInExercAndWritesAtomically) {
     SaveBatchCommand();  // an empty batch: nothing
     EXPECT_TRUE(ui.fileDialogs.empty());
-    Add("E1");
+    AddExercise("E1");
     ui.batchFiles = {folder.Text("Exerc/guardado.zlote")};
     SaveBatchCommand();
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
@@ -466,7 +460,7 @@ TEST_F(BatchFileTest, SavingProposesTheExportNameInExercAndWritesAtomically) {
 }
 
 TEST_F(BatchFileTest, AnExportWritesTheBatchBesideTheDocument) {
-    Add("E1");
+    AddExercise("E1");
     ui.saves.push_back(ScriptedUi::SaveAnswer{"serie", "T", 1});
     ASSERT_TRUE(ExportBatch());
     EXPECT_EQ(ReadAll(folder.Path() / "Exerc" / "serie.zlote"), EncodeBatchFile(CurrentBatchFile()));
@@ -487,13 +481,13 @@ TEST_F(BatchFileTest, TheSeedIsMadeWhenTheFirstExerciseEntersAnEmptyBatch) {
     static uint32_t* clock = nullptr;
     clock = &tick;
     BatchSeedClock = [] { return (*clock)++; };
-    Add("uno");
+    AddExercise("uno");
     EXPECT_EQ(BatchSeed, 1000u);
-    Add("dos");
+    AddExercise("dos");
     EXPECT_EQ(BatchSeed, 1000u);
     ui.boxAnswers = {kAnswerYes};
     BatchReset();
-    Add("tres");
+    AddExercise("tres");
     EXPECT_EQ(BatchSeed, 1001u);
 }
 

@@ -7,6 +7,7 @@
 #include "app/start_up.h"
 #include "shell/export.h"
 #include "shell/program.h"
+#include "tests/support/exercises.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/support/scripted_ui.h"
 
@@ -27,19 +28,6 @@ protected:
         CurrentExercise.answer = answer;
         CurrentExercise.accepted = true;
         OfferExercise(CurrentExercise);
-    }
-
-    // Adds exercises straight to the batch, without the editor.
-    void Fill(int n) {
-        for (int i = 1; i <= n; ++i) {
-            ExerciseRecord r;
-            r.statement = "E" + std::to_string(i);
-            r.answer = "A" + std::to_string(i);
-            r.hint = "h" + std::to_string(i);
-            r.hintPlacement = HintPlacement(i % 3);
-            r.accepted = true;
-            ASSERT_TRUE(BatchAdd(r));
-        }
     }
 
     std::vector<std::string> Statements() {
@@ -74,21 +62,18 @@ TEST_F(BatchTest, TitleCountsInCp1252Bytes) {
 }
 
 TEST_F(BatchTest, SecondExerciseEnablesTheMoveButtons) {
-    Fill(2);
+    FillBatch(2);
     EXPECT_TRUE(view.Usable(BatchButton::MoveUp));
     EXPECT_TRUE(view.Usable(BatchButton::MoveDown));
     EXPECT_EQ(view.title, kTitleBase + "2");
 }
 
 TEST_F(BatchTest, DeletingLastLineSelectsNewLast) {
-    Fill(3);
+    FillBatch(3);
     view.selected = 3;
     ui.boxAnswers.push_back(kAnswerYes);
     BatchDelete();
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "*Confirmar eliminar*");
-    EXPECT_EQ(ui.boxes[0].text, "Eliminar l'ejercicio seleccionado?");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo);
+    ASSERT_EQ(ui.boxes, (ShownBoxes{{"*Confirmar eliminar*", "Eliminar l'ejercicio seleccionado?", kBoxYesNo}}));
     EXPECT_EQ(Statements(), (std::vector<std::string>{"E1", "E2"}));
     EXPECT_EQ(view.lines, (std::vector<std::string>{"1]E1", "2]E2"}));
     EXPECT_EQ(view.selected, 2);
@@ -96,7 +81,7 @@ TEST_F(BatchTest, DeletingLastLineSelectsNewLast) {
 }
 
 TEST_F(BatchTest, DeletingFirstLineKeepsItSelectedWithTheNextExercise) {
-    Fill(3);
+    FillBatch(3);
     view.selected = 1;
     ui.boxAnswers.push_back(kAnswerYes);
     BatchDelete();
@@ -108,7 +93,7 @@ TEST_F(BatchTest, DeletingFirstLineKeepsItSelectedWithTheNextExercise) {
 }
 
 TEST_F(BatchTest, DeleteAnsweredNoOrWithoutSelectionChangesNothing) {
-    Fill(2);
+    FillBatch(2);
     view.selected = 0;
     BatchDelete();  // no question at all
     EXPECT_TRUE(ui.boxes.empty());
@@ -119,7 +104,7 @@ TEST_F(BatchTest, DeleteAnsweredNoOrWithoutSelectionChangesNothing) {
 }
 
 TEST_F(BatchTest, DeletingDownToOneHidesMoveButtonsAndToNoneHidesEditAndDelete) {
-    Fill(2);
+    FillBatch(2);
     view.selected = 2;
     ui.boxAnswers.push_back(kAnswerYes);
     BatchDelete();
@@ -137,7 +122,7 @@ TEST_F(BatchTest, DeletingDownToOneHidesMoveButtonsAndToNoneHidesEditAndDelete) 
 }
 
 TEST_F(BatchTest, MovingPastEitherEndDoesNothing) {
-    Fill(3);
+    FillBatch(3);
     view.selected = 1;
     BatchMoveUp();
     view.selected = 3;
@@ -149,7 +134,7 @@ TEST_F(BatchTest, MovingPastEitherEndDoesNothing) {
 }
 
 TEST_F(BatchTest, MoveUpThenDownRestoresOrderAndEveryField) {
-    Fill(3);
+    FillBatch(3);
     std::vector<ExerciseRecord> before(Batch.slots->begin(), Batch.slots->begin() + 3);
     view.selected = 3;
     BatchMoveUp();
@@ -197,7 +182,7 @@ TEST_F(BatchTest, EditorSeesTheDefaultPlacementAndTheLastAcceptedHint) {
 }
 
 TEST_F(BatchTest, CancellingTheEditorOnANewExerciseLeavesTheBatchUnchanged) {
-    Fill(1);
+    FillBatch(1);
     ui.edits.push_back(ScriptedUi::Cancel());
     Generate("S2");
     EXPECT_EQ(Batch.count, 1);
@@ -218,7 +203,7 @@ TEST_F(BatchTest, HandOverWithoutAcceptedFlagOrStatementIsIgnored) {
 }
 
 TEST_F(BatchTest, FullBatchRefusesTheExerciseWithAMessageAndKeepsEverything) {
-    Fill(50);
+    FillBatch(50);
     AskConfirmation = true;
     CurrentExercise.hintPlacement = HintPlacement::InAnswer;
     DefaultHintPlacement = HintPlacement::InStatement;
@@ -233,14 +218,12 @@ TEST_F(BatchTest, FullBatchRefusesTheExerciseWithAMessageAndKeepsEverything) {
     EXPECT_EQ(CurrentExercise.statement, "S51");
     EXPECT_EQ(CurrentExercise.hintPlacement, HintPlacement::InAnswer);
     EXPECT_TRUE(CurrentExercise.accepted);
-    ExerciseRecord extra;
-    extra.statement = "x";
-    EXPECT_FALSE(BatchAdd(extra));
+    EXPECT_FALSE(BatchAdd(Exercise("x")));
     EXPECT_EQ(view.lines.size(), 50u);
 }
 
 TEST_F(BatchTest, EditingABatchExerciseReplacesItAndItsLineOrLeavesItOnCancel) {
-    Fill(2);
+    FillBatch(2);
     view.selected = 2;
     ui.edits.push_back(ScriptedUi::Cancel());
     EditSelected();
@@ -263,7 +246,7 @@ TEST_F(BatchTest, EditingABatchExerciseReplacesItAndItsLineOrLeavesItOnCancel) {
 // While the editor is open on exercise 2, the main window's commands can still arrive:
 // moving, deleting or emptying the batch then would put the edit over another exercise.
 TEST_F(BatchTest, TheBatchDoesNotChangeUnderAnOpenEditor) {
-    Fill(3);
+    FillBatch(3);
     view.selected = 2;
     const std::vector<std::function<void()>> commands = {BatchMoveUp, BatchMoveDown, BatchDelete, BatchReset};
     ui.edits.push_back([&](ExerciseRecord& r) {
@@ -291,7 +274,7 @@ TEST_F(BatchTest, TheBatchDoesNotChangeUnderAnOpenEditor) {
 // A second "->" while the editor is open finds the editor busy: the window refuses it,
 // and the exercise being edited stays the one the batch keeps the edit for.
 TEST_F(BatchTest, ASecondEditWhileTheFirstIsOpenChangesNothing) {
-    Fill(2);
+    FillBatch(2);
     view.selected = 1;
     ui.edits.push_back([&](ExerciseRecord& r) {
         view.selected = 2;
@@ -309,7 +292,7 @@ TEST_F(BatchTest, ASecondEditWhileTheFirstIsOpenChangesNothing) {
 }
 
 TEST_F(BatchTest, ResetAsksAndOnYesEmptiesTheBatchAndForgetsTheExport) {
-    Fill(3);
+    FillBatch(3);
     BatchExported = true;
     ui.boxAnswers.push_back(kAnswerNo);
     BatchReset();
@@ -317,9 +300,7 @@ TEST_F(BatchTest, ResetAsksAndOnYesEmptiesTheBatchAndForgetsTheExport) {
     EXPECT_TRUE(BatchExported);
     ui.boxAnswers.push_back(kAnswerYes);
     BatchReset();
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[1].caption, "Reinicio Lote");
-    EXPECT_EQ(ui.boxes[1].text, "Reiniciar Lote a 0? ");
+    EXPECT_EQ(ui.boxes, ShownBoxes(2, {"Reinicio Lote", "Reiniciar Lote a 0? ", kBoxYesNo}));
     EXPECT_EQ(Batch.count, 0);
     EXPECT_FALSE(BatchExported);
     EXPECT_TRUE(view.lines.empty());
@@ -331,30 +312,27 @@ TEST_F(BatchTest, ResetAsksAndOnYesEmptiesTheBatchAndForgetsTheExport) {
 }
 
 TEST_F(BatchTest, AfterResetAddingShowsTheButtonsAgainStepByStep) {
-    Fill(2);
+    FillBatch(2);
     ui.boxAnswers.push_back(kAnswerYes);
     BatchReset();
-    Fill(1);
+    FillBatch(1);
     EXPECT_TRUE(view.Usable(BatchButton::Edit));
     EXPECT_TRUE(view.Usable(BatchButton::Delete));
     EXPECT_TRUE(view.Hidden(BatchButton::MoveUp));
-    Fill(1);
+    FillBatch(1);
     EXPECT_TRUE(view.Usable(BatchButton::MoveUp));
     EXPECT_TRUE(view.Usable(BatchButton::MoveDown));
 }
 
 TEST_F(BatchTest, ListLineIsCutTo255Characters) {
-    ExerciseRecord r;
-    r.statement = std::string(255, 'x');
-    r.accepted = true;
-    BatchAdd(r);
+    AddExercise(std::string(255, 'x'));
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_EQ(view.lines[0], "1]" + std::string(253, 'x'));
 }
 
 TEST_F(BatchTest, EveryChangeMarksTheBatchAsUnexportedAndResetClearsIt) {
     EXPECT_FALSE(UnexportedChanges);
-    Fill(2);
+    FillBatch(2);
     EXPECT_TRUE(UnexportedChanges);
     const auto changes = std::vector<std::function<void()>>{
         [&] { view.selected = 2; BatchMoveUp(); },

@@ -5,20 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/exercises.h"
 #include "tests/support/recording_canvas.h"
 
 namespace {
 
 using Drawn = std::vector<std::string>;
 
-ExerciseRecord Exercise(HintPlacement placement) {
-    ExerciseRecord r;
-    r.statement = "Masa de H_2O";
-    r.answer = "18 g";
-    r.hint = "ojo: #B(g)";
-    r.hintPlacement = placement;
-    return r;
-}
+ExerciseRecord Sample(HintPlacement placement) { return Exercise("Masa de H_2O", "18 g", "ojo: #B(g)", placement); }
 
 TEST(ExercisePreview, PutsTheCommentWhereItsPlacementSays) {
     const Drawn statement = {"15,7 16x6 b: Enunciado:", "16,23 16x6: Masa de H", "70,31 12x4: 2",
@@ -35,7 +29,7 @@ TEST(ExercisePreview, PutsTheCommentWhereItsPlacementSays) {
     };
     for (const Case& c : cases) {
         RecordingCanvas canvas;
-        PaintExercisePreview(canvas, Exercise(c.placement));
+        PaintExercisePreview(canvas, Sample(c.placement));
         Drawn expected = statement;
         expected.insert(expected.end(), c.rest.begin(), c.rest.end());
         EXPECT_EQ(canvas.drawn, expected) << "placement " << int(c.placement);
@@ -45,7 +39,7 @@ TEST(ExercisePreview, PutsTheCommentWhereItsPlacementSays) {
 }
 
 TEST(ExercisePreview, EachBlockStartsALineBelowWhereTheLastOneEnded) {
-    ExerciseRecord r = Exercise(HintPlacement::None);
+    ExerciseRecord r = Sample(HintPlacement::None);
     r.statement = "a\r\nb\r\nc";
     r.answer = "";
     RecordingCanvas canvas;

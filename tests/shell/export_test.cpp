@@ -13,6 +13,7 @@
 #endif
 
 #include "shell/batch.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 
@@ -52,16 +53,6 @@ protected:
         UnexportedChanges = true;
     }
 
-    void Add(const std::string& statement, const std::string& answer, HintPlacement placement = HintPlacement::None,
-             const std::string& hint = "") {
-        ExerciseRecord r;
-        r.statement = statement;
-        r.answer = answer;
-        r.hint = hint;
-        r.hintPlacement = placement;
-        r.accepted = true;
-        ASSERT_TRUE(BatchAdd(r));
-    }
     void Save(const std::string& name, const std::string& title = "Serie", int32_t presentation = 1) {
         ui.saves.push_back(ScriptedUi::SaveAnswer{name, title, presentation});
     }
@@ -76,8 +67,8 @@ protected:
 };
 
 TEST_F(ExportTest, EachAnswerFollowsItsStatementInPresentation0) {
-    Add("Agua: H_2O", "M = 18 g/mol", HintPlacement::InStatement, "ojo");
-    Add("10^(-3) M", "pH = 3", HintPlacement::InAnswer, "fácil");
+    AddExercise("Agua: H_2O", "M = 18 g/mol", "ojo", HintPlacement::InStatement);
+    AddExercise("10^(-3) M", "pH = 3", "fácil", HintPlacement::InAnswer);
     Save("serie", "Química #B(x)", 0);
     ASSERT_TRUE(ExportBatch());
     EXPECT_EQ(ReadAll(Document("serie")),
@@ -96,8 +87,8 @@ TEST_F(ExportTest, EachAnswerFollowsItsStatementInPresentation0) {
 }
 
 TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
-    Add("E1", "A1", HintPlacement::InAnswer, "c1");
-    Add("E_2", "A|2");
+    AddExercise("E1", "A1", "c1", HintPlacement::InAnswer);
+    AddExercise("E_2", "A|2");
     Save("bloques", "T", 1);
     ASSERT_TRUE(ExportBatch());
     EXPECT_EQ(ReadAll(Document("bloques")),
@@ -112,7 +103,7 @@ TEST_F(ExportTest, AnswersComeAsABlockInPresentation1) {
 }
 
 TEST_F(ExportTest, TheAnswersOnAPageOfTheirOwnOnlyInBlocks) {
-    Add("E1", "A1");
+    AddExercise("E1", "A1");
     const std::string blocks = "{\\b 1) }E1\\line \\line \\line \\line \\line ";
     const struct {
         int32_t presentation;
@@ -155,7 +146,7 @@ struct TitleCase {
 // The title is plain text: braces and the backslash are written as themselves, so that
 // no title can open or close a group or start a control word; nothing else changes.
 TEST_F(ExportTest, TheTitleEscapesExactlyBracesAndBackslash) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     const TitleCase cases[] = {
         {"Tema {1} \\ ácidos", "Tema \\{1\\} \\\\ ácidos"},
         {"}{", "\\}\\{"},
@@ -176,7 +167,7 @@ TEST_F(ExportTest, TheTitleEscapesExactlyBracesAndBackslash) {
 
 // A title of escapes is written whole, with its line break and its group closed.
 TEST_F(ExportTest, ALongTitleOfBracesIsWrittenWhole) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     Save("titulo", std::string(200, '{'), 1);
     ASSERT_TRUE(ExportBatch());
     std::string escapes;
@@ -190,11 +181,12 @@ TEST_F(ExportTest, ALongTitleOfBracesIsWrittenWhole) {
 // end of the data line, and the comment after it, were lost on paper while the editor
 // showed them.
 TEST_F(ExportTest, ALongStoichiometryExerciseReachesTheDocumentWhole) {
-    Add("Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el reactivo limitante y la masa de CO_2 que "
+    AddExercise(
+        "Reacción: C_6H_1_2O_6 + 6 O_2 -> 6 CO_2 + 6 H_2O\r\nCalcular el reactivo limitante y la masa de CO_2 que "
         "se obtiene con 71 g de C_6H_1_2O_6 y 45.4 g de O_2.\r\ndatos: C = 12.01  H =  1.01  O = 16.00  ",
         "  0.394103 mol C_6H_1_2O_6 necesitan 2.365 mol O_2 y hay 1.419: limitante O_2. 1.419 mol O_2 · (6 mol CO_2 / "
         "6 mol O_2) · (44.01 g / 1 mol) = 62.44 g de CO_2",
-        HintPlacement::InStatement, "el oxígeno se acaba antes");
+        "el oxígeno se acaba antes", HintPlacement::InStatement);
     Save("largo", "T", 0);
     ASSERT_TRUE(ExportBatch());
     EXPECT_EQ(ReadAll(Document("largo")),
@@ -211,11 +203,11 @@ TEST_F(ExportTest, ALongStoichiometryExerciseReachesTheDocumentWhole) {
 }
 
 TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     EXPECT_EQ(Presentation, 1);  // "bloques enunciados / respuestas" by default
     Save("serie", "Primera", 0);
     ASSERT_TRUE(ExportBatch());
-    Add("dos", "2");
+    AddExercise("dos", "2");
     Save("serie", "Segunda", 0);
     ASSERT_TRUE(ExportBatch());
     ASSERT_EQ(ui.proposedSaves.size(), 2u);
@@ -232,7 +224,7 @@ TEST_F(ExportTest, SecondExportProposesTheSettingsAndOverwrites) {
 }
 
 TEST_F(ExportTest, YesterdaysDocumentIsReplacedOnlyWhenTheTeacherSaysSo) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     fs::create_directories(dir / "Exerc");
     WriteAll(Document("hoja"), "ayer");
     WriteAll(dir / "Exerc" / "hoja.zlote", "ayer");
@@ -240,9 +232,9 @@ TEST_F(ExportTest, YesterdaysDocumentIsReplacedOnlyWhenTheTeacherSaysSo) {
     ui.boxAnswers.push_back(kAnswerNo);
     ui.saves.push_back(std::nullopt);  // No goes back to the save window, here left
     EXPECT_FALSE(ExportBatch());
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "Ya existen Exerc\\hoja.rtf y Exerc\\hoja.zlote. ¿Reemplazarlos?");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2);
+    ASSERT_EQ(ui.boxes,
+              (ShownBoxes{{"Reemplazar ficheros", "Ya existen Exerc\\hoja.rtf y Exerc\\hoja.zlote. ¿Reemplazarlos?",
+                           kBoxYesNo | kBoxIconExclamation | kBoxDefaultButton2}}));
     EXPECT_EQ(ui.proposedSaves.size(), 2u);
     EXPECT_EQ(ReadAll(Document("hoja")), "ayer");
     EXPECT_FALSE(BatchExported);
@@ -258,7 +250,7 @@ TEST_F(ExportTest, YesterdaysDocumentIsReplacedOnlyWhenTheTeacherSaysSo) {
 
 TEST_F(ExportTest, EmptyBatchCancelAndEmptyNameWriteNothingSilently) {
     EXPECT_FALSE(ExportBatch());  // no save window: none is scripted
-    Add("uno", "1");
+    AddExercise("uno", "1");
     ui.saves.push_back(std::nullopt);
     EXPECT_FALSE(ExportBatch());
     Save("", "T", 0);
@@ -275,7 +267,7 @@ struct RefusedName {
 };
 
 TEST_F(ExportTest, NamesThatWindowsRefusesAreNamedAndNothingIsWritten) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     const RefusedName cases[] = {
         {"a/b", "carácter «/»"},
         {"..\\fuera", "carácter «\\»"},
@@ -311,7 +303,7 @@ TEST_F(ExportTest, NamesThatWindowsRefusesAreNamedAndNothingIsWritten) {
 }
 
 TEST_F(ExportTest, OrdinaryNamesAreAccepted) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     for (const std::string name : {"Tema 1", "a..b", "Química 2º", "console", "COM10", ".oculto", " con", "Tema—1 5€"}) {
         Save(name);
         EXPECT_TRUE(ExportBatch()) << name;
@@ -322,7 +314,7 @@ TEST_F(ExportTest, OrdinaryNamesAreAccepted) {
 }
 
 TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     // The batch file beside the document has the longest path of the two.
     const std::string fixed = dirText + kSep + "Exerc" + kSep + ".zlote";
     ASSERT_LT(fixed.size(), 200u) << "the temporary folder's path is too long for this test";
@@ -343,7 +335,7 @@ TEST_F(ExportTest, NameThatWouldTakeThePathTooFarIsRefusedWithTheRoomLeft) {
 }
 
 TEST_F(ExportTest, AFileNamedExercStopsTheExportAndIsKept) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     WriteAll(dir / "Exerc", "mío");
     Save("serie");
     EXPECT_FALSE(ExportBatch());
@@ -356,7 +348,7 @@ TEST_F(ExportTest, AFileNamedExercStopsTheExportAndIsKept) {
 }
 
 TEST_F(ExportTest, AFailedWriteKeepsTheLastExportAndLeavesNoFile) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     Save("buena");
     ASSERT_TRUE(ExportBatch());
     const std::string good = ExportPath;
@@ -380,7 +372,7 @@ TEST_F(ExportTest, AFailedWriteKeepsTheLastExportAndLeavesNoFile) {
 
 #ifndef _WIN32
 TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
-    Add(std::string(200, 'x'), std::string(200, 'y'));
+    AddExercise(std::string(200, 'x'), std::string(200, 'y'));
     fs::create_directories(dir / "Exerc");
     WriteAll(Document("serie"), "viejo");
     Save("serie");
@@ -404,7 +396,7 @@ TEST_F(ExportTest, AFullDiskKeepsTheOldDocument) {
 }
 
 TEST_F(ExportTest, AVanishedCurrentFolderIsToldBeforeAsking) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     fs::remove_all(dir);  // the process stays in the deleted folder
     EXPECT_FALSE(ExportBatch());  // no save window: none is scripted
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -431,7 +423,7 @@ const std::string kEditorText =
 TEST_F(ExportTest, OpeningExportsFirstWhenTheBatchNeverWas) {
     OpenExportedBatch();  // empty batch: nothing at all
     EXPECT_TRUE(ui.shellOpened.empty());
-    Add("uno", "1");
+    AddExercise("uno", "1");
     ui.saves.push_back(std::nullopt);
     OpenExportedBatch();  // cancelled: nothing opened
     EXPECT_TRUE(ui.shellOpened.empty());
@@ -446,7 +438,7 @@ TEST_F(ExportTest, OpeningExportsFirstWhenTheBatchNeverWas) {
 }
 
 TEST_F(ExportTest, AFailedExportOpensNothing) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     Save("a:b");
     OpenExportedBatch();
     EXPECT_TRUE(ui.shellOpened.empty());
@@ -454,14 +446,11 @@ TEST_F(ExportTest, AFailedExportOpensNothing) {
 }
 
 TEST_F(ExportTest, AShellFailureAsksForAnRtfEditor) {
-    Add("uno", "1");
+    AddExercise("uno", "1");
     Save("serie");
     ui.shellResult = 32;
     OpenExportedBatch();
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, kEditorCaption);
-    EXPECT_EQ(ui.boxes[0].text, kEditorText);
-    EXPECT_EQ(ui.boxes[0].flags, kBoxOk);
+    ASSERT_EQ(ui.boxes, (ShownBoxes{{kEditorCaption, kEditorText, kBoxOk}}));
     ui.shellResult = 33;
     OpenExportedBatch();
     EXPECT_EQ(ui.boxes.size(), 1u);

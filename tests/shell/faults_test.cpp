@@ -21,6 +21,7 @@
 #include "shell/messages.h"
 #include "shell/export.h"
 #include "tests/chemistry/course_topics_support.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 #include "util/atomic_file.h"
@@ -85,13 +86,8 @@ protected:
     void SetUp() override { BatchStart(); }
 
     void FillBatch() {
-        for (int i = 0; i < 3; ++i) {
-            ExerciseRecord r;
-            r.statement = "Pasar " + std::to_string(10 + i) + " g de H_2SO_4 a moles.";
-            r.answer = "  0.1 mol.";
-            r.accepted = true;
-            ASSERT_TRUE(BatchAdd(r));
-        }
+        for (int i = 0; i < 3; ++i)
+            AddExercise("Pasar " + std::to_string(10 + i) + " g de H_2SO_4 a moles.", "  0.1 mol.");
     }
     void ExpectBatchIntact() {
         ASSERT_EQ(Batch.count, 3);

@@ -7,6 +7,7 @@
 
 #include "shell/batch.h"
 #include "shell/export.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/scripted_ui.h"
 
@@ -244,11 +245,7 @@ TEST_F(SettingsFile, AnUnreadableFileIsNoErrorAndAFailedWriteIsToldOnce) {
 
 TEST_F(SettingsFile, TheSaveWindowAcceptedRemembersNameTitleAndPresentation) {
     BatchStart();
-    ExerciseRecord r;
-    r.statement = "uno";
-    r.answer = "1";
-    r.accepted = true;
-    ASSERT_TRUE(BatchAdd(r));
+    AddExercise("uno", "1");
     ui.saves.push_back(std::nullopt);  // cancelled: nothing changes, nothing is written
     EXPECT_FALSE(ExportBatch());
     EXPECT_FALSE(FileExists());
@@ -272,11 +269,7 @@ TEST_F(SettingsFile, TheAnswersPageAloneChangedInTheSaveWindowIsRemembered) {
     ApplySettings(before);
     RememberSettings();
     BatchStart();
-    ExerciseRecord r;
-    r.statement = "uno";
-    r.answer = "1";
-    r.accepted = true;
-    ASSERT_TRUE(BatchAdd(r));
+    AddExercise("uno", "1");
     ui.saves.push_back(ScriptedUi::SaveAnswer{"tema 4", "Ácidos y bases", 1, true});
     EXPECT_TRUE(ExportBatch());
     BatchEnd();

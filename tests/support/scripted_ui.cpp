@@ -2,6 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <ostream>
+
+void PrintTo(const ShownBox& box, std::ostream* out) {
+    static constexpr struct {
+        uint16_t mask;
+        uint16_t value;
+        const char* name;
+    } kNames[] = {
+        {0x000F, kBoxOk, "kBoxOk"},
+        {0x000F, kBoxOkCancel, "kBoxOkCancel"},
+        {0x000F, kBoxYesNoCancel, "kBoxYesNoCancel"},
+        {0x000F, kBoxYesNo, "kBoxYesNo"},
+        {0x00F0, kBoxIconExclamation, "kBoxIconExclamation"},
+        {0x0F00, kBoxDefaultButton2, "kBoxDefaultButton2"},
+    };
+    std::string flags;
+    uint16_t named = 0;
+    for (const auto& n : kNames) {
+        if ((box.flags & n.mask) != n.value) continue;
+        flags += (flags.empty() ? "" : " | ") + std::string(n.name);
+        named |= n.value;
+    }
+    if (box.flags != named) {
+        char rest[16];
+        std::snprintf(rest, sizeof rest, "0x%04X", unsigned(box.flags & ~named));
+        flags += (flags.empty() ? "" : " | ") + std::string(rest);
+    }
+    *out << "{" << ::testing::PrintToString(box.caption) << ", " << ::testing::PrintToString(box.text) << ", " << flags
+         << "}";
+}
+
 ScriptedUi::ScriptedUi() { SetUserInteraction(this); }
 
 ScriptedUi::~ScriptedUi() {

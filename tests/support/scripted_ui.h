@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +18,12 @@ struct ShownBox {
     std::string caption;
     std::string text;
     uint16_t flags;
+
+    bool operator==(const ShownBox&) const = default;
 };
+using ShownBoxes = std::vector<ShownBox>;
+// For the tests' messages: caption, text and the flags by their names.
+void PrintTo(const ShownBox& box, std::ostream* out);
 
 class ScriptedUi final : public UserInteraction {
 public:

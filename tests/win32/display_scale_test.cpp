@@ -18,6 +18,7 @@
 #include "shell/program.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
+#include "tests/support/exercises.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/window_win.h"
@@ -172,14 +173,11 @@ TEST_F(DisplayScaleTest, TheReactionWindowAndItsControls) {
 // The preview keeps to its white panel at any scale, and the choices of the comment's
 // place stand on the window's colour, not on grey boxes of their own.
 TEST_F(DisplayScaleTest, TheEditorItsPreviewAndItsRadioButtons) {
-    ExerciseRecord r;
     // Lines of the length the generators write; the painter breaks a line only after 90 columns.
-    r.statement = "Calcular la molaridad de una disolución obtenida disolviendo 36 g de H_2SO_4\r\n"
-                  "en agua hasta un volumen total de 250 ml\r\ndatos: H =  1.01  S = 32.07  O = 16.00";
-    r.answer = "  1.468 mol/l 10^(-3) #F(1/2)";
-    r.hint = "comentario";
-    r.hintPlacement = HintPlacement::InAnswer;
-    r.accepted = true;
+    ExerciseRecord r = Exercise(
+        "Calcular la molaridad de una disolución obtenida disolviendo 36 g de H_2SO_4\r\n"
+        "en agua hasta un volumen total de 250 ml\r\ndatos: H =  1.01  S = 32.07  O = 16.00",
+        "  1.468 mol/l 10^(-3) #F(1/2)", "comentario", HintPlacement::InAnswer);
     UiDriver driver;
     driver.When("contingutprob", [](HWND w) {
         ExpectWindowScaled(w, {200, 10, 600, 500},

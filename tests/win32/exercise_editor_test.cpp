@@ -10,6 +10,7 @@
 #include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "app/interaction_win.h"
+#include "tests/support/exercises.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/win32/gdi_objects.h"
 #include "tests/win32/program_fixture.h"
@@ -24,13 +25,8 @@ constexpr char kClass[] = "contingutprob";
 bool Checked(HWND w, int id) { return IsDlgButtonChecked(w, id) == BST_CHECKED; }
 
 ExerciseRecord Exercise() {
-    ExerciseRecord r;
-    r.statement = "Calcula la masa molar del H_2SO_4";
-    r.answer = "M = 98.08 g/mol";
-    r.hint = "recuerda las masas";
-    r.hintPlacement = HintPlacement::InAnswer;
-    r.accepted = true;
-    return r;
+    return ::Exercise("Calcula la masa molar del H_2SO_4", "M = 98.08 g/mol", "recuerda las masas",
+                      HintPlacement::InAnswer);
 }
 
 void ExpectSame(const ExerciseRecord& a, const ExerciseRecord& b) {
@@ -224,8 +220,8 @@ TEST_F(EditorFromMainWindowTest, AnAcceptedEditShowsInItsListLineAtOnce) {
     first.statement = "Primero";
     ExerciseRecord second = Exercise();
     second.statement = "Segundo";
-    ASSERT_TRUE(BatchAdd(first));
-    ASSERT_TRUE(BatchAdd(second));
+    AddExercise(first);
+    AddExercise(second);
     SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
@@ -241,7 +237,7 @@ TEST_F(EditorFromMainWindowTest, AnAcceptedEditShowsInItsListLineAtOnce) {
 }
 
 TEST_F(EditorFromMainWindowTest, CancellingADoubleClickedExerciseLeavesItUnchanged) {
-    ASSERT_TRUE(BatchAdd(Exercise()));
+    AddExercise(Exercise());
     SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     UiDriver driver;
     driver.When(kClass, [](HWND w) {
@@ -304,7 +300,7 @@ TEST_F(EditorFromMainWindowTest, AFull255CharacterExerciseAcceptedUnchangedComes
 }
 
 TEST_F(EditorFromMainWindowTest, ClosingTheMainWindowClosesTheEditorFirst) {
-    ASSERT_TRUE(BatchAdd(Exercise()));
+    AddExercise(Exercise());
     SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 0, 0);
     const HWND window = main;
     UiDriver driver;
@@ -324,13 +320,11 @@ namespace {
 // Not a check: holds the editor open on a statement with every kind of figure, so that
 // scripts/screenshots.sh can photograph it. Run with --gtest_also_run_disabled_tests.
 TEST(ExerciseEditorScreenshot, DISABLED_HoldsTheEditorOpen) {
-    ExerciseRecord r;
-    r.statement = "Se disuelven 4.9 g de H_2SO_4 en agua hasta 500 cm^3.\r\n"
-                  "\r\nLa concentraci\\'f3n es #F(4.9/98.08) mol en 0.5 L; "
-                  "\r\n#R(2) = 1.41, [H^+] = 10^(-3) M, y el l\\'edmite es #& .";
-    r.answer = "#B(0.1 M) de H_2SO_4";
-    r.hint = "recuerda la masa molar";
-    r.hintPlacement = HintPlacement::InStatement;
+    ExerciseRecord r = ::Exercise(
+        "Se disuelven 4.9 g de H_2SO_4 en agua hasta 500 cm^3.\r\n"
+        "\r\nLa concentraci\\'f3n es #F(4.9/98.08) mol en 0.5 L; "
+        "\r\n#R(2) = 1.41, [H^+] = 10^(-3) M, y el l\\'edmite es #& .",
+        "#B(0.1 M) de H_2SO_4", "recuerda la masa molar", HintPlacement::InStatement);
     UiDriver driver(20000);
     driver.When(kClass, [](HWND w) {
         SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { Click(window, IDCANCEL); });

@@ -11,6 +11,7 @@
 #include "shell/hint_window.h"
 #include "shell/program.h"
 #include "shell/settings.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/program_state.h"
 #include "tests/support/scripted_ui.h"
@@ -56,11 +57,7 @@ protected:
     }
 
     void Add(const std::string& statement) {
-        ExerciseRecord r;
-        r.statement = statement;
-        r.answer = "a";
-        r.accepted = true;
-        ASSERT_TRUE(BatchAdd(r));
+        AddExercise(statement);
         SendMessageA(main, WM_NULL, 0, 0);  // any message re-evaluates the lower buttons
     }
 
@@ -260,11 +257,10 @@ TEST_F(MainWindowTest, LeavingWithUnexportedExercisesAsksAndAnythingButYesStays)
     Add("never exported");
     ui.boxAnswers.push_back(kAnswerNo);
     Command(kCmdExit);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Salir del programa");
-    EXPECT_EQ(ui.boxes[0].text, "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"
-                                "¿Salir sin guardarlos?");
-    EXPECT_EQ(ui.boxes[0].flags, kBoxYesNo | kBoxIconExclamation);
+    ASSERT_EQ(ui.boxes, (ShownBoxes{{"Salir del programa",
+                                     "Hay ejercicios en el lote que no se han guardado en un fichero .rtf.\r"
+                                     "¿Salir sin guardarlos?",
+                                     kBoxYesNo | kBoxIconExclamation}}));
     EXPECT_TRUE(IsWindow(main));
     EXPECT_EQ(Batch.count, 1);
     // The close box asks the same.

@@ -17,6 +17,7 @@
 #include "shell/main_window_win.h"
 #include "shell/program.h"
 #include "shell/save_window.h"
+#include "tests/support/exercises.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/controls_win.h"
@@ -43,14 +44,6 @@ protected:
         ProgramTest::SetUp();
         GenerateTopic = RecordingTopic;
         g_fed.clear();
-    }
-
-    void Add(const std::string& statement) {
-        ExerciseRecord r;
-        r.statement = statement;
-        r.answer = "respuesta";
-        r.accepted = true;
-        ASSERT_TRUE(BatchAdd(r));
     }
 
     // Runs the program's messages, as its main loop does, until the driver is done and no
@@ -119,7 +112,7 @@ TEST_F(NestedWindowsTest, ATopicCommandRightAfterRealClicksOnTheHintWindow) {
 // editor stays with its own loop, its "Aceptar" stores the edit, and the generator gets
 // the line chosen in its window, never the editor's code.
 TEST_F(NestedWindowsTest, BienUnderAnOpenEditorLeavesTheEditorItsOwnLoop) {
-    Add("uno");
+    AddExercise("uno");
     static HWND editor = nullptr;
     UiDriver driver;
     driver
@@ -156,8 +149,8 @@ TEST_F(NestedWindowsTest, BienUnderAnOpenEditorLeavesTheEditorItsOwnLoop) {
 }
 
 TEST_F(NestedWindowsTest, ASecondArrowWhileTheEditorIsOpenMakesNoSecondEditor) {
-    Add("uno");
-    Add("dos");
+    AddExercise("uno");
+    AddExercise("dos");
     static int editors = 0;
     UiDriver driver;
     driver
@@ -186,7 +179,7 @@ TEST_F(NestedWindowsTest, ASecondArrowWhileTheEditorIsOpenMakesNoSecondEditor) {
 // A topic command while a topic runs, or while the editor (which its exercises need) is
 // open, brings the open window to the front and starts nothing.
 TEST_F(NestedWindowsTest, ATopicCommandDuringATopicOrTheEditorStartsNothing) {
-    Add("uno");
+    AddExercise("uno");
     UiDriver driver;
     driver
         .When(kGeneration,
@@ -221,7 +214,7 @@ TEST_F(NestedWindowsTest, ATopicCommandDuringATopicOrTheEditorStartsNothing) {
 }
 
 TEST_F(NestedWindowsTest, ASecondExportWhileTheSaveWindowIsOpenMakesNoSecondOne) {
-    Add("uno");
+    AddExercise("uno");
     static int saveWindows = 0;
     UiDriver driver;
     driver

@@ -19,6 +19,7 @@
 #include "shell/export.h"
 #include "shell/settings.h"
 #include "tests/chemistry/chemistry_support.h"
+#include "tests/support/exercises.h"
 #include "tests/support/files.h"
 #include "tests/support/recording_batch_view.h"
 #include "tests/support/scripted_ui.h"
@@ -53,11 +54,7 @@ protected:
         Generate(4, 4, "NaOH");
         Generate(2, 2);
         Batch.Slot(7).editedByHand = true;
-        ExerciseRecord old;
-        old.statement = "Un ejercicio de antes de las recetas";
-        old.answer = "42";
-        old.accepted = true;
-        BatchAdd(old);
+        AddExercise("Un ejercicio de antes de las recetas", "42");
         ASSERT_EQ(Batch.count, 8);
     }
     void Answer(int count, uint32_t seed) { ui.versions.push_back(ScriptedUi::VersionsAnswer{count, seed}); }

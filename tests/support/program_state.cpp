@@ -1,7 +1,6 @@
 #include "tests/support/program_state.h"
 
 #include "app/start_up.h"
-#include "app/versions.h"
 #include "chemistry/element_editing.h"
 #include "chemistry/elements.h"
 #include "chemistry/formula.h"
@@ -13,6 +12,7 @@
 #include "shell/interaction.h"
 #include "shell/program.h"
 #include "shell/settings.h"
+#include "shell/versions_choice.h"
 #include "util/language.h"
 #include "util/random.h"
 

@@ -5,10 +5,23 @@
 
 #include "shell/main_window_win.h"
 #include "shell/messages.h"
+#include "shell/system_library_win.h"
 #include "util/number_format.h"
 #include "util/strings.h"
 
+namespace {
+
+constexpr const char* kDialogs = "comdlg32.dll";
+constexpr const char* kDialogsPurpose = "la parte de Windows que muestra la ventana de ficheros";
+
+}  // namespace
+
 bool ChooseBatchFileDialog(bool saving, const std::string& folder, std::string& path) {
+    const char* caption = saving ? "Guardar lote" : "Abrir lote";
+    using FileDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
+    const auto choose = SystemFunction<FileDialog>(kDialogs, saving ? "GetSaveFileNameA" : "GetOpenFileNameA",
+                                                   caption, kDialogsPurpose);
+    if (choose == nullptr) return false;
     char file[MAX_PATH] = {};
     const std::string proposed = CutText(path, MAX_PATH - 1);
     proposed.copy(file, proposed.size());
@@ -20,17 +33,17 @@ bool ChooseBatchFileDialog(bool saving, const std::string& folder, std::string& 
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = folder.c_str();
-    dialog.lpstrTitle = saving ? "Guardar lote" : "Abrir lote";
+    dialog.lpstrTitle = caption;
     dialog.lpstrDefExt = "zlote";
     // The documents and elements.dat are found through the current folder: it must not move.
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                    (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (!chosen) {
-        if (const DWORD error = CommDlgExtendedError(); error != 0) {
-            ShowMessage(saving ? "Guardar lote" : "Abrir lote",
-                        "No se ha podido mostrar la ventana de ficheros (error " +
-                            IntToText(static_cast<int32_t>(error)) + ").");
+    if (!choose(&dialog)) {
+        const auto dialogError = SystemFunction<DWORD(WINAPI*)()>(kDialogs, "CommDlgExtendedError", caption,
+                                                                  kDialogsPurpose);
+        if (const DWORD error = dialogError != nullptr ? dialogError() : 0; error != 0) {
+            ShowMessage(caption, "No se ha podido mostrar la ventana de ficheros (error " +
+                                     IntToText(static_cast<int32_t>(error)) + ").");
         }
         return false;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The system's dialogs to open and to save a batch file (comdlg32).
+// The system's dialogs to open and to save a batch file (comdlg32, loaded when first shown).
 
 #include <string>
 

@@ -7,8 +7,10 @@
 #include <filesystem>
 
 #include "shell/batch.h"
+#include "shell/system_library_win.h"
 #include "app/interaction_win.h"
 #include "tests/support/files.h"
+#include "tests/support/scripted_ui.h"
 #include "tests/win32/ui_driver.h"
 
 namespace {
@@ -34,6 +36,18 @@ TEST(ShellOpening, ACommandNamingAnExeIsRun) {
     // cmd.exe exists in every Wine prefix and ends at once.
     EXPECT_GT(ShellOpen("cmd.exe /c exit"), 31);
     EXPECT_LE(RunCommand("no-such-program-zorvi.exe"), 31);
+}
+
+// comdlg32 and shell32 are loaded on first use: one that cannot be had is told, not a crash.
+TEST(SystemLibraries, OneThatCannotBeLoadedIsToldInSpanish) {
+    ScriptedUi ui;
+    EXPECT_EQ(SystemFunction<void (*)()>("zorvi-no-such.dll", "ShellExecuteA", "No se puede abrir el documento",
+                                         "la parte de Windows que abre los documentos con su programa"),
+              nullptr);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "No se puede abrir el documento");
+    EXPECT_EQ(ui.boxes[0].text, "No se ha podido cargar zorvi-no-such.dll, la parte de Windows que abre los "
+                                "documentos con su programa (error 126).");
 }
 
 TEST(MessageBoxes, ShowCaptionAndTextAndReturnTheButton) {

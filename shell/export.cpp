@@ -306,7 +306,9 @@ bool ExportBatch() {
 void OpenExportedBatch() {
     if (Batch.count == 0) return;
     if (!BatchExported && !ExportBatch()) return;
-    if (Ui().ShellOpen(ExportPath) <= 32) {
+    const uint16_t result = Ui().ShellOpen(ExportPath);
+    // Without the shell library there is no editor to point to: that was said already.
+    if (result <= 32 && result != UserInteraction::kShellNotLoaded) {
         ShowMessage("Se requiere un editor de ficheros .rtf",
                     "Como, WordPad o Word\r" + RepeatChar('-', 33) +
                         "\rSi ya está instalado\rhay que asociar la'extensión .rtf\rcon él (\"Opciones de carpeta\"...)");

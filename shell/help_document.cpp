@@ -44,7 +44,7 @@ void OpenHelpDocument() {
         if (!PlaceBuiltInCopy(path)) return;
     }
     const uint16_t result = Ui().ShellOpen(path);
-    if (result > 32) return;
+    if (result > 32 || result == UserInteraction::kShellNotLoaded) return;
     if (result == kNoAssociation) {
         Tell("Se requiere un lector de ficheros .pdf",
              "No hay ningún programa para abrir la guía de uso.\rInstale un lector de PDF (o asocie la extensión "

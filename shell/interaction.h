@@ -61,8 +61,11 @@ public:
     virtual bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path);
 
     // Opens a document with the program that the system associates with it (or runs a
-    // command naming an ".exe"); the shell's result, 32 and below meaning failure.
+    // command naming an ".exe"); the shell's result, 32 and below meaning failure, and
+    // kShellNotLoaded (a value the shell never gives) when its library could not be loaded,
+    // which the user has been told.
     virtual uint16_t ShellOpen(const std::string& command) = 0;
+    static constexpr uint16_t kShellNotLoaded = 1;
 
     // The element data windows.
     virtual void OpenElementList() = 0;

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "shell/interaction.h"
 #include "shell/shell_command.h"
 #include "shell/shell_utils.h"
 #include "shell/system_library_win.h"
@@ -23,7 +24,7 @@ uint16_t ShellOpen(const std::string& text) {
     using Execute = HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, int);
     const auto execute = SystemFunction<Execute>("shell32.dll", "ShellExecuteA", "No se puede abrir el documento",
                                                  "la parte de Windows que abre los documentos con su programa");
-    if (execute == nullptr) return SE_ERR_DLLNOTFOUND;
+    if (execute == nullptr) return UserInteraction::kShellNotLoaded;
     const HINSTANCE result = execute(nullptr, "open", parsed.file.c_str(), parsed.parameters.c_str(), "", SW_SHOW);
     return static_cast<uint16_t>(reinterpret_cast<INT_PTR>(result));
 }

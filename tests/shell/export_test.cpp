@@ -453,8 +453,11 @@ TEST_F(ExportTest, AShellFailureAsksForAnRtfEditor) {
     ASSERT_EQ(ui.boxes, (ShownBoxes{{kEditorCaption, kEditorText, kBoxOk}}));
     ui.shellResult = 33;
     OpenExportedBatch();
+    // Without the shell library the user has been told why already: no editor is asked for.
+    ui.shellResult = UserInteraction::kShellNotLoaded;
+    OpenExportedBatch();
     EXPECT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.shellOpened.size(), 2u);
+    EXPECT_EQ(ui.shellOpened.size(), 3u);
 }
 
 }  // namespace

@@ -95,6 +95,12 @@ TEST_F(HelpDocument, AVeryLongTemporaryPathIsShortenedInTheMessage) {
     EXPECT_EQ(text.substr(text.size() - 13), "..." + copy.substr(copy.size() - 10)) << text;
 }
 
+TEST_F(HelpDocument, WithoutTheShellLibraryNothingMoreIsSaid) {
+    ui.shellResult = UserInteraction::kShellNotLoaded;
+    OpenHelpDocument();
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
 struct ShellFailure {
     uint16_t result;
     const char* caption;

@@ -55,14 +55,10 @@ private:
     OwnedFont displaced_;  // displaced by the last selection, deleted by the next
 };
 
-// A font of a window's own, drawn with on a device context of its painting from Init to Done.
+// A font of a window's own, drawn with on a device context of its painting from Init to Done
+// (or to its end: its fonts go with it, and like them it cannot be copied).
 class FontObject {
 public:
-    FontObject() = default;
-    FontObject(const FontObject&) = delete;
-    FontObject& operator=(const FontObject&) = delete;
-    ~FontObject() { Done(); }
-
     // Draws on the device context; the record becomes 16 x 6 "arial", all else 0.
     void Init(HDC dc);
     void SetSize(int32_t height, int32_t width);  // and applies

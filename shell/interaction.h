@@ -19,13 +19,7 @@ enum : uint16_t {
     kBoxIconExclamation = 0x0030,
     kBoxDefaultButton2 = 0x0100,  // the second button ("No" of Yes/No) answers Enter
 };
-enum : uint8_t {
-    kAnswerOk = 1,
-    kAnswerCancel = 2,
-    kAnswerRetry = 4,
-    kAnswerYes = 6,
-    kAnswerNo = 7,
-};
+enum : uint8_t { kAnswerOk = 1, kAnswerCancel = 2, kAnswerRetry = 4, kAnswerYes = 6, kAnswerNo = 7 };
 
 class UserInteraction {
 public:

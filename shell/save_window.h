@@ -9,11 +9,6 @@
 bool SaveSeriesWindow(std::string& exportName, std::string& documentTitle, int32_t& presentation,
                       bool& answersOnNewPage);
 
-// Control ids.
-enum : int {
-    kIdExportName = 100,
-    kIdDocumentTitle = 101,
-    kIdStatementThenAnswer = 102,
-    kIdBlocks = 103,
-    kIdAnswersOnNewPage = 104,
-};
+// Control ids: 100 to 104, in this order.
+enum : int { kIdExportName = 100, kIdDocumentTitle, kIdStatementThenAnswer, kIdBlocks, kIdAnswersOnNewPage };
+static_assert(kIdAnswersOnNewPage == 104);

@@ -192,13 +192,10 @@ HWND FirstTabStop(HWND window) {
     return first != nullptr && (GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) != 0 ? first : nullptr;
 }
 
-// The focus goes to the control that had it, or to the first one, as a dialog gives it.
-void FocusKeptControl(HWND window) {
+// The control that had the focus when the window left the front gets it back, as in a dialog.
+void RestoreKeptFocus(HWND window) {
     HWND kept = static_cast<HWND>(GetPropA(window, kFocusProperty));
-    if (kept == nullptr || !IsChild(window, kept) || !IsWindowVisible(kept) || !IsWindowEnabled(kept)) {
-        kept = FirstTabStop(window);
-    }
-    if (kept != nullptr) SetFocus(kept);
+    if (kept != nullptr && IsChild(window, kept) && IsWindowVisible(kept) && IsWindowEnabled(kept)) SetFocus(kept);
 }
 
 // What IsDialogMessage and the controls ask of a dialog, which a plain window does not answer:
@@ -229,7 +226,7 @@ bool AnswerDialogManager(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return false;
         case WM_SETFOCUS:
             // The default handling of the activation gave the focus to the window itself.
-            FocusKeptControl(window);
+            RestoreKeptFocus(window);
             return false;
         case WM_NCDESTROY:
             RemovePropA(window, kFocusProperty);
@@ -247,6 +244,15 @@ bool TakenAsDialogKey(MSG& msg) {
     if (root == nullptr || GetClassLongPtrA(root, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(KindProcedure)) {
         return false;
     }
+    // A window whose init focused no control opens as it always looked, without the focus frame
+    // of a first control: the first key (but Tab, which goes to that control) is that control's.
+    if (msg.hwnd == root && msg.message == WM_KEYDOWN && msg.wParam != VK_TAB) {
+        HWND first = FirstTabStop(root);
+        if (first != nullptr) {
+            SetFocus(first);
+            msg.hwnd = first;
+        }
+    }
     // A window without a default button (the main window) is no dialog: its Esc would be the
     // menu's "&Salir", whose id is that of "Cancelar", and its Enter stays with the control,
     // but on a push button reached by Tab, which it presses.
@@ -261,8 +267,6 @@ bool TakenAsDialogKey(MSG& msg) {
 }  // namespace
 
 WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)()) {
-    // An init that set no focus left it on the window itself, where no key does anything.
-    if (run.window != nullptr && GetFocus() == run.window) FocusKeptControl(run.window);
     MSG msg = {};
     while (!run.ended) {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);

@@ -124,7 +124,7 @@ HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, vo
 // program is ending) destroys the window, is passed on to the loop outside and gives 0.
 // Every loop gives the framework's windows the dialog keys (IsDialogMessage): Tab and
 // Shift+Tab, the arrows in a group, Alt with a button's underlined letter, Enter for IDOK and
-// Esc for IDCANCEL; the window opens with the focus on its first control when its init set none.
+// Esc for IDCANCEL; in a window whose init focused no control, the first key goes to the first one.
 WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)() = nullptr);
 
 // OpenWindow and RunWindowLoop: the close code, or 0 when no window was made.

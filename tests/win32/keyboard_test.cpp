@@ -127,6 +127,7 @@ TEST_F(KeyboardTest, EveryWindowAnswersTheKeysAWindowsUserTypes) {
         return std::string("cerrado");
     };
     auto line = [this] {
+        if (!IsWindow(main)) return std::string("closed by an earlier case");
         SendDlgItemMessageA(main, kIdBatchList, LB_SETCURSEL, 1, 0);
         ui.edits.push_back([](ExerciseRecord&) { return false; });
         ui.boxAnswers.push_back(kAnswerNo);
@@ -178,13 +179,16 @@ TEST_F(KeyboardTest, EveryWindowAnswersTheKeysAWindowsUserTypes) {
         ui.boxes.clear();
         std::string result;
         {
-            UiDriver driver;
+            UiDriver driver(3000);  // keys that do nothing fail each case soon
             const std::string className = c.className;
             driver.When(c.className, [&c](HWND w) {
                 SetForegroundWindow(w);
                 Type(c.keys);
             });
-            if (c.until) {  // else the keys end the window, and its run with it
+            if (c.until == nullptr) {
+                // The keys end the window, and its run with it; a window they leave open times out.
+                driver.WhenGone(c.className, [] {});
+            } else {
                 driver.WhenTrue([&] { return c.until(FindThreadWindow(className.c_str())); },
                                 [&] {
                                     // The main window stays for the next case; its loop ends.
@@ -194,6 +198,12 @@ TEST_F(KeyboardTest, EveryWindowAnswersTheKeysAWindowsUserTypes) {
                                 });
             }
             result = c.run();
+            // The driver sees the window gone at its next tick.
+            for (const DWORD start = GetTickCount(); !driver.Finished() && GetTickCount() - start < 1000;) {
+                MSG msg;
+                while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+                Sleep(10);
+            }
         }
         EXPECT_EQ(result, c.expected);
     }

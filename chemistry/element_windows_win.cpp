@@ -105,7 +105,9 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             OnEditorInit(dialog);
-            return TRUE;
+            // The name of a new element first, though the list comes first in the Tab order.
+            SetFocus(GetDlgItem(dialog, kIdElementName));
+            return FALSE;
         case WM_COMMAND: OnEditorCommand(dialog, LOWORD(wParam), HIWORD(wParam)); return TRUE;
         case DM_GETDEFID:
             // Enter in the symbol field is command 1, the search; elsewhere it is "Acepta".

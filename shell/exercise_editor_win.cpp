@@ -68,11 +68,11 @@ const ControlSpec kControls[] = {
     {kIdStatementEdit, "EDIT", "", kMultiLineEdit, 8, 270, 576, 57},
     {kIdAnswerEdit, "EDIT", "", kMultiLineEdit, 8, 350, 576, 26},
     {kIdHintEdit, "EDIT", "", kLineEdit, 8, 400, 576, 26},
-    {kIdHintNowhere, "BUTTON", "no poner", kRadioButton, 60, 378, 110, 22},
+    {kIdHintNowhere, "BUTTON", "no poner", kFirstRadioButton, 60, 378, 110, 22},
     {kIdHintInStatement, "BUTTON", "en enunciado", kRadioButton, 170, 378, 110, 22},
     {kIdHintInAnswer, "BUTTON", "en respuesta", kRadioButton, 280, 378, 110, 22},
-    {IDOK, "BUTTON", "Aceptar", kPushButtonNoTab, 340, 432, 77, 30},
-    {IDCANCEL, "BUTTON", "Cancelar", kPushButtonNoTab, 200, 432, 81, 30},
+    {IDOK, "BUTTON", "Aceptar", kPushButton | WS_GROUP, 340, 432, 77, 30},
+    {IDCANCEL, "BUTTON", "Cancelar", kPushButton, 200, 432, 81, 30},
 };
 const LabelSpec kLabels[] = {{10, 250, "Enunciado"}, {10, 330, "respuesta"}, {8, 380, "pista:"}};
 const WindowLayout kLayout{"Ejercicio", kToolWindowStyle, 200, 10, 600, 500, kControls, "CreaFEdPrbl failed",

@@ -22,10 +22,10 @@ void Accept(HWND window) {
 WindowKind g_kind{.className = "posarpista", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept};
 
 const ControlSpec kControls[] = {
-    {kIdPlaceNowhere, "BUTTON", "no poner", kRadioButton, 16, 18, 110, 22},
+    {kIdPlaceNowhere, "BUTTON", "no poner", kFirstRadioButton, 16, 18, 110, 22},
     {kIdPlaceInStatement, "BUTTON", "en enunciado", kRadioButton, 16, 38, 110, 22},
     {kIdPlaceInAnswer, "BUTTON", "en respuesta", kRadioButton, 16, 58, 121, 22},
-    {IDOK, "BUTTON", "Ok", kDefaultPushButton, 90, 98, 44, 26},
+    {IDOK, "BUTTON", "Ok", kDefaultPushButton | WS_GROUP, 90, 98, 44, 26},
     {IDCANCEL, "BUTTON", "salir", kPushButton, 16, 98, 44, 26},
     // Made last, so that the frame lies under the buttons it surrounds.
     {kIdPlaceFrame, "BUTTON", " en... ", kGroupFrame, 6, 2, 134, 92},

@@ -177,13 +177,29 @@ const ControlSpec kControls[] = {
     {kIdDeleteButton, "BUTTON", "-", kPushButton, 566, 278, 22, 22},
     {kIdUpButton, "BUTTON", "/\\", kPushButton, 566, 150, 22, 30},
     {kIdDownButton, "BUTTON", "\\/", kPushButton, 566, 190, 22, 30},
-    {kIdExportButton, "BUTTON", "-> fichero .rtf", kPushButtonNoTab, 120, 340, 100, 22},
-    {kIdOpenButton, "BUTTON", "+ editar/imprimir", kPushButtonNoTab, 224, 340, 160, 22},
-    {kIdResetButton, "BUTTON", "Reset", kPushButtonNoTab, 390, 340, 60, 22},
+    {kIdExportButton, "BUTTON", "-> fichero .rtf", kPushButton, 120, 340, 100, 22},
+    {kIdOpenButton, "BUTTON", "+ editar/imprimir", kPushButton, 224, 340, 160, 22},
+    {kIdResetButton, "BUTTON", "Reset", kPushButton, 390, 340, 60, 22},
 };
 const LabelSpec kLabels[] = {{kLabelX, kLabelY, kLabel}};
 // Created as "nose": its own title replaces it at initialisation, before it is first shown.
 const WindowLayout kLayout{"nose", kToolWindowStyle, 300, 100, 600, 420, kControls, "CreaFPrin failed", kLabels, true};
+
+WNDPROC g_listProcedure = nullptr;  // the batch list's own
+
+// Enter on a batch line opens it in the editor as "->" does, Del asks to delete it as "-"
+// does: each only while its button is there to press.
+LRESULT CALLBACK BatchListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && (wParam == VK_RETURN || wParam == VK_DELETE)) {
+        const int id = wParam == VK_RETURN ? kIdEditButton : kIdDeleteButton;
+        HWND button = Item(id);
+        if (IsWindowVisible(button) && IsWindowEnabled(button)) {
+            PostMessageA(g_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        }
+        return 0;
+    }
+    return CallWindowProcA(g_listProcedure, list, message, wParam, lParam);
+}
 
 }  // namespace
 
@@ -194,7 +210,12 @@ HWND CreateMainWindow() {
     g_kind.labelColour = RGB(0, 0, 0);
     SetProgramEnding(false);
     g_kind.background = MainColour;
-    return OpenWindow(g_kind, kLayout, g_run);
+    HWND window = OpenWindow(g_kind, kLayout, g_run);
+    if (window != nullptr) {
+        g_listProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            GetDlgItem(window, kIdBatchList), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BatchListKeys)));
+    }
+    return window;
 }
 
 void RunMainWindow() {

@@ -45,10 +45,10 @@ WindowKind g_kind{.className = "desarserie", .iconName = "IcPrg", .init = OnInit
 const ControlSpec kControls[] = {
     {kIdExportName, "EDIT", "", kLineEditRight, 88, 10, 166, 22},
     {kIdDocumentTitle, "EDIT", "", kLineEdit, 54, 38, 242, 22},
-    {kIdStatementThenAnswer, "BUTTON", "enunciado / respuesta seguidos", kRadioButton, 18, 90, 244, 26},
+    {kIdStatementThenAnswer, "BUTTON", "enunciado / respuesta seguidos", kFirstRadioButton, 18, 90, 244, 26},
     {kIdBlocks, "BUTTON", "bloques enunciados / respuestas", kRadioButton, 18, 112, 244, 26},
     // Below the presentation group, which the buttons and the window make room for.
-    {kIdAnswersOnNewPage, "BUTTON", "respuestas en página aparte", kCheckBox, 18, 152, 270, 22},
+    {kIdAnswersOnNewPage, "BUTTON", "respuestas en página aparte", kCheckBox | WS_GROUP, 18, 152, 270, 22},
     {IDOK, "BUTTON", "&Aceptar", kPushButton, 160, 182, 80, 30},
     {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 70, 182, 80, 30},
     {-1, "BUTTON", "presentación:", kGroupFrame, 8, 70, 292, 77},

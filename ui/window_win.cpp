@@ -111,6 +111,8 @@ void OnCommand(HWND window, const WindowKind& kind, int id, int notification) {
     }
 }
 
+bool AnswerDialogManager(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 // Every window of the framework goes through here: its run is stored with it at creation,
 // the close code and the end of the window are kept for the loop that runs it, and the
 // kind's hooks get their messages.
@@ -139,6 +141,7 @@ LRESULT CALLBACK KindProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     LRESULT result = 0;
+    if (AnswerDialogManager(window, message, wParam, lParam, result)) return result;
     if (Failed([&] {
             if (message == WM_INITDIALOG && kind.init != nullptr) kind.init(window);
             if (message == WM_COMMAND) OnCommand(window, kind, LOWORD(wParam), HIWORD(wParam));
@@ -269,6 +272,90 @@ HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, co
     return run.ended ? nullptr : window;
 }
 
+namespace {
+
+constexpr char kFocusProperty[] = "ZorviFocus";  // the control that had the focus when the window left the front
+
+// The first control that Tab stops at, or nullptr: a window without one keeps the focus itself.
+HWND FirstTabStop(HWND window) {
+    HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    return first != nullptr && (GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) != 0 ? first : nullptr;
+}
+
+// The control that had the focus when the window left the front gets it back, as in a dialog.
+void RestoreKeptFocus(HWND window) {
+    HWND kept = static_cast<HWND>(GetPropA(window, kFocusProperty));
+    if (kept != nullptr && IsChild(window, kept) && IsWindowVisible(kept) && IsWindowEnabled(kept)) SetFocus(kept);
+}
+
+// What IsDialogMessage and the controls ask of a dialog, which a plain window does not answer:
+// its default button (Enter) and to move the focus (a multi-line field's Tab, an arrow off a
+// group); and, as a dialog does, the focus kept while the window is not in front.
+bool AnswerDialogManager(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case DM_GETDEFID:
+            // "Bien", "Aceptar", "Ok" are IDOK in every window that has one; the button keeps its look.
+            result = GetDlgItem(window, IDOK) != nullptr ? MAKELRESULT(IDOK, DC_HASDEFID) : 0;
+            return true;
+        case WM_NEXTDLGCTL: {
+            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                            : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+            if (next != nullptr) {
+                // A field reached by the keyboard is selected whole, as in a dialog.
+                if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+                SetFocus(next);
+            }
+            result = 0;
+            return true;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window, focus)) SetPropA(window, kFocusProperty, focus);
+            }
+            return false;
+        case WM_SETFOCUS:
+            // The default handling of the activation gave the focus to the window itself.
+            RestoreKeptFocus(window);
+            return false;
+        case WM_NCDESTROY:
+            RemovePropA(window, kFocusProperty);
+            return false;
+    }
+    return false;
+}
+
+// The dialog keys of the framework's window that the message is for, whichever loop runs it
+// (a tool window's loop also runs the main window's keys). True when IsDialogMessage took the
+// message, which it then translated and dispatched itself.
+bool TakenAsDialogKey(MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || msg.hwnd == nullptr) return false;
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    if (root == nullptr || GetClassLongPtrA(root, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(KindProcedure)) {
+        return false;
+    }
+    // A window whose init focused no control opens as it always looked, without the focus frame
+    // of a first control: the first key (but Tab, which goes to that control) is that control's.
+    if (msg.hwnd == root && msg.message == WM_KEYDOWN && msg.wParam != VK_TAB) {
+        HWND first = FirstTabStop(root);
+        if (first != nullptr) {
+            SetFocus(first);
+            msg.hwnd = first;
+        }
+    }
+    // A window without a default button (the main window) is no dialog: its Esc would be the
+    // menu's "&Salir", whose id is that of "Cancelar", and its Enter stays with the control,
+    // but on a push button reached by Tab, which it presses.
+    if (msg.message == WM_KEYDOWN && GetDlgItem(root, IDOK) == nullptr &&
+        (msg.wParam == VK_ESCAPE ||
+         (msg.wParam == VK_RETURN && !(SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)))) {
+        return false;
+    }
+    return IsDialogMessageA(root, &msg) != FALSE;
+}
+
+}  // namespace
+
 WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)()) {
     MSG msg = {};
     while (!run.ended) {
@@ -280,6 +367,7 @@ WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)()) {
             return 0;
         }
         if (beforeEach) beforeEach();
+        if (TakenAsDialogKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -308,6 +396,7 @@ INT_PTR RunDialogWindow(WindowKind& kind) {
 WPARAM RunMessageLoop() {
     MSG msg = {};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (TakenAsDialogKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

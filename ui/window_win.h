@@ -21,22 +21,25 @@ constexpr DWORD kToolWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIM
 constexpr DWORD kToolWindowStyleNoMinimize = WS_POPUP | WS_CAPTION | WS_SYSMENU | kLegacyStyleBit;
 static_assert(kToolWindowStyle == 0x80CA0080 && kToolWindowStyleNoMinimize == 0x80C80080);
 
-// Control styles.
+// Control styles. WS_TABSTOP and WS_GROUP draw nothing: they are the order of the keyboard
+// (Tab stops at the first, the arrows go round a group that begins at the second).
 constexpr DWORD kPushButtonNoTab = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPushButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kDefaultPushButton = kPushButton | BS_DEFPUSHBUTTON;
 constexpr DWORD kRadioButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON;
+constexpr DWORD kFirstRadioButton = kRadioButton | WS_GROUP;  // the control after the group has WS_GROUP too
 constexpr DWORD kCheckBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kGroupFrame = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 constexpr DWORD kLineEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kLineEditRight = kLineEdit | ES_RIGHT;
-constexpr DWORD kMultiLineEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-constexpr DWORD kListBox = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY;
+constexpr DWORD kMultiLineEdit =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+constexpr DWORD kListBox = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY;
 constexpr DWORD kLineEditCentred = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER;
 static_assert(kPushButtonNoTab == 0x50000000 && kPushButton == 0x50010000 && kDefaultPushButton == 0x50010001);
-static_assert(kRadioButton == 0x50010009 && kGroupFrame == 0x50000007 && kCheckBox == 0x50010003);
+static_assert(kRadioButton == 0x50010009 && kFirstRadioButton == 0x50030009 && kGroupFrame == 0x50000007 && kCheckBox == 0x50010003);
 static_assert(kLineEdit == 0x50810080 && kLineEditRight == 0x50810082 && kLineEditCentred == 0x50810001);
-static_assert(kMultiLineEdit == 0x50801044 && kListBox == 0x50a00001);
+static_assert(kMultiLineEdit == 0x50811044 && kListBox == 0x50a10001);
 
 // The background of the program's secondary windows: red 236, green 233, blue 216.
 constexpr COLORREF kToolBackground = RGB(236, 233, 216);
@@ -126,6 +129,9 @@ HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run,
 // Runs the thread's messages until the window of `run` is destroyed and returns its own
 // close code; `beforeEach` runs before every message is dispatched. A quit message (the
 // program is ending) destroys the window, is passed on to the loop outside and gives 0.
+// Every loop gives the framework's windows the dialog keys (IsDialogMessage): Tab and
+// Shift+Tab, the arrows in a group, Alt with a button's underlined letter, Enter for IDOK and
+// Esc for IDCANCEL; in a window whose init focused no control, the first key goes to the first one.
 WPARAM RunWindowLoop(WindowRun& run, void (*beforeEach)() = nullptr);
 
 // OpenWindow and RunWindowLoop: the close code, or 0 when no window was made (the program
@@ -144,7 +150,8 @@ HWND LastOpenedWindow();
 // Brings a window to the front, restored if it was minimised.
 void BringToFront(HWND window);
 
-// The main window's loop: the thread's messages until the quit message; returns its code.
+// The main window's loop: the thread's messages, with the dialog keys, until the quit
+// message; returns its code.
 WPARAM RunMessageLoop();
 
 // Set while the main window is gone: every window loop then passes the quit message on

@@ -229,7 +229,7 @@ TEST(ElementTemplates, TheMassesListHasItsCaptionFontStylesAndRectangles) {
     const TemplateItem& list = dialog.items[0];
     EXPECT_EQ(list.id, kIdMassList);
     EXPECT_EQ(list.className, "LISTBOX");
-    EXPECT_EQ(list.style, DWORD(WS_CHILD | WS_VISIBLE | LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER));
+    EXPECT_EQ(list.style, DWORD(WS_CHILD | WS_VISIBLE | LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP));
     ExpectUnits(list.units, 4, 6, 60, 338, "list");
 }
 
@@ -281,7 +281,7 @@ struct EditorControl {
 
 const EditorControl kEditorControls[] = {
     {0xFFFF, "STATIC", "Z   Elemento", SS_LEFT, {6, 1, 40, 8}},
-    {100, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER, {4, 10, 64, 82}},
+    {100, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, {4, 10, 64, 82}},
     {0xFFFF, "STATIC", "Nombre elemento", SS_LEFT, {80, 11, 48, 8}},
     {120, "EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {74, 19, 62, 10}},
     {0xFFFF, "STATIC", "Smb", SS_LEFT, {72, 32, 14, 8}},
@@ -290,10 +290,10 @@ const EditorControl kEditorControls[] = {
     {123, "EDIT", "", ES_LEFT | WS_BORDER | WS_TABSTOP, {120, 31, 14, 10}},
     {0xFFFF, "STATIC", "MA", SS_LEFT, {77, 45, 10, 8}},
     {122, "EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {90, 44, 36, 10}},
-    {4, "BUTTON", "Nuevo", BS_PUSHBUTTON, {76, 58, 22, 10}},
-    {3, "BUTTON", "Acepta", BS_DEFPUSHBUTTON, {106, 58, 30, 10}},
-    {2, "BUTTON", "Salir", BS_PUSHBUTTON, {72, 80, 32, 14}},
-    {1, "BUTTON", "Ok", BS_PUSHBUTTON, {108, 80, 32, 14}},
+    {4, "BUTTON", "Nuevo", BS_PUSHBUTTON | WS_TABSTOP, {76, 58, 22, 10}},
+    {3, "BUTTON", "Acepta", BS_DEFPUSHBUTTON | WS_TABSTOP, {106, 58, 30, 10}},
+    {2, "BUTTON", "Salir", BS_PUSHBUTTON | WS_TABSTOP, {72, 80, 32, 14}},
+    {1, "BUTTON", "Ok", BS_PUSHBUTTON | WS_TABSTOP, {108, 80, 32, 14}},
 };
 
 TEST(ElementTemplates, TheEditorHasItsCaptionFontStylesAndRectangles) {

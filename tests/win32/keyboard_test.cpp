@@ -15,6 +15,7 @@
 #include "shell/main_window_win.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
+#include "tests/support/exercises.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/win32/program_fixture.h"
 #include "tests/win32/ui_driver.h"
@@ -67,20 +68,11 @@ struct KeyCase {
     std::string expected;
 };
 
-class KeyboardTest : public ProgramTest<ScriptedUi> {
-protected:
-    void Add(const std::string& statement) {
-        ExerciseRecord r;
-        r.statement = statement;
-        r.answer = "a";
-        r.accepted = true;
-        ASSERT_TRUE(BatchAdd(r));
-    }
-};
+using KeyboardTest = ProgramTest<ScriptedUi>;
 
 TEST_F(KeyboardTest, EveryWindowAnswersTheKeysAWindowsUserTypes) {
-    Add("E1");
-    Add("E2");
+    AddExercise("E1");
+    AddExercise("E2");
     auto edit = [] {
         ExerciseRecord r;
         r.statement = "NaCl";

@@ -16,13 +16,19 @@ int DigitValue(char c) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The trimmed text, and false when it is blank, which reads as 0 without an error; any
+// other text is an error until its reader has read it whole.
+bool StartReading(std::string_view raw, std::string& text, bool& ok) {
+    text = TrimText(raw);
+    ok = text.empty();
+    return !ok;
+}
+
 }  // namespace
 
 int32_t ReadInteger(std::string_view raw, bool& ok) {
-    const std::string text = TrimText(raw);
-    ok = true;
-    if (text.empty()) return 0;
-    ok = false;
+    std::string text;
+    if (!StartReading(raw, text, ok)) return 0;
     std::size_t i = 0;
     bool negative = false;
     if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
@@ -55,10 +61,8 @@ int32_t ReadInteger(std::string_view raw, bool& ok) {
 }
 
 double ReadReal(std::string_view raw, bool& ok) {
-    const std::string text = TrimText(raw);
-    ok = true;
-    if (text.empty()) return 0.0;
-    ok = false;
+    std::string text;
+    if (!StartReading(raw, text, ok)) return 0.0;
     // Check the form first: from_chars alone would accept ".5", "1." and "inf".
     std::size_t i = 0;
     if (text[i] == '-' || text[i] == '+') ++i;

@@ -111,7 +111,56 @@ void OnCommand(HWND window, const WindowKind& kind, int id, int notification) {
     }
 }
 
-bool AnswerDialogManager(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+constexpr char kFocusProperty[] = "ZorviFocus";  // the control that had the focus when the window left the front
+
+// The first control that Tab stops at, or nullptr: a window without one keeps the focus itself.
+HWND FirstTabStop(HWND window) {
+    HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    return first != nullptr && (GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) != 0 ? first : nullptr;
+}
+
+// The control that had the focus when the window left the front gets it back, as in a dialog.
+void RestoreKeptFocus(HWND window) {
+    HWND kept = static_cast<HWND>(GetPropA(window, kFocusProperty));
+    if (kept != nullptr && IsChild(window, kept) && IsWindowVisible(kept) && IsWindowEnabled(kept)) SetFocus(kept);
+}
+
+// What IsDialogMessage and the controls ask of a dialog, which a plain window does not answer:
+// its default button (Enter) and to move the focus (a multi-line field's Tab, an arrow off a
+// group); and, as a dialog does, the focus kept while the window is not in front.
+bool AnswerDialogManager(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case DM_GETDEFID:
+            // "Bien", "Aceptar", "Ok" are IDOK in every window that has one; the button keeps its look.
+            result = GetDlgItem(window, IDOK) != nullptr ? MAKELRESULT(IDOK, DC_HASDEFID) : 0;
+            return true;
+        case WM_NEXTDLGCTL: {
+            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                            : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+            if (next != nullptr) {
+                // A field reached by the keyboard is selected whole, as in a dialog.
+                if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+                SetFocus(next);
+            }
+            result = 0;
+            return true;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window, focus)) SetPropA(window, kFocusProperty, focus);
+            }
+            return false;
+        case WM_SETFOCUS:
+            // The default handling of the activation gave the focus to the window itself.
+            RestoreKeptFocus(window);
+            return false;
+        case WM_NCDESTROY:
+            RemovePropA(window, kFocusProperty);
+            return false;
+    }
+    return false;
+}
 
 // Every window of the framework goes through here: its run is stored with it at creation,
 // the close code and the end of the window are kept for the loop that runs it, and the
@@ -273,57 +322,6 @@ HWND OpenWindow(WindowKind& kind, const WindowLayout& layout, WindowRun& run, co
 }
 
 namespace {
-
-constexpr char kFocusProperty[] = "ZorviFocus";  // the control that had the focus when the window left the front
-
-// The first control that Tab stops at, or nullptr: a window without one keeps the focus itself.
-HWND FirstTabStop(HWND window) {
-    HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
-    return first != nullptr && (GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) != 0 ? first : nullptr;
-}
-
-// The control that had the focus when the window left the front gets it back, as in a dialog.
-void RestoreKeptFocus(HWND window) {
-    HWND kept = static_cast<HWND>(GetPropA(window, kFocusProperty));
-    if (kept != nullptr && IsChild(window, kept) && IsWindowVisible(kept) && IsWindowEnabled(kept)) SetFocus(kept);
-}
-
-// What IsDialogMessage and the controls ask of a dialog, which a plain window does not answer:
-// its default button (Enter) and to move the focus (a multi-line field's Tab, an arrow off a
-// group); and, as a dialog does, the focus kept while the window is not in front.
-bool AnswerDialogManager(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-        case DM_GETDEFID:
-            // "Bien", "Aceptar", "Ok" are IDOK in every window that has one; the button keeps its look.
-            result = GetDlgItem(window, IDOK) != nullptr ? MAKELRESULT(IDOK, DC_HASDEFID) : 0;
-            return true;
-        case WM_NEXTDLGCTL: {
-            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                            : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-            if (next != nullptr) {
-                // A field reached by the keyboard is selected whole, as in a dialog.
-                if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
-                SetFocus(next);
-            }
-            result = 0;
-            return true;
-        }
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window, focus)) SetPropA(window, kFocusProperty, focus);
-            }
-            return false;
-        case WM_SETFOCUS:
-            // The default handling of the activation gave the focus to the window itself.
-            RestoreKeptFocus(window);
-            return false;
-        case WM_NCDESTROY:
-            RemovePropA(window, kFocusProperty);
-            return false;
-    }
-    return false;
-}
 
 // The dialog keys of the framework's window that the message is for, whichever loop runs it
 // (a tool window's loop also runs the main window's keys). True when IsDialogMessage took the

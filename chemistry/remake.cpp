@@ -166,6 +166,7 @@ bool RemakeExercise(const ExerciseRecord& original, uint32_t batchSeed, char let
     made = original;
     made.statement = CurrentExercise.statement;
     made.answer = CurrentExercise.answer;
+    made.results = CurrentExercise.results;
     made.accepted = true;
     made.editedByHand = false;
     return true;

@@ -1,5 +1,6 @@
 #include "chemistry/topics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -47,6 +48,15 @@ Recipe g_pass;
 const std::vector<uint8_t>* g_keptChoices = nullptr;
 std::size_t g_nextKept = 0;
 bool g_keptChoiceRefused = false;
+// The results of the pass in progress, as its generator records them.
+std::vector<ExerciseResult> g_results;
+
+void Record(ExerciseResult result) {
+    result.label = CutText(TrimText(result.label), kResultTextMax);
+    result.unit = CutText(result.unit, kResultTextMax);
+    result.text = CutText(result.text, kResultTextMax);
+    if (g_results.size() < kResultsMax) g_results.push_back(std::move(result));
+}
 
 }  // namespace
 
@@ -56,6 +66,53 @@ void StoreExercise(const std::string& statement, const std::string& answer) {
     CurrentExercise.accepted = true;
     CurrentExercise.recipe = g_pass;
     CurrentExercise.editedByHand = false;
+    CurrentExercise.results = g_results;
+}
+
+std::string NumberResult(const std::string& label, double value, const std::string& shown, const std::string& unit) {
+    ExerciseResult result;
+    result.label = label;
+    result.value = value;
+    result.unit = TrimText(unit);
+    // The figures shown: after the separator, or of the mantissa when a power of ten follows.
+    const std::string text = TrimText(shown);
+    const std::size_t power = std::min(text.find('e'), text.find("·10^("));
+    result.significant = power != std::string::npos;
+    const std::string mantissa = text.substr(0, power);
+    if (result.significant) {
+        bool leading = true;
+        for (char c : mantissa) {
+            if (c < '0' || c > '9') continue;
+            leading = leading && c == '0';
+            if (!leading) ++result.digits;
+        }
+    } else {
+        const std::size_t separator = mantissa.find_first_of(".,");
+        if (separator != std::string::npos) result.digits = uint8_t(mantissa.size() - separator - 1);
+    }
+    Record(std::move(result));
+    return shown;
+}
+
+std::string FormulaResult(const std::string& label, const std::string& markup) {
+    ExerciseResult result;
+    result.kind = ResultKind::Formula;
+    result.label = label;
+    result.text = markup;
+    Record(std::move(result));
+    return markup;
+}
+
+std::string ChoiceResult(const std::string& label, const std::string& chosen, const std::vector<std::string>& options) {
+    ExerciseResult result;
+    result.kind = ResultKind::Choice;
+    result.label = label;
+    result.text = chosen;
+    for (const std::string& option : options) {
+        if (result.options.size() < kResultOptionsMax) result.options.push_back(CutText(option, kResultTextMax));
+    }
+    Record(std::move(result));
+    return chosen;
 }
 
 bool AskRecipeFormula(Compound& compound) {
@@ -135,7 +192,8 @@ void GenerateMoles(uint8_t subKind) {
     switch (subKind) {
         case 2:
             StoreExercise("Calcular el nº de moléculas que hay en" + Spaced(DataNumber(moles, style)) + " mol.",
-                          "  " + ComputedNumber(molecules, style) + " moléculas.");
+                          "  " + NumberResult("", molecules, ComputedNumber(molecules, style), "moléculas") +
+                              " moléculas.");
             break;
         case 3: {
             const std::string shown = ComputedNumber(molecules, style);
@@ -332,12 +390,15 @@ void GenerateSubKind(const TopicEntry& topic, uint8_t subKind) {
     // A pass can start inside another one's window (versions made from the main window
     // while a formula prompt is open): the outer pass's recipe comes back afterwards.
     const Recipe outer = g_pass;
+    std::vector<ExerciseResult> outerResults = std::move(g_results);
+    g_results.clear();
     g_pass = Recipe{};
     g_pass.topic = topic.number;
     g_pass.subKind = subKind;
     g_pass.numbers = NumberOptions;
     topic.generate(subKind);
     g_pass = outer;
+    g_results = std::move(outerResults);
 }
 
 bool GenerateAgain(const TopicEntry& topic, const Recipe& recipe) {

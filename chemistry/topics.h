@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "util/exercise_numbers.h"
 
@@ -52,6 +53,16 @@ extern const char* const kPlausibilityQuestion;
 void StoreExercise(const std::string& statement, const std::string& answer);
 bool AskRecipeFormula(Compound& compound);
 void KeepRecipeText(const std::string& text);
+
+// The quantities the student must find, each recorded as the answer prints it and stored with
+// the exercise, in the order of the answer. Each returns the text it records, for the answer to
+// write right after `label`; the caller writes the unit after it as recorded.
+// A number: `shown` is its text as a number form wrote it, whose figures the record keeps.
+std::string NumberResult(const std::string& label, double value, const std::string& shown, const std::string& unit);
+// A formula, as markup ("CH_2O").
+std::string FormulaResult(const std::string& label, const std::string& markup);
+// One substance chosen among `options` (the chosen one among them), as markup.
+std::string ChoiceResult(const std::string& label, const std::string& chosen, const std::vector<std::string>& options);
 
 // A sub-kind of a topic whose exercises are made on what the teacher gives first, a formula
 // or a reaction; one that needs none (a change of state fits any gas) asks for nothing.

@@ -57,7 +57,10 @@ std::string WithHint(const std::string& text, const ExerciseRecord& record, Hint
 // The editor's answer on a copy of `before`: a changed statement or answer is the teacher's
 // own text from then on, which a new version must not replace.
 void MarkEditedByHand(const ExerciseRecord& before, ExerciseRecord& after) {
-    if (after.statement != before.statement || after.answer != before.answer) after.editedByHand = true;
+    if (after.statement != before.statement || after.answer != before.answer) {
+        after.editedByHand = true;
+        after.results.clear();  // the answer no longer says what they say
+    }
 }
 
 }  // namespace

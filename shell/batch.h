@@ -45,6 +45,29 @@ constexpr std::size_t kRecipeTextMax = 255;  // the recipe's formula or reaction
 constexpr uint16_t kRecipeTopicMax = 99;
 constexpr std::size_t kRecipeChoicesMax = 16;
 
+// A quantity the student must find, as the answer gives it, for a quiz that grades it: a
+// number with its unit, a formula, or the substance chosen among some (the limiting reagent).
+enum class ResultKind : uint8_t { Number = 0, Formula = 1, Choice = 2 };
+
+struct ExerciseResult {
+    ResultKind kind = ResultKind::Number;
+    std::string label;  // what the answer writes just before it ("p =", "b) M ="); may be empty
+    double value = 0;   // a number at full precision
+    std::string unit;   // a number's unit as the answer prints it ("g/mol", "mmHg"); may be empty
+    // The figures the answer shows of the number: its decimals, or its significant figures
+    // when it is written with a power of ten ("1.80e24", "3,01·10^(24)").
+    uint8_t digits = 0;
+    bool significant = false;
+    std::string text;                  // a formula, or the substance chosen, as markup ("CH_2O")
+    std::vector<std::string> options;  // a choice: every substance offered, the chosen among them
+
+    bool operator==(const ExerciseResult&) const = default;
+};
+
+constexpr std::size_t kResultsMax = 8;         // per exercise
+constexpr std::size_t kResultOptionsMax = 8;   // substances of one choice
+constexpr std::size_t kResultTextMax = 255;    // label, unit, formula or substance
+
 struct ExerciseRecord {
     std::string statement;  // MarkupText
     std::string answer;     // MarkupText
@@ -53,6 +76,9 @@ struct ExerciseRecord {
     bool accepted = false;  // set by a generator once it has filled the record
     Recipe recipe;
     bool editedByHand = false;  // the statement or the answer was changed in the editor
+    // What the student must find, in the order of the answer; none when edited by hand or
+    // made before results were kept.
+    std::vector<ExerciseResult> results;
 };
 
 struct ExerciseBatch {

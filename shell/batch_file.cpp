@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -39,6 +41,11 @@ constexpr const char* kFormula = "fórmula";
 constexpr const char* kPlausibility = "continuar igualmente";
 constexpr const char* kNumbers = "números";
 constexpr const char* kChoices = "elecciones";
+constexpr const char* kResult = "resultado";
+constexpr const char* kLabel = "etiqueta";
+constexpr const char* kValue = "valor";
+constexpr const char* kUnit = "unidad";
+constexpr const char* kOption = "opción";
 constexpr const char* kEdited = "editado a mano";
 constexpr const char* kEnd = "fin";
 
@@ -51,6 +58,13 @@ constexpr const char* kNotAsked = "sin pregunta";
 constexpr const char* kDecimalComma = "coma decimal";
 constexpr const char* kSignificantFigures = "cifras significativas";
 constexpr const char* kNoOptions = "ninguna";
+// The kinds of result, and how a number's figures are counted.
+constexpr const char* kNumberResult = "número";
+constexpr const char* kFormulaResult = "fórmula";
+constexpr const char* kChoiceResult = "elección";
+constexpr const char* kDecimals = "decimales";
+constexpr const char* kFigures = "cifras";
+constexpr const char* kResultKinds = "«resultado» debe ser «fórmula», «elección» o «número, N decimales» o «número, N cifras»";
 
 char HexDigit(int value) { return "0123456789ABCDEF"[value & 15]; }
 
@@ -189,6 +203,14 @@ private:
         if (NextIs(kNumbers) && !Numbers(recipe.numbers)) return false;
         if (NextIs(kChoices) && !Choices(recipe.choices)) return false;
         if (recipe.topic == 0) recipe = Recipe{};  // no recipe: nothing of it is kept
+        while (NextIs(kResult)) {
+            if (record.results.size() == kResultsMax) {
+                return Fail("un ejercicio guarda " + std::to_string(kResultsMax) + " resultados como máximo");
+            }
+            ExerciseResult result;
+            if (!Result(result)) return false;
+            record.results.push_back(std::move(result));
+        }
         if (!Word(kEdited, word)) return false;
         if (word != kYes && word != kNo) return Fail("«editado a mano» debe ser «sí» o «no»");
         record.editedByHand = word == kYes;
@@ -228,6 +250,68 @@ private:
             }
         }
         numbers = style;
+        return true;
+    }
+
+    // "resultado: número, 2 decimales", then its label, value and unit; a formula or a choice
+    // has its text as value, and a choice one line per substance offered.
+    bool Result(ExerciseResult& result) {
+        std::string word;
+        int valueLine = 0;
+        if (!Word(kResult, word)) return false;
+        if (word == kFormulaResult || word == kChoiceResult) {
+            result.kind = word == kFormulaResult ? ResultKind::Formula : ResultKind::Choice;
+        } else if (!NumberKind(word, result)) {
+            return Fail(kResultKinds);
+        }
+        if (!Text(kLabel, kResultTextMax, "la etiqueta", result.label)) return false;
+        if (result.kind != ResultKind::Number) {
+            if (!Text(kValue, kResultTextMax, "el valor", result.text)) return false;
+            if (result.text.empty()) return Fail("el valor de una fórmula o una elección no puede estar vacío");
+            valueLine = error_.line;
+        } else {
+            if (!Word(kValue, word)) return false;
+            const char* end = word.data() + word.size();
+            const auto [stop, fault] = std::from_chars(word.data(), end, result.value);
+            if (fault != std::errc() || stop != end || !std::isfinite(result.value)) {
+                return Fail("el valor debe ser un número escrito con punto, como 0.5 o 6.022e+23");
+            }
+            if (!Text(kUnit, kResultTextMax, "la unidad", result.unit)) return false;
+        }
+        while (result.kind == ResultKind::Choice && NextIs(kOption)) {
+            if (result.options.size() == kResultOptionsMax) {
+                return Fail("una elección ofrece " + std::to_string(kResultOptionsMax) + " sustancias como máximo");
+            }
+            std::string option;
+            if (!Text(kOption, kResultTextMax, "la opción", option)) return false;
+            result.options.push_back(std::move(option));
+        }
+        if (result.kind == ResultKind::Choice &&
+            std::find(result.options.begin(), result.options.end(), result.text) == result.options.end()) {
+            error_.line = valueLine;
+            return Fail("la sustancia elegida debe estar entre las opciones");
+        }
+        return true;
+    }
+
+    // "número, 3 cifras" (1 to 17) or "número, 2 decimales" (0 to 30).
+    static bool NumberKind(const std::string& word, ExerciseResult& result) {
+        const std::string start = std::string(kNumberResult) + ", ";
+        if (word.compare(0, start.size(), start) != 0) return false;
+        const std::string rest = word.substr(start.size());
+        const std::size_t blank = rest.find(' ');
+        if (blank == 0 || blank == std::string::npos || blank > 2) return false;
+        int n = 0;
+        for (std::size_t i = 0; i < blank; ++i) {
+            if (rest[i] < '0' || rest[i] > '9') return false;
+            n = n * 10 + (rest[i] - '0');
+        }
+        const std::string counted = rest.substr(blank + 1);
+        result.kind = ResultKind::Number;
+        result.significant = counted == kFigures;
+        if (!result.significant && counted != kDecimals) return false;
+        if (result.significant ? n < 1 || n > 17 : n > 30) return false;
+        result.digits = static_cast<uint8_t>(n);
         return true;
     }
 
@@ -374,6 +458,26 @@ std::string NumbersWord(const NumberStyle& style) {
     return kNoOptions;
 }
 
+void WriteResult(std::string& out, const ExerciseResult& result) {
+    if (result.kind == ResultKind::Number) {
+        Line(out, kResult, std::string(kNumberResult) + ", " + std::to_string(result.digits) + " " +
+                               (result.significant ? kFigures : kDecimals));
+        Line(out, kLabel, Escape(result.label));
+        // The shortest text that reads back as the same double, with a point in every locale.
+        char value[32];
+        const auto written = std::to_chars(value, value + sizeof value, result.value);
+        Line(out, kValue, std::string(value, written.ptr));
+        Line(out, kUnit, Escape(result.unit));
+        return;
+    }
+    Line(out, kResult, result.kind == ResultKind::Formula ? kFormulaResult : kChoiceResult);
+    Line(out, kLabel, Escape(result.label));
+    Line(out, kValue, Escape(result.text));
+    if (result.kind == ResultKind::Choice) {
+        for (const std::string& option : result.options) Line(out, kOption, Escape(option));
+    }
+}
+
 std::string FileName(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -421,6 +525,7 @@ std::string EncodeBatchFile(const BatchFile& file) {
             for (uint8_t choice : recipe.choices) choices += (choices.empty() ? "" : " ") + std::to_string(choice);
             Line(out, kChoices, choices);
         }
+        for (const ExerciseResult& result : record.results) WriteResult(out, result);
         Line(out, kEdited, record.editedByHand ? kYes : kNo);
     }
     out += kLineEnd;

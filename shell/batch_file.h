@@ -1,7 +1,8 @@
 #pragma once
 // Batch files (".zlote"): the batch with its export settings and seed, as text a teacher can
 // read and compare. Windows-1252, CRLF, first line "ZORVI-LOTE 2"; then one "clave: valor"
-// line per setting and per field of each exercise. Files of format 1, whose recipes keep no
+// line per setting and per field of each exercise (its results, several lines each, only when
+// it has them). Files of format 1, whose recipes keep no
 // choices and no number options, are read too. In a value, "\\" stands for a backslash,
 // "\r", "\n" and "\t" for those characters, "\xHH" for any other control byte and for a blank
 // that would end the line; every other byte is itself, so every byte of a text survives.

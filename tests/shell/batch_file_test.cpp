@@ -30,6 +30,7 @@ void ExpectSameFile(const BatchFile& a, const BatchFile& b) {
         EXPECT_EQ(x.hintPlacement, y.hintPlacement) << "exercise " << i + 1;
         EXPECT_EQ(x.recipe, y.recipe) << "exercise " << i + 1;
         EXPECT_EQ(x.editedByHand, y.editedByHand) << "exercise " << i + 1;
+        EXPECT_EQ(x.results, y.results) << "exercise " << i + 1;
         EXPECT_TRUE(y.accepted);
     }
 }
@@ -210,6 +211,38 @@ TEST(BatchFileForm, ARecipeWithoutTopicIsNoRecipe) {
     EXPECT_EQ(file.exercises[0].recipe, Recipe{});
 }
 
+// What the quiz grades comes back exactly: a value of every double's digits, a unit with a
+// final blank, a formula, and a choice among its substances.
+TEST(BatchFileForm, ResultsAreLinesOfTheirOwnAndComeBackExactly) {
+    ExerciseRecord record = Exercise("E", "R", {8, 3, "2 H2 + O2 -> 2 H2O", 0, {1}, NumberStyle{}});
+    ExerciseResult moles{ResultKind::Number, "n =", 0.1 + 0.2, "mol ", 2, false, "", {}};
+    ExerciseResult molecules{ResultKind::Number, "", 3.011e24, "moléculas", 3, true, "", {}};
+    ExerciseResult formula{ResultKind::Formula, "fórmula:", 0, "", 0, false, "CH_2O", {}};
+    ExerciseResult limiting{ResultKind::Choice, "limitante:", 0, "", 0, false, "O_2", {"H_2", "O_2"}};
+    record.results = {moles, molecules, formula, limiting};
+    const std::string bytes = EncodeBatchFile(BatchFile{"n", "t", 1, 1, {record}});
+    const std::string lines =
+        "resultado: número, 2 decimales\r\n"
+        "etiqueta: n =\r\n"
+        "valor: 0.30000000000000004\r\n"
+        "unidad: mol\\x20\r\n"
+        "resultado: número, 3 cifras\r\n"
+        "etiqueta:\r\n"
+        "valor: 3.011e+24\r\n"
+        "unidad: moléculas\r\n"
+        "resultado: fórmula\r\n"
+        "etiqueta: fórmula:\r\n"
+        "valor: CH_2O\r\n"
+        "resultado: elección\r\n"
+        "etiqueta: limitante:\r\n"
+        "valor: O_2\r\n"
+        "opción: H_2\r\n"
+        "opción: O_2\r\n"
+        "editado a mano: no\r\n";
+    EXPECT_NE(bytes.find("elecciones: 1\r\n" + lines), std::string::npos) << bytes;
+    EXPECT_EQ(Decoded(bytes).exercises[0].results, record.results);
+}
+
 // ---- Refusals
 
 // A file of one exercise, with line `line` (from 1) replaced by `text`, or cut after it when
@@ -294,6 +327,19 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
          "línea 16:\r«continuar igualmente» debe ser «sí», «no» o «sin pregunta»."},
         {"an unknown mark", Edited(17, "editado a mano: 1"), "línea 17:\r«editado a mano» debe ser «sí» o «no»."},
         {"something after the end", Edited(19, "fin\r\nmás"), "línea 20:\rdespués de «fin» no puede haber nada más."},
+        {"an unknown result", Edited(16, "continuar igualmente: no\r\nresultado: texto"),
+         "línea 17:\r«resultado» debe ser «fórmula», «elección» o «número, N decimales» o «número, N cifras»."},
+        {"a number of 18 figures", Edited(16, "continuar igualmente: no\r\nresultado: número, 18 cifras"),
+         "línea 17:\r«resultado» debe ser «fórmula», «elección» o «número, N decimales» o «número, N cifras»."},
+        {"a value with a comma",
+         Edited(16, "continuar igualmente: no\r\nresultado: número, 2 decimales\r\netiqueta:\r\nvalor: 0,5"),
+         "línea 19:\rel valor debe ser un número escrito con punto, como 0.5 o 6.022e+23."},
+        {"a number without its unit",
+         Edited(16, "continuar igualmente: no\r\nresultado: número, 0 decimales\r\netiqueta:\r\nvalor: 1"),
+         "línea 20:\rse esperaba «unidad: ...» y pone «editado a mano: no»."},
+        {"a choice not offered",
+         Edited(16, "continuar igualmente: no\r\nresultado: elección\r\netiqueta:\r\nvalor: O_2\r\nopción: H_2"),
+         "línea 19:\rla sustancia elegida debe estar entre las opciones."},
     };
     for (const Refusal& c : cases) {
         BatchFile file;
@@ -514,6 +560,7 @@ TEST_F(BatchFileTest, OnlyAChangedStatementOrAnswerMarksAnExerciseEditedByHand) 
         // A new exercise in the editor, then the same exercise edited again from the list.
         const int before = Batch.count;
         CurrentExercise = Exercise("E", "A", {1, 1, "", 0, {}, {}});
+        CurrentExercise.results = {ExerciseResult{ResultKind::Number, "", 1, "g", 2, false, "", {}}};
         ui.edits = {c.edit};
         OfferExercise(CurrentExercise);
         if (Batch.count == before) {
@@ -521,6 +568,8 @@ TEST_F(BatchFileTest, OnlyAChangedStatementOrAnswerMarksAnExerciseEditedByHand) 
             continue;
         }
         EXPECT_EQ(Batch.Slot(Batch.count).editedByHand, c.edited) << c.what;
+        // An answer changed by hand no longer says what the results say.
+        EXPECT_EQ(Batch.Slot(Batch.count).results.empty(), c.edited) << c.what;
         EXPECT_EQ(Batch.Slot(Batch.count).recipe, (Recipe{1, 1, "", 0, {}, {}})) << c.what;
         Batch.Slot(Batch.count).editedByHand = false;
         view.selected = Batch.count;

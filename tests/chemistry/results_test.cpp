@@ -49,8 +49,9 @@ double Reach(const ExerciseResult& result) {
     return std::pow(10.0, exponent - result.digits + 1);
 }
 
-// Each result stands in the answer, in order: its label, then its number, formula or
-// substance, then its unit; the number printed is the value to the figures recorded.
+// Each result stands in the answer, in order: its label, then (the working may come between)
+// its number, formula or substance, then its unit; the number printed is the value to the
+// figures recorded.
 void ExpectResultsAsAnswered(const ExerciseRecord& exercise, const std::string& what) {
     const std::string& answer = exercise.answer;
     ASSERT_FALSE(exercise.results.empty()) << what << ": " << answer;
@@ -58,30 +59,38 @@ void ExpectResultsAsAnswered(const ExerciseRecord& exercise, const std::string& 
     for (const ExerciseResult& result : exercise.results) {
         const std::size_t label = answer.find(result.label, at);
         ASSERT_NE(label, std::string::npos) << what << ": «" << result.label << "» in " << answer;
-        std::size_t i = SkipBlanks(answer, label + result.label.size());
+        at = label + result.label.size();
         if (result.kind != ResultKind::Number) {
-            EXPECT_EQ(answer.compare(i, result.text.size(), result.text), 0) << what << ": " << result.text;
+            const std::size_t text = answer.find(result.text, at);
+            ASSERT_NE(text, std::string::npos) << what << ": " << result.text << " in " << answer;
             if (result.kind == ResultKind::Choice) {
                 EXPECT_GE(result.options.size(), 2u) << what;
                 EXPECT_NE(std::find(result.options.begin(), result.options.end(), result.text), result.options.end());
             }
-            at = i + result.text.size();
+            at = text + result.text.size();
             continue;
         }
-        const std::size_t end = NumberEnd(answer, i);
-        const std::string printed = answer.substr(i, end - i);
-        const double shown = ShownNumber(printed);
-        // Without a power of ten, the value to its decimals is the very text printed.
-        if (!result.significant) {
-            const char separator = printed.find(',') != std::string::npos ? ',' : '.';
-            EXPECT_EQ(DecimalsText(result.value, result.digits, separator), printed) << what << ": " << answer;
+        // The first number after the label that is the value, with the unit after it.
+        bool found = false;
+        for (std::size_t i = at; i < answer.size() && !found; ++i) {
+            const bool starts = IsDigit(answer[i]) || (answer[i] == '-' && i + 1 < answer.size() && IsDigit(answer[i + 1]));
+            if (!starts || (i > 0 && (answer[i - 1] == '_' || IsDigit(answer[i - 1])))) continue;
+            const std::size_t end = NumberEnd(answer, i);
+            const std::string printed = answer.substr(i, end - i);
+            const std::size_t unit = SkipBlanks(answer, end);
+            found = std::fabs(ShownNumber(printed) - result.value) <= Reach(result) * (1 + 1e-9) &&
+                    answer.compare(unit, result.unit.size(), result.unit) == 0;
+            // Without a power of ten, the value to its decimals is the very text printed.
+            if (found && !result.significant) {
+                const char separator = printed.find(',') != std::string::npos ? ',' : '.';
+                EXPECT_EQ(DecimalsText(result.value, result.digits, separator), printed) << what << ": " << answer;
+            }
+            if (found) at = end;
+            i = end - 1;
         }
-        EXPECT_LE(std::fabs(shown - result.value), Reach(result) * (1 + 1e-9)) << what << ": " << result.value << " to " << int(result.digits)
-                                          << (result.significant ? " figures" : " decimals") << " in " << answer;
-        const std::size_t unit = SkipBlanks(answer, end);
-        EXPECT_EQ(answer.compare(unit, result.unit.size(), result.unit), 0)
-            << what << ": unit «" << result.unit << "» in " << answer;
-        at = end;
+        EXPECT_TRUE(found) << what << ": " << result.value << " to " << int(result.digits)
+                           << (result.significant ? " figures" : " decimals") << ", unit «" << result.unit << "», after «"
+                           << result.label << "» in " << answer;
     }
 }
 

@@ -148,9 +148,8 @@ void LimitingReagent(const Reaction& reaction) {
     // "1 mol O_2 necesita", "0.5 mol O_2 necesitan"
     const char* const need = AsShown(molesA, MolesText, Role::WorkedOut) == 1 ? " necesita " : " necesitan ";
     // Recorded first, in the order of the answer: the operands of a + have no order of evaluation.
-    std::vector<std::string> reactants;
-    for (const Substance& reactant : reaction.reactants) reactants.push_back(Markup(reactant));
-    const std::string chosen = ChoiceResult("limitante", Markup(limiting), reactants);
+    // The two the statement compares: it says any others are in excess.
+    const std::string chosen = ChoiceResult("limitante", Markup(limiting), {Markup(a), Markup(b)});
     const std::string toProduct = ToGrams(productMoles, product, true);
     StoreWholeExercise(
         Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +

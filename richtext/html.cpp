@@ -220,8 +220,11 @@ private:
             return std::min(i + 3, n - 1);
         }
         if (!IsLetter(next)) {
-            if (next == '\\' || next == '{' || next == '}') {
-                out_ += next;  // the escaped character is text, not a group
+            if (next == '\\') {
+                out_ += next;
+            } else if (next == '{' || next == '}') {
+                // Text, not a group; in HTML by its number, so that no quiz reads it as an answer box.
+                out_ += Html() ? (next == '{' ? "&#123;" : "&#125;") : std::string(1, next);
             } else if (next == '~') {
                 AppendUtf8(out_, kNoBreakSpace);
             }

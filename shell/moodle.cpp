@@ -82,7 +82,16 @@ bool Writable(const ExerciseResult& result) {
     switch (result.kind) {
         case ResultKind::Number: return std::isfinite(result.value);
         case ResultKind::Formula: return !MarkupToPlainText(result.text, PlainScripts::Typed).empty();
-        case ResultKind::Choice: return !MarkupToPlainText(result.text, PlainScripts::Unicode).empty();
+        case ResultKind::Choice: {
+            // Moodle wants two choices at least, none of them empty.
+            std::vector<std::string> options = result.options;
+            options.push_back(result.text);
+            std::sort(options.begin(), options.end());
+            options.erase(std::unique(options.begin(), options.end()), options.end());
+            return options.size() >= 2 && std::none_of(options.begin(), options.end(), [](const std::string& o) {
+                return MarkupToPlainText(o, PlainScripts::Unicode).empty();
+            });
+        }
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -199,6 +200,25 @@ TEST(MoodleQuizFile, ClozeAndXmlReservedCharactersAreEscaped) {
     const std::string name = U8(u8"<name><text>R&amp;D &lt;/x&gt; · 1</text></name>");
     EXPECT_NE(bytes.find(name), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("&lt;p&gt;a &amp;lt; b &amp;amp; c&lt;/p&gt;"), std::string::npos) << bytes;
+}
+
+// Moodle refuses the whole file for one answer box it cannot read: such an exercise is
+// graded by the teacher instead.
+TEST(MoodleQuizFile, ResultsMoodleCannotGradeMakeAnEssay) {
+    const std::pair<const char*, std::vector<ExerciseResult>> cases[] = {
+        {"no results", {}},
+        {"a choice of one substance", {Choice("", "O_2", {"O_2"})}},
+        {"an empty formula", {Number("", 1, "", 0), Formula("", "#B()")}},
+        {"a number that is none", {Number("", std::nan(""), "", 0)}},
+    };
+    for (const auto& [what, results] : cases) {
+        VersionsPlan plan;
+        plan.versions = {{Graded("e", "a", results)}, {Graded("e", "a", {Number("", 1, "", 0)})}};
+        const MoodleQuiz quiz = MoodleQuizFile(plan, "T", 2);
+        EXPECT_EQ(quiz.essays, std::vector<int>{1}) << what;
+        EXPECT_EQ(quiz.questions, 1) << what;
+        EXPECT_NE(quiz.bytes.find("<question type=\"essay\">"), std::string::npos) << what;
+    }
 }
 
 TEST(VariantName, GoesOnPastZAsColumnsOfASpreadsheetDo) {

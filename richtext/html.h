@@ -12,8 +12,9 @@
 // - "#T", "\tab" and "#0" to "#9": two em spaces (U+2003) per tab, and the indent of d
 //   centimetres as d tabs, as on screen; blanks would collapse in HTML.
 // - "#M": its rows between box-drawing vertical lines, "<br>" between rows.
-// - "{" and "}" are RTF groups in the document and are not shown; RTF control words other
-//   than "\line", "\par", "\tab" and "\uN" show nothing, "\'hh" is the character hh.
+// - "{" and "}" are RTF groups in the document and are not shown; "\{" and "\}" are braces,
+//   written "&#123;" and "&#125;" so that no quiz takes them for an answer box. RTF control
+//   words other than "\line", "\par", "\tab" and "\uN" show nothing, "\'hh" is the character hh.
 // Control characters other than tab and line feed are dropped: XML cannot hold them.
 
 #include <string>

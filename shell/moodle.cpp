@@ -24,7 +24,9 @@ std::string XmlText(std::string_view utf8) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;
             case '>': out += "&gt;"; break;
-            default: out += c;
+            default:
+                // XML holds no control character but these three (a title read from a file may).
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') out += c;
         }
     }
     return out;

@@ -111,7 +111,8 @@ std::string ClozeAnswer(const ExerciseResult& result, double tolerancePercent) {
             return "{1:NUMERICAL:=" + ClozeNumber(result.value) + ":" + ClozeNumber(tolerance) + "}";
         }
         case ResultKind::Formula:
-            return "{1:SHORTANSWER:=" + ClozeAnswerText(MarkupToPlainText(result.text, PlainScripts::Typed), true) +
+            // Case counts in a formula: "co" is not CO, and Co is another element.
+            return "{1:SHORTANSWER_C:=" + ClozeAnswerText(MarkupToPlainText(result.text, PlainScripts::Typed), true) +
                    "}";
         case ResultKind::Choice: break;
     }

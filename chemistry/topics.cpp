@@ -106,6 +106,12 @@ std::string NumberResult(const std::string& label, double value, const std::stri
     return shown;
 }
 
+std::string CountResult(const std::string& label, int32_t count, const std::string& shown, const std::string& unit) {
+    NumberResult(label, count, shown, unit);
+    if (!g_results.empty()) g_results.back().exact = true;
+    return shown;
+}
+
 std::string FormulaResult(const std::string& label, const std::string& markup) {
     ExerciseResult result;
     result.kind = ResultKind::Formula;
@@ -161,11 +167,11 @@ void GenerateAtom(uint8_t subKind) {
     const std::string m = CountNumber(atom.massNumber, style);
     // Recorded one by one before the answer is written: the operands of one expression would
     // not keep the order in which the answer prints them.
-    const std::string protons = NumberResult("a)", atom.atomicNumber, z, "protones");
+    const std::string protons = CountResult("a)", atom.atomicNumber, z, "protones");
     if (subKind == 1) {
-        const std::string mass = NumberResult("b) M =", atom.massNumber, m, "");
-        const std::string electrons = NumberResult("c)", atom.atomicNumber, z, "electrones");
-        const std::string place = NumberResult("d) lugar =", atom.atomicNumber, z, "");
+        const std::string mass = CountResult("b) M =", atom.massNumber, m, "");
+        const std::string electrons = CountResult("c)", atom.atomicNumber, z, "electrones");
+        const std::string place = CountResult("d) lugar =", atom.atomicNumber, z, "");
         StoreExercise("Un átomo de número atómico " + z + " contiene " + n + " neutrones en su núcleo. Determinar:" +
                           kLineBreak +
                           "a) nº protones en ell núcleo,b) número másico, c) nº electrones alrededor d) lugar en la "
@@ -175,9 +181,9 @@ void GenerateAtom(uint8_t subKind) {
     } else {
         // The classroom form has no doubled blank, also where the text itself had one.
         const std::string asked = style.significantFigures ? "b) Z =" : "b)  Z =";
-        const std::string number = NumberResult(asked, atom.atomicNumber, z, "");
-        const std::string electrons = NumberResult("c)", atom.atomicNumber, z, "electrones");
-        const std::string place = NumberResult("d) lugar =", atom.atomicNumber, z, "");
+        const std::string number = CountResult(asked, atom.atomicNumber, z, "");
+        const std::string electrons = CountResult("c)", atom.atomicNumber, z, "electrones");
+        const std::string place = CountResult("d) lugar =", atom.atomicNumber, z, "");
         StoreExercise("Un átomo de número másico " + m + " contiene " + n + " neutrones en su núcleo. Determinar:" +
                           kLineBreak +
                           "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la "

@@ -59,6 +59,8 @@ void KeepRecipeText(const std::string& text);
 // write right after `label`; the caller writes the unit after it as recorded.
 // A number: `shown` is its text as a number form wrote it, whose figures the record keeps.
 std::string NumberResult(const std::string& label, double value, const std::string& shown, const std::string& unit);
+// A whole count (protons, electrons, a mass number), which no tolerance may round to another.
+std::string CountResult(const std::string& label, int32_t count, const std::string& shown, const std::string& unit);
 // A formula, as markup ("CH_2O").
 std::string FormulaResult(const std::string& label, const std::string& markup);
 // One substance chosen among `options` (the chosen one among them), as markup.

@@ -58,6 +58,7 @@ struct ExerciseResult {
     // when it is written with a power of ten ("1.80e24", "3,01·10^(24)").
     uint8_t digits = 0;
     bool significant = false;
+    bool exact = false;  // a whole count (protons, a mass number): right only as it is
     std::string text;                  // a formula, or the substance chosen, as markup ("CH_2O")
     std::vector<std::string> options;  // a choice: every substance offered, the chosen among them
 

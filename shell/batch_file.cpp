@@ -64,7 +64,9 @@ constexpr const char* kFormulaResult = "fórmula";
 constexpr const char* kChoiceResult = "elección";
 constexpr const char* kDecimals = "decimales";
 constexpr const char* kFigures = "cifras";
-constexpr const char* kResultKinds = "«resultado» debe ser «fórmula», «elección» o «número, N decimales» o «número, N cifras»";
+constexpr const char* kExact = "exacto";
+constexpr const char* kResultKinds =
+    "«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N cifras»";
 
 char HexDigit(int value) { return "0123456789ABCDEF"[value & 15]; }
 
@@ -294,11 +296,16 @@ private:
         return true;
     }
 
-    // "número, 3 cifras" (1 to 17) or "número, 2 decimales" (0 to 30).
+    // "número, 3 cifras" (1 to 17), "número, 2 decimales" (0 to 30) or "número, exacto".
     static bool NumberKind(const std::string& word, ExerciseResult& result) {
         const std::string start = std::string(kNumberResult) + ", ";
         if (word.compare(0, start.size(), start) != 0) return false;
         const std::string rest = word.substr(start.size());
+        result.kind = ResultKind::Number;
+        if (rest == kExact) {
+            result.exact = true;
+            return true;
+        }
         const std::size_t blank = rest.find(' ');
         if (blank == 0 || blank == std::string::npos || blank > 2) return false;
         int n = 0;
@@ -460,8 +467,10 @@ std::string NumbersWord(const NumberStyle& style) {
 
 void WriteResult(std::string& out, const ExerciseResult& result) {
     if (result.kind == ResultKind::Number) {
-        Line(out, kResult, std::string(kNumberResult) + ", " + std::to_string(result.digits) + " " +
-                               (result.significant ? kFigures : kDecimals));
+        Line(out, kResult, std::string(kNumberResult) + ", " +
+                               (result.exact ? kExact
+                                             : std::to_string(result.digits) + " " +
+                                                   (result.significant ? kFigures : kDecimals)));
         Line(out, kLabel, Escape(result.label));
         // The shortest text that reads back as the same double, with a point in every locale.
         char value[32];

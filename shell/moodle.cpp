@@ -107,7 +107,9 @@ bool Gradable(const ExerciseRecord& exercise) {
 std::string ClozeAnswer(const ExerciseResult& result, double tolerancePercent) {
     switch (result.kind) {
         case ResultKind::Number: {
-            const double tolerance = std::max(std::fabs(result.value) * tolerancePercent / 100, ToleranceFloor(result));
+            // A count of protons is right only as it is: 88 is not a mass number of 89.
+            const double tolerance =
+                result.exact ? 0 : std::max(std::fabs(result.value) * tolerancePercent / 100, ToleranceFloor(result));
             return "{1:NUMERICAL:=" + ClozeNumber(result.value) + ":" + ClozeNumber(tolerance) + "}";
         }
         case ResultKind::Formula:

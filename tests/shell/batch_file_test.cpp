@@ -215,11 +215,12 @@ TEST(BatchFileForm, ARecipeWithoutTopicIsNoRecipe) {
 // final blank, a formula, and a choice among its substances.
 TEST(BatchFileForm, ResultsAreLinesOfTheirOwnAndComeBackExactly) {
     ExerciseRecord record = Exercise("E", "R", {8, 3, "2 H2 + O2 -> 2 H2O", 0, {1}, NumberStyle{}});
-    ExerciseResult moles{ResultKind::Number, "n =", 0.1 + 0.2, "mol ", 2, false, "", {}};
-    ExerciseResult molecules{ResultKind::Number, "", 3.011e24, "moléculas", 3, true, "", {}};
-    ExerciseResult formula{ResultKind::Formula, "fórmula:", 0, "", 0, false, "CH_2O", {}};
-    ExerciseResult limiting{ResultKind::Choice, "limitante:", 0, "", 0, false, "O_2", {"H_2", "O_2"}};
-    record.results = {moles, molecules, formula, limiting};
+    ExerciseResult moles{ResultKind::Number, "n =", 0.1 + 0.2, "mol ", 2, false, false, "", {}};
+    ExerciseResult molecules{ResultKind::Number, "", 3.011e24, "moléculas", 3, true, false, "", {}};
+    ExerciseResult protons{ResultKind::Number, "a)", 14, "protones", 0, false, true, "", {}};
+    ExerciseResult formula{ResultKind::Formula, "fórmula:", 0, "", 0, false, false, "CH_2O", {}};
+    ExerciseResult limiting{ResultKind::Choice, "limitante:", 0, "", 0, false, false, "O_2", {"H_2", "O_2"}};
+    record.results = {moles, molecules, protons, formula, limiting};
     const std::string bytes = EncodeBatchFile(BatchFile{"n", "t", 1, 1, {record}});
     const std::string lines =
         "resultado: número, 2 decimales\r\n"
@@ -230,6 +231,10 @@ TEST(BatchFileForm, ResultsAreLinesOfTheirOwnAndComeBackExactly) {
         "etiqueta:\r\n"
         "valor: 3.011e+24\r\n"
         "unidad: moléculas\r\n"
+        "resultado: número, exacto\r\n"
+        "etiqueta: a)\r\n"
+        "valor: 14\r\n"
+        "unidad: protones\r\n"
         "resultado: fórmula\r\n"
         "etiqueta: fórmula:\r\n"
         "valor: CH_2O\r\n"
@@ -328,9 +333,11 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
         {"an unknown mark", Edited(17, "editado a mano: 1"), "línea 17:\r«editado a mano» debe ser «sí» o «no»."},
         {"something after the end", Edited(19, "fin\r\nmás"), "línea 20:\rdespués de «fin» no puede haber nada más."},
         {"an unknown result", Edited(16, "continuar igualmente: no\r\nresultado: texto"),
-         "línea 17:\r«resultado» debe ser «fórmula», «elección» o «número, N decimales» o «número, N cifras»."},
+         "línea 17:\r«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N "
+         "cifras»."},
         {"a number of 18 figures", Edited(16, "continuar igualmente: no\r\nresultado: número, 18 cifras"),
-         "línea 17:\r«resultado» debe ser «fórmula», «elección» o «número, N decimales» o «número, N cifras»."},
+         "línea 17:\r«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N "
+         "cifras»."},
         {"a value with a comma",
          Edited(16, "continuar igualmente: no\r\nresultado: número, 2 decimales\r\netiqueta:\r\nvalor: 0,5"),
          "línea 19:\rel valor debe ser un número escrito con punto, como 0.5 o 6.022e+23."},
@@ -560,7 +567,7 @@ TEST_F(BatchFileTest, OnlyAChangedStatementOrAnswerMarksAnExerciseEditedByHand) 
         // A new exercise in the editor, then the same exercise edited again from the list.
         const int before = Batch.count;
         CurrentExercise = Exercise("E", "A", {1, 1, "", 0, {}, {}});
-        CurrentExercise.results = {ExerciseResult{ResultKind::Number, "", 1, "g", 2, false, "", {}}};
+        CurrentExercise.results = {ExerciseResult{ResultKind::Number, "", 1, "g", 2, false, false, "", {}}};
         ui.edits = {c.edit};
         OfferExercise(CurrentExercise);
         if (Batch.count == before) {

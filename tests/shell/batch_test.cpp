@@ -381,12 +381,12 @@ TEST(ExportTexts, CommentGoesWhereItsPlacementPutsIt) {
         {HintPlacement::InAnswer, "S", "S", "A\r  Comentario: ojo"},
     };
     for (const HintCase& c : cases) {
-        ExerciseRecord r{c.statement, "A", "ojo", c.placement, true, {}, false};
+        ExerciseRecord r{c.statement, "A", "ojo", c.placement, true, {}, false, {}};
         EXPECT_EQ(StatementWithHint(r), c.expectedStatement);
         EXPECT_EQ(AnswerWithHint(r), c.expectedAnswer);
     }
     // A statement of 255 characters leaves no room for the line break.
-    ExerciseRecord r{full, "A", "ojo", HintPlacement::InStatement, true, {}, false};
+    ExerciseRecord r{full, "A", "ojo", HintPlacement::InStatement, true, {}, false, {}};
     EXPECT_EQ(StatementWithHint(r), full + "  Comentario: ojo");
     r.statement = std::string(254, 's');
     EXPECT_EQ(StatementWithHint(r), std::string(254, 's') + "\r  Comentario: ojo");

@@ -173,6 +173,7 @@ struct ToleranceCase {
     bool significant;
     double percent;
     std::string answer;
+    bool exact = false;
 };
 
 TEST(MoodleQuizFile, ToleranceNeverRefusesTheKeysOwnNumber) {
@@ -182,9 +183,11 @@ TEST(MoodleQuizFile, ToleranceNeverRefusesTheKeysOwnNumber) {
         {"a unit of the last figure, \"1.80e24\"", 1.8e24, 3, true, 0.01, "{1:NUMERICAL:=1.8e+24:1e+22}"},
         {"the figures of the number as rounded", 0.09996, 3, true, 0, "{1:NUMERICAL:=0.09996:0.001}"},
         {"a negative value", -2.5, 1, false, 10, "{1:NUMERICAL:=-2.5:0.25}"},
+        {"a whole count: 88 is not a mass number of 89", 89, 0, false, 2, "{1:NUMERICAL:=89:0}", true},
     };
     for (const ToleranceCase& c : cases) {
-        const ExerciseRecord exercise = Graded("e", "a", {Number("x =", c.value, "", c.digits, c.significant)});
+        ExerciseRecord exercise = Graded("e", "a", {Number("x =", c.value, "", c.digits, c.significant)});
+        exercise.results[0].exact = c.exact;
         EXPECT_EQ(FirstAnswer(QuizOf(exercise, "T", c.percent)), c.answer) << c.what;
     }
 }

@@ -42,15 +42,21 @@ protected:
         if (formula) ui.texts.push_back(std::string(formula));
         RunTopic(*FindTopic(topic));
     }
-    // Numbers drawn, a molar mass (the same in every variant), one edited by hand, one typed.
+    // Numbers drawn, one edited by hand, one of before the recipes and one without a recipe
+    // that keeps its result (the same in every variant).
     void Worksheet() {
-        Generate(1, 1);
-        Generate(2, 1, "H2O");
-        Generate(3, 3, "NaCl");
         Generate(2, 2);
-        Batch.Slot(4).editedByHand = true;
+        Generate(2, 2);
+        Batch.Slot(2).editedByHand = true;
         AddExercise("Un ejercicio de antes de las recetas", "42");
-        ASSERT_EQ(Batch.count, 5);
+        ExerciseRecord kept = Exercise("Calcula la masa molar del agua.", "  18.02 g/mol");
+        ExerciseResult molarMass;
+        molarMass.value = 18.015;
+        molarMass.unit = "g/mol";
+        molarMass.digits = 2;
+        kept.results = {molarMass};
+        AddExercise(kept);
+        ASSERT_EQ(Batch.count, 4);
     }
     void Exported(const std::string& name, const std::string& title) {
         ExportName = name;
@@ -91,8 +97,8 @@ TEST_F(MoodleExportTest, ANeverExportedBatchShowsTheSaveWindowThenWritesTheQuizA
                                      "Escrito en Exerc\\hoja 3.xml.\r"
                                      "En Moodle: Banco de preguntas > Importar > Formato Moodle XML.\r"
                                      "En el cuestionario: una pregunta aleatoria de cada categoría \"Ejercicio N\".\r"
-                                     "Ensayo, a corregir a mano: 4, 5.\r"
-                                     "Sin variantes (una pregunta): 2.",
+                                     "Ensayo, a corregir a mano: 2, 3.\r"
+                                     "Sin variantes (una pregunta): 4.",
                                      kBoxOk}));
 }
 
@@ -117,14 +123,16 @@ TEST_F(MoodleExportTest, AnEarlierRunsQuizIsReplacedOnlyWhenTheTeacherSaysSo) {
     Answer(1, 2);
     ExportMoodleQuiz();
     EXPECT_EQ(ReadAll(Exerc("hoja.xml")), Quiz(1, 2));
-    ASSERT_EQ(ui.boxes.size(), 3u);
-    EXPECT_EQ(ui.boxes[2].text.rfind("Escrito en Exerc\\hoja.xml.\r", 0), 0u) << ui.boxes[2].text;
+    ASSERT_EQ(ui.boxes.size(), 4u);  // the question twice, then the note of each file written
+    EXPECT_EQ(ui.boxes[1].caption, "Reemplazar ficheros");
+    EXPECT_EQ(ui.boxes[3].text.rfind("Escrito en Exerc\\hoja.xml.\r", 0), 0u) << ui.boxes[3].text;
     EXPECT_EQ(EntriesIn(Exerc()), 1u);
 }
 
 TEST_F(MoodleExportTest, AQuizThatCannotBeMadeOrWrittenWritesNothing) {
     ExportMoodleQuiz();  // an empty batch: no window at all
-    Worksheet();
+    Generate(2, 2);
+    Generate(3, 3, "NaCl");
     Exported("hoja", "Moles");
     ui.moodle.push_back(std::nullopt);
     ExportMoodleQuiz();
@@ -140,7 +148,7 @@ TEST_F(MoodleExportTest, AQuizThatCannotBeMadeOrWrittenWritesNothing) {
     EXPECT_EQ(ui.boxes[0].text, "No se ha escrito el cuestionario (hay una carpeta con ese nombre):\r" +
                                     folder.Text("Exerc") + ScratchFolder::Separator() + "hoja.xml");
     EXPECT_EQ(ui.boxes[1].text,
-              "No se ha escrito el cuestionario: el ejercicio 3 no se puede hacer de nuevo para la versión B "
+              "No se ha escrito el cuestionario: el ejercicio 2 no se puede hacer de nuevo para la versión B "
               "(* Error *: Na no está en la base de datos ¿añadir?).");
     EXPECT_EQ(ui.boxes[1].caption, kCaption);
     EXPECT_EQ(EntriesIn(Exerc()), 1u);  // the folder, and no temporary file beside it

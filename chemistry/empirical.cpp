@@ -134,8 +134,10 @@ void Composition(const Compound& compound) {
         // The element's grams in a mole: a sum of the table's masses, as the molar mass is.
         const double grams = component.atoms * component.mass;
         // Each share rounded on its own, as the student rounds it: they may add up to 99.99 %.
-        shares += "; " + component.symbol + ": " + MolarMassText(grams) + " g (" +
-                  CompositionText(grams / compound.molarMass * 100) + " %)";
+        const double percent = grams / compound.molarMass * 100;
+        const std::string label = component.symbol + ":";
+        shares += "; " + label + " " + MolarMassText(grams) + " g (" +
+                  NumberResult(label, percent, CompositionText(percent), "%") + " %)";
     }
     StoreWholeExercise("Calcular la composición centesimal de " + FormulaMarkup(compound) + "." + kLineBreak + kData +
                            DataLineOf({&compound}),
@@ -148,7 +150,8 @@ void EmpiricalFormula(const Compound& compound) {
     StoreWholeExercise("Un compuesto contiene " + CompositionList(compound, reading) +
                            ". Calcular su fórmula empírica." + kLineBreak + kData + DataLineOf({&compound}),
                        "  En 100 g: " + RatioSteps(compound, reading, true) +
-                           ". Fórmula empírica: " + CountsMarkup(EmpiricalCounts(compound)));
+                           ". Fórmula empírica: " +
+                           FormulaResult("Fórmula empírica:", CountsMarkup(EmpiricalCounts(compound))));
 }
 
 void MolecularFormula(const Compound& compound) {
@@ -163,7 +166,7 @@ void MolecularFormula(const Compound& compound) {
                        "  En 100 g: " + RatioSteps(compound, reading, false) + "; empírica " + CountsMarkup(empirical) +
                            ", " + MolarMassText(empiricalMass) + " g/mol; " + MolarMassText(compound.molarMass) +
                            " / " + MolarMassText(empiricalMass) + " = " + IntToText(times) + ": molecular " +
-                           CountsMarkup(CountsOf(compound)));
+                           FormulaResult("molecular", CountsMarkup(CountsOf(compound))));
 }
 
 }  // namespace

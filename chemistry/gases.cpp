@@ -62,12 +62,15 @@ void PressureOfSample(const Compound& gas) {
     const double litres = DrawLitres();
     const double celsius = DrawCelsius();
     const double atm = grams / gas.molarMass * kGasConstant * Kelvin(celsius) / litres;
+    // The pressure asked is in the unit of the question; atm is only a step towards mmHg.
+    const double asked = mmHg ? atm * kMmHgPerAtm : atm;
+    const std::string pressure = NumberResult("p =", asked, PressureText(asked), Unit(mmHg));
     StoreWholeExercise(
         "Calcular la presión, en" + std::string(Unit(mmHg)) + ", que ejercen " + GramsText(grams, kGiven) + " g de " +
             FormulaMarkup(gas) + " en un recipiente de " + LitresText(litres, kGiven) + " L a " + CelsiusText(celsius) +
             " °C." + kLineBreak + kData + GasData(gas),
-        "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; p = n·R·T / V = " + PressureText(atm) + " atm" +
-            (mmHg ? " = " + PressureText(atm * kMmHgPerAtm) + " mmHg" : std::string()));
+        "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; p = n·R·T / V = " +
+            (mmHg ? PressureText(atm) + " atm = " + pressure : pressure) + Unit(mmHg));
 }
 
 void VolumeOfSample(const Compound& gas) {
@@ -79,7 +82,7 @@ void VolumeOfSample(const Compound& gas) {
     StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams, kGiven) + " g de " + FormulaMarkup(gas) +
                            " " + Conditions(celsius, pressure, mmHg) + "." + kLineBreak + kData + GasData(gas),
                        "  " + MolesStep(grams, gas) + "; " + KelvinStep(celsius) + "; " + AtmStep(pressure, mmHg) +
-                           "V = n·R·T / p = " + LitresText(litres) + " L");
+                           "V = n·R·T / p = " + NumberResult("V =", litres, LitresText(litres), "L") + " L");
 }
 
 // The typed gas makes the numbers; the answer finds its molar mass again from them.
@@ -96,8 +99,8 @@ void MolarMassOfSample(const Compound& gas) {
                            " L " + Conditions(celsius, pressure, mmHg) + ". Calcular su masa molar. ¿Puede ser " +
                            markup + "?" + kLineBreak + kData + GasData(gas),
                        "  " + KelvinStep(celsius) + "; " + AtmStep(pressure, mmHg) +
-                           "M = m·R·T / (p·V) = " + FoundMolarMassText(found) + " g/mol, que coincide con M(" + markup +
-                           ") = " + MolarMassText(gas.molarMass) + " g/mol");
+                           "M = m·R·T / (p·V) = " + NumberResult("M =", found, FoundMolarMassText(found), "g/mol") +
+                           " g/mol, que coincide con M(" + markup + ") = " + MolarMassText(gas.molarMass) + " g/mol");
 }
 
 void ChangeOfState(const Compound&) {
@@ -114,23 +117,26 @@ void ChangeOfState(const Compound&) {
         const double p2 = DrawPressure(mmHg);
         const double v2 = p1 * v1 * Kelvin(t2) / (Kelvin(t1) * p2);
         StoreWholeExercise(start + "Calcular su volumen " + Conditions(t2, p2, mmHg) + ".",
-                           ratio + "V_2 = p_1·V_1·T_2 / (T_1·p_2) = " + LitresText(v2) + " L");
+                           ratio + "V_2 = p_1·V_1·T_2 / (T_1·p_2) = " + NumberResult("V_2 =", v2, LitresText(v2), "L") +
+                               " L");
     } else {
         const double v2 = DrawLitres();
         const double p2 = p1 * v1 * Kelvin(t2) / (Kelvin(t1) * v2);
         StoreWholeExercise(
             start + "Calcular su presión si pasa a ocupar " + LitresText(v2, kGiven) + " L a " + CelsiusText(t2) + " °C.",
-            ratio + "p_2 = p_1·V_1·T_2 / (T_1·V_2) = " + PressureText(p2) + Unit(mmHg));
+            ratio + "p_2 = p_1·V_1·T_2 / (T_1·V_2) = " + NumberResult("p_2 =", p2, PressureText(p2), Unit(mmHg)) +
+                Unit(mmHg));
     }
 }
 
 void VolumeAtNormalConditions(const Compound& gas) {
     const double grams = AsShown(DrawAmount() * gas.molarMass, GramsText);
     const double moles = grams / gas.molarMass;
+    const double litres = moles * kMolarVolume;
     StoreWholeExercise("Calcular el volumen que ocupan " + GramsText(grams, kGiven) + " g de " + FormulaMarkup(gas) +
                            " en condiciones normales (0 °C y 1 atm)." + kLineBreak + kData + DataLineOf({&gas}),
                        "  " + MolesStep(grams, gas) + "; V = " + MolesText(moles) + " · " + ConstantText(kMolarVolume) +
-                           " = " + LitresText(moles * kMolarVolume) + " L");
+                           " = " + NumberResult("V =", litres, LitresText(litres), "L") + " L");
 }
 
 }  // namespace

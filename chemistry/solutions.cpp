@@ -31,11 +31,12 @@ void Dilution(const Compound& solute) {
     const double c1 = (Random(12) + 1) / 2.0;                            // 0.5 to 6 M
     const double c2 = AsShown(c1 * (Random(9) + 1) / 20, MolarityText);  // 5 % to 45 % of c1
     const double v1 = c2 * v2 / c1;
+    const std::string asked = NumberResult("V_1 =", v1, MillilitresText(v1), "mL");
     StoreWholeExercise("Calcular el volumen de disolución " + MolarityText(c1, kGiven) + " M de " +
                            FormulaMarkup(solute) + " que hay que tomar para preparar " + MillilitresText(v2, kGiven) +
                            " mL de disolución " + MolarityText(c2, kGiven) + " M.",
                        "  C_1·V_1 = C_2·V_2: V_1 = " + MolarityText(c2, kGiven) + " · " + MillilitresText(v2, kGiven) +
-                           " / " + MolarityText(c1, kGiven) + " = " + MillilitresText(v1) + " mL");
+                           " / " + MolarityText(c1, kGiven) + " = " + asked + " mL");
 }
 
 void FromCommercialReagent(const Compound& solute) {
@@ -57,6 +58,8 @@ void FromCommercialReagent(const Compound& solute) {
     const double moles = molarity * litres;
     const double pure = moles * solute.molarMass;
     const double commercial = pure * 100 / reagent->percent;
+    const double volume = commercial / reagent->density;
+    const std::string asked = NumberResult("V =", volume, MillilitresText(volume), "mL");
     StoreWholeExercise("Calcular el volumen de " + FormulaMarkup(solute) + " comercial (" +
                            PercentText(reagent->percent, kGiven) + " % en masa, densidad " +
                            DensityText(reagent->density) + " g/mL) necesario para preparar " +
@@ -68,7 +71,7 @@ void FromCommercialReagent(const Compound& solute) {
                            GramsText(pure) + " g; comercial: " + GramsText(pure) + " · 100 / " +
                            PercentText(reagent->percent, kGiven) + " = " + GramsText(commercial) +
                            " g; V = " + GramsText(commercial) + " / " + DensityText(reagent->density) + " = " +
-                           MillilitresText(commercial / reagent->density) + " mL");
+                           asked + " mL");
 }
 
 void ConcentrationsOfSolution(const Compound& solute) {
@@ -95,15 +98,22 @@ void ConcentrationsOfSolution(const Compound& solute) {
     const double waterGrams = solutionGrams - grams;
     const double moles = grams / solute.molarMass;
     const double waterMoles = waterGrams / water.molarMass;
+    // Recorded first, in the order of the answer: the operands of a + have no order of evaluation.
+    const double perLitre = grams / (millilitres / 1000);
+    const double molality = moles / (waterGrams / 1000);
+    const double fraction = moles / (moles + waterMoles);
+    const std::string perLitreShown = NumberResult("", perLitre, GramsPerLitreText(perLitre), "g/L");
+    const std::string molalityShown = NumberResult("m =", molality, MolalityText(molality), "mol/kg");
+    const std::string fractionShown = NumberResult("x =", fraction, MoleFractionText(fraction), "");
     StoreWholeExercise(
         "Se disuelven " + GramsText(grams, kGiven) + " g de " + FormulaMarkup(solute) + " en agua hasta " +
             MillilitresText(millilitres, kGiven) + " mL de disolución, de densidad " + DensityText(density) +
             " g/mL. Calcular la concentración en g/L, la molalidad y la fracción molar del soluto." + kLineBreak +
             kData + DataLineOf({&solute, &water}),
-        "  " + GramsPerLitreText(grams / (millilitres / 1000)) + " g/L; agua: " + GramsText(solutionGrams) + " - " +
+        "  " + perLitreShown + " g/L; agua: " + GramsText(solutionGrams) + " - " +
             GramsText(grams, kGiven) + " = " + GramsText(waterGrams) + " g; n = " + MolesText(moles) +
-            " mol; m = " + MolalityText(moles / (waterGrams / 1000)) + " mol/kg; x = " + MolesText(moles) + " / (" +
-            MolesText(moles) + " + " + MolesText(waterMoles) + ") = " + MoleFractionText(moles / (moles + waterMoles)));
+            " mol; m = " + molalityShown + " mol/kg; x = " + MolesText(moles) + " / (" +
+            MolesText(moles) + " + " + MolesText(waterMoles) + ") = " + fractionShown);
 }
 
 void Mixture(const Compound& solute) {
@@ -116,13 +126,15 @@ void Mixture(const Compound& solute) {
     const double c2 = tenths2 / 10.0;
     const double moles = c1 * v1 / 1000 + c2 * v2 / 1000;
     const std::string markup = FormulaMarkup(solute);
+    const double molarity = moles / (total / 1000);
+    const std::string asked = NumberResult("M =", molarity, MolarityText(molarity), "mol/L");
     StoreWholeExercise("Se mezclan " + MillilitresText(v1, kGiven) + " mL de disolución " + MolarityText(c1, kGiven) +
                            " M de " + markup + " con " + MillilitresText(v2, kGiven) + " mL de disolución " +
                            MolarityText(c2, kGiven) + " M de " + markup +
                            ". Calcular la molaridad de la mezcla (volúmenes aditivos).",
                        "  n = " + MolarityText(c1, kGiven) + " · " + LitresText(v1 / 1000, kGiven) + " + " +
                            MolarityText(c2, kGiven) + " · " + LitresText(v2 / 1000, kGiven) + " = " + MolesText(moles) +
-                           " mol; V = " + LitresText(total / 1000, kGiven) + " L; M = " + MolarityText(moles / (total / 1000)) + " mol/L");
+                           " mol; V = " + LitresText(total / 1000, kGiven) + " L; M = " + asked + " mol/L");
 }
 
 }  // namespace

@@ -46,10 +46,11 @@ std::string GramsToMolesChain(double grams, Role role, const Substance& from, co
            RatioFactor(from, to);
 }
 
-// " · (110.98 g / 1 mol) = 28.28 g de CaCl_2"
-std::string ToGrams(double moles, const Substance& to) {
-    return " · (" + MolarMassText(MolarMassOf(to)) + " g / 1 mol) = " + GramsText(moles * MolarMassOf(to)) + " g de " +
-           Markup(to);
+// " · (110.98 g / 1 mol) = 28.28 g de CaCl_2"; the mass is a result when the question asks for it.
+std::string ToGrams(double moles, const Substance& to, bool asked) {
+    const double grams = moles * MolarMassOf(to);
+    const std::string shown = asked ? NumberResult("", grams, GramsText(grams), "g") : GramsText(grams);
+    return " · (" + MolarMassText(MolarMassOf(to)) + " g / 1 mol) = " + shown + " g de " + Markup(to);
 }
 
 double ProductMoles(double grams, const Substance& from, const Substance& to) {
@@ -90,7 +91,8 @@ void MassToMass(const Reaction& reaction) {
     StoreWholeExercise(
         Start(reaction) + "Calcular la masa de " + Markup(product) + " que se obtiene a partir de " +
             GramsText(grams, kGiven) + " g de " + Markup(reactant) + "." + Data({&reactant.compound, &product.compound}),
-        "  " + GramsToMolesChain(grams, kGiven, reactant, product) + ToGrams(ProductMoles(grams, reactant, product), product));
+        "  " + GramsToMolesChain(grams, kGiven, reactant, product) +
+            ToGrams(ProductMoles(grams, reactant, product), product, true));
 }
 
 void GasVolume(const Reaction& reaction) {
@@ -111,6 +113,7 @@ void GasVolume(const Reaction& reaction) {
     const double atm = (Random(151) + 50) / 100.0;  // 0.5 to 2 atm
     const double moles = ProductMoles(grams, reactant, gas);
     const double kelvin = celsius + kZeroCelsius;
+    const double litres = moles * kGasConstant * kelvin / atm;
     StoreWholeExercise(
         Start(reaction) + "Calcular el volumen de " + Markup(gas) + ", medido a " + CelsiusText(celsius) + " °C y " +
             PressureText(atm, kGiven) + " atm, que se obtiene a partir de " + GramsText(grams, kGiven) + " g de " +
@@ -118,7 +121,7 @@ void GasVolume(const Reaction& reaction) {
             DataLineWith(DataLineOf({&reactant.compound, &gas.compound}),
                          "R = " + ConstantText(kGasConstant) + " atm·L/(mol·K)"),
         "  " + GramsToMolesChain(grams, kGiven, reactant, gas) + " = " + MolesText(moles) + " mol; T = " + KelvinText(kelvin) +
-            " K; V = n·R·T / p = " + LitresText(moles * kGasConstant * kelvin / atm) + " L");
+            " K; V = n·R·T / p = " + NumberResult("V =", litres, LitresText(litres), "L") + " L");
 }
 
 void LimitingReagent(const Reaction& reaction) {
@@ -144,14 +147,18 @@ void LimitingReagent(const Reaction& reaction) {
     const double productMoles = ReactingMoles(limitingMoles, limiting, product);
     // "1 mol O_2 necesita", "0.5 mol O_2 necesitan"
     const char* const need = AsShown(molesA, MolesText, Role::WorkedOut) == 1 ? " necesita " : " necesitan ";
+    // Recorded first, in the order of the answer: the operands of a + have no order of evaluation.
+    // The two the statement compares: it says any others are in excess.
+    const std::string chosen = ChoiceResult("limitante", Markup(limiting), {Markup(a), Markup(b)});
+    const std::string toProduct = ToGrams(productMoles, product, true);
     StoreWholeExercise(
         Start(reaction) + "Calcular el reactivo limitante y la masa de " + Markup(product) + " que se obtiene con " +
             GramsText(gramsA, kGiven) + " g de " + Markup(a) + " y " + GramsText(gramsB, kGiven) + " g de " + Markup(b) +
             (count > 2 ? " (los demás reactivos, en exceso)" : "") + "." +
             Data({&a.compound, &b.compound, &product.compound}),
         "  " + MolesText(molesA) + " mol " + Markup(a) + need + MolesText(needB) + " mol " + Markup(b) + " y hay " +
-            MolesText(molesB) + " mol: limitante " + Markup(limiting) + ". " + MolesText(limitingMoles) +
-            " mol " + Markup(limiting) + " · " + RatioFactor(limiting, product) + ToGrams(productMoles, product));
+            MolesText(molesB) + " mol: limitante " + chosen + ". " + MolesText(limitingMoles) + " mol " +
+            Markup(limiting) + " · " + RatioFactor(limiting, product) + toProduct);
 }
 
 void Purity(const Reaction& reaction) {
@@ -175,7 +182,7 @@ void Purity(const Reaction& reaction) {
                            PercentText(percent, kGiven) + " %." + Data({&reactant.compound, &product.compound}),
                        "  " + GramsText(grams, kGiven) + " · " + PercentText(percent, kGiven) + " / 100 = " +
                            GramsText(pure) + " g puros; " + GramsToMolesChain(pure, Role::WorkedOut, reactant, product) +
-                           ToGrams(ProductMoles(pure, reactant, product), product));
+                           ToGrams(ProductMoles(pure, reactant, product), product, true));
 }
 
 void Yield(const Reaction& reaction) {
@@ -185,13 +192,14 @@ void Yield(const Reaction& reaction) {
     const double percent = Random(49) + 50;  // 50 to 98 %
     const double theoretical = ProductMoles(grams, reactant, product) * MolarMassOf(product);
     const double obtained = AsShown(theoretical * percent / 100, GramsText);
+    const double yield = obtained / theoretical * 100;
     StoreWholeExercise(Start(reaction) + "A partir de " + GramsText(grams, kGiven) + " g de " + Markup(reactant) +
                            " se obtienen " + GramsText(obtained, kGiven) + " g de " + Markup(product) +
                            ". Calcular el rendimiento de la reacción." + Data({&reactant.compound, &product.compound}),
                        "  " + GramsToMolesChain(grams, kGiven, reactant, product) +
-                           ToGrams(ProductMoles(grams, reactant, product), product) +
+                           ToGrams(ProductMoles(grams, reactant, product), product, false) +
                            "; rendimiento = " + GramsText(obtained, kGiven) + " / " + GramsText(theoretical) +
-                           " · 100 = " + PercentText(obtained / theoretical * 100) + " %");
+                           " · 100 = " + NumberResult("rendimiento =", yield, PercentText(yield), "%") + " %");
 }
 
 // The reaction asked for and kept for the recipe, as AskRecipeFormula does with a formula.

@@ -41,6 +41,18 @@ std::string Spaced(std::string text) {
 // The unit of a molarity after its number: the classroom form stands apart ("0,120 M").
 std::string MolarUnit(const NumberStyle& style) { return style.significantFigures ? " M" : "M"; }
 
+// How VolumeText writes a volume, the number in its unit and that unit, for a volume worked
+// out to be recorded as printed.
+struct VolumeInUnit {
+    double value;
+    PlainForm plain;
+    const char* unit;
+};
+VolumeInUnit InUnit(double volumeMl) {
+    if (volumeMl < 1000) return {volumeMl, {8, 4}, "ml"};
+    return {volumeMl / 1000, {8, 2}, "l"};
+}
+
 
 // The recipe of the pass in progress, filled as the generator asks the user.
 Recipe g_pass;
@@ -147,20 +159,31 @@ void GenerateAtom(uint8_t subKind) {
     const std::string z = CountNumber(atom.atomicNumber, style);
     const std::string n = CountNumber(atom.neutrons, style);
     const std::string m = CountNumber(atom.massNumber, style);
+    // Recorded one by one before the answer is written: the operands of one expression would
+    // not keep the order in which the answer prints them.
+    const std::string protons = NumberResult("a)", atom.atomicNumber, z, "protones");
     if (subKind == 1) {
+        const std::string mass = NumberResult("b) M =", atom.massNumber, m, "");
+        const std::string electrons = NumberResult("c)", atom.atomicNumber, z, "electrones");
+        const std::string place = NumberResult("d) lugar =", atom.atomicNumber, z, "");
         StoreExercise("Un átomo de número atómico " + z + " contiene " + n + " neutrones en su núcleo. Determinar:" +
                           kLineBreak +
                           "a) nº protones en ell núcleo,b) número másico, c) nº electrones alrededor d) lugar en la "
                           "tabla periódica",
-                      "  a) " + z + " protones b) M = " + m + " c) " + z + " electrones d) lugar = " + z);
+                      "  a) " + protons + " protones b) M = " + mass + " c) " + electrons +
+                          " electrones d) lugar = " + place);
     } else {
         // The classroom form has no doubled blank, also where the text itself had one.
-        const char* const given = style.significantFigures ? " protones b) Z = " : " protones b)  Z = ";
+        const std::string asked = style.significantFigures ? "b) Z =" : "b)  Z =";
+        const std::string number = NumberResult(asked, atom.atomicNumber, z, "");
+        const std::string electrons = NumberResult("c)", atom.atomicNumber, z, "electrones");
+        const std::string place = NumberResult("d) lugar =", atom.atomicNumber, z, "");
         StoreExercise("Un átomo de número másico " + m + " contiene " + n + " neutrones en su núcleo. Determinar:" +
                           kLineBreak +
                           "a) nº protones en el núcleo,b) número atómico, c) nº electrones alrededor d) lugar en la "
                           "tabla periódica",
-                      "  a) " + z + given + z + " c) " + z + " electrones d) lugar = " + z);
+                      "  a) " + protons + " protones " + asked + " " + number + " c) " + electrons +
+                          " electrones d) lugar = " + place);
     }
 }
 
@@ -174,7 +197,8 @@ void GenerateMoles(uint8_t subKind) {
         if (!AskRecipeFormula(compound)) return;
         StoreExercise("Calcula la masa molar de " + FormulaMarkup(compound) + kLineBreak + kData +
                           FormulaDataLine(compound, style),
-                      "  " + MolarMassNumber(compound.molarMass, style) + " g/mol");
+                      "  " + NumberResult("", compound.molarMass, MolarMassNumber(compound.molarMass, style), "g/mol") +
+                          " g/mol");
         return;
     }
     double moles = 0;
@@ -199,20 +223,20 @@ void GenerateMoles(uint8_t subKind) {
             const std::string shown = ComputedNumber(molecules, style);
             const double answer = style.significantFigures ? double(AsShown(molecules, shown) / kAvogadro) : moles;
             StoreExercise("Calcular cuantos moles son" + Spaced(shown) + " moléculas.",
-                          "  " + ComputedNumber(answer, style) + " mol.");
+                          "  " + NumberResult("", answer, ComputedNumber(answer, style), "mol") + " mol.");
             break;
         }
         case 4:
             StoreExercise("Pasar" + Spaced(DataNumber(grams, style)) + " g de " + FormulaMarkup(compound) +
                               " a moles." + kLineBreak + kData + FormulaDataLine(compound, style),
-                          "  " + ComputedNumber(moles, style) + " mol.");
+                          "  " + NumberResult("", moles, ComputedNumber(moles, style), "mol") + " mol.");
             break;
         default: {
             const std::string shown = ComputedNumber(moles, style);
             const double answer = style.significantFigures ? AsShown(moles, shown) * compound.molarMass : grams;
             StoreExercise("Cuantos gramos son" + Spaced(shown) + " moles de " + FormulaMarkup(compound) + "?" +
                               kLineBreak + kData + FormulaDataLine(compound, style),
-                          "  " + ComputedNumber(answer, style) + " g.");
+                          "  " + NumberResult("", answer, ComputedNumber(answer, style), "g") + " g.");
             break;
         }
     }
@@ -225,12 +249,12 @@ void GeneratePercentage(uint8_t subKind) {
         StoreExercise("Calcular el % (en masa) de soluto si se han disuelto" + Spaced(DataNumber(draw.soluteGrams, style)) +
                           " g en agua hasta obtener" + Spaced(DataNumber(draw.solutionGrams, style)) +
                           " g de disolución.",
-                      "  " + ComputedNumber(draw.percent, style) + " %");
+                      "  " + NumberResult("", draw.percent, ComputedNumber(draw.percent, style), "%") + " %");
     } else {
         StoreExercise("Calcular los gramos de soluto necesarios para preparar" +
                           Spaced(DataNumber(draw.solutionGrams, style)) + " g de una disolución al " +
                           DataNumber(draw.percent, style, {6, 2}) + " % en masa",
-                      "  " + ComputedNumber(draw.soluteGrams, style) + " g");
+                      "  " + NumberResult("", draw.soluteGrams, ComputedNumber(draw.soluteGrams, style), "g") + " g");
     }
 }
 
@@ -255,20 +279,23 @@ void GenerateMolarity(uint8_t subKind) {
             StoreExercise("Calcular la molaridad de una disolución obtenida disolviendo" +
                               Spaced(DataNumber(grams, style)) + " g de " + markup +
                               " en agua hasta un volumen total de " + VolumeText(volumeMl, style, DataNumber) + data,
-                          "  " + ComputedNumber(molarity, style) + " mol/l");
+                          "  " + NumberResult("", molarity, ComputedNumber(molarity, style), "mol/l") + " mol/l");
             break;
         case 4:
             StoreExercise("Calcular los gramos necesarios de " + markup + " para preparar " +
                               VolumeText(volumeMl, style, DataNumber) + " de una disolución" +
                               Spaced(shownMolarity) + molar + markup + data,
-                          "  " + ComputedNumber(gramsNeeded, style) + " g");
+                          "  " + NumberResult("", gramsNeeded, ComputedNumber(gramsNeeded, style), "g") + " g");
             break;
-        default:
+        default: {
+            const VolumeInUnit made = InUnit(volumeMade);
+            const std::string shown = ComputedNumber(made.value, style, made.plain);
             StoreExercise("Calcular el volumen de disolución" + Spaced(shownMolarity) + molar + markup +
                               " que se puede preparar a partir de" + Spaced(DataNumber(grams, style)) + " g de " +
                               markup + data,
-                          "  " + VolumeText(volumeMade, style, ComputedNumber));
+                          "  " + NumberResult("", made.value, shown, made.unit) + " " + made.unit);
             break;
+        }
     }
 }
 
@@ -329,13 +356,15 @@ void GeneratePh(uint8_t subKind) {
                           " g de " + markup + " en un volumen de disolución de " +
                           DataNumber(volumeMl, style, {6, 2}) + " ml" + kLineBreak + kData +
                           FormulaDataLine(compound, style),
-                      "  pH = " + PhNumber(ph, style));
+                      "  pH = " + NumberResult("pH =", ph, PhNumber(ph, style), ""));
     } else {
         const std::string shown = PhNumber(ph, style, {6, 2});
         const double answer =
             style.significantFigures ? ConcentrationOf(compound, AsShown(ph, shown), isBase) : concentration;
+        const std::string asked = "[" + markup + "] =";
         StoreExercise("Calcular la concentración molar de una disolución de " + markup + " de pH " + shown,
-                      "    [" + markup + "] = " + ComputedNumber(answer, style) + " mol/l");
+                      "    " + asked + " " + NumberResult(asked, answer, ComputedNumber(answer, style), "mol/l") +
+                          " mol/l");
     }
 }
 
@@ -458,8 +487,8 @@ int32_t DrawVolumeMl() { return (Random(4) + 1) * 250; }
 std::string VolumeText(double volumeMl) { return VolumeText(volumeMl, NumberStyle{}, DataNumber); }
 
 std::string VolumeText(double volumeMl, const NumberStyle& style, VolumeForm form) {
-    if (volumeMl < 1000) return form(volumeMl, style, {8, 4}) + " ml";
-    return form(volumeMl / 1000, style, {8, 2}) + " l";
+    const VolumeInUnit volume = InUnit(volumeMl);
+    return form(volume.value, style, volume.plain) + " " + volume.unit;
 }
 
 double Log10(double x) { return std::log(x) / kLn10; }

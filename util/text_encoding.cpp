@@ -97,3 +97,34 @@ std::string Utf8ProblemText(const Utf8Problem& problem) {
     for (uint32_t rest = problem.codePoint; rest != 0 || code.size() < 4; rest >>= 4) code.insert(0, 1, HexDigit(rest));
     return "el carácter U+" + code + " no existe en Windows-1252 (ANSI)";
 }
+
+uint32_t Windows1252CodePoint(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return b >= 0x80 && b <= 0x9F ? kCharacters80To9F[b - 0x80] : b;
+}
+
+void AppendUtf8(std::string& utf8, uint32_t codePoint) {
+    const auto add = [&](uint32_t bits) { utf8 += static_cast<char>(bits); };
+    if (codePoint < 0x80) {
+        add(codePoint);
+    } else if (codePoint < 0x800) {
+        add(0xC0 | codePoint >> 6);
+        add(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        add(0xE0 | codePoint >> 12);
+        add(0x80 | (codePoint >> 6 & 0x3F));
+        add(0x80 | (codePoint & 0x3F));
+    } else {
+        add(0xF0 | codePoint >> 18);
+        add(0x80 | (codePoint >> 12 & 0x3F));
+        add(0x80 | (codePoint >> 6 & 0x3F));
+        add(0x80 | (codePoint & 0x3F));
+    }
+}
+
+std::string Windows1252ToUtf8(std::string_view text) {
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (char c : text) AppendUtf8(utf8, Windows1252CodePoint(c));
+    return utf8;
+}

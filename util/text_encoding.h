@@ -29,3 +29,10 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string& text, Utf8Problem& pr
 
 // The problem in Spanish, for a refusal: "el carácter U+2192 no existe en Windows-1252 (ANSI)".
 std::string Utf8ProblemText(const Utf8Problem& problem);
+
+// The other way, for files that other programs read as UTF-8 (a Moodle quiz): every byte is
+// its Windows-1252 character; the five bytes that Windows-1252 leaves unused stand for the
+// control characters of the same number, as Windows converts them.
+std::string Windows1252ToUtf8(std::string_view text);
+uint32_t Windows1252CodePoint(char byte);
+void AppendUtf8(std::string& utf8, uint32_t codePoint);

@@ -54,4 +54,17 @@ TEST(TextEncoding, NotepadsUtf8ReadsAsWindows1252AndWindows1252StaysAsItIs) {
     }
 }
 
+// The quiz file's texts go out as UTF-8: every byte must come back as itself, the euro sign
+// and the dashes of 0x80 to 0x9F included.
+TEST(TextEncoding, EveryWindows1252ByteGoesToUtf8AndBack) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    const std::string utf8 = Windows1252ToUtf8(all);
+    EXPECT_EQ(Windows1252ToUtf8("Qu\xEDmica \x80 \x97"), "Qu\xC3\xADmica \xE2\x82\xAC \xE2\x80\x94");
+    std::string back;
+    Utf8Problem problem;
+    ASSERT_TRUE(Utf8ToWindows1252(utf8, back, problem)) << problem.at;
+    EXPECT_EQ(back, all);
+}
+
 }  // namespace

@@ -5,8 +5,9 @@ answer of the report (what the exercise editor showed) in the order of the prese
 When the report names versions of the worksheet, each version and the key are read too:
 version A holds the report's statements and no answer, the later ones the same statements
 with any numbers, and the key every version's answers under its title. When it names a Moodle
-quiz of the same sheet, each question of variant 2 ("<title> · N · versión B") holds the numbers
-of exercise N of version B, as each reader shows that version. An exercise whose answer draws words with
+quiz of the same sheet, the quiz must read as Moodle's import reads it (check_moodle.py), hold
+as many variants as the report says, and each question of variant 2 ("<title> · N · versión B")
+the numbers of exercise N of version B, as each reader shows that version. An exercise whose answer draws words with
 its numbers (which reactant limits) is named as "shared": its later answers are not compared.
 Every "datos:" line of the editor's statements must also be a whole line of each reading of
 the two documents and of version A.
@@ -20,6 +21,9 @@ import re
 import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import check_moodle  # noqa: E402
 
 READER_TIMEOUT_S = 120
 
@@ -277,6 +281,24 @@ def variant_questions(quiz, title, letter):
     return questions
 
 
+def check_quiz_variants(document, quiz, title, count):
+    """The quiz as Moodle imports it, and exactly `count` variants of the exercises that change."""
+    try:
+        names = check_moodle.read_quiz(quiz)
+    except check_moodle.Failure as failure:
+        raise Failure("%s: %s" % (document, failure))
+    letters = set()
+    for name in names:
+        match = re.fullmatch(re.escape(title) + " \u00b7 \\d+(?: \u00b7 versi\u00f3n ([A-Z]+))?", name)
+        if not match:
+            raise Failure("%s: a question named %r" % (document, name))
+        if match.group(1):
+            letters.add(match.group(1))
+    expected = {chr(ord("A") + v) for v in range(count)}
+    if letters != expected:
+        raise Failure("%s: variants %s, not %s" % (document, sorted(letters), sorted(expected)))
+
+
 CLOZE = r"\{\d*:[A-Z_]+:(?:\\.|[^}])*\}"
 
 
@@ -368,6 +390,7 @@ def main(argv):
         if len(letters) < 2:
             raise Failure("a quiz without versions of the sheet to compare it with")
         quiz = (exerc / report["moodle"][1]).read_bytes()
+        check_quiz_variants(report["moodle"][1], quiz, report["title"], report["moodle"][0])
         questions = variant_questions(quiz, report["title"], "B")
         for reader in ("pandoc", "LibreOffice"):
             check_variant_numbers(reader, versions["B"].name, texts[(reader, "B")], questions)

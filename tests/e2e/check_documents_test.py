@@ -242,6 +242,34 @@ class QuizVariant(unittest.TestCase):
                     self.check(quiz)
 
 
+class QuizAsImported(unittest.TestCase):
+    """The quiz holds the variants the window was given, in questions Moodle's import takes."""
+    CATEGORY = ("<question type=\"category\"><category><text>$course$/top/Zorvi/Hoja/Ejercicio 1</text></category>"
+                "</question>")
+    CLOZE = ("<question type=\"cloze\"><name><text>Hoja \u00b7 1 \u00b7 versi\u00f3n %s</text></name>"
+             "<questiontext format=\"html\"><text>n = {1:NUMERICAL:=2:0.1} mol</text></questiontext>"
+             "<generalfeedback format=\"html\"><text>2 mol</text></generalfeedback><penalty>0.3333333</penalty>"
+             "<hidden>0</hidden></question>")
+
+    def quiz(self, letters, cloze=CLOZE):
+        return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>%s%s</quiz>"
+                % (self.CATEGORY, "".join(cloze % letter for letter in letters))).encode("utf-8")
+
+    def test_three_variants_pass(self):
+        cd.check_quiz_variants("q.xml", self.quiz("ABC"), "Hoja", 3)
+
+    def test_other_variants_or_a_box_moodle_cannot_read_fail(self):
+        cases = [
+            ("one variant short", self.quiz("AB")),
+            ("one variant more", self.quiz("ABCD")),
+            ("an answer box without a right answer", self.quiz("ABC", self.CLOZE.replace(":=2:", ":2:"))),
+        ]
+        for name, quiz in cases:
+            with self.subTest(name):
+                with self.assertRaises(cd.Failure):
+                    cd.check_quiz_variants("q.xml", quiz, "Hoja", 3)
+
+
 class Report(unittest.TestCase):
     def test_escapes_come_back(self):
         with tempfile.TemporaryDirectory() as folder:

@@ -43,15 +43,15 @@ void Accept(HWND window) {
 WindowKind g_kind{.className = "moodle", .iconName = "IcPrg", .init = OnInitDialog, .accept = Accept};
 
 const ControlSpec kControls[] = {
-    {kIdMoodleVariants, "EDIT", "", kLineEditRight, 190, 10, 60, 22},
-    {kIdMoodleTolerance, "EDIT", "", kLineEditRight, 190, 40, 60, 22},
-    {IDOK, "BUTTON", "&Aceptar", kDefaultPushButton, 180, 78, 80, 30},
-    {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 90, 78, 80, 30},
+    {kIdMoodleVariants, "EDIT", "", kLineEditRight, 210, 10, 60, 22},
+    {kIdMoodleTolerance, "EDIT", "", kLineEditRight, 210, 40, 60, 22},
+    {IDOK, "BUTTON", "&Aceptar", kDefaultPushButton, 190, 78, 80, 30},
+    {IDCANCEL, "BUTTON", "&Cancelar", kPushButton, 100, 78, 80, 30},
 };
 // The place of the versions window, beside the save window that comes first when the batch
 // was never exported.
-const LabelSpec kLabels[] = {{10, 14, "variantes (1 a 50):"}, {10, 44, "tolerancia en % (0 a 50):"}};
-const WindowLayout kLayout{kCaption, kToolWindowStyle, 600, 100, 282, 150, kControls, "CreaFMoodle failed", kLabels};
+const LabelSpec kLabels[] = {{10, 14, "variantes por ejercicio (1 a 50):"}, {10, 44, "tolerancia en % (0 a 50):"}};
+const WindowLayout kLayout{kCaption, kToolWindowStyle, 600, 100, 292, 150, kControls, "CreaFMoodle failed", kLabels};
 
 }  // namespace
 

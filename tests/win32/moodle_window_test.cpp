@@ -31,7 +31,7 @@ TEST_F(MoodleWindowTest, ProposesTheVariantsAndTheToleranceAndTakesWhatIsTyped) 
     driver.When(kClass, [](HWND w) {
         EXPECT_EQ(TextOf(w), kCaption);
         // Its own labels show at once, before anything else repaints it.
-        EXPECT_TRUE(SomethingDrawnIn(w, {10, 14, 110, 26}, kToolBackground)) << "variantes (1 a 50):";
+        EXPECT_TRUE(SomethingDrawnIn(w, {10, 14, 110, 26}, kToolBackground)) << "variantes por ejercicio (1 a 50):";
         EXPECT_TRUE(SomethingDrawnIn(w, {10, 44, 110, 56}, kToolBackground)) << "tolerancia en % (0 a 50):";
         EXPECT_EQ(ItemTextOf(w, kIdMoodleVariants), "3");
         EXPECT_EQ(ItemTextOf(w, kIdMoodleTolerance), "2,5");

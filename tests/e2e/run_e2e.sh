@@ -28,7 +28,8 @@ cmp "$elements" "$out/work/elements.dat"
 left=$(cd "$out/work" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
 expected="./Exerc ./Exerc/prueba bloques-A.rtf ./Exerc/prueba bloques-B.rtf ./Exerc/prueba bloques-C.rtf \
 ./Exerc/prueba bloques-soluciones.rtf ./Exerc/prueba bloques.rtf ./Exerc/prueba bloques.xml \
-./Exerc/prueba bloques.zlote ./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat ./reacciones.txt ./zorvi.ini "
+./Exerc/prueba bloques.zlote ./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat \
+./reacciones.txt ./zorvi.ini "
 if [ "$left" != "$expected" ]; then
     echo "run_e2e: unexpected files in the work folder: $left" >&2
     exit 1

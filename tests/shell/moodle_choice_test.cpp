@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "shell/settings.h"
-
 namespace {
 
 const std::string kVariantsProblem = "El número de variantes debe ser un número entero de 1 a 50.";
@@ -55,26 +53,6 @@ TEST(MoodleChoice, ReadsTheVariantsAndTheToleranceOrNamesTheFieldToCorrect) {
             EXPECT_EQ(variants, -1);  // nothing changed by a refusal
         }
     }
-}
-
-// The window proposes what it reads back, in the batch's decimal sign.
-TEST(MoodleChoice, TheProposedToleranceReadsBackAsItself) {
-    for (bool comma : {false, true}) {
-        NumberOptions.decimalComma = comma;
-        for (double percent : {2.0, 0.0, 2.5, 0.00001, 50.0}) {
-            int variants = 0;
-            double read = -1;
-            std::string problem;
-            int field = 0;
-            const std::string text = ToleranceText(percent);
-            EXPECT_TRUE(ReadMoodleChoice("2", text, variants, read, problem, field)) << text;
-            EXPECT_EQ(read, percent) << text;
-        }
-    }
-    EXPECT_EQ(ToleranceText(2.5), "2,5");
-    NumberOptions.decimalComma = false;
-    EXPECT_EQ(ToleranceText(2), "2");
-    EXPECT_EQ(ToleranceText(2.5), "2.5");
 }
 
 }  // namespace

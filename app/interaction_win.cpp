@@ -7,6 +7,7 @@
 #include "shell/exercise_editor.h"
 #include "shell/file_dialogs_win.h"
 #include "shell/generation_window.h"
+#include "shell/moodle_window.h"
 #include "shell/save_window.h"
 #include "shell/shell_utils.h"
 #include "shell/versions_window.h"
@@ -35,6 +36,10 @@ bool WindowsInteraction::SaveSeries(std::string& exportName, std::string& docume
 }
 
 bool WindowsInteraction::ChooseVersions(int& count, uint32_t& seed) { return VersionsWindow(count, seed); }
+
+bool WindowsInteraction::ChooseMoodleQuiz(int& variants, double& tolerancePercent) {
+    return MoodleWindow(variants, tolerancePercent);
+}
 
 bool WindowsInteraction::ChooseBatchFile(bool saving, const std::string& folder, std::string& path) {
     return ChooseBatchFileDialog(saving, folder, path);

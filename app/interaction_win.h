@@ -13,6 +13,7 @@ public:
     bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
                     bool& answersOnNewPage) override;
     bool ChooseVersions(int& count, uint32_t& seed) override;
+    bool ChooseMoodleQuiz(int& variants, double& tolerancePercent) override;
     bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path) override;
     uint16_t ShellOpen(const std::string& command) override;
     void OpenElementList() override;

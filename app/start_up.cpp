@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 
+#include "app/moodle.h"
 #include "app/versions.h"
 #include "chemistry/elements.h"
 #include "chemistry/empirical.h"
@@ -45,6 +46,7 @@ void SetUpProgram() {
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;
     VersionsCommand = MakeWorksheetVersions;
+    MoodleCommand = ExportMoodleQuiz;
     // Before the main window: the formula parser and the data windows read the table.
     LoadElements();
     OfferBuiltInTableForEmptyFile();
@@ -56,4 +58,5 @@ void ReleaseProgram() {
     GenerateTopic = nullptr;
     DataCommand = nullptr;
     VersionsCommand = nullptr;
+    MoodleCommand = nullptr;
 }

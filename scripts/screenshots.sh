@@ -96,6 +96,7 @@ for dpi in 96 144; do
     shoot "$dpi" 'HintWindowScreenshot.*' "hint-window-$dpi"
     shoot "$dpi" 'SaveWindowScreenshot.*Seguidos' "save-window-$dpi"
     shoot "$dpi" 'VersionsWindowScreenshot.*' "versions-window-$dpi"
+    shoot "$dpi" 'MoodleWindowScreenshot.*' "moodle-window-$dpi"
     shoot "$dpi" 'ReactionWindowScreenshot.*' "reaction-window-$dpi"
 done
 shoot 96 'AboutBoxScreenshot.*' about

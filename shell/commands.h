@@ -13,6 +13,7 @@ enum : uint16_t {
     kCmdOpenBatch = IDM_OPEN_BATCH,
     kCmdSaveBatch = IDM_SAVE_BATCH,
     kCmdVersions = IDM_VERSIONS,
+    kCmdMoodle = IDM_MOODLE,
     kCmdAskConfirmation = IDM_ASK_CONFIRMATION,
     kCmdHints = IDM_HINTS,
     kCmdDecimalComma = IDM_DECIMAL_COMMA,

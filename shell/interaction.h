@@ -50,6 +50,10 @@ public:
     // them changed, when the user accepts. Unless implemented: cancelled.
     virtual bool ChooseVersions(int& count, uint32_t& seed);
 
+    // The Moodle window: proposes the number of variants and the tolerance in percent; true,
+    // with them changed, when the user accepts. Unless implemented: cancelled.
+    virtual bool ChooseMoodleQuiz(int& variants, double& tolerancePercent);
+
     // The system's dialog to open (`saving` false) or save a batch file, starting in `folder`
     // with `path` proposed; true with the full path chosen. Unless implemented: cancelled.
     virtual bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path);

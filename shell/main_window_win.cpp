@@ -61,7 +61,7 @@ public:
     void EnableBatchMenu(bool enabled) override {
         if (g_batchMenu == nullptr) return;
         // "Abrir &lote..." stays enabled: an empty batch is where one is opened.
-        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdReset}) {
+        for (UINT id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdMoodle, kCmdReset}) {
             EnableMenuItem(g_batchMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
         }
     }
@@ -242,6 +242,9 @@ bool DispatchCommand(uint16_t id) {
         case kCmdSaveBatch: SaveBatchCommand(); return true;
         case kCmdVersions:
             if (Batch.count > 0 && VersionsCommand) VersionsCommand();
+            return true;
+        case kCmdMoodle:
+            if (Batch.count > 0 && MoodleCommand) MoodleCommand();
             return true;
         case kCmdAskConfirmation: ToggleOption(kCmdAskConfirmation, AskConfirmation); return true;
         case kCmdHints:

@@ -33,6 +33,8 @@ uint8_t Box(const std::string& caption, const std::string& text, uint16_t flags)
 
 bool UserInteraction::ChooseVersions(int&, uint32_t&) { return false; }
 
+bool UserInteraction::ChooseMoodleQuiz(int&, double&) { return false; }
+
 bool UserInteraction::ChooseBatchFile(bool, const std::string&, std::string&) { return false; }
 
 UserInteraction& Ui() { return *g_ui; }

@@ -8,3 +8,4 @@ TopicHandler GenerateTopic = nullptr;
 CommandHandler DataCommand = nullptr;
 
 void (*VersionsCommand)() = nullptr;
+void (*MoodleCommand)() = nullptr;

@@ -25,6 +25,8 @@ extern CommandHandler DataCommand;
 // "&Versiones..." of the "Lote ejercicios" menu: the versions of the worksheet are made by
 // the program's own subjects, so the shell reaches them through this handler.
 extern void (*VersionsCommand)();
+// "Exportar a &Moodle...": the worksheet's variants as a quiz file, through the same door.
+extern void (*MoodleCommand)();
 
 constexpr std::size_t kShortNameMax = 8;
 constexpr std::size_t kLongNameMax = 40;

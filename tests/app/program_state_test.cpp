@@ -53,6 +53,7 @@ struct AtLoad {
     TopicHandler generateTopic;
     CommandHandler dataCommand;
     void (*versionsCommand)();
+    void (*moodleCommand)();
     int32_t language;
     int versionCount;
     bool elementsLoadFailed;
@@ -60,8 +61,8 @@ struct AtLoad {
 };
 const AtLoad kAtLoad{AskConfirmation, DefaultHintPlacement, NumberOptions,   Presentation,    AnswersOnNewPage,
                      BatchExported,   UnexportedChanges,    BatchSeed,       BatchSeedClock,  MainColour,
-                     DataMenuEnabled, GenerateTopic,        DataCommand,     VersionsCommand, UiLanguage,
-                     VersionCount,    ElementsLoadFailed,   ReactionsWriteFailureTold};
+                     DataMenuEnabled, GenerateTopic,        DataCommand,     VersionsCommand, MoodleCommand,
+                     UiLanguage,      VersionCount,         ElementsLoadFailed, ReactionsWriteFailureTold};
 
 uint32_t FixedClock() { return 7; }
 void NoTopic(uint16_t) {}
@@ -130,6 +131,7 @@ TEST(ProgramState, TheResetGivesTheMemoryTheProgramStartsWith) {
     EXPECT_EQ(GenerateTopic, kAtLoad.generateTopic);
     EXPECT_EQ(DataCommand, kAtLoad.dataCommand);
     EXPECT_EQ(VersionsCommand, kAtLoad.versionsCommand);
+    EXPECT_EQ(MoodleCommand, kAtLoad.moodleCommand);
     EXPECT_EQ(UiLanguage, kAtLoad.language);
     EXPECT_EQ(VersionCount, kAtLoad.versionCount);
     EXPECT_EQ(ElementsLoadFailed, kAtLoad.elementsLoadFailed);

@@ -4,7 +4,10 @@ with LibreOffice Writer, and checks that each reader finds the title and every s
 answer of the report (what the exercise editor showed) in the order of the presentation.
 When the report names versions of the worksheet, each version and the key are read too:
 version A holds the report's statements and no answer, the later ones the same statements
-with any numbers, and the key every version's answers under its title. An exercise whose answer draws words with
+with any numbers, and the key every version's answers under its title. When it names a Moodle
+quiz of the same sheet, the quiz must read as Moodle's import reads it (check_moodle.py), hold
+as many variants as the report says, and each question of variant 2 ("<title> · N · versión B")
+the numbers of exercise N of version B, as each reader shows that version. An exercise whose answer draws words with
 its numbers (which reactant limits) is named as "shared": its later answers are not compared.
 Every "datos:" line of the editor's statements must also be a whole line of each reading of
 the two documents and of version A.
@@ -17,6 +20,10 @@ import pathlib
 import re
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import check_moodle  # noqa: E402
 
 READER_TIMEOUT_S = 120
 
@@ -30,7 +37,8 @@ def unescape_report(text):
 
 
 def read_report(path):
-    report = {"title": None, "documents": {}, "statements": [], "answers": [], "shared": [], "versions": None}
+    report = {"title": None, "documents": {}, "statements": [], "answers": [], "shared": [], "versions": None,
+              "moodle": None}
     for line in pathlib.Path(path).read_bytes().decode("cp1252").split("\n"):
         if not line:
             continue
@@ -51,6 +59,9 @@ def read_report(path):
         elif key == "versions":
             count, _, base = value.partition(" ")
             report["versions"] = (int(count), base)
+        elif key == "moodle":
+            count, _, name = value.partition(" ")
+            report["moodle"] = (int(count), name)
         else:
             raise Failure("unknown report line: " + line)
     if report["title"] is None or sorted(report["documents"]) != [0, 1] or not report["statements"]:
@@ -253,6 +264,60 @@ def check_key(reader, document, text, report, letters):
         raise Failure("%s, %s: the key holds only the answers under each version's title" % (reader, document))
 
 
+def sheet_statements(text):
+    """The statements of a student's sheet as a reader shows it, by their numbers."""
+    pieces = re.split(r"<b>(\d+)\)</b>", text)
+    return {int(pieces[i]): pieces[i + 1] for i in range(1, len(pieces) - 1, 2)}
+
+
+def variant_questions(quiz, title, letter):
+    """The question texts of one variant of the quiz (UTF-8 Moodle XML), by exercise number."""
+    named = re.compile(re.escape(title) + " \u00b7 (\\d+) \u00b7 versi\u00f3n " + letter)
+    questions = {}
+    for question in ElementTree.fromstring(quiz).iter("question"):
+        match = named.fullmatch(question.findtext("name/text") or "")
+        if match:
+            questions[int(match.group(1))] = question.findtext("questiontext/text") or ""
+    return questions
+
+
+def check_quiz_variants(document, quiz, title, count):
+    """The quiz as Moodle imports it, and exactly `count` variants of the exercises that change."""
+    try:
+        names = check_moodle.read_quiz(quiz)
+    except check_moodle.Failure as failure:
+        raise Failure("%s: %s" % (document, failure))
+    letters = set()
+    for name in names:
+        match = re.fullmatch(re.escape(title) + " \u00b7 \\d+(?: \u00b7 versi\u00f3n ([A-Z]+))?", name)
+        if not match:
+            raise Failure("%s: a question named %r" % (document, name))
+        if match.group(1):
+            letters.add(match.group(1))
+    expected = {chr(ord("A") + v) for v in range(count)}
+    if letters != expected:
+        raise Failure("%s: variants %s, not %s" % (document, sorted(letters), sorted(expected)))
+
+
+CLOZE = r"\{\d*:[A-Z_]+:(?:\\.|[^}])*\}"
+
+
+def check_variant_numbers(reader, document, sheet, questions):
+    """Each question of a variant holds, in order, the numbers that the sheet of the same version
+    shows in that exercise's statement; its answer boxes are left out."""
+    if not questions:
+        raise Failure("%s: the quiz has no question of this variant" % document)
+    statements = sheet_statements(sheet)
+    for n, question in sorted(questions.items()):
+        if n not in statements:
+            raise Failure("%s, %s: no exercise %d for the quiz's question" % (reader, document, n))
+        expected = re.findall(NUMBER, statements[n])
+        found = re.findall(NUMBER, readable_html(re.sub(CLOZE, " ", question)))
+        if not any(found[at:at + len(expected)] == expected for at in range(len(found) - len(expected) + 1)):
+            raise Failure("%s, %s: the quiz's exercise %d has the numbers %s, the sheet %s"
+                          % (reader, document, n, found, expected))
+
+
 def run(command, log):
     with open(log, "ab") as out:
         try:
@@ -320,9 +385,21 @@ def main(argv):
             after_title = lambda text: text[text.find("\n"):]
             if after_title(texts[(reader, letter)]) == after_title(texts[(reader, "A")]):
                 raise Failure("%s: version %s has the numbers of version A" % (reader, letter))
+    quizzed = 0
+    if report["moodle"]:
+        if len(letters) < 2:
+            raise Failure("a quiz without versions of the sheet to compare it with")
+        quiz = (exerc / report["moodle"][1]).read_bytes()
+        check_quiz_variants(report["moodle"][1], quiz, report["title"], report["moodle"][0])
+        questions = variant_questions(quiz, report["title"], "B")
+        for reader in ("pandoc", "LibreOffice"):
+            check_variant_numbers(reader, versions["B"].name, texts[(reader, "B")], questions)
+        quizzed = len(questions)
     print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations%s, "
-          "%d data lines whole" % (len(report["statements"]), ", in %d versions and their key" % len(letters)
-                                   if letters else "", sum(len(data_lines(s)) for s in report["statements"])))
+          "%d data lines whole%s" % (len(report["statements"]), ", in %d versions and their key" % len(letters)
+                                     if letters else "", sum(len(data_lines(s)) for s in report["statements"]),
+                                     ", %d questions of the quiz's variant B with its numbers" % quizzed
+                                     if quizzed else ""))
     return 0
 
 

@@ -211,6 +211,65 @@ class VersionsThatDrawWords(unittest.TestCase):
                 cd.read_report(path)
 
 
+class QuizVariant(unittest.TestCase):
+    """Variant 2 of the quiz must be version B of the sheet, exercise by exercise."""
+    SHEET_B = ("<b>Hoja \u2014 versi\u00f3n B</b>\n<b>1)</b>Pasar 12 g de H<sub>2</sub>SO<sub>4</sub> a moles.\n"
+               "<b>2)</b>Pasar 5 g de O<sub>2</sub> a moles.")
+    QUESTION = ("<question type=\"cloze\"><name><text>Hoja \u00b7 %d \u00b7 versi\u00f3n %s</text></name>"
+                "<questiontext format=\"html\"><text><![CDATA[<p>%s</p><p>n = {1:NUMERICAL:=0.122:0.003} mol</p>]]>"
+                "</text></questiontext></question>")
+    STATEMENT = "Pasar 12 g de H<sub>2</sub>SO<sub>4</sub> a moles."
+
+    def quiz(self, *questions):
+        return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?><quiz>%s</quiz>" % "".join(questions)).encode("utf-8")
+
+    def check(self, quiz):
+        cd.check_variant_numbers("r", "B", self.SHEET_B, cd.variant_questions(quiz, "Hoja", "B"))
+
+    def test_the_numbers_of_version_b_pass(self):
+        self.check(self.quiz(self.QUESTION % (1, "A", "Pasar 36 g de H<sub>2</sub>SO<sub>4</sub>"),
+                             self.QUESTION % (1, "B", self.STATEMENT)))
+
+    def test_a_variant_that_is_not_version_b_fails(self):
+        cases = [
+            ("version A's numbers", self.quiz(self.QUESTION % (1, "B", "Pasar 36 g de H<sub>2</sub>SO<sub>4</sub>"))),
+            ("another exercise's place", self.quiz(self.QUESTION % (2, "B", self.STATEMENT))),
+            ("no question of variant 2", self.quiz(self.QUESTION % (1, "C", self.STATEMENT))),
+        ]
+        for name, quiz in cases:
+            with self.subTest(name):
+                with self.assertRaises(cd.Failure):
+                    self.check(quiz)
+
+
+class QuizAsImported(unittest.TestCase):
+    """The quiz holds the variants the window was given, in questions Moodle's import takes."""
+    CATEGORY = ("<question type=\"category\"><category><text>$course$/top/Zorvi/Hoja/Ejercicio 1</text></category>"
+                "</question>")
+    CLOZE = ("<question type=\"cloze\"><name><text>Hoja \u00b7 1 \u00b7 versi\u00f3n %s</text></name>"
+             "<questiontext format=\"html\"><text>n = {1:NUMERICAL:=2:0.1} mol</text></questiontext>"
+             "<generalfeedback format=\"html\"><text>2 mol</text></generalfeedback><penalty>0.3333333</penalty>"
+             "<hidden>0</hidden></question>")
+
+    def quiz(self, letters, cloze=CLOZE):
+        return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>%s%s</quiz>"
+                % (self.CATEGORY, "".join(cloze % letter for letter in letters))).encode("utf-8")
+
+    def test_three_variants_pass(self):
+        cd.check_quiz_variants("q.xml", self.quiz("ABC"), "Hoja", 3)
+
+    def test_other_variants_or_a_box_moodle_cannot_read_fail(self):
+        cases = [
+            ("one variant short", self.quiz("AB")),
+            ("one variant more", self.quiz("ABCD")),
+            ("an answer box without a right answer", self.quiz("ABC", self.CLOZE.replace(":=2:", ":2:"))),
+        ]
+        for name, quiz in cases:
+            with self.subTest(name):
+                with self.assertRaises(cd.Failure):
+                    cd.check_quiz_variants("q.xml", quiz, "Hoja", 3)
+
+
 class Report(unittest.TestCase):
     def test_escapes_come_back(self):
         with tempfile.TemporaryDirectory() as folder:

@@ -6,7 +6,8 @@
 // accepts each one in the exercise editor, exports the batch in both presentations (the
 // blocks with the answers on a page of their own) and quits. Then it starts the program
 // again, opens the batch file that the second export left beside its document through the
-// system's open dialog, makes three versions of the sheet and quits.
+// system's open dialog, makes three versions of the sheet, exports the sheet as a Moodle quiz of
+// three variants and quits.
 // It writes what the editor showed (title, statements, answers, in batch order) and the
 // versions made to a report that the reader check compares with the documents as pandoc
 // and LibreOffice read them.
@@ -34,6 +35,7 @@
 #include "shell/exercise_editor.h"
 #include "shell/generation_window.h"
 #include "shell/main_window_win.h"
+#include "shell/moodle_window.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
 
@@ -262,6 +264,9 @@ const Export kExports[] = {{"prueba seguidos", 0}, {"prueba bloques", 1}};
 const char* const kReopened = "prueba bloques";
 constexpr int kVersions = 3;
 const char* const kVersionsCaption = "Versiones de la hoja";
+// The quiz of the same sheet: variant k of each exercise is version k of the sheet.
+constexpr int kMoodleVariants = 3;
+const char* const kMoodleCaption = "Cuestionario de Moodle";
 
 // --- The program under test -------------------------------------------------------------
 
@@ -659,6 +664,36 @@ void MakeVersions(HWND main, const std::string& workFolder) {
     }
 }
 
+// "Exportar a &Moodle...": the save window again (the versions do not count as an export), as
+// it stands; the Moodle window proposing the versions just made and 2 %, the variants typed
+// in and the tolerance kept; then the note of the file and of how to import it.
+void MakeMoodleQuiz(HWND main, const std::string& workFolder) {
+    PostMessageA(main, WM_COMMAND, kCmdMoodle, 0);
+    HWND save = WaitFor("desarserie");
+    CheckEqual("name proposed for the quiz", ItemText(save, kIdExportName), kReopened);
+    Command(save, IDOK);
+    WaitGone(save);
+    HWND moodle = WaitFor("moodle");
+    CheckEqual("caption of the Moodle window", TextOf(moodle), kMoodleCaption);
+    CheckEqual("variants proposed", ItemText(moodle, kIdMoodleVariants), std::to_string(kVersions));
+    CheckEqual("tolerance proposed", ItemText(moodle, kIdMoodleTolerance), "2");
+    SetItemText(moodle, kIdMoodleVariants, std::to_string(kMoodleVariants).c_str());
+    Command(moodle, IDOK);
+    WaitGone(moodle);
+    HWND box = WaitFor("#32770");
+    CheckEqual("caption of the message box", TextOf(box), kMoodleCaption);
+    const std::string written = std::string("Escrito en Exerc\\") + kReopened + ".xml.\r"
+                                "En Moodle: Banco de preguntas > Importar > Formato Moodle XML.\r"
+                                "En el cuestionario: una pregunta aleatoria de cada categoría \"Ejercicio N\".\r"
+                                "Sin variantes (una pregunta): 3, 27-29.";  // those the versions named
+    CheckEqual("the note of the quiz", ItemText(box, 0xFFFF), written);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitGone(box);
+    WaitIdle(main);
+    const std::string path = workFolder + "\\Exerc\\" + kReopened + ".xml";
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) throw Failure("no quiz " + path);
+}
+
 void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
     std::ofstream out(path, std::ios::binary);
     out << "title " << Escaped(kDocumentTitle) << "\n";
@@ -669,6 +704,7 @@ void WriteReport(const std::string& path, const std::vector<Exercise>& batch) {
         if (!exercise.shared.empty()) out << "shared " << Escaped(exercise.shared) << "\n";
     }
     out << "versions " << kVersions << " " << kReopened << "\n";
+    out << "moodle " << kMoodleVariants << " " << kReopened << ".xml\n";
     if (!out.flush()) throw Failure("cannot write the report " + path);
 }
 
@@ -850,8 +886,11 @@ int Run(int argc, char** argv) {
         CheckBatchList(main, batch);
         g_step = "making the versions";
         MakeVersions(main, workFolder);
+        g_step = "exporting the Moodle quiz";
+        MakeMoodleQuiz(main, workFolder);
     });
-    std::printf("drive_zorvi: the batch file opened again, %d versions and their key made, program ended\n", kVersions);
+    std::printf("drive_zorvi: the batch file opened again, %d versions and their key made, a quiz of %d variants, "
+                "program ended\n", kVersions, kMoodleVariants);
     WriteReport(argv[4], batch);
     return 0;
 }

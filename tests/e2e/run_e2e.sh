@@ -1,7 +1,7 @@
 #!/bin/sh
 # The end-to-end test: the driver runs the real Zorvi.exe under Wine in an empty folder,
 # twice, then pandoc and LibreOffice read back the two documents it exported, the versions
-# of the sheet and their key.
+# of the sheet and their key, and the Moodle quiz is checked against version B.
 # Usage: run_e2e.sh DRIVE_ZORVI_EXE ZORVI_EXE ELEMENTS_DAT OUTPUT_FOLDER
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,8 +27,9 @@ fi
 cmp "$elements" "$out/work/elements.dat"
 left=$(cd "$out/work" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
 expected="./Exerc ./Exerc/prueba bloques-A.rtf ./Exerc/prueba bloques-B.rtf ./Exerc/prueba bloques-C.rtf \
-./Exerc/prueba bloques-soluciones.rtf ./Exerc/prueba bloques.rtf ./Exerc/prueba bloques.zlote \
-./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat ./reacciones.txt ./zorvi.ini "
+./Exerc/prueba bloques-soluciones.rtf ./Exerc/prueba bloques.rtf ./Exerc/prueba bloques.xml \
+./Exerc/prueba bloques.zlote ./Exerc/prueba seguidos.rtf ./Exerc/prueba seguidos.zlote ./elements.dat \
+./reacciones.txt ./zorvi.ini "
 if [ "$left" != "$expected" ]; then
     echo "run_e2e: unexpected files in the work folder: $left" >&2
     exit 1

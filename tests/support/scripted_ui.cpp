@@ -45,6 +45,7 @@ ScriptedUi::~ScriptedUi() {
     EXPECT_TRUE(edits.empty()) << edits.size() << " editor answers not used";
     EXPECT_TRUE(saves.empty()) << saves.size() << " save-window answers not used";
     EXPECT_TRUE(versions.empty()) << versions.size() << " versions-window answers not used";
+    EXPECT_TRUE(moodle.empty()) << moodle.size() << " Moodle-window answers not used";
     EXPECT_TRUE(batchFiles.empty()) << batchFiles.size() << " file-dialog answers not used";
 }
 
@@ -145,6 +146,20 @@ bool ScriptedUi::ChooseVersions(int& count, uint32_t& seed) {
     if (!answer) return false;
     count = answer->count;
     seed = answer->seed;
+    return true;
+}
+
+bool ScriptedUi::ChooseMoodleQuiz(int& variants, double& tolerancePercent) {
+    proposedMoodle.push_back({variants, tolerancePercent});
+    if (moodle.empty()) {
+        ADD_FAILURE() << "Moodle window opened with no answer scripted";
+        return false;
+    }
+    const std::optional<MoodleAnswer> answer = moodle.front();
+    moodle.pop_front();
+    if (!answer) return false;
+    variants = answer->variants;
+    tolerancePercent = answer->tolerancePercent;
     return true;
 }
 

@@ -51,6 +51,12 @@ public:
         uint32_t seed;
     };
     std::deque<std::optional<VersionsAnswer>> versions;
+    // The Moodle window: nullopt cancels; otherwise the number of variants and the tolerance.
+    struct MoodleAnswer {
+        int variants;
+        double tolerancePercent;
+    };
+    std::deque<std::optional<MoodleAnswer>> moodle;
     // The open and save dialogs: nullopt cancels; otherwise the path chosen.
     std::deque<std::optional<std::string>> batchFiles;
     uint16_t shellResult = 42;  // what the shell answers to every open
@@ -64,6 +70,7 @@ public:
     std::vector<ExerciseRecord> editedRecords;  // as the editor received them
     std::vector<SaveAnswer> proposedSaves;     // what the save window proposed
     std::vector<VersionsAnswer> proposedVersions;  // what the versions window proposed
+    std::vector<MoodleAnswer> proposedMoodle;      // what the Moodle window proposed
     struct FileDialog {
         bool saving;
         std::string folder;
@@ -86,6 +93,7 @@ public:
     bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,
                     bool& answersOnNewPage) override;
     bool ChooseVersions(int& count, uint32_t& seed) override;
+    bool ChooseMoodleQuiz(int& variants, double& tolerancePercent) override;
     bool ChooseBatchFile(bool saving, const std::string& folder, std::string& path) override;
     uint16_t ShellOpen(const std::string& command) override;
     void OpenElementList() override;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "shell/generation_window.h"
 #include "shell/hint_window.h"
 #include "shell/main_window_win.h"
+#include "shell/moodle_window.h"
 #include "shell/save_window.h"
 #include "shell/versions_window.h"
 #include "tests/support/exercises.h"
@@ -95,6 +97,16 @@ TEST_F(KeyboardTest, EveryWindowAnswersTheKeysAWindowsUserTypes) {
         const bool accepted = VersionsWindow(count, seed);
         return Accepted(accepted, std::to_string(count) + "|" + std::to_string(seed));
     };
+    auto moodle = [this] {
+        int variants = 3;
+        double tolerance = 2;
+        const bool accepted = MoodleWindow(variants, tolerance);
+        std::string told;
+        for (const ShownBox& box : ui.boxes) told += "|" + box.text;
+        char percent[16];
+        std::snprintf(percent, sizeof percent, "%g", tolerance);
+        return Accepted(accepted, std::to_string(variants) + "|" + percent) + told;
+    };
     auto reaction = [] {
         std::string text = "2 H2 + O2 = 2 H2O";
         const bool accepted = ChooseReactionWindow({"2 H2 + O2 = 2 H2O", "C + O2 = CO2"}, text);
@@ -148,6 +160,13 @@ TEST_F(KeyboardTest, EveryWindowAnswersTheKeysAWindowsUserTypes) {
         {"a number typed over the versions replaces them", "versiones", {{'5'}, kEnter}, versions, nullptr,
          "5|7"},
         {"Esc leaves the versions", "versiones", {kTab, kEsc}, versions, nullptr, "no"},
+        {"the variants and the tolerance typed over, with a comma, and Enter", "moodle",
+         {{'3'}, {'0'}, kTab, {'1'}, {VK_OEM_COMMA}, {'5'}, kEnter}, moodle, nullptr, "30|1.5"},
+        {"Esc leaves the Moodle window", "moodle", {{'9'}, kTab, kEsc}, moodle, nullptr, "no"},
+        {"a tolerance out of range is told and the Moodle window stays on it", "moodle",
+         {kTab, {'9'}, {'9'}, kEnter}, moodle,
+         [this](HWND w) { return !ui.boxes.empty() && GetFocus() == GetDlgItem(w, kIdMoodleTolerance); },
+         "no|La tolerancia debe ser un número de 0 a 50 (por ciento de cada valor), con punto o coma decimal."},
         {"Down and Enter pick the next reaction", "triareaccio", {kDown, kEnter}, reaction, nullptr,
          "C + O2 = CO2"},
         {"Alt+A accepts the typed reaction", "triareaccio", {kTab, {VK_END}, {'X'}, {'A', VK_MENU}}, reaction,

@@ -81,7 +81,9 @@ TEST_F(MainWindowTest, StartsWithTheEmptyBatchLook) {
                    kIdResetButton}) {
         EXPECT_FALSE(Enabled(id)) << "button " << id;
     }
-    for (int id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdReset}) EXPECT_TRUE(MenuGreyed(id)) << id;
+    for (int id : {kCmdSave, kCmdEditPrint, kCmdSaveBatch, kCmdVersions, kCmdMoodle, kCmdReset}) {
+        EXPECT_TRUE(MenuGreyed(id)) << id;
+    }
     EXPECT_FALSE(MenuGreyed(kCmdOpenBatch));  // a batch file opens into an empty batch
     RECT client;
     GetClientRect(main, &client);
@@ -116,10 +118,10 @@ TEST_F(MainWindowTest, TheBatchMenuHoldsTheBatchFilesAndTheVersions) {
     } items[] = {
         {kCmdSave, "&Guardar"},           {kCmdEditPrint, "&Editar/Imprimir"}, {0, ""},
         {kCmdOpenBatch, "Abrir &lote..."}, {kCmdSaveBatch, "Guardar l&ote..."}, {kCmdVersions, "&Versiones..."},
-        {0, ""},                          {kCmdReset, "&Reiniciar"},
+        {kCmdMoodle, "Exportar a &Moodle..."}, {0, ""},              {kCmdReset, "&Reiniciar"},
     };
-    ASSERT_EQ(GetMenuItemCount(batch), 8);
-    for (int i = 0; i < 8; ++i) {
+    ASSERT_EQ(GetMenuItemCount(batch), 9);
+    for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(GetMenuItemID(batch, i), items[i].id) << i;
         if (items[i].id == 0) {
             EXPECT_TRUE(GetMenuState(batch, i, MF_BYPOSITION) & MF_SEPARATOR) << i;
@@ -129,9 +131,10 @@ TEST_F(MainWindowTest, TheBatchMenuHoldsTheBatchFilesAndTheVersions) {
     }
 }
 
-TEST_F(MainWindowTest, TheBatchFileCommandsOpenTheirDialogsAndVersionsTheSaveWindowFirst) {
+TEST_F(MainWindowTest, TheBatchFileCommandsOpenTheirDialogsAndVersionsAndMoodleTheSaveWindowFirst) {
     Command(kCmdSaveBatch);  // an empty batch: nothing opens
     Command(kCmdVersions);
+    Command(kCmdMoodle);
     EXPECT_TRUE(ui.fileDialogs.empty());
     ui.batchFiles = {std::nullopt};
     Command(kCmdOpenBatch);
@@ -147,6 +150,10 @@ TEST_F(MainWindowTest, TheBatchFileCommandsOpenTheirDialogsAndVersionsTheSaveWin
     Command(kCmdVersions);
     EXPECT_EQ(ui.proposedSaves.size(), 1u);
     EXPECT_TRUE(ui.proposedVersions.empty());
+    ui.saves = {std::nullopt};
+    Command(kCmdMoodle);
+    EXPECT_EQ(ui.proposedSaves.size(), 2u);
+    EXPECT_TRUE(ui.proposedMoodle.empty());
 }
 
 TEST_F(MainWindowTest, FirstExerciseEnablesItsButtonsAndTurnsTheLabelBlack) {
@@ -160,7 +167,7 @@ TEST_F(MainWindowTest, FirstExerciseEnablesItsButtonsAndTurnsTheLabelBlack) {
     EXPECT_FALSE(Enabled(kIdUpButton));
     EXPECT_FALSE(Enabled(kIdDownButton));
     for (int id : {kIdExportButton, kIdOpenButton, kIdResetButton}) EXPECT_TRUE(Enabled(id)) << id;
-    for (int id : {kCmdSave, kCmdEditPrint, kCmdOpenBatch, kCmdSaveBatch, kCmdVersions, kCmdReset}) {
+    for (int id : {kCmdSave, kCmdEditPrint, kCmdOpenBatch, kCmdSaveBatch, kCmdVersions, kCmdMoodle, kCmdReset}) {
         EXPECT_FALSE(MenuGreyed(id)) << id;
     }
     EXPECT_TRUE(LabelDrawnIn(RGB(0, 0, 0)));

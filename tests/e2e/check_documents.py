@@ -318,6 +318,29 @@ def check_variant_numbers(reader, document, sheet, questions):
                           % (reader, document, n, found, expected))
 
 
+def check_key_values(reader, document, key, report, letters, answers):
+    """Every number box of the quiz takes, within its tolerance, a number that the key prints
+    in the same exercise of the same version: a student who copies the key is graded right."""
+    titles = [tidy(bold(version_title(report, letter))) for letter in letters]
+    checked = 0
+    for name, boxes in answers.items():
+        match = re.fullmatch(".* \u00b7 (\d+)(?: \u00b7 versi\u00f3n ([A-Z]+))?", name)
+        n, letter = int(match.group(1)), match.group(2) or "A"
+        at = letters.index(letter)
+        start = key.find(titles[at]) + len(titles[at])
+        end = key.find(titles[at + 1]) if at + 1 < len(titles) else len(key)
+        printed = [float(x) for x in re.findall(NUMBER, sheet_statements(key[start:end]).get(n, ""))]
+        for box in boxes:
+            if box["type"] != "NUMERICAL":
+                continue
+            value, tolerance = box["value"], box["tolerance"]
+            if not any(abs(x - value) <= tolerance * (1 + 1e-9) for x in printed):
+                raise Failure("%s, %s: %s takes %g \u00b1 %g, none of the key's numbers %s"
+                              % (reader, document, name, value, tolerance, printed))
+            checked += 1
+    return checked
+
+
 def run(command, log):
     with open(log, "ab") as out:
         try:
@@ -385,7 +408,7 @@ def main(argv):
             after_title = lambda text: text[text.find("\n"):]
             if after_title(texts[(reader, letter)]) == after_title(texts[(reader, "A")]):
                 raise Failure("%s: version %s has the numbers of version A" % (reader, letter))
-    quizzed = 0
+    quizzed = boxes = 0
     if report["moodle"]:
         if len(letters) < 2:
             raise Failure("a quiz without versions of the sheet to compare it with")
@@ -395,11 +418,14 @@ def main(argv):
         for reader in ("pandoc", "LibreOffice"):
             check_variant_numbers(reader, versions["B"].name, texts[(reader, "B")], questions)
         quizzed = len(questions)
+        answers = check_moodle.read_quiz(quiz)
+        for reader in ("pandoc", "LibreOffice"):
+            boxes = check_key_values(reader, versions["key"].name, texts[(reader, "key")], report, letters, answers)
     print("check_documents: %d exercises read back in order by pandoc and LibreOffice in both presentations%s, "
           "%d data lines whole%s" % (len(report["statements"]), ", in %d versions and their key" % len(letters)
                                      if letters else "", sum(len(data_lines(s)) for s in report["statements"]),
-                                     ", %d questions of the quiz's variant B with its numbers" % quizzed
-                                     if quizzed else ""))
+                                     ", %d questions of the quiz's variant B with its numbers and %d answer boxes "
+                                     "taking the key's numbers" % (quizzed, boxes) if quizzed else ""))
     return 0
 
 

@@ -15,6 +15,7 @@
 #include "shell/versions_choice.h"
 #include "shell/versions_plan.h"
 #include "util/atomic_file.h"
+#include "util/strings.h"
 
 namespace {
 
@@ -64,7 +65,10 @@ void ExportMoodleQuiz() {
     while (!MayReplaceFiles(folder, {ExportName + kExtension})) {
         if (!PrepareExportFolder(true, kExtension, folder)) return;
     }
-    const MoodleQuiz quiz = MoodleQuizFile(plan, DocumentTitle, tolerance);
+    // An untitled sheet is filed under its name: an empty title would leave the category
+    // path with "//", which Moodle reads as a slash inside one name.
+    const std::string title = TrimText(DocumentTitle).empty() ? ExportName : DocumentTitle;
+    const MoodleQuiz quiz = MoodleQuizFile(plan, title, tolerance);
     const std::string fileName = ExportName + kExtension;
     const std::string path = PathInFolder(folder, fileName);
     std::string error;

@@ -102,6 +102,15 @@ TEST_F(MoodleExportTest, ANeverExportedBatchShowsTheSaveWindowThenWritesTheQuizA
                                      kBoxOk}));
 }
 
+TEST_F(MoodleExportTest, AnUntitledSheetIsFiledUnderItsName) {
+    Worksheet();
+    Exported("hoja", " ");
+    Answer(2, 2);
+    ExportMoodleQuiz();
+    const std::string quiz = ReadAll(Exerc("hoja.xml"));
+    EXPECT_NE(quiz.find("<text>$course$/top/Zorvi/hoja/Ejercicio 1</text>"), std::string::npos) << quiz;
+}
+
 TEST_F(MoodleExportTest, AnEarlierRunsQuizIsReplacedOnlyWhenTheTeacherSaysSo) {
     Generate(1, 1);
     Exported("hoja", "Atomos");

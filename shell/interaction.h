@@ -35,6 +35,13 @@ public:
     // `text` comes in as the reaction to propose; true, with the reaction, when accepted.
     virtual bool ChooseReaction(const std::vector<std::string>& reactions, std::string& text) = 0;
 
+    // One of a list picked, or a text typed, in a window like the reaction window under
+    // `caption` (a substance or an equilibrium of the constants); the same contract as
+    // ChooseReaction, which it is unless implemented.
+    virtual bool ChooseFromList(const std::string& caption, const std::vector<std::string>& items, std::string& text) {
+        return ChooseReaction(items, text);
+    }
+
     // A message box with the given flags; returns the button pressed.
     virtual uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) = 0;
 

@@ -15,12 +15,14 @@
 #include "shell/versions_choice.h"
 #include "shell/versions_plan.h"
 #include "util/atomic_file.h"
+#include "util/number_format.h"
 #include "util/strings.h"
 
 namespace {
 
 constexpr const char* kCaption = "Cuestionario de Moodle";
 constexpr const char* kExtension = ".xml";
+constexpr std::size_t kMessageMax = 255;
 
 // Where the file went, the steps in Moodle, and the exercises that are not one question per
 // variant. Short enough for the box's 255 characters with a name of common length.
@@ -35,6 +37,14 @@ std::string WrittenNote(const std::string& fileName, const MoodleQuiz& quiz, int
     }
     // With one variant every exercise is one question: nothing to point out.
     if (!single.empty() && variants > 1) text += "\rSin variantes (una pregunta): " + NumberList(single) + ".";
+    // A message box shows 255 characters: long lists become counts.
+    if (text.size() > kMessageMax) {
+        text = "Escrito en Exerc\\" + fileName + ".\rEn Moodle: Banco de preguntas > Importar > Formato Moodle XML.";
+        if (!quiz.essays.empty()) text += "\rEnsayos, a corregir a mano: " + IntToText(int(quiz.essays.size())) + ".";
+        if (!single.empty() && variants > 1) {
+            text += "\rEjercicios sin variantes: " + IntToText(int(single.size())) + ".";
+        }
+    }
     return text;
 }
 

@@ -64,6 +64,8 @@ bool g_keptChoiceRefused = false;
 std::vector<ExerciseResult> g_results;
 
 void Record(ExerciseResult result) {
+    // A value that is no number could not be written to the batch file and read back.
+    if (result.kind == ResultKind::Number && !std::isfinite(result.value)) return;
     result.label = CutText(TrimText(result.label), kResultTextMax);
     result.unit = CutText(result.unit, kResultTextMax);
     result.text = CutText(result.text, kResultTextMax);
@@ -107,8 +109,16 @@ std::string NumberResult(const std::string& label, double value, const std::stri
 }
 
 std::string CountResult(const std::string& label, int32_t count, const std::string& shown, const std::string& unit) {
+    const std::size_t before = g_results.size();
     NumberResult(label, count, shown, unit);
-    if (!g_results.empty()) g_results.back().exact = true;
+    if (g_results.size() > before) g_results.back().exact = true;
+    return shown;
+}
+
+std::string PhResult(const std::string& label, double ph, const std::string& shown) {
+    const std::size_t before = g_results.size();
+    NumberResult(label, ph, shown, "");
+    if (g_results.size() > before) g_results.back().logarithm = true;
     return shown;
 }
 
@@ -362,7 +372,7 @@ void GeneratePh(uint8_t subKind) {
                           " g de " + markup + " en un volumen de disolución de " +
                           DataNumber(volumeMl, style, {6, 2}) + " ml" + kLineBreak + kData +
                           FormulaDataLine(compound, style),
-                      "  pH = " + NumberResult("pH =", ph, PhNumber(ph, style), ""));
+                      "  pH = " + PhResult("pH =", ph, PhNumber(ph, style)));
     } else {
         const std::string shown = PhNumber(ph, style, {6, 2});
         const double answer =

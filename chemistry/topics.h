@@ -61,6 +61,9 @@ void KeepRecipeText(const std::string& text);
 std::string NumberResult(const std::string& label, double value, const std::string& shown, const std::string& unit);
 // A whole count (protons, electrons, a mass number), which no tolerance may round to another.
 std::string CountResult(const std::string& label, int32_t count, const std::string& shown, const std::string& unit);
+// A pH, whose tolerance in percent is taken on the concentration it stands for: 2 % of a pH
+// of 13 would let 12.7 pass, twice the concentration.
+std::string PhResult(const std::string& label, double ph, const std::string& shown);
 // A formula, as markup ("CH_2O").
 std::string FormulaResult(const std::string& label, const std::string& markup);
 // One substance chosen among `options` (the chosen one among them), as markup.

@@ -61,6 +61,7 @@ struct ExerciseResult {
     bool exact = false;  // a whole count (protons, a mass number): right only as it is
     std::string text;                  // a formula, or the substance chosen, as markup ("CH_2O")
     std::vector<std::string> options;  // a choice: every substance offered, the chosen among them
+    bool logarithm = false;  // a pH: a percentage is taken on the concentration it stands for
 
     bool operator==(const ExerciseResult&) const = default;
 };

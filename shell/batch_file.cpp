@@ -65,8 +65,10 @@ constexpr const char* kChoiceResult = "elección";
 constexpr const char* kDecimals = "decimales";
 constexpr const char* kFigures = "cifras";
 constexpr const char* kExact = "exacto";
+constexpr const char* kLogarithm = ", logaritmo";  // after the figures of a pH
 constexpr const char* kResultKinds =
-    "«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N cifras»";
+    "«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N cifras» "
+    "(un pH lleva detrás «, logaritmo»)";
 
 char HexDigit(int value) { return "0123456789ABCDEF"[value & 15]; }
 
@@ -300,9 +302,14 @@ private:
     static bool NumberKind(const std::string& word, ExerciseResult& result) {
         const std::string start = std::string(kNumberResult) + ", ";
         if (word.compare(0, start.size(), start) != 0) return false;
-        const std::string rest = word.substr(start.size());
+        std::string rest = word.substr(start.size());
         result.kind = ResultKind::Number;
-        if (rest == kExact) {
+        const std::size_t logarithm = std::strlen(kLogarithm);
+        if (rest.size() > logarithm && rest.compare(rest.size() - logarithm, logarithm, kLogarithm) == 0) {
+            result.logarithm = true;
+            rest.resize(rest.size() - logarithm);
+        }
+        if (rest == kExact && !result.logarithm) {
             result.exact = true;
             return true;
         }
@@ -470,7 +477,8 @@ void WriteResult(std::string& out, const ExerciseResult& result) {
         Line(out, kResult, std::string(kNumberResult) + ", " +
                                (result.exact ? kExact
                                              : std::to_string(result.digits) + " " +
-                                                   (result.significant ? kFigures : kDecimals)));
+                                                   (result.significant ? kFigures : kDecimals) +
+                                                   (result.logarithm ? kLogarithm : "")));
         Line(out, kLabel, Escape(result.label));
         // The shortest text that reads back as the same double, with a point in every locale.
         char value[32];

@@ -15,6 +15,7 @@ namespace {
 
 // Moodle's own default: a third of the mark off for each new try in an adaptive quiz.
 constexpr const char* kPenalty = "0.3333333";
+constexpr std::size_t kNameMax = 255;  // a question's or a category's name in Moodle
 
 std::string XmlText(std::string_view utf8) {
     std::string out;
@@ -36,6 +37,15 @@ std::string XmlText(std::string_view utf8) {
 std::string TextElement(const char* element, const std::string& utf8, bool html = false) {
     return std::string("  <") + element + (html ? " format=\"html\"" : "") + "><text>" + XmlText(utf8) +
            "</text></" + element + ">\n";
+}
+
+// The title as Moodle keeps a name: its import takes the tags out of names ("pH<7 y pOH>7"
+// would lose "<7 y pOH>"), so "<" becomes the angle quote that reads the same; and a name has
+// 255 characters at most, cut from the title so that the variant stays.
+std::string NameTitle(const std::string& title, std::size_t room) {
+    std::string shown;
+    for (char c : title) shown += c == '<' ? '\x8B' : c;
+    return shown.substr(0, room);
 }
 
 // A name within a category path: Moodle reads "/" as the step to a subcategory and "//" as
@@ -68,30 +78,34 @@ double ToleranceFloor(const ExerciseResult& result) {
     return std::strtod(("1e" + IntToText(exponent - figures + 1)).c_str(), nullptr);
 }
 
-// What Cloze's grammar reserves in an answer: the characters that end it ("~" between
-// answers, "#" before a feedback, "}" at the end) and the backslash that escapes them; a
-// short answer also takes "*" for any text.
+// What Cloze's grammar reserves in an answer and Moodle unescapes: "}" that ends it and "#"
+// before a feedback; a short answer also takes "*" for any text. A "~" or a backslash has no
+// escape Moodle undoes: such a text is not written as an answer box (see Writable).
 std::string ClozeAnswerText(std::string_view text, bool shortAnswer) {
     std::string out;
     for (char c : text) {
-        if (c == '\\' || c == '}' || c == '#' || c == '~' || (shortAnswer && c == '*')) out += '\\';
+        if (c == '}' || c == '#' || (shortAnswer && c == '*')) out += '\\';
         out += c;
     }
     return out;
 }
 
+bool ClozeCanHold(const std::string& plain) {
+    return !plain.empty() && plain.find_first_of("~\\") == std::string::npos;
+}
+
 bool Writable(const ExerciseResult& result) {
     switch (result.kind) {
         case ResultKind::Number: return std::isfinite(result.value);
-        case ResultKind::Formula: return !MarkupToPlainText(result.text, PlainScripts::Typed).empty();
+        case ResultKind::Formula: return ClozeCanHold(MarkupToPlainText(result.text, PlainScripts::Typed));
         case ResultKind::Choice: {
             // Moodle wants two choices at least, none of them empty.
             std::vector<std::string> options = result.options;
             options.push_back(result.text);
             std::sort(options.begin(), options.end());
             options.erase(std::unique(options.begin(), options.end()), options.end());
-            return options.size() >= 2 && std::none_of(options.begin(), options.end(), [](const std::string& o) {
-                return MarkupToPlainText(o, PlainScripts::Unicode).empty();
+            return options.size() >= 2 && std::all_of(options.begin(), options.end(), [](const std::string& o) {
+                return ClozeCanHold(MarkupToPlainText(o, PlainScripts::Unicode));
             });
         }
     }
@@ -108,8 +122,10 @@ std::string ClozeAnswer(const ExerciseResult& result, double tolerancePercent) {
     switch (result.kind) {
         case ResultKind::Number: {
             // A count of protons is right only as it is: 88 is not a mass number of 89.
-            const double tolerance =
-                result.exact ? 0 : std::max(std::fabs(result.value) * tolerancePercent / 100, ToleranceFloor(result));
+            // A pH's percentage is taken on the concentration it stands for: log10(1.02) for 2 %.
+            const double share = result.logarithm ? std::log10(1 + tolerancePercent / 100)
+                                                  : std::fabs(result.value) * tolerancePercent / 100;
+            const double tolerance = result.exact ? 0 : std::max(share, ToleranceFloor(result));
             return "{1:NUMERICAL:=" + ClozeNumber(result.value) + ":" + ClozeNumber(tolerance) + "}";
         }
         case ResultKind::Formula:
@@ -140,6 +156,11 @@ std::string ClozeText(const ExerciseRecord& exercise, double tolerancePercent) {
         if (!result.unit.empty()) html += " " + MarkupToHtml(result.unit);
         html += "</p>";
     }
+    // Moodle reads "6,02e23" and "6,02x10^23", not the "·10" of the key.
+    const bool powers = std::any_of(exercise.results.begin(), exercise.results.end(), [](const ExerciseResult& r) {
+        return r.kind == ResultKind::Number && r.significant;
+    });
+    if (powers) html += "<p><i>Las potencias de diez se escriben 6,02e23 o 6,02x10^23.</i></p>";
     return html;
 }
 
@@ -191,10 +212,12 @@ MoodleQuiz MoodleQuizFile(const VersionsPlan& plan, const std::string& title, do
             quiz.single.push_back(number);
         }
         quiz.bytes += "<question type=\"category\">\n" +
-                      TextElement("category", Windows1252ToUtf8("$course$/top/Zorvi/" + CategoryName(title) +
+                      TextElement("category", Windows1252ToUtf8("$course$/top/Zorvi/" +
+                                                                CategoryName(NameTitle(title, kNameMax)) +
                                                                 "/Ejercicio " + numberText)) +
                       "</question>\n";
-        const std::string name = title + " · " + numberText;
+        const std::string name = NameTitle(title, kNameMax - std::strlen(" ·  · versión AX") - numberText.size()) +
+                                 " · " + numberText;
         if (essay) {
             quiz.bytes += EssayQuestion(Windows1252ToUtf8(name), plan.versions[0][i]);
             ++quiz.questions;

@@ -88,8 +88,11 @@ bool PlanVersions(const std::vector<ExerciseRecord>& batch, int count, uint32_t 
                 ExerciseRecord again;
                 std::string reason;
                 if (!remake(original, seed, VersionLetter(v), static_cast<int>(i + 1), attempt, again, reason)) {
-                    why = "el ejercicio " + IntToText(static_cast<int32_t>(i + 1)) +
-                          " no se puede hacer de nuevo para la versión " + VersionLetter(v) + " (" + reason + ")";
+                    // Past Z (variants of the quiz) the letter would be a sign: the number says it.
+                    const std::string which = v < 26 ? std::string("la versión ") + VersionLetter(v)
+                                                      : "la variante " + IntToText(static_cast<int32_t>(v + 1));
+                    why = "el ejercicio " + IntToText(static_cast<int32_t>(i + 1)) + " no se puede hacer de nuevo para " +
+                          which + " (" + reason + ")";
                     return false;
                 }
                 if (attempt == 0) made = again;

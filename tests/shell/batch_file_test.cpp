@@ -218,9 +218,10 @@ TEST(BatchFileForm, ResultsAreLinesOfTheirOwnAndComeBackExactly) {
     ExerciseResult moles{ResultKind::Number, "n =", 0.1 + 0.2, "mol ", 2, false, false, "", {}};
     ExerciseResult molecules{ResultKind::Number, "", 3.011e24, "moléculas", 3, true, false, "", {}};
     ExerciseResult protons{ResultKind::Number, "a)", 14, "protones", 0, false, true, "", {}};
+    ExerciseResult ph{ResultKind::Number, "pH =", 13.5, "", 2, false, false, "", {}, true};
     ExerciseResult formula{ResultKind::Formula, "fórmula:", 0, "", 0, false, false, "CH_2O", {}};
     ExerciseResult limiting{ResultKind::Choice, "limitante:", 0, "", 0, false, false, "O_2", {"H_2", "O_2"}};
-    record.results = {moles, molecules, protons, formula, limiting};
+    record.results = {moles, molecules, protons, ph, formula, limiting};
     const std::string bytes = EncodeBatchFile(BatchFile{"n", "t", 1, 1, {record}});
     const std::string lines =
         "resultado: número, 2 decimales\r\n"
@@ -235,6 +236,10 @@ TEST(BatchFileForm, ResultsAreLinesOfTheirOwnAndComeBackExactly) {
         "etiqueta: a)\r\n"
         "valor: 14\r\n"
         "unidad: protones\r\n"
+        "resultado: número, 2 decimales, logaritmo\r\n"
+        "etiqueta: pH =\r\n"
+        "valor: 13.5\r\n"
+        "unidad:\r\n"
         "resultado: fórmula\r\n"
         "etiqueta: fórmula:\r\n"
         "valor: CH_2O\r\n"
@@ -334,10 +339,10 @@ TEST(BatchFileRefusals, NameTheFileTheLineAndWhatIsWrong) {
         {"something after the end", Edited(19, "fin\r\nmás"), "línea 20:\rdespués de «fin» no puede haber nada más."},
         {"an unknown result", Edited(16, "continuar igualmente: no\r\nresultado: texto"),
          "línea 17:\r«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N "
-         "cifras»."},
+         "cifras» (un pH lleva detrás «, logaritmo»)."},
         {"a number of 18 figures", Edited(16, "continuar igualmente: no\r\nresultado: número, 18 cifras"),
          "línea 17:\r«resultado» debe ser «fórmula», «elección», «número, exacto», «número, N decimales» o «número, N "
-         "cifras»."},
+         "cifras» (un pH lleva detrás «, logaritmo»)."},
         {"a value with a comma",
          Edited(16, "continuar igualmente: no\r\nresultado: número, 2 decimales\r\netiqueta:\r\nvalor: 0,5"),
          "línea 19:\rel valor debe ser un número escrito con punto, como 0.5 o 6.022e+23."},

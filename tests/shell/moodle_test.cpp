@@ -174,6 +174,7 @@ struct ToleranceCase {
     double percent;
     std::string answer;
     bool exact = false;
+    bool logarithm = false;
 };
 
 TEST(MoodleQuizFile, ToleranceNeverRefusesTheKeysOwnNumber) {
@@ -184,23 +185,32 @@ TEST(MoodleQuizFile, ToleranceNeverRefusesTheKeysOwnNumber) {
         {"the figures of the number as rounded", 0.09996, 3, true, 0, "{1:NUMERICAL:=0.09996:0.001}"},
         {"a negative value", -2.5, 1, false, 10, "{1:NUMERICAL:=-2.5:0.25}"},
         {"a whole count: 88 is not a mass number of 89", 89, 0, false, 2, "{1:NUMERICAL:=89:0}", true},
+        {"a pH: 2 % of its concentration, not 0.27 of 13.67", 13.67, 2, false, 2,
+         "{1:NUMERICAL:=13.67:0.008600171761917567}", false, true},
     };
     for (const ToleranceCase& c : cases) {
         ExerciseRecord exercise = Graded("e", "a", {Number("x =", c.value, "", c.digits, c.significant)});
         exercise.results[0].exact = c.exact;
-        EXPECT_EQ(FirstAnswer(QuizOf(exercise, "T", c.percent)), c.answer) << c.what;
+        exercise.results[0].logarithm = c.logarithm;
+        const std::string quiz = QuizOf(exercise, "T", c.percent);
+        EXPECT_EQ(FirstAnswer(quiz), c.answer) << c.what;
+        // The key's "·10" is no number to Moodle: the question says how to write a power of ten.
+        EXPECT_EQ(quiz.find("Las potencias de diez se escriben 6,02e23 o 6,02x10^23.") != std::string::npos,
+                  c.significant) << c.what;
     }
 }
 
 TEST(MoodleQuizFile, ClozeAndXmlReservedCharactersAreEscaped) {
     // The markup reaches "}", "#" and the backslash only through RTF escapes.
-    EXPECT_EQ(FirstAnswer(QuizOf(Graded("e", "a", {Formula("", R"(A\}\'23~\\*_2)")}))),
-              R"({1:SHORTANSWER_C:=A\}\#\~\\\*2})");
-    EXPECT_EQ(FirstAnswer(QuizOf(Graded("e", "a", {Choice("", "B~", {R"(A\'23)", "B~"})}))),
-              R"({1:MULTICHOICE:A\#~=B\~})");
+    // Moodle undoes "\}" and "\#" only (a "~" or a backslash makes the exercise an essay).
+    EXPECT_EQ(FirstAnswer(QuizOf(Graded("e", "a", {Formula("", R"(A\}\'23*_2)")}))), R"({1:SHORTANSWER_C:=A\}\#\*2})");
+    EXPECT_EQ(FirstAnswer(QuizOf(Graded("e", "a", {Choice("", "B\\}", {R"(A\'23)", "B\\}"})}))),
+              R"({1:MULTICHOICE:A\#~=B\}})");
+    // Moodle takes the tags out of names: "<" is written as the angle quote.
     const std::string bytes = QuizOf(Graded("a < b & {c}", "a", {Number("", 1, "", 0)}), "R&D </x>");
-    EXPECT_NE(bytes.find("<text>$course$/top/Zorvi/R&amp;D &lt;//x&gt;/Ejercicio 1</text>"), std::string::npos) << bytes;
-    const std::string name = U8(u8"<name><text>R&amp;D &lt;/x&gt; · 1</text></name>");
+    const std::string category = U8(u8"<text>$course$/top/Zorvi/R&amp;D ‹//x&gt;/Ejercicio 1</text>");
+    EXPECT_NE(bytes.find(category), std::string::npos) << bytes;
+    const std::string name = U8(u8"<name><text>R&amp;D ‹/x&gt; · 1</text></name>");
     EXPECT_NE(bytes.find(name), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("&lt;p&gt;a &amp;lt; b &amp;amp; c&lt;/p&gt;"), std::string::npos) << bytes;
 }
@@ -213,6 +223,8 @@ TEST(MoodleQuizFile, ResultsMoodleCannotGradeMakeAnEssay) {
         {"a choice of one substance", {Choice("", "O_2", {"O_2"})}},
         {"an empty formula", {Number("", 1, "", 0), Formula("", "#B()")}},
         {"a number that is none", {Number("", std::nan(""), "", 0)}},
+        {"a substance with a ~, which Moodle cannot escape", {Choice("", "B~", {"A", "B~"})}},
+        {"a formula with a backslash", {Formula("", R"(A\\)")}},
     };
     for (const auto& [what, results] : cases) {
         VersionsPlan plan;

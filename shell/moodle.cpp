@@ -154,6 +154,8 @@ std::string ClozeText(const ExerciseRecord& exercise, double tolerancePercent) {
         if (!result.label.empty()) html += MarkupToHtml(result.label) + " ";
         html += ClozeAnswer(result, tolerancePercent);
         if (!result.unit.empty()) html += " " + MarkupToHtml(result.unit);
+        // Graded as typed: "Fe₃O₄" or "fe3o4" would not be the formula.
+        if (result.kind == ResultKind::Formula) html += Windows1252ToUtf8(" <i>(escrita en una línea, con sus mayúsculas)</i>");
         html += "</p>";
     }
     // Moodle reads "6,02e23" and "6,02x10^23", not the "·10" of the key.

@@ -96,7 +96,7 @@ TEST(MoodleQuizFile, WritesCategoriesVariantsAnEssayAndASingleQuestion) {
 <question type="cloze">
   <name><text>Gases 1º/2º · 1 · versión A</text></name>
   <questiontext format="html"><text>&lt;p&gt;Se queman 2,5 g de CH&lt;sub&gt;4&lt;/sub&gt; con O&lt;sub&gt;2&lt;/sub&gt; a 25 ºC.&lt;br&gt;
-Calcular n, la fórmula y el limitante.&lt;/p&gt;&lt;p&gt;n = {1:NUMERICAL:=0.15625:0.003125} mol&lt;/p&gt;&lt;p&gt;fórmula: {1:SHORTANSWER_C:=CH4}&lt;/p&gt;&lt;p&gt;limitante: {1:MULTICHOICE:CH₄~=O₂}&lt;/p&gt;</text></questiontext>
+Calcular n, la fórmula y el limitante.&lt;/p&gt;&lt;p&gt;n = {1:NUMERICAL:=0.15625:0.003125} mol&lt;/p&gt;&lt;p&gt;fórmula: {1:SHORTANSWER_C:=CH4} &lt;i&gt;(escrita en una línea, con sus mayúsculas)&lt;/i&gt;&lt;/p&gt;&lt;p&gt;limitante: {1:MULTICHOICE:CH₄~=O₂}&lt;/p&gt;</text></questiontext>
   <generalfeedback format="html"><text>&lt;p&gt;n = 0,156 mol&lt;br&gt;
 CH&lt;sub&gt;4&lt;/sub&gt;; limita el O&lt;sub&gt;2&lt;/sub&gt;&lt;br&gt;  Comentario: ver la tabla&lt;/p&gt;</text></generalfeedback>
   <penalty>0.3333333</penalty>
@@ -105,7 +105,7 @@ CH&lt;sub&gt;4&lt;/sub&gt;; limita el O&lt;sub&gt;2&lt;/sub&gt;&lt;br&gt;  Comen
 <question type="cloze">
   <name><text>Gases 1º/2º · 1 · versión B</text></name>
   <questiontext format="html"><text>&lt;p&gt;Se queman 5,0 g de CH&lt;sub&gt;4&lt;/sub&gt; con O&lt;sub&gt;2&lt;/sub&gt; a 25 ºC.&lt;br&gt;
-Calcular n, la fórmula y el limitante.&lt;/p&gt;&lt;p&gt;n = {1:NUMERICAL:=0.3125:0.00625} mol&lt;/p&gt;&lt;p&gt;fórmula: {1:SHORTANSWER_C:=CH4}&lt;/p&gt;&lt;p&gt;limitante: {1:MULTICHOICE:CH₄~=O₂}&lt;/p&gt;</text></questiontext>
+Calcular n, la fórmula y el limitante.&lt;/p&gt;&lt;p&gt;n = {1:NUMERICAL:=0.3125:0.00625} mol&lt;/p&gt;&lt;p&gt;fórmula: {1:SHORTANSWER_C:=CH4} &lt;i&gt;(escrita en una línea, con sus mayúsculas)&lt;/i&gt;&lt;/p&gt;&lt;p&gt;limitante: {1:MULTICHOICE:CH₄~=O₂}&lt;/p&gt;</text></questiontext>
   <generalfeedback format="html"><text>&lt;p&gt;n = 0,313 mol&lt;br&gt;
 CH&lt;sub&gt;4&lt;/sub&gt;; limita el O&lt;sub&gt;2&lt;/sub&gt;&lt;br&gt;  Comentario: ver la tabla&lt;/p&gt;</text></generalfeedback>
   <penalty>0.3333333</penalty>

@@ -38,7 +38,8 @@ public:
     // One of a list picked, or a text typed, in a window like the reaction window under
     // `caption` (a substance or an equilibrium of the constants); the same contract as
     // ChooseReaction, which it is unless implemented.
-    virtual bool ChooseFromList(const std::string& caption, const std::vector<std::string>& items, std::string& text) {
+    virtual bool ChooseFromList(const std::string& /*caption*/, const std::vector<std::string>& items,
+                                std::string& text) {
         return ChooseReaction(items, text);
     }
 

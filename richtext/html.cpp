@@ -165,16 +165,10 @@ private:
     // The parts as the document splits them: a leading byte 1 to 9 counts tabs, then the
     // numerator up to the first "/" (none without one) and the denominator.
     void Fraction(std::string_view argument) {
-        if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
-            for (int t = 0; t < argument[0]; ++t) Tab();
-            argument.remove_prefix(1);
-        }
-        std::string_view numerator;
-        std::string_view denominator = argument;
-        if (const std::size_t slash = argument.find('/'); slash != std::string_view::npos) {
-            numerator = argument.substr(0, slash);
-            denominator = argument.substr(slash + 1);
-        }
+        const FractionParts parts = SplitFraction(argument);
+        for (int t = 0; t < parts.tabs; ++t) Tab();
+        const std::string_view numerator = parts.numerator;
+        const std::string_view denominator = parts.denominator;
         if (!Html()) {
             Markup(numerator);
             out_ += '/';

@@ -32,3 +32,17 @@ std::string CutMarkup(std::string_view text, std::size_t max) {
     }
     return std::string(kept);
 }
+
+FractionParts SplitFraction(std::string_view argument) {
+    FractionParts parts;
+    if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
+        parts.tabs = argument[0];
+        argument.remove_prefix(1);
+    }
+    parts.denominator = argument;
+    if (const std::size_t slash = argument.find('/'); slash != std::string_view::npos) {
+        parts.numerator = argument.substr(0, slash);
+        parts.denominator = argument.substr(slash + 1);
+    }
+    return parts;
+}

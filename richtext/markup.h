@@ -30,5 +30,14 @@ MarkupArgument ReadMarkupArgument(std::string_view rest);
 // would leave incomplete at its end (its remains would swallow the next RTF written).
 std::string CutMarkup(std::string_view text, std::size_t max = kMarkupTextMax);
 
+// The parts of a fraction's argument: a leading byte 1 to 9 is a tab count; the rest splits at
+// its first "/" (without one, all of it is the denominator).
+struct FractionParts {
+    int tabs = 0;
+    std::string_view numerator;
+    std::string_view denominator;
+};
+FractionParts SplitFraction(std::string_view argument);
+
 // The code character after "#", read case-insensitively.
 char MarkupCodeChar(char c);

@@ -28,28 +28,6 @@ int HexValue(char c) {
     return c - 'A' + 10;
 }
 
-struct FractionParts {
-    int tabs = 0;
-    std::string_view numerator;
-    std::string_view denominator;
-};
-
-// A leading byte 1 to 9 is a tab count; the rest splits at its first "/" (without one,
-// all of it is the denominator), as in the document.
-FractionParts SplitFraction(std::string_view argument) {
-    FractionParts parts;
-    if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
-        parts.tabs = argument[0];
-        argument.remove_prefix(1);
-    }
-    parts.denominator = argument;
-    if (const std::size_t slash = argument.find('/'); slash != std::string_view::npos) {
-        parts.numerator = argument.substr(0, slash);
-        parts.denominator = argument.substr(slash + 1);
-    }
-    return parts;
-}
-
 // One call's working state: the characters waiting for one text output, and the count
 // of characters placed on the current line.
 class Painter {

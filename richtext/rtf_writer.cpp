@@ -65,17 +65,10 @@ std::size_t RtfTokenEnd(std::string_view s, std::size_t i) {
 std::string Convert(std::string_view text);
 
 std::string Fraction(std::string_view argument) {
-    int tabs = 0;
-    if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
-        tabs = argument[0];
-        argument.remove_prefix(1);
-    }
-    std::string_view numerator;
-    std::string_view denominator = argument;
-    if (const std::size_t slash = argument.find('/'); slash != std::string_view::npos) {
-        numerator = argument.substr(0, slash);
-        denominator = argument.substr(slash + 1);
-    }
+    const FractionParts parts = SplitFraction(argument);
+    const int tabs = parts.tabs;
+    const std::string_view numerator = parts.numerator;
+    const std::string_view denominator = parts.denominator;
     const std::size_t width = std::max(numerator.size(), denominator.size());
     std::string indent;
     for (int t = 0; t < tabs; ++t) indent += kTab;

@@ -50,21 +50,24 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     for (;;) {
         const std::size_t semicolon = line.find(';');
         fields.push_back(TrimControls(line.substr(0, semicolon)));
-        if (semicolon == std::string_view::npos) return fields;
+        if (semicolon == std::string_view::npos) break;
         line.remove_prefix(semicolon + 1);
     }
+    // A ";" closing the line, as after every other field, adds none.
+    if (fields.size() > 1 && fields.back().empty()) fields.pop_back();
+    return fields;
 }
 
 // "Kc = 50.5": the constant's name, whether the field is one, and its value.
 bool IsConstantField(std::string_view field, std::string& name, std::string_view& value) {
     const std::size_t equals = field.find('=');
-    if (equals == std::string_view::npos || field.empty() || field[0] != 'K') return false;
+    if (equals == std::string_view::npos || field.empty() || (field[0] != 'K' && field[0] != 'k')) return false;
     const std::string_view left = TrimControls(field.substr(0, equals));
     if (left.size() < 2 || left.size() > 3) return false;
     for (char c : left.substr(1)) {
         if (c < 'a' || c > 'z') return false;
     }
-    name = std::string(left);
+    name = "K" + std::string(left.substr(1));  // "ka" is Ka: the capital is easy to miss
     value = TrimControls(field.substr(equals + 1));
     return true;
 }

@@ -55,6 +55,7 @@ TEST_F(ConstantsTest, EveryLineThatCannotBeUsedIsLeftOutWithItsNumberAndReason) 
         {"PbI2 ; Pb ; I - 2 ; Ks = 1.4e-8", "el catión se escribe fórmula, carga y número: Ca 2+ 3"},
         {"AgCl ; Ag + ; Cl - ; Ks = 1.8e-10 ; 25 °C ; agua", "una sal se escribe: fórmula ; catión ; anión ; Ks = valor"},
         {"AgCl ; Ag + ; Cl - ; Ks = 1.8e-10", nullptr},
+        {"AgBr;Ag + 1;Br - 1;ks=5.0e-13;", nullptr},
     };
     std::string contents = "# mis constantes\r\n";
     for (const auto& row : kLines) contents += std::string(row.line) + "\r\n";
@@ -78,7 +79,8 @@ TEST_F(ConstantsTest, EveryLineThatCannotBeUsedIsLeftOutWithItsNumberAndReason) 
     EXPECT_NEAR(list.acids[0].compound.molarMass, 18.039, 1e-9);
     EXPECT_EQ(list.acids[1].name, "ácido etanoico");
     EXPECT_TRUE(list.bases.empty());
-    ASSERT_EQ(list.salts.size(), 2u);
+    ASSERT_EQ(list.salts.size(), 3u);
+    EXPECT_DOUBLE_EQ(list.salts[2].ks, 5.0e-13);
     EXPECT_EQ(list.salts[0].compound.formula, "Ca3(PO4)2");
     EXPECT_EQ(list.salts[0].anion.formula, "PO4");
     EXPECT_EQ(list.salts[0].anion.charge, -3);

@@ -23,6 +23,11 @@ bool WindowsInteraction::ChooseReaction(const std::vector<std::string>& reaction
     return ChooseReactionWindow(reactions, text);
 }
 
+bool WindowsInteraction::ChooseFromList(const std::string& caption, const std::vector<std::string>& items,
+                                        std::string& text) {
+    return ChooseFromListWindow(caption, items, text);
+}
+
 uint8_t WindowsInteraction::Message(const std::string& caption, const std::string& text, uint16_t flags) {
     // Owned by the active window of the program, none when the program is not active.
     return static_cast<uint8_t>(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags));

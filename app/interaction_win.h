@@ -8,6 +8,7 @@ public:
     uint8_t ChooseSubKind(const std::string& subKinds) override;
     bool InputText(const std::string& prompt, std::string& text) override;
     bool ChooseReaction(const std::vector<std::string>& reactions, std::string& text) override;
+    bool ChooseFromList(const std::string& caption, const std::vector<std::string>& items, std::string& text) override;
     uint8_t Message(const std::string& caption, const std::string& text, uint16_t flags) override;
     bool EditExercise(ExerciseRecord& record) override;
     bool SaveSeries(std::string& exportName, std::string& documentTitle, int32_t& presentation,

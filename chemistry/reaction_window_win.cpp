@@ -110,16 +110,32 @@ const LabelSpec kLabels[] = {{12, 8, "Reacciones de reacciones.txt (doble clic p
 const WindowLayout kLayout{"Elegir reacción", kToolWindowStyle, 300, 140, 456, 330, kControls, "CreaFReac failed",
                            kLabels};
 
-}  // namespace
+// The list of the constants: the caller's caption, labels that name their file.
+const LabelSpec kListLabels[] = {{12, 8, "Lista de constantes.txt (doble clic para elegir una línea):"},
+                                 {12, 210, "Línea elegida, o escriba una de la lista:"}};
 
-bool ChooseReactionWindow(const std::vector<std::string>& reactions, std::string& text) {
-    const WPARAM code = RunToolWindow(g_kind, kLayout, [&] {
+bool RunListWindow(const WindowLayout& layout, const std::vector<std::string>& items, std::string& text) {
+    const WPARAM code = RunToolWindow(g_kind, layout, [&] {
         g_filled = false;
         g_reactions.clear();
-        for (const std::string& reaction : reactions) g_reactions.push_back(CutText(reaction, 255));
+        for (const std::string& item : items) g_reactions.push_back(CutText(item, 255));
         g_text = CutText(text, 255);
     });
     if (code == 0) return false;
     text = g_text;
     return true;
+}
+
+}  // namespace
+
+bool ChooseReactionWindow(const std::vector<std::string>& reactions, std::string& text) {
+    return RunListWindow(kLayout, reactions, text);
+}
+
+bool ChooseFromListWindow(const std::string& caption, const std::vector<std::string>& items, std::string& text) {
+    // Both live in this frame while the window is open: the layout holds only the caption's pointer.
+    const std::string shown = CutText(caption, 80);
+    const WindowLayout layout{shown.c_str(), kToolWindowStyle, 300, 140, 456, 330, kControls, "CreaFReac failed",
+                              kListLabels};
+    return RunListWindow(layout, items, text);
 }

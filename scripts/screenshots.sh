@@ -98,5 +98,6 @@ for dpi in 96 144; do
     shoot "$dpi" 'VersionsWindowScreenshot.*' "versions-window-$dpi"
     shoot "$dpi" 'MoodleWindowScreenshot.*' "moodle-window-$dpi"
     shoot "$dpi" 'ReactionWindowScreenshot.*' "reaction-window-$dpi"
+    shoot "$dpi" 'ConstantsListScreenshot.*' "constants-list-$dpi"
 done
 shoot 96 'AboutBoxScreenshot.*' about

@@ -191,6 +191,35 @@ TEST(ReactionWindow, ALongReactionScrollsSideways) {
     EXPECT_FALSE(ChooseReactionWindow(reactions, text));
 }
 
+// The topics of the constants ask through the program's interaction: the same window under
+// their own caption, and the reaction window after it under its own again.
+TEST(ReactionWindow, AListOfTheConstantsOpensUnderItsCaptionAndLeavesTheReactionWindowAsItWas) {
+    const std::vector<std::string> acids = {"CH3COOH (ácido acético)", "HF (ácido fluorhídrico)"};
+    WindowsInteraction ui;
+    UiDriver driver;
+    driver
+        .When(kClass,
+              [&acids](HWND w) {
+                  EXPECT_EQ(TextOf(w), "Elegir ácido");
+                  ExpectPlacedAt(w, 300, 140, 456, 330);
+                  ASSERT_EQ(ListCount(w, kIdReactionList), 2);
+                  EXPECT_EQ(ListGetItem(w, kIdReactionList, 2), acids[1]);
+                  EXPECT_EQ(ListSelected(w, kIdReactionList), 1);
+                  EXPECT_TRUE(SomethingDrawnIn(w, {12, 8, 200, 20}, kToolBackground));
+                  RealDoubleClickListLine(List(w), 2);
+              })
+        .When(kClass, [](HWND w) {
+            EXPECT_EQ(TextOf(w), "Elegir reacción");
+            Click(w, IDCANCEL);
+        });
+    std::string text;
+    EXPECT_TRUE(ui.ChooseFromList("Elegir ácido", acids, text));
+    EXPECT_EQ(text, acids[1]);
+    std::string reaction;
+    EXPECT_FALSE(ui.ChooseReaction(kReactions, reaction));
+    EXPECT_TRUE(driver.Finished());
+}
+
 // The stoichiometry topic through the program's windows: the reactions of reacciones.txt,
 // as the reader writes them again, in the window; the line double-clicked makes the exercise.
 TEST(ReactionWindow, TheStoichiometryTopicListsTheReactionsOfTheFile) {
@@ -247,6 +276,21 @@ TEST(ReactionWindowScreenshot, DISABLED_HoldsTheWindowOpen) {
     });
     std::string text;
     ChooseReactionWindow(reactions, text);
+}
+
+// The same for the list of the constants, with the salts of the program's list.
+TEST(ConstantsListScreenshot, DISABLED_HoldsTheListOfTheConstantsOpen) {
+    std::vector<std::string> salts;
+    for (const char* salt : {"AgCl", "AgBr", "AgI", "BaSO4", "CaCO3", "CaF2", "PbI2", "PbCl2", "Ag2CrO4", "Mg(OH)2",
+                             "Fe(OH)3", "Ca3(PO4)2"}) {
+        salts.push_back(salt);
+    }
+    UiDriver driver(20000);
+    driver.When(kClass, [](HWND w) {
+        SetTimer(w, 7, 8000, [](HWND window, UINT, UINT_PTR, DWORD) { PostMessageA(window, WM_CLOSE, 0, 0); });
+    });
+    std::string text;
+    ChooseFromListWindow("Elegir sal", salts, text);
 }
 
 }  // namespace

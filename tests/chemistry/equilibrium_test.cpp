@@ -247,97 +247,105 @@ Printed ConcentrationsIn(const Reaction& reaction, const std::string& answer, bo
     return printed;
 }
 
+// On the test's list and on the program's own, whose longest formulas must fit the texts too.
 TEST_F(EquilibriumTest, EveryAnswerAgreesWithTheTestsOwnComputationOverManyDraws) {
-    for (const NumberStyle style : {NumberStyle{}, kClassroom}) {
-        NumberOptions = style;
-        for (const ListedEquilibrium& listed : kCourseEquilibria) {
-            std::string text = listed.reaction;
-            text.replace(text.find(" -> "), 4, " <=> ");
-            const Reaction& reaction = Listed(text.c_str()).reaction;
-            const double rt = 0.082 * listed.kelvin;
-            int reactantMoles = 0, productMoles = 0;
-            for (const Substance& r : reaction.reactants) reactantMoles += r.coefficient;
-            for (const Substance& p : reaction.products) productMoles += p.coefficient;
-            const bool quadratic = reactantMoles <= 2 && productMoles <= 2;
-            const bool dissociation = reaction.reactants.size() == 1 && reactantMoles == 1 && productMoles == 2;
-            for (uint32_t seed = 1; seed <= 40; ++seed) {
-                SeedRandom(seed);
-                const std::string what =
-                    text + " seed " + std::to_string(seed) + (style.significantFigures ? " classroom" : "");
-                // 1: Kc again from the concentrations printed, which follow the amount given.
-                ASSERT_TRUE(Make(1, text)) << what;
-                {
-                    const std::string& s = CurrentExercise.statement;
-                    const std::string& a = CurrentExercise.answer;
-                    const double litres = NumberAfter(s, "recipiente de ");
-                    std::vector<double> c0;
-                    for (const Substance& r : reaction.reactants)
-                        c0.push_back(AmountGiven(s.substr(0, s.find("Alcanzado")), Mark(r)) / litres);
-                    const Printed c = ConcentrationsIn(reaction, a, false);
-                    ExpectOneExtent(reaction, c0, c.reactants, c.products, what + "\n" + a);
-                    ExpectRelativelyNear(LastNumber(a), QuotientOf(reaction, c.reactants, c.products), 0.006,
-                                         what + "\n" + a);
-                    ExpectRelativelyNear(LastNumber(a), listed.kc, 0.1, what + " against the list\n" + a);
-                }
-                // 2: Kp = Kc·(R·T)^Δn, either way.
-                ASSERT_TRUE(Make(2, text)) << what;
-                {
-                    const std::string& s = CurrentExercise.statement;
-                    const double result = LastNumber(CurrentExercise.answer);
-                    if (s.find("Calcular K_p") != std::string::npos) {
-                        ExpectRelativelyNear(result, NumberAfter(s, "K_c = ") * std::pow(rt, GasMolesGained(reaction)),
-                                             0.006, what);
-                    } else {
-                        ExpectRelativelyNear(result, NumberAfter(s, "K_p = ") / std::pow(rt, GasMolesGained(reaction)),
-                                             0.006, what);
+    const ConstantsList course = Constants;
+    for (const bool programs : {false, true}) {
+        Constants = programs ? ReadConstantsList(DefaultConstantsText()) : course;
+        ASSERT_GE(Constants.equilibria.size(), 7u);
+        for (const NumberStyle style : {NumberStyle{}, kClassroom}) {
+            NumberOptions = style;
+            for (const Equilibrium& listed : std::vector<Equilibrium>(Constants.equilibria)) {
+                const std::string text = EquilibriumText(listed);
+                const Reaction& reaction = listed.reaction;
+                const double rt = 0.082 * listed.kelvin;
+                int reactantMoles = 0, productMoles = 0;
+                for (const Substance& r : reaction.reactants) reactantMoles += r.coefficient;
+                for (const Substance& p : reaction.products) productMoles += p.coefficient;
+                const bool quadratic = reactantMoles <= 2 && productMoles <= 2;
+                const bool dissociation = reaction.reactants.size() == 1 && reactantMoles == 1 && productMoles == 2;
+                for (uint32_t seed = 1; seed <= 40; ++seed) {
+                    SeedRandom(seed);
+                    const std::string what =
+                        text + " seed " + std::to_string(seed) + (style.significantFigures ? " classroom" : "");
+                    // 1: Kc again from the concentrations printed, which follow the amount given.
+                    ASSERT_TRUE(Make(1, text)) << what;
+                    {
+                        const std::string& s = CurrentExercise.statement;
+                        const std::string& a = CurrentExercise.answer;
+                        const double litres = NumberAfter(s, "recipiente de ");
+                        std::vector<double> c0;
+                        for (const Substance& r : reaction.reactants)
+                            c0.push_back(AmountGiven(s.substr(0, s.find("Alcanzado")), Mark(r)) / litres);
+                        const Printed c = ConcentrationsIn(reaction, a, false);
+                        ExpectOneExtent(reaction, c0, c.reactants, c.products, what + "\n" + a);
+                        ExpectRelativelyNear(LastNumber(a), QuotientOf(reaction, c.reactants, c.products), 0.006,
+                                             what + "\n" + a);
+                        ExpectRelativelyNear(LastNumber(a), listed.kc, 0.1, what + " against the list\n" + a);
                     }
-                }
-                // 3: the concentrations printed give the Kc of the list, and come from the initial ones.
-                ASSERT_EQ(Make(3, text), quadratic) << what;
-                ui.boxes.clear();
-                if (quadratic) {
-                    const std::string& s = CurrentExercise.statement;
-                    const std::string& a = CurrentExercise.answer;
-                    const double litres = NumberAfter(s, "recipiente de ");
-                    std::vector<double> c0;
-                    for (const Substance& r : reaction.reactants) c0.push_back(AmountGiven(s, Mark(r)) / litres);
-                    const Printed c = ConcentrationsIn(reaction, a, true);
-                    ExpectOneExtent(reaction, c0, c.reactants, c.products, what + "\n" + a);
-                    ExpectRelativelyNear(QuotientOf(reaction, c.reactants, c.products), listed.kc, 0.03,
-                                         what + "\n" + a);
-                }
-                // 4: the partial pressures add up to the total and give Kp = Kc·R·T.
-                ASSERT_EQ(Make(4, text), dissociation) << what;
-                ui.boxes.clear();
-                if (dissociation) {
-                    const std::string& s = CurrentExercise.statement;
-                    const std::string& a = CurrentExercise.answer;
-                    const double total = NumberAfter(s, "presión total de ");
-                    const double gas = PrintedAfter(a, "p(" + Mark(reaction.reactants[0]) + ") =", " atm", true);
-                    const double each = PrintedAfter(a, "p(" + Mark(reaction.products.back()) + ") =", " atm", true);
-                    const double alpha = NumberAfter(a, "alfa = ");
-                    EXPECT_GT(alpha, 0) << what;
-                    EXPECT_LT(alpha, 1) << what;
-                    // p(B) = p(C), or p(B) alone for A <=> 2 B: Kp = p(B)^2/p(A) either way.
-                    EXPECT_NEAR(gas + double(reaction.products.size()) * each, total, 0.01 * total) << what << "\n"
-                                                                                                    << a;
-                    ExpectRelativelyNear(each * each / gas, listed.kc * rt, 0.03, what + "\n" + a);
-                }
-                // 5: Q from the amounts given, and the way it goes.
-                ASSERT_TRUE(Make(5, text)) << what;
-                {
-                    const std::string& s = CurrentExercise.statement;
-                    const std::string& a = CurrentExercise.answer;
-                    const double litres = NumberAfter(s, "recipiente de ");
-                    std::vector<double> reactants, products;
-                    for (const Substance& r : reaction.reactants) reactants.push_back(AmountGiven(s, Mark(r)) / litres);
-                    for (const Substance& p : reaction.products) products.push_back(AmountGiven(s, Mark(p)) / litres);
-                    const double q = QuotientOf(reaction, reactants, products);
-                    ExpectRelativelyNear(NumberAfter(a, " = ", a.find(" = ", a.find("Q_c = ") + 6)), q, 0.03,
-                                         what + "\n" + a);
-                    const std::string way =
-                        q < listed.kc ? "evoluciona hacia la derecha" : "evoluciona hacia la izquierda";
-                    EXPECT_NE(a.find(way), std::string::npos) << what << "\n" << a;
+                    // 2: Kp = Kc·(R·T)^Δn, either way.
+                    ASSERT_TRUE(Make(2, text)) << what;
+                    {
+                        const std::string& s = CurrentExercise.statement;
+                        const double result = LastNumber(CurrentExercise.answer);
+                        if (s.find("Calcular K_p") != std::string::npos) {
+                            ExpectRelativelyNear(
+                                result, NumberAfter(s, "K_c = ") * std::pow(rt, GasMolesGained(reaction)), 0.006, what);
+                        } else {
+                            ExpectRelativelyNear(
+                                result, NumberAfter(s, "K_p = ") / std::pow(rt, GasMolesGained(reaction)), 0.006, what);
+                        }
+                    }
+                    // 3: the concentrations printed give the Kc of the list, and come from the initial ones.
+                    ASSERT_EQ(Make(3, text), quadratic) << what;
+                    ui.boxes.clear();
+                    if (quadratic) {
+                        const std::string& s = CurrentExercise.statement;
+                        const std::string& a = CurrentExercise.answer;
+                        const double litres = NumberAfter(s, "recipiente de ");
+                        std::vector<double> c0;
+                        for (const Substance& r : reaction.reactants) c0.push_back(AmountGiven(s, Mark(r)) / litres);
+                        const Printed c = ConcentrationsIn(reaction, a, true);
+                        ExpectOneExtent(reaction, c0, c.reactants, c.products, what + "\n" + a);
+                        ExpectRelativelyNear(QuotientOf(reaction, c.reactants, c.products), listed.kc, 0.03,
+                                             what + "\n" + a);
+                    }
+                    // 4: the partial pressures add up to the total and give Kp = Kc·R·T.
+                    ASSERT_EQ(Make(4, text), dissociation) << what;
+                    ui.boxes.clear();
+                    if (dissociation) {
+                        const std::string& s = CurrentExercise.statement;
+                        const std::string& a = CurrentExercise.answer;
+                        const double total = NumberAfter(s, "presión total de ");
+                        const double gas = PrintedAfter(a, "p(" + Mark(reaction.reactants[0]) + ") =", " atm", true);
+                        const double each =
+                            PrintedAfter(a, "p(" + Mark(reaction.products.back()) + ") =", " atm", true);
+                        const double alpha = NumberAfter(a, "alfa = ");
+                        EXPECT_GT(alpha, 0) << what;
+                        EXPECT_LT(alpha, 1) << what;
+                        // p(B) = p(C), or p(B) alone for A <=> 2 B: Kp = p(B)^2/p(A) either way.
+                        EXPECT_NEAR(gas + double(reaction.products.size()) * each, total, 0.01 * total) << what << "\n"
+                                                                                                        << a;
+                        ExpectRelativelyNear(each * each / gas, listed.kc * rt, 0.03, what + "\n" + a);
+                    }
+                    // 5: Q from the amounts given, and the way it goes.
+                    ASSERT_TRUE(Make(5, text)) << what;
+                    {
+                        const std::string& s = CurrentExercise.statement;
+                        const std::string& a = CurrentExercise.answer;
+                        const double litres = NumberAfter(s, "recipiente de ");
+                        std::vector<double> reactants, products;
+                        for (const Substance& r : reaction.reactants)
+                            reactants.push_back(AmountGiven(s, Mark(r)) / litres);
+                        for (const Substance& p : reaction.products)
+                            products.push_back(AmountGiven(s, Mark(p)) / litres);
+                        const double q = QuotientOf(reaction, reactants, products);
+                        ExpectRelativelyNear(NumberAfter(a, " = ", a.find(" = ", a.find("Q_c = ") + 6)), q, 0.03,
+                                             what + "\n" + a);
+                        const std::string way =
+                            q < listed.kc ? "evoluciona hacia la derecha" : "evoluciona hacia la izquierda";
+                        EXPECT_NE(a.find(way), std::string::npos) << what << "\n" << a;
+                    }
                 }
             }
         }
@@ -348,8 +356,8 @@ TEST_F(EquilibriumTest, EveryAnswerAgreesWithTheTestsOwnComputationOverManyDraws
 
 // Each sub-kind lists only the equilibria it can work: a teacher never picks one to be refused.
 TEST_F(EquilibriumTest, EachSubKindListsTheEquilibriaThatSuitIt) {
-    const std::vector<std::string> all = {"N2O4 <=> 2 NO2",      "PCl5 <=> PCl3 + Cl2",  "H2 + I2 <=> 2 HI",
-                                          "N2 + 3 H2 <=> 2 NH3", "COCl2 <=> CO + Cl2",   "2 SO2 + O2 <=> 2 SO3",
+    const std::vector<std::string> all = {"N2O4 <=> 2 NO2",       "PCl5 <=> PCl3 + Cl2", "H2 + I2 <=> 2 HI",
+                                          "N2 + 3 H2 <=> 2 NH3",  "COCl2 <=> CO + Cl2",  "2 SO2 + O2 <=> 2 SO3",
                                           "CO + H2O <=> CO2 + H2"};
     const std::vector<std::string> quadratic = {"N2O4 <=> 2 NO2", "PCl5 <=> PCl3 + Cl2", "H2 + I2 <=> 2 HI",
                                                 "COCl2 <=> CO + Cl2", "CO + H2O <=> CO2 + H2"};

@@ -248,13 +248,12 @@ void KcFromAmounts(const Equilibrium& equilibrium) {
     const double n0 = givenReactant ? initial[given] : 0;
     const double moles = ToThreeFigures(givenReactant ? n0 - a * reacted : a * reacted);
 
-    // The moles reacted from the amount given, then every concentration from them as printed.
+    // The moles reacted from the amount given. The concentrations follow x as the data give it,
+    // not as rounded for the step: the reactant left of a reaction gone far would lose its
+    // figures to that rounding.
     const std::string n = AmountText(moles, kGiven);
     const double x = givenReactant ? (n0 - moles) / a : moles / a;
-    // The concentrations follow x as the data give it, not as rounded for the step: the
-    // reactant left of a reaction gone far would lose its figures to that rounding.
     const std::string xText = AmountText(x);
-    const double xs = x;
     const std::string over = a == 1 ? "" : "/" + IntToText(a);
     std::string answer = "  x = " +
                          (givenReactant ? (a == 1 ? MolesText(n0, kGiven) + " - " + n
@@ -276,10 +275,10 @@ void KcFromAmounts(const Equilibrium& equilibrium) {
             concentration = moles / litres;
         } else if (reactant) {
             step = "(" + MolesText(initial[i], kGiven) + " - " + cx + ")/" + v;
-            concentration = (initial[i] - c * xs) / litres;
+            concentration = (initial[i] - c * x) / litres;
         } else {
             step = cx + "/" + v;
-            concentration = c * xs / litres;
+            concentration = c * x / litres;
         }
         const std::string shown = ConcentrationText(concentration);
         (reactant ? reactants : products).push_back(AsShown(concentration, shown));
@@ -421,14 +420,12 @@ void ConcentrationsFromKc(const Equilibrium& equilibrium) {
                 (rejected < 0 ? std::string("es negativa") : "deja " + Bracket(reaction.reactants[limiting]) + " < 0") +
                 ")";
     }
-    const std::string xText = ConcentrationText(x);
-    const double xs = x;
-    answer += "; x = " + xText + " M" + other;
+    answer += "; x = " + ConcentrationText(x) + " M" + other;
     // Every concentration from x as solved: the reactant that the reaction nearly spends would
     // lose its figures to x as rounded.
     std::string sep = "; ";
     for (std::size_t i = 0; i < c0.size(); ++i) {
-        const double c = c0[i] - reaction.reactants[i].coefficient * xs;
+        const double c = c0[i] - reaction.reactants[i].coefficient * x;
         const std::string label = Bracket(reaction.reactants[i]) + " =";
         answer += sep + label + " " + NumberResult(label, c, ConcentrationText(c), "M") + " M";
         sep = ", ";
@@ -441,7 +438,7 @@ void ConcentrationsFromKc(const Equilibrium& equilibrium) {
     for (const Substance& product : reaction.products) {
         label += (label.empty() ? "" : " ") + Bracket(product) + " =";
         if (oneCoefficient && &product != &reaction.products.back()) continue;
-        const double c = product.coefficient * xs;
+        const double c = product.coefficient * x;
         answer += sep + label + " " + NumberResult(label, c, ConcentrationText(c), "M") + " M";
         label.clear();
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chemistry/empirical.h"
+#include "chemistry/equilibrium.h"
 #include "chemistry/exercise_text.h"
 #include "chemistry/formula.h"
 #include "chemistry/gases.h"
@@ -411,6 +412,10 @@ const TopicEntry kTopics[] = {
      "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
      "reactivo con riqueza;rendimiento",
      GenerateStoichiometry, StartStoichiometryVisit},
+    {9, "Equilibrio químico",
+     "moles en el equilibrio -> Kc;Kc -> Kp o Kp -> Kc;Kc -> concentraciones en el equilibrio;"
+     "grado de disociación y presiones parciales;cociente de reacción Q -> sentido",
+     GenerateEquilibrium, StartEquilibriumVisit},
 };
 
 

@@ -141,7 +141,7 @@ TEST_F(RemakeTest, WhatWouldNeedTheTeacherMakesTheRemakeFailWithItsReason) {
         std::string why;
     } cases[] = {
         {"no recipe", {}, "no tiene receta"},
-        {"a topic this program lacks", {9, 1, "", 0, {}, {}}, "su tema (9) no existe en esta versión del programa"},
+        {"a topic this program lacks", {12, 1, "", 0, {}, {}}, "su tema (12) no existe en esta versión del programa"},
         {"a sub-kind the topic lacks", {2, 6, "", 0, {}, {}}, "el tema 2 no tiene el tipo de ejercicio 6"},
         {"an element no longer in the table", {3, 3, "LiCl", 0, {}, {}},
          "* Error *: Li no está en la base de datos ¿añadir?"},

@@ -10,6 +10,7 @@
 #include "chemistry/remake.h"
 #include "chemistry/topics.h"
 #include "tests/chemistry/course_topics_support.h"
+#include "tests/chemistry/equilibria_support.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ const SubKindRun kEverySubKind[] = {
     {5, 5, "CO2"},           {6, 1, "H2SO4"},        {6, 2, "HCl"},          {6, 3, "C6H12O6"},
     {6, 4, "NaCl"},          {7, 1, "C6H12O6"},      {7, 2, "Fe3O4"},        {7, 3, "C6H12O6"},
     {8, 1, kLimestone},      {8, 2, kLimestone},     {8, 3, kLimestone},     {8, 4, kLimestone},
-    {8, 5, kLimestone},
+    {8, 5, kLimestone},      {9, 1, "PCl5 <=> PCl3 + Cl2"}, {9, 2, "N2 + 3 H2 <=> 2 NH3"}, {9, 3, "H2 + I2 <=> 2 HI"},
+    {9, 4, "N2O4 <=> 2 NO2"}, {9, 5, "N2 + 3 H2 <=> 2 NH3"},
 };
 
 // The classroom options in every combination: the figures recorded follow each.
@@ -96,9 +98,15 @@ void ExpectResultsAsAnswered(const ExerciseRecord& exercise, const std::string& 
 
 class ResultsTest : public CourseTopicTest {
 protected:
+    void SetUp() override {
+        CourseTopicTest::SetUp();
+        SetCourseEquilibria();
+    }
+    // A reaction or an equilibrium is picked from a list; a formula is typed.
     bool Make(const SubKindRun& run) {
-        if (run.typed && run.topic == 8) Pick({run.typed});
-        if (run.typed && run.topic != 8) Type({run.typed});
+        const bool picked = run.topic == 8 || run.topic == 9;
+        if (run.typed && picked) Pick({run.typed});
+        if (run.typed && !picked) Type({run.typed});
         CurrentExercise = ExerciseRecord{};
         GenerateSubKind(*FindTopic(run.topic), run.subKind);
         return CurrentExercise.accepted;

@@ -10,6 +10,7 @@
 #include "chemistry/gases.h"
 #include "chemistry/solutions.h"
 #include "chemistry/stoichiometry.h"
+#include "chemistry/weak_acids.h"
 #include "shell/batch.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
@@ -401,6 +402,10 @@ const TopicEntry kTopics[] = {
      "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
      "reactivo con riqueza;rendimiento",
      GenerateStoichiometry, StartStoichiometryVisit},
+    {10, "Ácidos y bases débiles",
+     "c -> pH y grado de ionización;c, pH -> Ka o Kb;pH de una sal que se hidroliza;"
+     "valoración: volumen y pH en la equivalencia",
+     GenerateWeakAcids, StartWeakAcidsVisit},
 };
 
 

@@ -117,6 +117,13 @@ void ExpectPh(const std::string& answer, long double ions, bool hydroxide) {
     EXPECT_GE(double(ions), 1e-6) << answer;
 }
 
+// The exercise just made, under the classroom options, has no padding and no number run into a word.
+void SpacedAsInClass(const NumberStyle& style) {
+    if (!style.significantFigures) return;
+    ExpectClassroomSpacing(CurrentExercise.statement);
+    ExpectClassroomSpacing(CurrentExercise.answer);
+}
+
 bool IsBase(const std::string& statement) { return statement.find("Kb") != std::string::npos; }
 
 TEST_F(WeakAcidsTest, EveryAnswerIsTheQuadraticOfThePrintedNumbers) {
@@ -127,10 +134,11 @@ TEST_F(WeakAcidsTest, EveryAnswerIsTheQuadraticOfThePrintedNumbers) {
         NumberOptions = style;
         SeedRandom(24);
         for (const std::string& formula : substances) {
-            const std::string typed = formula == "NH4" ? "NH4+" : formula;
+            const std::string& typed = formula;
             for (int draw = 0; draw < 20; ++draw) {
                 // pH and degree of ionisation, and whether x could be left out beside c.
                 ASSERT_TRUE(Make(1, typed)) << typed;
+                SpacedAsInClass(style);
                 std::string statement = CurrentExercise.statement;
                 std::string answer = CurrentExercise.answer;
                 const bool base = IsBase(statement);
@@ -145,6 +153,7 @@ TEST_F(WeakAcidsTest, EveryAnswerIsTheQuadraticOfThePrintedNumbers) {
 
                 // The constant from the pH printed.
                 ASSERT_TRUE(Make(2, typed)) << typed;
+                SpacedAsInClass(style);
                 statement = CurrentExercise.statement;
                 answer = CurrentExercise.answer;
                 const double c2 = NumberAfter(statement, "disolución ");
@@ -155,6 +164,7 @@ TEST_F(WeakAcidsTest, EveryAnswerIsTheQuadraticOfThePrintedNumbers) {
 
                 // The titration to its equivalence point.
                 ASSERT_TRUE(Make(4, typed)) << typed;
+                SpacedAsInClass(style);
                 statement = CurrentExercise.statement;
                 answer = CurrentExercise.answer;
                 const double sample = NumberAfter(statement, "Se valoran ");
@@ -174,6 +184,7 @@ TEST_F(WeakAcidsTest, EveryAnswerIsTheQuadraticOfThePrintedNumbers) {
         for (const std::string& item : salts) {
             for (int draw = 0; draw < 20; ++draw) {
                 ASSERT_TRUE(Make(3, item)) << item;
+                SpacedAsInClass(style);
                 const std::string& statement = CurrentExercise.statement;
                 const bool ofBase = IsBase(statement);
                 const double c = NumberAfter(statement, "disolución ");
@@ -246,6 +257,20 @@ TEST_F(WeakAcidsTest, TakeOnlyWhatIsOnTheList) {
               (std::vector<std::string>{"CH3COONa (sal de CH3COOH)", "HCOONa (sal de HCOOH)", "NaF (sal de HF)",
                                         "NaNO2 (sal de HNO2)", "NaCN (sal de HCN)", "NaClO (sal de HClO)",
      "C6H5COONa (sal de C6H5COOH)", "NH4Cl (sal de NH3)", "CH3NH3Cl (sal de CH3NH2)"}));
+}
+
+// "Coma decimal" alone changes the decimal points and nothing else, powers of ten included.
+TEST_F(WeakAcidsTest, TheCommaAloneChangesOnlyDecimalPoints) {
+    ExpectTheCommaAloneChangesOnlyDecimalPoints([this] {
+        std::vector<std::string> texts;
+        for (const auto& [subKind, picked] : {std::pair<uint8_t, const char*>{1, "HF"}, {2, "NH3"}, {3, "NaClO"},
+                                              {4, "C6H5COOH"}}) {
+            EXPECT_TRUE(Make(subKind, picked)) << picked;
+            texts.push_back(CurrentExercise.statement);
+            texts.push_back(CurrentExercise.answer);
+        }
+        return texts;
+    });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chemistry/remake.h"
 #include "chemistry/topics.h"
 #include "chemistry/weak_acids.h"
 #include "tests/chemistry/course_topics_support.h"
@@ -257,6 +258,36 @@ TEST_F(WeakAcidsTest, TakeOnlyWhatIsOnTheList) {
               (std::vector<std::string>{"CH3COONa (sal de CH3COOH)", "HCOONa (sal de HCOOH)", "NaF (sal de HF)",
                                         "NaNO2 (sal de HNO2)", "NaCN (sal de HCN)", "NaClO (sal de HClO)",
      "C6H5COONa (sal de C6H5COOH)", "NH4Cl (sal de NH3)", "CH3NH3Cl (sal de CH3NH2)"}));
+}
+
+// A text without its numbers, which may take a power of ten in one version and not in another.
+std::string Outline(const std::string& text) {
+    std::string outline;
+    for (std::size_t i = 0; i < text.size();) {
+        const bool subscript = i > 0 && text[i - 1] == '_';
+        if (IsDigit(text[i]) && !subscript) {
+            i = NumberEnd(text, i);
+        } else {
+            outline += text[i++];
+        }
+    }
+    return outline;
+}
+
+// A version asks the same question of the same substance, with other numbers.
+TEST_F(WeakAcidsTest, VersionsKeepTheSubstance) {
+    for (const auto& [subKind, picked] : {std::pair<uint8_t, const char*>{1, "NH4+"}, {2, "HCOOH"}, {3, "NH4Cl"},
+                                          {4, "CH3NH2"}}) {
+        ASSERT_TRUE(Make(subKind, picked)) << picked;
+        const ExerciseRecord original = CurrentExercise;
+        for (char letter : {'B', 'C'}) {
+            ExerciseRecord version;
+            std::string why;
+            ASSERT_TRUE(RemakeExercise(original, 7, letter, 1, 0, version, why)) << why;
+            EXPECT_EQ(Outline(version.statement), Outline(original.statement)) << version.statement;
+            EXPECT_EQ(Outline(version.answer), Outline(original.answer)) << version.answer;
+        }
+    }
 }
 
 // "Coma decimal" alone changes the decimal points and nothing else, powers of ten included.

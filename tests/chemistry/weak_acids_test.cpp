@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chemistry/constants.h"
 #include "chemistry/remake.h"
 #include "chemistry/topics.h"
 #include "chemistry/weak_acids.h"
@@ -127,73 +128,89 @@ void SpacedAsInClass(const NumberStyle& style) {
 
 bool IsBase(const std::string& statement) { return statement.find("Kb") != std::string::npos; }
 
-TEST_F(WeakAcidsTest, EveryAnswerIsTheQuadraticOfThePrintedNumbers) {
-    std::vector<std::string> substances;
-    for (const WeakElectrolyte& acid : Constants.acids) substances.push_back(acid.compound.formula);
-    for (const WeakElectrolyte& base : Constants.bases) substances.push_back(base.compound.formula);
-    for (const NumberStyle style : {NumberStyle{}, NumberStyle{true, false}, kClassroom}) {
-        NumberOptions = style;
-        SeedRandom(24);
-        for (const std::string& formula : substances) {
-            const std::string& typed = formula;
-            for (int draw = 0; draw < 20; ++draw) {
-                // pH and degree of ionisation, and whether x could be left out beside c.
-                ASSERT_TRUE(Make(1, typed)) << typed;
-                SpacedAsInClass(style);
-                std::string statement = CurrentExercise.statement;
-                std::string answer = CurrentExercise.answer;
-                const bool base = IsBase(statement);
-                const double c = NumberAfter(statement, "disolución ");
-                const double k = NumberAfter(statement, base ? "Kb = " : "Ka = ");
-                long double x = Root(k, c);
-                ExpectPh(answer, x, base);
-                const double percent = NumberAfter(answer, "x/c = ");
-                EXPECT_NEAR(percent, double(x / c * 100), double(x / c * 100) * 0.005) << answer;
-                EXPECT_LT(x, c);
-                EXPECT_EQ(answer.find("menos del 5 %") != std::string::npos, percent < 5) << answer;
+class WeakAcidsOverManyDraws : public WeakAcidsTest {
+protected:
+    // Over every substance of Constants, plain, with the comma and in the classroom forms.
+    void ExpectEveryAnswerIsTheQuadraticOfThePrintedNumbers() {
+        std::vector<std::string> substances;
+        for (const WeakElectrolyte& acid : Constants.acids) substances.push_back(acid.compound.formula);
+        for (const WeakElectrolyte& base : Constants.bases) substances.push_back(base.compound.formula);
+        for (const NumberStyle style : {NumberStyle{}, NumberStyle{true, false}, kClassroom}) {
+            NumberOptions = style;
+            SeedRandom(24);
+            for (const std::string& formula : substances) {
+                const std::string& typed = formula;
+                for (int draw = 0; draw < 20; ++draw) {
+                    // pH and degree of ionisation, and whether x could be left out beside c.
+                    ASSERT_TRUE(Make(1, typed)) << typed;
+                    SpacedAsInClass(style);
+                    std::string statement = CurrentExercise.statement;
+                    std::string answer = CurrentExercise.answer;
+                    const bool base = IsBase(statement);
+                    const double c = NumberAfter(statement, "disolución ");
+                    const double k = NumberAfter(statement, base ? "Kb = " : "Ka = ");
+                    long double x = Root(k, c);
+                    ExpectPh(answer, x, base);
+                    const double percent = NumberAfter(answer, "x/c = ");
+                    EXPECT_NEAR(percent, double(x / c * 100), double(x / c * 100) * 0.005) << answer;
+                    EXPECT_LT(x, c);
+                    EXPECT_EQ(answer.find("menos del 5 %") != std::string::npos, percent < 5) << answer;
 
-                // The constant from the pH printed.
-                ASSERT_TRUE(Make(2, typed)) << typed;
-                SpacedAsInClass(style);
-                statement = CurrentExercise.statement;
-                answer = CurrentExercise.answer;
-                const double c2 = NumberAfter(statement, "disolución ");
-                const double ph = NumberAfter(statement, "tiene pH ");
-                x = std::pow(10.0L, -(base ? 14 - ph : ph));
-                const long double found = x * x / (c2 - x);
-                EXPECT_NEAR(NumberAfter(answer, "/(c - x) = "), double(found), double(found) * 0.005) << answer;
+                    // The constant from the pH printed.
+                    ASSERT_TRUE(Make(2, typed)) << typed;
+                    SpacedAsInClass(style);
+                    statement = CurrentExercise.statement;
+                    answer = CurrentExercise.answer;
+                    const double c2 = NumberAfter(statement, "disolución ");
+                    const double ph = NumberAfter(statement, "tiene pH ");
+                    x = std::pow(10.0L, -(base ? 14 - ph : ph));
+                    const long double found = x * x / (c2 - x);
+                    EXPECT_NEAR(NumberAfter(answer, "/(c - x) = "), double(found), double(found) * 0.005) << answer;
 
-                // The titration to its equivalence point.
-                ASSERT_TRUE(Make(4, typed)) << typed;
-                SpacedAsInClass(style);
-                statement = CurrentExercise.statement;
-                answer = CurrentExercise.answer;
-                const double sample = NumberAfter(statement, "Se valoran ");
-                const double molarity = NumberAfter(statement, ") ");
-                const double titrant = NumberAfter(statement, base ? " con HCl " : " con NaOH ");
-                const long double volume = sample * molarity / (long double)titrant;
-                EXPECT_NEAR(NumberAfter(answer, "V = n/c = "), double(volume), double(volume) * 0.005) << answer;
-                EXPECT_LE(volume, 50);
-                const long double salt = sample * molarity / (sample + volume);
-                const double k4 = NumberAfter(statement, base ? "Kb = " : "Ka = ");
-                ExpectPh(answer, Root(NumberAfter(statement, "Kw = ") / k4, salt), !base);
+                    // The titration to its equivalence point.
+                    ASSERT_TRUE(Make(4, typed)) << typed;
+                    SpacedAsInClass(style);
+                    statement = CurrentExercise.statement;
+                    answer = CurrentExercise.answer;
+                    const double sample = NumberAfter(statement, "Se valoran ");
+                    const double molarity = NumberAfter(statement, ") ");
+                    const double titrant = NumberAfter(statement, base ? " con HCl " : " con NaOH ");
+                    const long double volume = sample * molarity / (long double)titrant;
+                    EXPECT_NEAR(NumberAfter(answer, "V = n/c = "), double(volume), double(volume) * 0.005) << answer;
+                    EXPECT_LE(volume, 50);
+                    const long double salt = sample * molarity / (sample + volume);
+                    const double k4 = NumberAfter(statement, base ? "Kb = " : "Ka = ");
+                    ExpectPh(answer, Root(NumberAfter(statement, "Kw = ") / k4, salt), !base);
+                }
             }
-        }
-        // The salts, from the window's own list.
-        ASSERT_TRUE(Make(3, "CH3COONa"));
-        const std::vector<std::string> salts = ui.reactionLists.back();
-        for (const std::string& item : salts) {
-            for (int draw = 0; draw < 20; ++draw) {
-                ASSERT_TRUE(Make(3, item)) << item;
-                SpacedAsInClass(style);
-                const std::string& statement = CurrentExercise.statement;
-                const bool ofBase = IsBase(statement);
-                const double c = NumberAfter(statement, "disolución ");
-                const double kh = NumberAfter(statement, "Kw = ") / NumberAfter(statement, ") = ");
-                ExpectPh(CurrentExercise.answer, Root(kh, c), !ofBase);
+            // The salts, from the window's own list.
+            ASSERT_TRUE(Make(3, "CH3COONa"));
+            const std::vector<std::string> salts = ui.reactionLists.back();
+            for (const std::string& item : salts) {
+                for (int draw = 0; draw < 20; ++draw) {
+                    ASSERT_TRUE(Make(3, item)) << item;
+                    SpacedAsInClass(style);
+                    const std::string& statement = CurrentExercise.statement;
+                    const bool ofBase = IsBase(statement);
+                    const double c = NumberAfter(statement, "disolución ");
+                    const double kh = NumberAfter(statement, "Kw = ") / NumberAfter(statement, ") = ");
+                    ExpectPh(CurrentExercise.answer, Root(kh, c), !ofBase);
+                }
             }
         }
     }
+};
+
+TEST_F(WeakAcidsOverManyDraws, OnTheTestsList) { ExpectEveryAnswerIsTheQuadraticOfThePrintedNumbers(); }
+
+// The program's own list: its longest names and formulas fit every text within 255 characters.
+TEST_F(WeakAcidsOverManyDraws, OnTheProgramsList) {
+    SetElementTable({{"H", 1.008, 1}, {"C", 12.011, 6}, {"N", 14.007, 7}, {"O", 15.999, 8}, {"F", 18.9984032, 9},
+                     {"Na", 22.98976928, 11}, {"Cl", 35.45, 17}});
+    Constants = ReadConstantsList(DefaultConstantsText());
+    ASSERT_GE(Constants.acids.size(), 8u);
+    ASSERT_GE(Constants.bases.size(), 2u);
+    ExpectEveryAnswerIsTheQuadraticOfThePrintedNumbers();
 }
 
 // The species of the equations and the salts: a wrong one prints a reaction that is not.

@@ -327,7 +327,8 @@ void PhAndIonisation(const Weak& weak) {
     // Judged on the figure printed, which is what the student compares with 5.
     const bool small = AsShown(x / c * 100, percent) < 5;
     StoreWholeExercise("Calcular el pH y el grado de ionización de una disolución " + MolarityText(c, kGiven) +
-                           " M de " + Named(weak) + ". ¿Se puede despreciar x frente a c?" + DataOf(weak),
+                           " M de " + Named(weak) +
+                           ". ¿Se puede despreciar la parte ionizada frente a la concentración inicial?" + DataOf(weak),
                        "  " + Ionisation(weak) + "; " + weak.k + " = x²/(c - x); " + solved +
                            "; grado de ionización = x/c = " + ionised +
                            (small ? " %: menos del 5 %, se puede despreciar x."

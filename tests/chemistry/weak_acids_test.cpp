@@ -50,7 +50,7 @@ void PrintTo(const Exact& e, std::ostream* os) { *os << e.name; }
 const Exact kExact[] = {
     {"PhAndIonisationOfAWeakAcid", 1, "CH3COOH (ácido acético)", {18}, {},
      "Calcular el pH y el grado de ionización de una disolución 0.1 M de CH_3COOH (ácido acético). ¿Se puede "
-     "despreciar x frente a c?\r\ndatos: Ka = 1.8e-5",
+     "despreciar la parte ionizada frente a la concentración inicial?\r\ndatos: Ka = 1.8e-5",
      "  CH_3COOH + H_2O <=> CH_3COO^- + H_3O^+; Ka = x²/(c - x); x² + Ka·x - Ka·c = 0: x = [H_3O^+] = 0.00133 "
      "M; pH = 2.88; grado de ionización = x/c = 1.33 %: menos del 5 %, se puede despreciar x."},
     {"KbOfAWeakBaseFromItsPh", 2, "NH3 (amoníaco)", {18}, {},
@@ -70,7 +70,7 @@ const Exact kExact[] = {
      "8.72"},
     {"ClassroomPhAndIonisationOfAWeakAcid", 1, "CH3COOH (ácido acético)", {18}, kClassroom,
      "Calcular el pH y el grado de ionización de una disolución 0,1 M de CH_3COOH (ácido acético). ¿Se puede "
-     "despreciar x frente a c?\r\ndatos: Ka = 1,8·10^(-5)",
+     "despreciar la parte ionizada frente a la concentración inicial?\r\ndatos: Ka = 1,8·10^(-5)",
      "  CH_3COOH + H_2O <=> CH_3COO^- + H_3O^+; Ka = x²/(c - x); x² + Ka·x - Ka·c = 0: x = [H_3O^+] = 0,00133 "
      "M; pH = 2,88; grado de ionización = x/c = 1,33 %: menos del 5 %, se puede despreciar x."},
     {"ClassroomKbOfAWeakBaseFromItsPh", 2, "NH3 (amoníaco)", {18}, kClassroom,

@@ -267,7 +267,8 @@ std::vector<Listed> Salts() {
 
 // The teacher's pick from the list, or a text typed that is one of its entries, its formula or
 // its name; kept for the recipe as the entry, so that versions ask about the same substance.
-bool AskPick(const std::vector<Listed>& listed, Weak& weak) {
+// `missing` says what to add to the file for one that is not there.
+bool AskPick(const std::vector<Listed>& listed, const char* missing, Weak& weak) {
     if (listed.empty()) {
         ShowMessageFlags(kCaption,
                          std::string(kConstantsFile) + " no tiene ninguna sustancia para este ejercicio.\r"
@@ -291,8 +292,8 @@ bool AskPick(const std::vector<Listed>& listed, Weak& weak) {
         }
     }
     ShowMessageFlags(kCaption,
-                     Visible(CutText(typed, 60)) + ": no está en la lista.\rElija una de la lista, o añádala a " +
-                         kConstantsFile + ".",
+                     Visible(CutText(typed, 60)) + ": no está en la lista.\rElija una de la lista, o añada " +
+                         missing + " a " + kConstantsFile + ".",
                      kBoxIconExclamation);
     return false;
 }
@@ -379,8 +380,8 @@ void SaltPh(const Weak& parent) {
     const std::string hydrolysis = parent.conjugate + " + H_2O <=> " + parent.markup +
                                    (parent.isBase ? " + H_3O^+" : " + OH^-");
     StoreWholeExercise("Calcular el pH de una disolución " + MolarityText(c, kGiven) + " M de " +
-                           Markup(salt.formula) + "." + kLineBreak + "datos: " + parent.k + " (" + parent.markup + ") = " +
-                           GivenConstant(parent.picked->k) + "; " + Kw(),
+                           Markup(salt.formula) + "." + kLineBreak + "datos: " + parent.k + " (" + parent.markup +
+                           ") = " + GivenConstant(parent.picked->k) + "; " + Kw(),
                        "  " + Markup(salt.formula) + " -> " + parent.conjugate + " + " + counterIon + "; " +
                            hydrolysis + "; " + Hydrolysis(parent, c));
 }
@@ -406,8 +407,8 @@ void TitrationToEquivalence(const Weak& weak) {
 }
 
 // What each sub-kind asks the teacher for: the acids and bases, or the salts.
-bool AskAcidOrBase(Weak& weak) { return AskPick(AcidsAndBases(), weak); }
-bool AskSalt(Weak& weak) { return AskPick(Salts(), weak); }
+bool AskAcidOrBase(Weak& weak) { return AskPick(AcidsAndBases(), "la sustancia con su constante", weak); }
+bool AskSalt(Weak& weak) { return AskPick(Salts(), "el ácido o la base de la sal", weak); }
 
 Weak g_picked;
 

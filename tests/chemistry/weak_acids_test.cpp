@@ -240,7 +240,8 @@ TEST(WeakAcidsConjugates, GainOrLoseTheRightProton) {
 struct Typed {
     uint8_t subKind;
     const char* typed;
-    const char* kept;  // nullptr: refused
+    const char* kept;  // nullptr: refused, with the message below
+    const char* toAdd = "";
 };
 
 const Typed kTyped[] = {
@@ -248,8 +249,8 @@ const Typed kTyped[] = {
     {2, "metilamina", "CH3NH2 (metilamina)"},
     {4, "NH4+", "NH4+ (ion amonio)"},
     {3, "NH4Cl", "NH4Cl (sal de NH3)"},
-    {1, "H2SO4", nullptr},        // a strong acid has no Ka
-    {3, "CH3COOH", nullptr},      // the acid is no salt
+    {1, "H2SO4", nullptr, "la sustancia con su constante"},  // a strong acid has no Ka
+    {3, "CH3COOH", nullptr, "el ácido o la base de la sal"},  // the acid is no salt
 };
 
 TEST_F(WeakAcidsTest, TakeOnlyWhatIsOnTheList) {
@@ -261,9 +262,9 @@ TEST_F(WeakAcidsTest, TakeOnlyWhatIsOnTheList) {
             EXPECT_TRUE(ui.boxes.empty()) << row.typed;
         } else {
             ASSERT_EQ(ui.boxes.size(), 1u) << row.typed;
-            EXPECT_EQ(ui.boxes[0].text,
-                      std::string(row.typed) +
-                          ": no está en la lista.\rElija una de la lista, o añádala a constantes.txt.");
+            EXPECT_EQ(ui.boxes[0].text, std::string(row.typed) +
+                                            ": no está en la lista.\rElija una de la lista, o añada " + row.toAdd +
+                                            " a constantes.txt.");
         }
     }
     EXPECT_EQ(ui.reactionLists[0],

@@ -108,12 +108,12 @@ bool EndsWith(const std::string& text, const std::string& end) {
 struct Weak {
     const WeakElectrolyte* picked = nullptr;
     bool isBase = false;
-    int charge = 0;                  // of the acid or base: +1 for the ammonium ion
-    std::string markup;              // "CH_3COOH", "NH_4^+"
-    std::string conjugateFormula;    // "CH3COO", empty when unknown
-    std::string conjugate;           // "CH_3COO^-"; "A^-" or "BH^+" when unknown
-    const char* k = "Ka";            // its constant's name
-    const char* ion = "[H_3O^+]";    // the ion it gives
+    int charge = 0;                   // of the acid or base: +1 for the ammonium ion
+    std::string markup;               // "CH_3COOH", "NH_4^+"
+    std::string conjugateFormula;     // "CH3COO", empty when unknown
+    std::string conjugate;            // "CH_3COO^-"; "A^-" or "BH^+" when unknown
+    const char* k = "Ka";             // its constant's name
+    const char* ion = "[H_3O^+]";     // the ion it gives
     const char* otherIon = "[OH^-]";  // the ion its conjugate gives
 };
 
@@ -147,25 +147,15 @@ std::string Item(const WeakElectrolyte& electrolyte, bool isBase) {
     return Bare(electrolyte.compound.formula) + (cation ? "+" : "") + " (" + electrolyte.name + ")";
 }
 
-// A salt that hydrolyses: the sodium salt of an acid's anion, the chloride of a base's cation.
-struct Salt {
-    Weak parent;          // the acid or base it comes from
-    std::string formula;  // "CH3COONa", "NH4Cl"
-};
-
-// The salt of a weak acid or base; an empty formula when it has none (an acid that is a
-// cation, a formula whose conjugate is unknown).
-Salt SaltOf(const Weak& weak) {
-    Salt salt{weak, ""};
-    if (weak.conjugateFormula.empty() || weak.charge != 0) return salt;
-    const std::string formula = Bare(weak.picked->compound.formula);
-    if (weak.isBase) {
-        salt.formula = weak.conjugateFormula + "Cl";
-    } else {
-        // The anion of a carboxylic acid keeps its place before the metal: CH3COONa, not NaCH3COO.
-        salt.formula = EndsWith(formula, "OH") ? weak.conjugateFormula + "Na" : "Na" + weak.conjugateFormula;
-    }
-    return salt;
+// The salt of a weak acid or base that hydrolyses: the sodium salt of the acid's anion
+// ("CH3COONa"), the chloride of the base's cation ("NH4Cl"); empty when it has none (an acid
+// that is a cation, a formula whose conjugate is unknown).
+std::string SaltOf(const Weak& weak) {
+    if (weak.conjugateFormula.empty() || weak.charge != 0) return "";
+    if (weak.isBase) return weak.conjugateFormula + "Cl";
+    // The anion of a carboxylic acid keeps its place before the metal: CH3COONa, not NaCH3COO.
+    const bool lastHydrogenGoes = EndsWith(Bare(weak.picked->compound.formula), "OH");
+    return lastHydrogenGoes ? weak.conjugateFormula + "Na" : "Na" + weak.conjugateFormula;
 }
 
 // ---- The draws
@@ -257,10 +247,9 @@ std::vector<Listed> AcidsAndBases() {
 std::vector<Listed> Salts() {
     std::vector<Listed> listed;
     for (const Listed& parent : AcidsAndBases()) {
-        const Salt salt = SaltOf(parent.weak);
-        if (salt.formula.empty()) continue;
-        if (SoundConcentrations(kKw / parent.weak.picked->k, 1).empty()) continue;
-        listed.push_back({salt.formula + " (sal de " + Bare(parent.weak.picked->compound.formula) + ")", parent.weak});
+        const std::string salt = SaltOf(parent.weak);
+        if (salt.empty() || SoundConcentrations(kKw / parent.weak.picked->k, 1).empty()) continue;
+        listed.push_back({salt + " (sal de " + Bare(parent.weak.picked->compound.formula) + ")", parent.weak});
     }
     return listed;
 }
@@ -372,17 +361,16 @@ std::string Hydrolysis(const Weak& parent, double c) {
 }
 
 void SaltPh(const Weak& parent) {
-    const Salt salt = SaltOf(parent);
-    const double kh = kKw / parent.picked->k;
-    const double c = DrawConcentration(kh, 1);
-    if (salt.formula.empty() || c == 0) return TellTooWeak(salt.formula);
+    const std::string salt = SaltOf(parent);
+    const double c = DrawConcentration(kKw / parent.picked->k, 1);
+    if (salt.empty() || c == 0) return TellTooWeak(salt);
     const std::string counterIon = parent.isBase ? "Cl^-" : "Na^+";
     const std::string hydrolysis = parent.conjugate + " + H_2O <=> " + parent.markup +
                                    (parent.isBase ? " + H_3O^+" : " + OH^-");
     StoreWholeExercise("Calcular el pH de una disolución " + MolarityText(c, kGiven) + " M de " +
-                           Markup(salt.formula) + "." + kLineBreak + "datos: " + parent.k + " (" + parent.markup +
+                           Markup(salt) + "." + kLineBreak + "datos: " + parent.k + " (" + parent.markup +
                            ") = " + GivenConstant(parent.picked->k) + "; " + Kw(),
-                       "  " + Markup(salt.formula) + " -> " + parent.conjugate + " + " + counterIon + "; " +
+                       "  " + Markup(salt) + " -> " + parent.conjugate + " + " + counterIon + "; " +
                            hydrolysis + "; " + Hydrolysis(parent, c));
 }
 

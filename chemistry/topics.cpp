@@ -11,6 +11,7 @@
 #include "chemistry/gases.h"
 #include "chemistry/solutions.h"
 #include "chemistry/stoichiometry.h"
+#include "chemistry/weak_acids.h"
 #include "shell/batch.h"
 #include "shell/interaction.h"
 #include "shell/messages.h"
@@ -416,6 +417,10 @@ const TopicEntry kTopics[] = {
      "moles en el equilibrio -> Kc;Kc -> Kp o Kp -> Kc;Kc -> concentraciones en el equilibrio;"
      "grado de disociación y presiones parciales;cociente de reacción Q -> sentido",
      GenerateEquilibrium, StartEquilibriumVisit},
+    {10, "Ácidos y bases débiles",
+     "c -> pH y grado de ionización;c, pH -> Ka o Kb;pH de una sal que se hidroliza;"
+     "valoración: volumen y pH en la equivalencia",
+     GenerateWeakAcids, StartWeakAcidsVisit},
 };
 
 

@@ -23,10 +23,12 @@ inline const ListedEquilibrium kCourseEquilibria[] = {
 };
 
 // Constants.equilibria with those of kCourseEquilibria, the elements they need added to the
-// table in force.
+// table in force when it lacks them.
 inline void SetCourseEquilibria() {
     for (const TableEntry& entry : {TableEntry{"P", 30.974, 15}, TableEntry{"I", 126.904, 53}}) {
-        Elements.Slot(++Elements.count) = MakeElement(entry.symbol, entry.name, entry.z, entry.mass);
+        if (FindElement(entry.symbol) == 0) {
+            Elements.Slot(++Elements.count) = MakeElement(entry.symbol, entry.name, entry.z, entry.mass);
+        }
     }
     Constants = ConstantsList{};
     for (const ListedEquilibrium& listed : kCourseEquilibria) {

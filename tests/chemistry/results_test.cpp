@@ -11,6 +11,7 @@
 #include "chemistry/topics.h"
 #include "tests/chemistry/course_topics_support.h"
 #include "tests/chemistry/equilibria_support.h"
+#include "tests/chemistry/weak_acids_support.h"
 
 namespace {
 
@@ -33,6 +34,9 @@ const SubKindRun kEverySubKind[] = {
     {8, 1, kLimestone},      {8, 2, kLimestone},     {8, 3, kLimestone},     {8, 4, kLimestone},
     {8, 5, kLimestone},      {9, 1, "PCl5 <=> PCl3 + Cl2"}, {9, 2, "N2 + 3 H2 <=> 2 NH3"}, {9, 3, "H2 + I2 <=> 2 HI"},
     {9, 4, "N2O4 <=> 2 NO2"}, {9, 5, "N2 + 3 H2 <=> 2 NH3"},
+    {10, 1, "CH3COOH"},     {10, 1, "NH3"},         {10, 2, "HF"},
+    {10, 2, "CH3NH2"},      {10, 3, "CH3COONa"},    {10, 3, "NH4Cl"},       {10, 4, "C6H5COOH"},
+    {10, 4, "NH3"},
 };
 
 // The classroom options in every combination: the figures recorded follow each.
@@ -104,7 +108,7 @@ protected:
     }
     // A reaction or an equilibrium is picked from a list; a formula is typed.
     bool Make(const SubKindRun& run) {
-        const bool picked = run.topic == 8 || run.topic == 9;
+        const bool picked = run.topic >= 8;
         if (run.typed && picked) Pick({run.typed});
         if (run.typed && !picked) Type({run.typed});
         CurrentExercise = ExerciseRecord{};
@@ -114,6 +118,7 @@ protected:
 };
 
 TEST_F(ResultsTest, EverySubKindRecordsTheNumbersItsAnswerPrints) {
+    SetWeakElectrolytes();
     for (const NumberStyle style : kStyles) {
         NumberOptions = style;
         SeedRandom(31);

@@ -8,6 +8,7 @@
 #include "chemistry/exercise_text.h"
 #include "chemistry/formula.h"
 #include "chemistry/gases.h"
+#include "chemistry/solubility.h"
 #include "chemistry/solutions.h"
 #include "chemistry/stoichiometry.h"
 #include "shell/batch.h"
@@ -401,6 +402,10 @@ const TopicEntry kTopics[] = {
      "masa de reactivo -> masa de producto;masa de reactivo -> volumen de gas;reactivo limitante;"
      "reactivo con riqueza;rendimiento",
      GenerateStoichiometry, StartStoichiometryVisit},
+    {11, "Solubilidad",
+     "Ks -> solubilidad en mol/L y g/L;solubilidad en g/L -> Ks;mezcla de dos disoluciones: ¿precipita?;"
+     "solubilidad con ion común",
+     GenerateSolubility, StartSolubilityVisit},
 };
 
 

@@ -10,6 +10,7 @@
 #include "chemistry/remake.h"
 #include "chemistry/topics.h"
 #include "tests/chemistry/course_topics_support.h"
+#include "tests/chemistry/solubility_support.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ const SubKindRun kEverySubKind[] = {
     {5, 5, "CO2"},           {6, 1, "H2SO4"},        {6, 2, "HCl"},          {6, 3, "C6H12O6"},
     {6, 4, "NaCl"},          {7, 1, "C6H12O6"},      {7, 2, "Fe3O4"},        {7, 3, "C6H12O6"},
     {8, 1, kLimestone},      {8, 2, kLimestone},     {8, 3, kLimestone},     {8, 4, kLimestone},
-    {8, 5, kLimestone},
+    {8, 5, kLimestone},      {11, 1, "Ca3(PO4)2"},   {11, 2, "PbI2"},        {11, 3, "Ag2CrO4"},
+    {11, 4, "PbI2"},
 };
 
 // The classroom options in every combination: the figures recorded follow each.
@@ -96,9 +98,15 @@ void ExpectResultsAsAnswered(const ExerciseRecord& exercise, const std::string& 
 
 class ResultsTest : public CourseTopicTest {
 protected:
+    void SetUp() override {
+        CourseTopicTest::SetUp();
+        SetSaltTable();  // the course's elements and the salts'
+        SetTestSalts();
+    }
     bool Make(const SubKindRun& run) {
-        if (run.typed && run.topic == 8) Pick({run.typed});
-        if (run.typed && run.topic != 8) Type({run.typed});
+        const bool picked = run.topic == 8 || run.topic == 11;  // from a list, not typed
+        if (run.typed && picked) Pick({run.typed});
+        if (run.typed && !picked) Type({run.typed});
         CurrentExercise = ExerciseRecord{};
         GenerateSubKind(*FindTopic(run.topic), run.subKind);
         return CurrentExercise.accepted;

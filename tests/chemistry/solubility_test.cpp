@@ -141,6 +141,17 @@ TEST_P(SolubilityExamples, AreWrittenExactly) {
 INSTANTIATE_TEST_SUITE_P(EverySubKind, SolubilityExamples, ::testing::ValuesIn(kExamples),
                          [](const ::testing::TestParamInfo<Example>& info) { return std::string(info.param.name); });
 
+// A salt typed that the file does not list has no Ks: the teacher is told, nothing is made,
+// and the text is proposed again to be corrected.
+TEST_F(SolubilityTest, ASaltNotOnTheListIsRefused) {
+    ASSERT_FALSE(Make(1, "NaCl"));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Solubilidad");
+    EXPECT_EQ(ui.boxes[0].text, "NaCl no está en la lista de sales de constantes.txt.\rElija una de la lista.");
+    ASSERT_TRUE(Make(1, "AgCl"));
+    EXPECT_EQ(ui.proposedReactions.back(), "NaCl");
+}
+
 // The text between `before` and the next `after`.
 std::string Between(const std::string& text, const std::string& before, const std::string& after) {
     const std::size_t start = text.find(before);

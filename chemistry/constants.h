@@ -30,7 +30,7 @@ struct Equilibrium {
 
 // A weak acid (Ka) or a weak base (Kb).
 struct WeakElectrolyte {
-    Compound compound;  // parsed and weighed
+    Compound compound;  // parsed and weighed; an ion keeps its sign in `formula`: "NH4+"
     std::string name;   // "ácido acético", "amoníaco"
     double k = 0;       // Ka or Kb
     double kelvin = kStandardKelvin;
@@ -70,6 +70,8 @@ const std::string& DefaultConstantsText();
 
 // The program's constants, as the last load left them.
 extern ConstantsList Constants;
+// Whether this run has told that "constantes.txt" cannot be written: told once per run.
+extern bool ConstantsWriteFailureTold;
 
 // Reads "constantes.txt" into Constants, writing the default list there first (atomically)
 // when the file does not exist. A file that exists but cannot be read is left alone, and the

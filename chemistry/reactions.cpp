@@ -60,6 +60,38 @@ bool Fail(ReactionProblem& problem, std::string reason) {
     return false;
 }
 
+}  // namespace
+
+bool ReadCheckedFormula(std::string_view formula, Compound& compound, ReactionProblem& problem) {
+    if (formula.size() > kFormulaMax) {
+        return Fail(problem, "fórmula de más de 20 caracteres: " + Visible(formula.substr(0, 24)) + "...");
+    }
+    FormulaProblem formulaProblem;
+    if (!ReadFormula(compound, std::string(formula), formulaProblem)) {
+        if (formulaProblem.kind == FormulaProblem::Kind::MissingElement) {
+            problem.missingSymbol = formulaProblem.symbol;
+            return Fail(problem, formulaProblem.symbol + " no está en la tabla de elementos");
+        }
+        const unsigned char wrong = static_cast<unsigned char>(formulaProblem.character);
+        const std::string shown =
+            wrong < 32 || wrong == 127 ? "de código " + IntToText(wrong) : "\"" + std::string(1, char(wrong)) + "\"";
+        return Fail(problem, "carácter no válido " + shown + " en " + Visible(formula));
+    }
+    if (compound.count == 0) return Fail(problem, "fórmula sin elementos: " + Visible(formula));
+    // "NH0" balances as N alone, but no class writes it: a subscript 0 is a slip of the keyboard.
+    for (int i = 1; i <= compound.count; ++i) {
+        if (compound.Component(i).atoms == 0) {
+            return Fail(problem, compound.Component(i).symbol + " con 0 átomos en " + Visible(formula));
+        }
+    }
+    if (!(MolarMass(compound) > 0)) {
+        return Fail(problem, Visible(formula) + " tiene masa molar 0 en la tabla de elementos");
+    }
+    return true;
+}
+
+namespace {
+
 // One substance of a side: an optional coefficient, the formula, an optional state.
 bool ReadSubstance(std::string_view term, Substance& substance, std::string& written, ReactionProblem& problem) {
     term = TrimControls(term);
@@ -93,30 +125,7 @@ bool ReadSubstance(std::string_view term, Substance& substance, std::string& wri
             break;
         }
     }
-    if (formula.size() > kFormulaMax) {
-        return Fail(problem, "fórmula de más de 20 caracteres: " + Visible(formula.substr(0, 24)) + "...");
-    }
-    FormulaProblem formulaProblem;
-    if (!ReadFormula(substance.compound, std::string(formula), formulaProblem)) {
-        if (formulaProblem.kind == FormulaProblem::Kind::MissingElement) {
-            problem.missingSymbol = formulaProblem.symbol;
-            return Fail(problem, formulaProblem.symbol + " no está en la tabla de elementos");
-        }
-        const unsigned char wrong = static_cast<unsigned char>(formulaProblem.character);
-        const std::string shown =
-            wrong < 32 || wrong == 127 ? "de código " + IntToText(wrong) : "\"" + std::string(1, char(wrong)) + "\"";
-        return Fail(problem, "carácter no válido " + shown + " en " + Visible(formula));
-    }
-    if (substance.compound.count == 0) return Fail(problem, "fórmula sin elementos: " + Visible(formula));
-    // "NH0" balances as N alone, but no class writes it: a subscript 0 is a slip of the keyboard.
-    for (int i = 1; i <= substance.compound.count; ++i) {
-        if (substance.compound.Component(i).atoms == 0) {
-            return Fail(problem, substance.compound.Component(i).symbol + " con 0 átomos en " + Visible(formula));
-        }
-    }
-    if (!(MolarMass(substance.compound) > 0)) {
-        return Fail(problem, Visible(formula) + " tiene masa molar 0 en la tabla de elementos");
-    }
+    if (!ReadCheckedFormula(formula, substance.compound, problem)) return false;
     if (!marked) substance.gas = IsCommonGas(substance.compound.formula);
     substance.state = mark;
     written =
@@ -248,18 +257,12 @@ ReactionList ReadReactionList(std::string_view contents) {
     return list;
 }
 
-std::string LeftOutMessage(const ReactionList& list) {
-    if (list.leftOut.empty() && list.beyondRoom == 0) return "";
+std::string LeftOutLinesMessage(const char* file, const std::vector<LeftOutLine>& leftOut, const std::string& tail) {
     std::string text;
-    std::string tail;
-    if (list.beyondRoom > 0) {
-        tail = "Se usan las " + IntToText(int32_t(kReactionRoom)) + " primeras reacciones; " +
-               IntToText(list.beyondRoom) + " más no caben.";
-    }
-    if (!list.leftOut.empty()) {
-        text = "Se dejan fuera estas líneas de " + std::string(kReactionsFile) + ":";
+    if (!leftOut.empty()) {
+        text = "Se dejan fuera estas líneas de " + std::string(file) + ":";
         std::size_t shown = 0;
-        for (const LeftOutLine& line : list.leftOut) {
+        for (const LeftOutLine& line : leftOut) {
             const std::string entry = "\r" + CutText("línea " + IntToText(line.number) + ": " + line.reason, 80);
             // Room is kept for the count of the lines not shown and for the tail.
             const std::size_t reserve = 24 + (tail.empty() ? 0 : tail.size() + 1);
@@ -267,13 +270,22 @@ std::string LeftOutMessage(const ReactionList& list) {
             text += entry;
             ++shown;
         }
-        if (shown < list.leftOut.size()) {
-            const std::size_t rest = list.leftOut.size() - shown;
+        if (shown < leftOut.size()) {
+            const std::size_t rest = leftOut.size() - shown;
             text += "\ry " + IntToText(int32_t(rest)) + (rest == 1 ? " línea más." : " líneas más.");
         }
     }
     if (!tail.empty()) text += (text.empty() ? "" : "\r") + tail;
     return text;
+}
+
+std::string LeftOutMessage(const ReactionList& list) {
+    std::string tail;
+    if (list.beyondRoom > 0) {
+        tail = "Se usan las " + IntToText(int32_t(kReactionRoom)) + " primeras reacciones; " +
+               IntToText(list.beyondRoom) + " más no caben.";
+    }
+    return LeftOutLinesMessage(kReactionsFile, list.leftOut, tail);
 }
 
 const std::string& DefaultReactionsText() {

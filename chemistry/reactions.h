@@ -44,6 +44,10 @@ struct ReactionProblem {
 // after a formula; then checks the balance element by element.
 bool ReadReaction(std::string_view text, Reaction& reaction, ReactionProblem& problem);
 
+// One formula as a reaction's substance is read: parsed and weighed against the table of
+// elements; refused with the same reasons (a character, a missing element, no atoms, no mass).
+bool ReadCheckedFormula(std::string_view formula, Compound& compound, ReactionProblem& problem);
+
 // The reaction for exercise text, each digit of a formula as a subscript:
 // "CaCO_3 + 2 HCl -> CaCl_2 + CO_2 + H_2O".
 std::string ReactionMarkup(const Reaction& reaction);
@@ -66,6 +70,8 @@ ReactionList ReadReactionList(std::string_view contents);
 
 // The one message about the lines that a load left out, within 255 characters; empty when none.
 std::string LeftOutMessage(const ReactionList& list);
+// The same for any file read this way: as many lines as fit, the count of the rest, then `tail`.
+std::string LeftOutLinesMessage(const char* file, const std::vector<LeftOutLine>& leftOut, const std::string& tail);
 
 // The list written where "reacciones.txt" is missing: Windows-1252 text with CRLF line ends.
 const std::string& DefaultReactionsText();

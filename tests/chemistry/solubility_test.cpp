@@ -177,9 +177,11 @@ void ExpectClose(double x, double y, int parts, const std::string& what) {
     EXPECT_LE(std::fabs(x - y), std::fabs(y) * 0.005 * parts * 1.01 + 1e-300) << what << ": " << x << " vs " << y;
 }
 
-// Every salt of every ratio, each sub-kind, many draws, plain and with the decimal comma:
-// each answer as a student checks it from the numbers the exercise prints.
-TEST_F(SolubilityTest, EveryAnswerHoldsAgainstTheNumbersPrinted) {
+// Every salt of the list, each sub-kind, many draws, in the three forms: each exercise fits
+// its 255 characters, and each answer is what a student checks from the numbers printed.
+template <class Make>
+void ExpectEveryAnswerHolds(Make make) {
+    ASSERT_FALSE(Constants.salts.empty());
     const NumberStyle styles[] = {kPlain, {true, false}, kClassroom};
     for (const NumberStyle style : styles) {
         NumberOptions = style;
@@ -192,7 +194,7 @@ TEST_F(SolubilityTest, EveryAnswerHoldsAgainstTheNumbersPrinted) {
             for (int draw = 0; draw < 40; ++draw) {
                 for (uint8_t subKind = 1; subKind <= 4; ++subKind) {
                     const std::string what = salt.compound.formula + " " + std::to_string(subKind);
-                    ASSERT_TRUE(Make(subKind, salt.compound.formula.c_str())) << what;
+                    ASSERT_TRUE(make(subKind, salt.compound.formula.c_str())) << what;
                     const std::string& statement = CurrentExercise.statement;
                     const std::string& answer = CurrentExercise.answer;
                     const double ks = subKind == 1 ? NumberAfter(statement, "K_s = ")
@@ -255,6 +257,17 @@ TEST_F(SolubilityTest, EveryAnswerHoldsAgainstTheNumbersPrinted) {
             }
         }
     }
+}
+
+// One salt of every ratio, and the hydroxides.
+TEST_F(SolubilityTest, EveryAnswerHoldsAgainstTheNumbersPrinted) {
+    ExpectEveryAnswerHolds([this](uint8_t subKind, const char* salt) { return Make(subKind, salt); });
+}
+
+// The salts of the program's own constantes.txt, the longest formulas and smallest Ks among them.
+TEST_F(SolubilityTest, EveryAnswerHoldsOverTheProgramsList) {
+    Constants = ReadConstantsList(DefaultConstantsText());
+    ExpectEveryAnswerHolds([this](uint8_t subKind, const char* salt) { return Make(subKind, salt); });
 }
 
 }  // namespace

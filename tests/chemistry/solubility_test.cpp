@@ -152,6 +152,24 @@ TEST_F(SolubilityTest, ASaltNotOnTheListIsRefused) {
     EXPECT_EQ(ui.proposedReactions.back(), "NaCl");
 }
 
+// Each visit reads constantes.txt again (written with the program's list where it is missing),
+// whatever an earlier visit left: the window lists its salts, and proposes none at first.
+TEST_F(SolubilityTest, AVisitListsTheSaltsOfTheFile) {
+    ASSERT_TRUE(Make(1, "PbI2"));  // the test's list, and a salt proposed
+    Pick({"Ca3(PO4)2"});
+    Run(SolubilityTopic, {1});
+    ASSERT_EQ(Batch.count, 1);
+    ASSERT_EQ(ui.reactionLists.size(), 2u);
+    ui.reactionLists.erase(ui.reactionLists.begin());
+    ui.proposedReactions.erase(ui.proposedReactions.begin());
+    std::vector<std::string> listed;
+    for (const SparinglySoluble& salt : ReadConstantsList(DefaultConstantsText()).salts) {
+        listed.push_back(salt.compound.formula);
+    }
+    EXPECT_EQ(ui.reactionLists[0], listed);
+    EXPECT_EQ(ui.proposedReactions, std::vector<std::string>{""});
+}
+
 // The text between `before` and the next `after`.
 std::string Between(const std::string& text, const std::string& before, const std::string& after) {
     const std::size_t start = text.find(before);

@@ -215,7 +215,14 @@ void Precipitate(const SparinglySoluble& salt) {
     }
     const bool side = sides[wanted].empty() ? !wanted : wanted;
     const std::vector<Mixed>& pool = near[side].empty() ? sides[side] : near[side];
-    if (pool.empty()) return;  // no strengths at all: no salt of the list comes here
+    if (pool.empty()) {  // not with pairs whose Q spans powers of ten; said rather than left silent
+        ShowMessageFlags(kCaption,
+                         "Con la Ks de " + salt.compound.formula +
+                             " ninguna mezcla de disoluciones de 0,00001 a 0,5 M deja clara la respuesta.\r"
+                             "Elija otra sal.",
+                         kBoxIconExclamation);
+        return;
+    }
     const Mixed mixed = pool[Random(int32_t(pool.size()))];
     const double c1 = Strength(mixed.first);
     const double c2 = Strength(mixed.second);

@@ -215,8 +215,8 @@ void ExpectEveryAnswerHolds(Make make) {
                     ASSERT_TRUE(make(subKind, salt.compound.formula.c_str())) << what;
                     const std::string& statement = CurrentExercise.statement;
                     const std::string& answer = CurrentExercise.answer;
-                    const double ks = subKind == 1 ? NumberAfter(statement, "K_s = ")
-                                                   : NumberAfter(statement, "K_s(" + FormulaMarkup(salt.compound) + ") = ");
+                    const std::string datum = subKind == 1 ? "K_s = " : "K_s(" + FormulaMarkup(salt.compound) + ") = ";
+                    const double ks = NumberAfter(statement, datum);
                     const double listed = salt.ks;
                     switch (subKind) {
                         case 1: {

@@ -9,6 +9,7 @@
 #include "chemistry/exercise_text.h"
 #include "chemistry/formula.h"
 #include "chemistry/gases.h"
+#include "chemistry/solubility.h"
 #include "chemistry/solutions.h"
 #include "chemistry/stoichiometry.h"
 #include "chemistry/weak_acids.h"
@@ -421,6 +422,10 @@ const TopicEntry kTopics[] = {
      "c -> pH y grado de ionización;c, pH -> Ka o Kb;pH de una sal que se hidroliza;"
      "valoración: volumen y pH en la equivalencia",
      GenerateWeakAcids, StartWeakAcidsVisit},
+    {11, "Solubilidad",
+     "Ks -> solubilidad en mol/L y g/L;solubilidad en g/L -> Ks;mezcla de dos disoluciones: ¿precipita?;"
+     "solubilidad con ion común",
+     GenerateSolubility, StartSolubilityVisit},
 };
 
 

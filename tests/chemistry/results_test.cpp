@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chemistry/remake.h"
 #include "chemistry/topics.h"
 #include "tests/chemistry/course_topics_support.h"
 #include "tests/chemistry/equilibria_support.h"
+#include "tests/chemistry/solubility_support.h"
 #include "tests/chemistry/weak_acids_support.h"
 
 namespace {
@@ -36,7 +38,8 @@ const SubKindRun kEverySubKind[] = {
     {9, 4, "N2O4 <=> 2 NO2"}, {9, 5, "N2 + 3 H2 <=> 2 NH3"},
     {10, 1, "CH3COOH"},     {10, 1, "NH3"},         {10, 2, "HF"},
     {10, 2, "CH3NH2"},      {10, 3, "CH3COONa"},    {10, 3, "NH4Cl"},       {10, 4, "C6H5COOH"},
-    {10, 4, "NH3"},
+    {10, 4, "NH3"},         {11, 1, "Ca3(PO4)2"},   {11, 2, "PbI2"},        {11, 3, "Ag2CrO4"},
+    {11, 4, "PbI2"},
 };
 
 // The classroom options in every combination: the figures recorded follow each.
@@ -104,9 +107,18 @@ class ResultsTest : public CourseTopicTest {
 protected:
     void SetUp() override {
         CourseTopicTest::SetUp();
+        SetSaltTable();  // the course's elements and the salts'
+        // Each list as its topic's tests set it, in one ConstantsList.
+        SetTestSalts();
+        const std::vector<SparinglySoluble> salts = Constants.salts;
+        SetWeakElectrolytes();
+        const ConstantsList weak = Constants;
         SetCourseEquilibria();
+        Constants.salts = salts;
+        Constants.acids = weak.acids;
+        Constants.bases = weak.bases;
     }
-    // A reaction or an equilibrium is picked from a list; a formula is typed.
+    // A reaction, an equilibrium or a substance is picked from a list; a formula is typed.
     bool Make(const SubKindRun& run) {
         const bool picked = run.topic >= 8;
         if (run.typed && picked) Pick({run.typed});
@@ -118,7 +130,6 @@ protected:
 };
 
 TEST_F(ResultsTest, EverySubKindRecordsTheNumbersItsAnswerPrints) {
-    SetWeakElectrolytes();
     for (const NumberStyle style : kStyles) {
         NumberOptions = style;
         SeedRandom(31);

@@ -301,7 +301,7 @@ std::string SolvedPh(const char* k, double x, bool givesHydroxide, const char* i
     const double ph = givesHydroxide ? 14 - pIon : pIon;
     std::string text = std::string("x² + ") + k + "·x - " + k + "·c = 0: x = " + ion + " = " + Worked(x) + " M; ";
     if (givesHydroxide) text += "pOH = " + Ph(pIon) + "; ";
-    return text + "pH = " + NumberResult("pH =", ph, Ph(ph), "");
+    return text + "pH = " + PhResult("pH =", ph, Ph(ph));
 }
 
 // ---- The sub-kinds

@@ -168,14 +168,6 @@ INSTANTIATE_TEST_SUITE_P(EverySubKind, EquilibriumExamples, ::testing::ValuesIn(
 
 // ---- Every answer against the test's own computation
 
-const Equilibrium& Listed(const char* reaction) {
-    for (const Equilibrium& equilibrium : Constants.equilibria) {
-        if (EquilibriumText(equilibrium) == reaction) return equilibrium;
-    }
-    ADD_FAILURE() << reaction << " is not listed";
-    return Constants.equilibria[0];
-}
-
 std::string Mark(const Substance& substance) { return FormulaMarkup(substance.compound); }
 
 // The number printed right before `unit` after the last (or first) `label` of `text`.

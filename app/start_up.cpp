@@ -41,7 +41,8 @@ void SetUpProgram() {
     Descriptor.shortName = CutText("Zorvi", kShortNameMax);
     Descriptor.longName = CutText("Ejercicios de Química", kLongNameMax);
     Descriptor.topicList =
-        "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría";
+        "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría;"
+        "Equilibrio químico;Ácidos y bases débiles;Solubilidad";
     Descriptor.helpFile = CutText("zorvi.pdf", kHelpFileMax);
     GenerateTopic = TopicDispatch;
     DataCommand = DataDispatch;

@@ -14,6 +14,7 @@
 #include "util/text_encoding.h"
 
 ConstantsList Constants;
+bool ConstantsRead = false;
 bool ConstantsWriteFailureTold = false;
 
 namespace {
@@ -406,6 +407,11 @@ void LoadConstants() {
              ").\rSe usa la lista de constantes del programa.");
     }
     Constants = ReadConstantsList(contents);
+    ConstantsRead = true;
     const std::string message = ConstantsLeftOutMessage(Constants);
     if (!message.empty()) Tell(message);
+}
+
+void LoadConstantsOnce() {
+    if (!ConstantsRead) LoadConstants();
 }

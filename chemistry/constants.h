@@ -77,3 +77,7 @@ extern bool ConstantsWriteFailureTold;
 // when the file does not exist. A file that exists but cannot be read is left alone, and the
 // default list serves meanwhile.
 void LoadConstants();
+// Whether this run has read the list: a batch opened and versioned before any visit has not.
+extern bool ConstantsRead;
+// LoadConstants, when this run has not read the list yet.
+void LoadConstantsOnce();

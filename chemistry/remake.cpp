@@ -147,6 +147,8 @@ bool RemakeExercise(const ExerciseRecord& original, uint32_t batchSeed, char let
         why = "el tema " + IntToText(recipe.topic) + " no tiene el tipo de ejercicio " + IntToText(recipe.subKind);
         return false;
     }
+    // Before the replay: what it has to tell the teacher is not a reason to fail.
+    if (topic->beforeRemake) topic->beforeRemake();
     KeptGeneratorState kept;
     ReplayingUser replay(recipe);
     SetUserInteraction(&replay);

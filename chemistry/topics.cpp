@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "chemistry/constants.h"
 #include "chemistry/empirical.h"
 #include "chemistry/equilibrium.h"
 #include "chemistry/exercise_text.h"
@@ -417,15 +418,15 @@ const TopicEntry kTopics[] = {
     {9, "Equilibrio químico",
      "moles en el equilibrio -> Kc;Kc -> Kp o Kp -> Kc;Kc -> concentraciones en el equilibrio;"
      "grado de disociación y presiones parciales;cociente de reacción Q -> sentido",
-     GenerateEquilibrium, StartEquilibriumVisit},
+     GenerateEquilibrium, StartEquilibriumVisit, LoadConstantsOnce},
     {10, "Ácidos y bases débiles",
      "c -> pH y grado de ionización;c, pH -> Ka o Kb;pH de una sal que se hidroliza;"
      "valoración: volumen y pH en la equivalencia",
-     GenerateWeakAcids, StartWeakAcidsVisit},
+     GenerateWeakAcids, StartWeakAcidsVisit, LoadConstantsOnce},
     {11, "Solubilidad",
      "Ks -> solubilidad en mol/L y g/L;solubilidad en g/L -> Ks;mezcla de dos disoluciones: ¿precipita?;"
      "solubilidad con ion común",
-     GenerateSolubility, StartSolubilityVisit},
+     GenerateSolubility, StartSolubilityVisit, LoadConstantsOnce},
 };
 
 

@@ -22,6 +22,9 @@ struct TopicEntry {
     const char* subKinds;               // sub-kind captions separated by ";", numbered from 1
     void (*generate)(uint8_t subKind);  // one exercise into CurrentExercise, `accepted` when made
     void (*enter)();                    // what each visit starts with; nullptr: nothing
+    // What a version made outside any visit needs first, told through the teacher's own
+    // windows; nullptr: nothing.
+    void (*beforeRemake)() = nullptr;
 };
 
 // The topic with that number; nullptr when there is none.

@@ -19,7 +19,8 @@ TEST(StartUp, FillsTheDescriptorGlobalsAndHandlers) {
     EXPECT_EQ(Descriptor.shortName, "Zorvi");
     EXPECT_EQ(Descriptor.longName, "Ejercicios de Qu\xEDmica");
     EXPECT_EQ(Descriptor.topicList,
-              "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría");
+              "Atomística;Moles;Concentraciones;Ejercicios de pH;Gases;Disoluciones;Fórmula empírica;Estequiometría;"
+              "Equilibrio químico;Ácidos y bases débiles;Solubilidad");
     EXPECT_EQ(Descriptor.helpFile, "zorvi.pdf");
     EXPECT_EQ(CurrentTopicTitle, "Ejercicios de Química");
     EXPECT_EQ(MainColour, 9306307u);  // red 195, green 0, blue 142

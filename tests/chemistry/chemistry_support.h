@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chemistry/constants.h"
 #include "chemistry/elements.h"
 #include "shell/batch.h"
 #include "shell/settings.h"
@@ -71,6 +72,8 @@ protected:
     void SetUp() override {
         AskConfirmation = false;
         BatchStart();
+        Constants = ConstantsList{};  // a new run: constantes.txt not read yet
+        ConstantsRead = false;
     }
     void TearDown() override { EXPECT_EQ(ScriptedDrawsLeft(), 0u) << "scripted draws not taken"; }
 

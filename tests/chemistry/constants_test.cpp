@@ -4,6 +4,9 @@
 
 #include <filesystem>
 
+#include "chemistry/remake.h"
+#include "chemistry/topics.h"
+
 #include "tests/chemistry/course_topics_support.h"
 
 namespace {
@@ -170,6 +173,34 @@ TEST_F(ConstantsTest, AFileThatCannotBeReadIsLeftAloneAndTheDefaultListServes) {
     EXPECT_NE(ui.boxes[0].text.find(").\rSe usa la lista de constantes del programa."), std::string::npos);
     EXPECT_TRUE(fs::is_directory(fs::path(kConstantsFile) / "inside"));
     EXPECT_EQ(Constants.equilibria.size(), 7u);
+}
+
+// The next day the teacher opens the sheet and makes its versions without visiting a topic:
+// the list is read first, and what it has to tell is told once, not taken as a failure.
+TEST_F(ConstantsTest, VersionsMadeBeforeAnyVisitOfTheRunReadTheListFirst) {
+    const struct {
+        uint16_t topic;
+        uint8_t subKind;
+        const char* picked;
+    } picks[] = {{9, 1, "N2O4 <=> 2 NO2"}, {10, 1, "CH3COOH"}, {11, 2, "PbI2"}};
+    for (const auto& pick : picks) {
+        ui.subKinds = {pick.subKind, 0};
+        ui.reactions.push_back(std::string(pick.picked));
+        RunTopic(*FindTopic(pick.topic));
+    }
+    ASSERT_EQ(Batch.count, 3);
+    WriteAll(kConstantsFile, DefaultConstantsText() + "NaCl ; Ks\r\n");
+    Constants = ConstantsList{};
+    ConstantsRead = false;
+    ui.boxes.clear();
+    for (int n = 1; n <= Batch.count; ++n) {
+        ExerciseRecord made;
+        std::string why;
+        EXPECT_TRUE(RemakeExercise(Batch.Slot(n), 5, 'B', n, 0, made, why)) << n << ": " << why;
+        EXPECT_NE(made.statement, Batch.Slot(n).statement);
+    }
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text.rfind("Se dejan fuera estas líneas de constantes.txt:\rlínea ", 0), 0u) << ui.boxes[0].text;
 }
 
 }  // namespace

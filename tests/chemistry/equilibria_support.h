@@ -31,6 +31,7 @@ inline void SetCourseEquilibria() {
         }
     }
     Constants = ConstantsList{};
+    ConstantsRead = true;  // as a load leaves it: a version reads no file over it
     for (const ListedEquilibrium& listed : kCourseEquilibria) {
         Equilibrium equilibrium;
         ReactionProblem problem;

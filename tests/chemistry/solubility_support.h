@@ -33,6 +33,7 @@ inline SparinglySoluble MakeSalt(const char* formula, SaltIon cation, SaltIon an
 // exercises treat apart.
 inline void SetTestSalts() {
     Constants = ConstantsList{};
+    ConstantsRead = true;  // as a load leaves it: a version reads no file over it
     Constants.salts = {
         MakeSalt("AgCl", {"Ag", 1, 1}, {"Cl", -1, 1}, 1.8e-10),
         MakeSalt("BaSO4", {"Ba", 2, 1}, {"SO4", -2, 1}, 1.1e-10),

@@ -14,6 +14,7 @@ inline WeakElectrolyte MakeWeak(const char* formula, const char* name, double k)
 
 inline void SetWeakElectrolytes() {
     Constants = ConstantsList{};
+    ConstantsRead = true;  // as a load leaves it: a version reads no file over it
     Constants.acids = {MakeWeak("CH3COOH", "ácido acético", 1.8e-5),   MakeWeak("HCOOH", "ácido fórmico", 1.8e-4),
                        MakeWeak("HF", "ácido fluorhídrico", 6.8e-4),   MakeWeak("HNO2", "ácido nitroso", 4.5e-4),
                        MakeWeak("HCN", "ácido cianhídrico", 6.2e-10),  MakeWeak("HClO", "ácido hipocloroso", 3.0e-8),

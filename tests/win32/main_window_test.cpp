@@ -100,11 +100,14 @@ TEST_F(MainWindowTest, MenuBarHoldsTheResourceMenusAndTheTopics) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(MenuText(bar, i, MF_BYPOSITION), titles[i]);
     EXPECT_EQ(GetMenuItemID(bar, 5), 2u);
     HMENU topics = GetSubMenu(bar, 1);
-    ASSERT_EQ(GetMenuItemCount(topics), 8);  // the placeholder separator is gone
+    ASSERT_EQ(GetMenuItemCount(topics), 11);  // the placeholder separator is gone
     EXPECT_EQ(MenuText(topics, 201, MF_BYCOMMAND), "Atomística");
     EXPECT_EQ(MenuText(topics, 204, MF_BYCOMMAND), "Ejercicios de pH");
     EXPECT_EQ(MenuText(topics, 205, MF_BYCOMMAND), "Gases");
     EXPECT_EQ(MenuText(topics, 208, MF_BYCOMMAND), "Estequiometría");
+    EXPECT_EQ(MenuText(topics, 209, MF_BYCOMMAND), "Equilibrio químico");
+    EXPECT_EQ(MenuText(topics, 210, MF_BYCOMMAND), "Ácidos y bases débiles");
+    EXPECT_EQ(MenuText(topics, 211, MF_BYCOMMAND), "Solubilidad");
     HMENU options = GetSubMenu(bar, 2);
     EXPECT_TRUE(GetMenuState(options, kCmdAskConfirmation, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(MenuText(GetSubMenu(bar, 3), 600, MF_BYCOMMAND), "Masas atómicas");

@@ -64,7 +64,8 @@ struct ExpectedBox {
     int answer;
 };
 
-// What the teacher does in the reaction window of the stoichiometry topic.
+// What the teacher does in the list window: the reactions of the stoichiometry topic, the
+// equilibria, acids, bases and salts of the 2º Bachillerato topics.
 struct ReactionChoice {
     enum Kind { None, AcceptProposed, DoubleClickLine, ClickLine, Type };
     Kind kind = None;
@@ -93,6 +94,10 @@ struct Topic {
     // Its answers draw words with their numbers (which reactant limits, "necesita"): the
     // answers of a later version are not compared with version A's.
     bool drawsWords = false;
+    // The caption of its list window, and the fewest lines the program's own list gives to
+    // any of its sub-kinds.
+    const char* listCaption = "Elegir reacción";
+    int listLeast = 18;
 };
 
 const std::vector<Topic>& Scenario() {
@@ -232,6 +237,80 @@ const std::vector<Topic>& Scenario() {
               {ReactionChoice::AcceptProposed, 5}},
          },
          true},
+    };
+    return topics;
+}
+
+// A sheet of 2º Bachillerato: every sub-kind of the three topics, the substance or the
+// equilibrium picked from the program's own constantes.txt by each way the window offers.
+const std::vector<Topic>& BachilleratoScenario() {
+    static const std::vector<Topic> topics = {
+        {209,
+         "Equilibrio químico",
+         {
+             {1, nullptr, {}, "Reacción: PCl_5 <=> PCl_3 + Cl_2\r\nEn un recipiente de ", " mol de PCl_5 a 500 K. ",
+              "; K_c = [PCl_3]·[Cl_2]/[PCl_5] = ", false, {ReactionChoice::ClickLine, 3}},
+             // An equilibrium that is not on the list is refused, and the list is offered again.
+             {2, nullptr,
+              {{"Equilibrio químico",
+                "C + CO2 <=> 2 CO\rno está en la lista de equilibrios de constantes.txt.\rElija uno de la lista.",
+                IDOK}},
+              nullptr, nullptr, nullptr, false, {ReactionChoice::Type, 0, "C + CO2 <=> 2 CO"}},
+             // Typed with the arrow of the stoichiometry topic: it is the list's all the same.
+             {2, nullptr, {}, "Reacción: N_2 + 3 H_2 <=> 2 NH_3\r\nA 745", "\r\ndatos: R = 0.082 atm·L/(mol·K)",
+              "  variación de moles de gas: 2 - 4 = -2; ", false, {ReactionChoice::Type, 0, "N2 + 3 H2 -> 2 NH3"}},
+             {3, nullptr, {}, "Reacción: H_2 + I_2 <=> 2 HI\r\nEn un recipiente de ",
+              "Calcular las concentraciones en el equilibrio.\r\ndatos: K_c = 50.5 a 721", "  K_c = 4x^2/(", false,
+              {ReactionChoice::ClickLine, 1}},
+             {4, nullptr, {}, "Reacción: N_2O_4 <=> 2 NO_2\r\nCalcular el grado de disociación del N_2O_4 a 373",
+              " atm, y las presiones parciales en el equilibrio.", "K_p = 4·alfa^2·p/(1 - alfa^2): alfa = ", true,
+              {ReactionChoice::DoubleClickLine, 1}},
+             // The last one picked is proposed again, on its line of this sub-kind's list.
+             {5, nullptr, {}, "Reacción: N_2O_4 <=> 2 NO_2\r\nEn un recipiente de ",
+              "¿Está el sistema en equilibrio? Si no lo está, ¿hacia dónde evoluciona?", "Q_c = ", false,
+              {ReactionChoice::AcceptProposed, 2}},
+         },
+         true,
+         "Equilibrio químico",
+         3},
+        {210,
+         "Ácidos y bases débiles",
+         {
+             {1, nullptr, {}, "Calcular el pH y el grado de ionización de una disolución ",
+              " M de CH_3COOH (ácido acético). ¿Se puede despreciar", "; pH = ", false, {ReactionChoice::ClickLine, 1}},
+             // A strong acid is not on the list of weak ones.
+             {2, nullptr,
+              {{"Ácidos y bases débiles",
+                "HCl: no está en la lista.\rElija una de la lista, o añada la sustancia con su constante a "
+                "constantes.txt.",
+                IDOK}},
+              nullptr, nullptr, nullptr, false, {ReactionChoice::Type, 0, "HCl"}},
+             {2, nullptr, {}, "Una disolución ", " M de NH_3 (amoníaco) tiene pH ", "; Kb = x²/(c - x) = ", false,
+              {ReactionChoice::Type, 0, "NH3"}},
+             {3, nullptr, {}, "Calcular el pH de una disolución ", " M de NH_4Cl.\r\ndatos: Kb (NH_3) = 1.8e-5",
+              "; Kh = Kw/Kb = ", false, {ReactionChoice::Type, 0, "NH4Cl"}},
+             // By its name, as the list writes it.
+             {4, nullptr, {}, "Se valoran ", " de C_6H_5COOH (ácido benzoico) ",
+              "; en la equivalencia, ", false, {ReactionChoice::Type, 0, "ácido benzoico"}},
+         },
+         true,
+         "Ácidos y bases débiles",
+         5},
+        {211,
+         "Solubilidad",
+         {
+             {1, nullptr, {}, "El producto de solubilidad del Ca_3(PO_4)_2 a 25 °C es K_s = 2e-29.", nullptr,
+              "; K_s = (3s)^3·(2s)^2 = 108s^5; s = ", false, {ReactionChoice::ClickLine, 12}},
+             {2, nullptr, {}, "La solubilidad del PbI_2 en agua a 25 °C es ", " g/L. Calcular su producto de solubilidad",
+              "; K_s = s·(2s)^2 = 4s^3 = ", false, {ReactionChoice::Type, 0, "PbI2"}},
+             {3, nullptr, {}, "Se mezclan ", "¿Se forma precipitado de Ag_2CrO_4? (volúmenes aditivos)",
+              "; precipitado: ", false, {ReactionChoice::ClickLine, 9}},
+             {4, nullptr, {}, "Calcular la solubilidad en mol/L del AgCl en una disolución ", " M de NaCl.",
+              "  K_s = s·(", true, {ReactionChoice::DoubleClickLine, 1}},
+         },
+         true,
+         "Solubilidad",
+         12},
     };
     return topics;
 }
@@ -430,10 +509,22 @@ void TypeFormula(const char* formula) {
     WaitGone(window);
 }
 
-void ChooseReaction(const ReactionChoice& choice) {
+void ChooseFromList(const Topic& topic, const ReactionChoice& choice) {
     HWND window = WaitFor("triareaccio");
-    CheckEqual("caption of the reaction window", TextOf(window), "Elegir reacción");
-    if (SendItem(window, kIdReactionList, LB_GETCOUNT, 0, 0) < 18) throw Failure("the default reactions are not listed");
+    CheckEqual("caption of the list window", TextOf(window), topic.listCaption);
+    const LRESULT lines = SendItem(window, kIdReactionList, LB_GETCOUNT, 0, 0);
+    if (lines < topic.listLeast) {
+        std::string listed;
+        for (LRESULT i = 0; i < lines; ++i) {
+            char line[256] = {};
+            if (SendItem(window, kIdReactionList, LB_GETTEXTLEN, i, 0) < LRESULT(sizeof line)) {
+                SendItem(window, kIdReactionList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+            }
+            listed += std::string(" | ") + line;
+        }
+        throw Failure(std::string("the program's own list is not all in the window of ") + topic.caption + ":" +
+                      listed);
+    }
     const LRESULT selected = SendItem(window, kIdReactionList, LB_GETCURSEL, 0, 0) + 1;
     switch (choice.kind) {
         case ReactionChoice::AcceptProposed:
@@ -459,7 +550,7 @@ void ChooseReaction(const ReactionChoice& choice) {
             SetItemText(window, kIdReactionText, choice.text);
             Command(window, IDOK);
             break;
-        case ReactionChoice::None: throw Failure("a stoichiometry pass says nothing about its reaction");
+        case ReactionChoice::None: throw Failure("a pass says nothing about what it picks from the list");
     }
     WaitGone(window);
 }
@@ -491,7 +582,7 @@ std::vector<Exercise> GenerateEverything(HWND main, const std::vector<Topic>& to
         for (const Pass& pass : topic.passes) {
             ChooseSubKind(topic, pass);
             if (pass.formula) TypeFormula(pass.formula);
-            if (pass.reaction.kind != ReactionChoice::None) ChooseReaction(pass.reaction);
+            if (pass.reaction.kind != ReactionChoice::None) ChooseFromList(topic, pass.reaction);
             for (const ExpectedBox& box : pass.boxes) AnswerBox(box);
             if (pass.statementStart) {
                 batch.push_back(AcceptInEditor(pass));
@@ -627,13 +718,19 @@ void OpenBatchFile(HWND main, const std::string& fileName) {
 }
 
 // The exercises without numbers drawn (a molar mass, the empirical formulas of a typed
-// compound), which the program names before it writes any version.
-const char* const kSameInEveryVersion = "Los ejercicios 3 y 27-29 serán iguales en todas las versiones.";
+// compound; the solubility from a listed Ks, and here a Kc to Kp whose direction the versions
+// drew alike), which the program names before it writes any version and the quiz's note lists.
+struct AlikeInEveryVersion {
+    const char* versions;
+    const char* quiz;
+};
+const AlikeInEveryVersion kAlike = {"Los ejercicios 3 y 27-29 serán iguales en todas las versiones.", "3, 27-29"};
+const AlikeInEveryVersion kAlikeBachillerato = {"Los ejercicios 2 y 10 serán iguales en todas las versiones.", "2, 10"};
 
 // "&Versiones...": the save window first (the opened batch was never exported in this run),
 // proposing what the batch file holds, then the versions window, the exercises that stay the
 // same, yesterday's batch file that the versions replace, then the note of the files.
-void MakeVersions(HWND main, const std::string& workFolder) {
+void MakeVersions(HWND main, const std::string& workFolder, const AlikeInEveryVersion& alike) {
     PostMessageA(main, WM_COMMAND, kCmdVersions, 0);
     HWND save = WaitFor("desarserie");
     CheckEqual("name proposed after the opening", ItemText(save, kIdExportName), kReopened);
@@ -651,7 +748,7 @@ void MakeVersions(HWND main, const std::string& workFolder) {
     SetItemText(versions, kIdVersionCount, std::to_string(kVersions).c_str());
     Command(versions, IDOK);
     WaitGone(versions);
-    AnswerBox({kVersionsCaption, kSameInEveryVersion, IDOK});
+    AnswerBox({kVersionsCaption, alike.versions, IDOK});
     const std::string replaced = std::string("Ya existe Exerc\\") + kReopened + ".zlote. ¿Reemplazarlo?";
     AnswerBox({"Reemplazar ficheros", replaced.c_str(), IDYES});
     const std::string written = std::string("Escritos en la carpeta Exerc:\r") + kReopened + "-A.rtf a " + kReopened +
@@ -667,7 +764,7 @@ void MakeVersions(HWND main, const std::string& workFolder) {
 // "Exportar a &Moodle...": the save window again (the versions do not count as an export), as
 // it stands; the Moodle window proposing the versions just made and 2 %, the variants typed
 // in and the tolerance kept; then the note of the file and of how to import it.
-void MakeMoodleQuiz(HWND main, const std::string& workFolder) {
+void MakeMoodleQuiz(HWND main, const std::string& workFolder, const AlikeInEveryVersion& alike) {
     PostMessageA(main, WM_COMMAND, kCmdMoodle, 0);
     HWND save = WaitFor("desarserie");
     CheckEqual("name proposed for the quiz", ItemText(save, kIdExportName), kReopened);
@@ -685,7 +782,7 @@ void MakeMoodleQuiz(HWND main, const std::string& workFolder) {
     const std::string written = std::string("Escrito en Exerc\\") + kReopened + ".xml.\r"
                                 "En Moodle: Banco de preguntas > Importar > Formato Moodle XML.\r"
                                 "En el cuestionario: una pregunta aleatoria de cada categoría \"Ejercicio N\".\r"
-                                "Sin variantes (una pregunta): 3, 27-29.";  // those the versions named
+                                "Sin variantes (una pregunta): " + alike.quiz + ".";
     CheckEqual("the note of the quiz", ItemText(box, 0xFFFF), written);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     WaitGone(box);
@@ -844,12 +941,19 @@ int Run(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "--alone") == 0) {
         return RunAlone(FullPath(argv[2]), argv[3], FullPath(argv[4]));
     }
+    // The sheet of 2º Bachillerato is a sheet of its own: a batch holds at most 50 exercises.
+    const bool bachillerato = argc == 6 && std::strcmp(argv[1], "--bachillerato") == 0;
+    if (bachillerato) {
+        --argc;
+        ++argv;
+    }
     if (argc != 5) {
         std::fprintf(stderr,
-                     "usage: drive_zorvi ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n"
+                     "usage: drive_zorvi [--bachillerato] ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER REPORT_FILE\n"
                      "       drive_zorvi --alone ZORVI_EXE ELEMENTS_DAT EMPTY_WORK_FOLDER\n");
         return 2;
     }
+    const std::vector<Topic>& scenario = bachillerato ? BachilleratoScenario() : Scenario();
     const std::string exe = FullPath(argv[1]);
     const std::string workFolder = FullPath(argv[3]);
     WIN32_FIND_DATAA entry;
@@ -871,7 +975,7 @@ int Run(int argc, char** argv) {
     RunSession(exe, workFolder, [&](HWND main) {
         CheckEqual("title of the main window", TextOf(main), "Ejercicios de Química");
         g_step = "generating";
-        batch = GenerateEverything(main, Scenario());
+        batch = GenerateEverything(main, scenario);
         g_step = "checking the batch";
         CheckBatchList(main, batch);
         g_step = "exporting";
@@ -885,9 +989,9 @@ int Run(int argc, char** argv) {
         g_step = "checking the opened batch";
         CheckBatchList(main, batch);
         g_step = "making the versions";
-        MakeVersions(main, workFolder);
+        MakeVersions(main, workFolder, bachillerato ? kAlikeBachillerato : kAlike);
         g_step = "exporting the Moodle quiz";
-        MakeMoodleQuiz(main, workFolder);
+        MakeMoodleQuiz(main, workFolder, bachillerato ? kAlikeBachillerato : kAlike);
     });
     std::printf("drive_zorvi: the batch file opened again, %d versions and their key made, a quiz of %d variants, "
                 "program ended\n", kVersions, kMoodleVariants);

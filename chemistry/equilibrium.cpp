@@ -72,28 +72,19 @@ bool IsDissociation(const Reaction& reaction) {
 // ---- Numbers
 
 NumberStyle Style() { return NumberOptions; }
-char Separator() { return Style().decimalComma ? ',' : '.'; }
-
-// The significant figures of a constant of the list: the fewest that write it exactly.
-int FiguresOf(double k) {
-    for (int figures = 1; figures < 6; ++figures) {
-        if (std::fabs(AsShown(k, SignificantText(k, figures, '.')) - k) <= 1e-9 * std::fabs(k)) return figures;
-    }
-    return 6;
-}
 
 // An equilibrium constant, or a coefficient of its equation: a power of ten in the classroom
-// form, and in the plain one where its decimals would lose its figures (a Kc of 2·10^(-10)).
+// form, and in the plain one where its decimals would lose its figures (a Kc of 2e-10).
 std::string KText(double k, Role role = Role::WorkedOut) {
     const NumberStyle style = Style();
     const int figures = role == kGiven ? FiguresOf(k) : 3;
-    if (style.significantFigures || std::fabs(k) < 0.001) return SignificantText(k, figures, Separator());
+    if (style.significantFigures || std::fabs(k) < 0.001) return PowerText(k, figures, style);
     return role == kGiven ? DataNumber(k, style, {1, 4}) : ComputedNumber(k, style, {1, 4});
 }
 
 // Amounts and concentrations as their forms write them, but with a power of ten below a
 // thousandth, where the plain form's six decimals would leave a figure or none.
-std::string Tiny(double x) { return SignificantText(x, 3, Separator()); }
+std::string Tiny(double x) { return PowerText(x, 3, Style()); }
 std::string AmountText(double moles, Role role = Role::WorkedOut) {
     return std::fabs(moles) < 0.001 ? Tiny(moles) : MolesText(moles, role);
 }
@@ -586,7 +577,7 @@ const Equilibrium* AskEquilibrium(const EquilibriumKind& kind) {
         return nullptr;
     }
     std::string text = g_proposed;
-    if (!Ui().ChooseFromList(kCaption, texts, text)) return nullptr;
+    if (!Ui().ChooseFromList("Elegir equilibrio", texts, text)) return nullptr;
     const std::string typed = TrimText(text);
     if (typed.empty()) return nullptr;
     // Proposed again next time, to be corrected rather than typed anew.

@@ -27,30 +27,10 @@ constexpr double kCelsiusZero = 273.15;  // the file's temperatures are to the h
 // The salt that the next question proposes; each visit to the topic starts without one.
 std::string g_proposed;
 
-// A constant or a concentration far from 1, to `figures` significant figures: "1,8·10^(-10)"
-// under "Cifras significativas", the plain exponent form "1.8e-10" without it; from 0.001 to
-// below 1000 as a plain number ("0,00353").
-std::string PowerText(double x, int figures) {
-    const NumberStyle style = NumberOptions;
-    const std::string text = SignificantText(x, figures, style.decimalComma ? ',' : '.');
-    const std::string power = "·10^(";
-    const std::size_t at = text.find(power);
-    if (style.significantFigures || at == std::string::npos) return text;
-    const std::size_t close = text.find(')', at);
-    return text.substr(0, at) + "e" + text.substr(at + power.size(), close - at - power.size());
-}
-
 // A constant of the list keeps the figures the file gives it ("1,8·10^(-10)", "2·10^(-29)").
-std::string GivenPowerText(double x) {
-    for (int figures = 1; figures < 6; ++figures) {
-        bool ok = false;
-        const double read = ReadExerciseNumber(SignificantText(x, figures, '.'), ok);
-        if (ok && std::fabs(read - x) <= 1e-9 * std::fabs(x)) return PowerText(x, figures);
-    }
-    return PowerText(x, 6);
-}
+std::string GivenPowerText(double x) { return PowerText(x, FiguresOf(x), NumberOptions); }
 
-std::string Worked(double x) { return PowerText(x, 3); }
+std::string Worked(double x) { return PowerText(x, 3, NumberOptions); }
 
 std::string KsText(const SparinglySoluble& salt) { return GivenPowerText(salt.ks); }
 
@@ -252,7 +232,7 @@ void CommonIon(const SparinglySoluble& salt) {
     const int q = common.count;
     const std::string ks = KsText(salt);
     const double k = AsShown(salt.ks, ks);
-    const double c = Strength(Random(9));  // 0.1 to 0.005 M
+    const double c = Strength(Random(9));  // 0.001 to 0.5 M
     const std::string strength = StrengthText(c);
     const std::string qs = q == 1 ? "s" : IntToText(q) + "s";
     // Ks = (p·s)^p·(c + q·s)^q; with q·s negligible beside c, s = (Ks / (p^p·c^q))^(1/p).
@@ -298,7 +278,7 @@ bool AskSalt(SparinglySoluble& salt) {
     std::vector<std::string> formulas;
     for (const SparinglySoluble& listed : Constants.salts) formulas.push_back(listed.compound.formula);
     std::string text = g_proposed;
-    if (!Ui().ChooseFromList(kCaption, formulas, text)) return false;
+    if (!Ui().ChooseFromList("Elegir sal", formulas, text)) return false;
     const std::string typed = TrimText(text);
     if (typed.empty()) return false;
     for (const SparinglySoluble& listed : Constants.salts) {

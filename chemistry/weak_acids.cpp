@@ -29,26 +29,9 @@ bool IsSmall(char c) { return c >= 'a' && c <= 'z'; }
 
 // ---- The numbers
 
-// A constant or a small quantity to `figures` significant figures: a power of ten under the
-// classroom options ("1,8·10^(-5)"), the exponent form of the plain texts ("1.8e-5"), where
-// six decimals would write 5.6e-10 as nothing at all.
-std::string Scientific(double x, int figures) {
-    const NumberStyle style = NumberOptions;
-    const std::string text = SignificantText(x, figures, style.decimalComma ? ',' : '.');
-    const std::size_t power = text.find(kPower);
-    if (style.significantFigures || power == std::string::npos) return text;
-    const std::size_t exponent = power + std::string(kPower).size();
-    return text.substr(0, power) + "e" + text.substr(exponent, text.size() - exponent - 1);
-}
-
+std::string Scientific(double x, int figures) { return PowerText(x, figures, NumberOptions); }
 // A constant of the list as the file gives it: its own figures, no more.
-std::string GivenConstant(double k) {
-    for (int figures = 1; figures < 6; ++figures) {
-        bool ok = false;
-        if (ReadExerciseNumber(SignificantText(k, figures, '.'), ok) == k && ok) return Scientific(k, figures);
-    }
-    return Scientific(k, 6);
-}
+std::string GivenConstant(double k) { return Scientific(k, FiguresOf(k)); }
 
 std::string Worked(double x) { return Scientific(x, 3); }
 std::string Ph(double ph) { return PhNumber(ph, NumberOptions, {1, 2}); }
@@ -257,7 +240,7 @@ std::vector<Listed> Salts() {
 // The teacher's pick from the list, or a text typed that is one of its entries, its formula or
 // its name; kept for the recipe as the entry, so that versions ask about the same substance.
 // `missing` says what to add to the file for one that is not there.
-bool AskPick(const std::vector<Listed>& listed, const char* missing, Weak& weak) {
+bool AskPick(const char* listCaption, const std::vector<Listed>& listed, const char* missing, Weak& weak) {
     if (listed.empty()) {
         ShowMessageFlags(kCaption,
                          std::string(kConstantsFile) + " no tiene ninguna sustancia para este ejercicio.\r"
@@ -268,7 +251,7 @@ bool AskPick(const std::vector<Listed>& listed, const char* missing, Weak& weak)
     std::vector<std::string> items;
     for (const Listed& entry : listed) items.push_back(entry.item);
     std::string text;
-    if (!Ui().ChooseFromList(kCaption, items, text)) return false;
+    if (!Ui().ChooseFromList(listCaption, items, text)) return false;
     const std::string typed = TrimText(text);
     if (typed.empty()) return false;
     for (const Listed& entry : listed) {
@@ -395,8 +378,10 @@ void TitrationToEquivalence(const Weak& weak) {
 }
 
 // What each sub-kind asks the teacher for: the acids and bases, or the salts.
-bool AskAcidOrBase(Weak& weak) { return AskPick(AcidsAndBases(), "la sustancia con su constante", weak); }
-bool AskSalt(Weak& weak) { return AskPick(Salts(), "el ácido o la base de la sal", weak); }
+bool AskAcidOrBase(Weak& weak) {
+    return AskPick("Elegir ácido o base", AcidsAndBases(), "la sustancia con su constante", weak);
+}
+bool AskSalt(Weak& weak) { return AskPick("Elegir sal", Salts(), "el ácido o la base de la sal", weak); }
 
 Weak g_picked;
 

@@ -219,3 +219,22 @@ double ReadExerciseNumber(std::string_view raw, bool& ok) {
     }
     return ReadReal(text, ok);
 }
+
+
+std::string PowerText(double x, int figures, const NumberStyle& style) {
+    const std::string text = SignificantText(x, figures, style.decimalComma ? ',' : '.');
+    const std::string power = "·10^(";
+    const std::size_t at = text.find(power);
+    if (style.significantFigures || at == std::string::npos) return text;
+    const std::size_t close = text.find(')', at);
+    return text.substr(0, at) + "e" + text.substr(at + power.size(), close - at - power.size());
+}
+
+int FiguresOf(double x) {
+    for (int figures = 1; figures < 6; ++figures) {
+        bool ok = false;
+        const double read = ReadExerciseNumber(SignificantText(x, figures, '.'), ok);
+        if (ok && std::fabs(read - x) <= 1e-9 * std::fabs(x)) return figures;
+    }
+    return 6;
+}

@@ -53,6 +53,12 @@ std::string AtomicMassNumber(double mass, const NumberStyle& style);
 // x to `figures` significant figures (1 to 17): fixed from 0.001 to below 1000 after
 // rounding ("0,00123", "12,3", "100"), a power of ten outside ("1,23·10^(-4)").
 std::string SignificantText(double x, int figures, char separator);
+// A constant or a quantity far from 1 to `figures` significant figures: "1,8·10^(-5)" under
+// "Cifras significativas", the exponent form of the plain texts "1.8e-5" without it (six
+// decimals would write 5.6e-10 as nothing at all); from 0.001 to below 1000 a plain number.
+std::string PowerText(double x, int figures, const NumberStyle& style);
+// The fewest significant figures, up to 6, that write x: a constant of a list keeps its own.
+int FiguresOf(double x);
 // x with exactly `decimals` decimals (0 to 30), no padding; a value that rounds to zero
 // has no sign.
 std::string DecimalsText(double x, int decimals, char separator);

@@ -87,7 +87,7 @@ const EquilibriumExample kExamples[] = {
      {},
      "Reacción: N_2 + 3 H_2 <=> 2 NH_3\r\nA 673 K, K_c = 0.5. "
      "Calcular K_p a esa temperatura.\r\ndatos: R = 0.082 atm·L/(mol·K)",
-     "  variación de moles de gas: 2 - 4 = -2; K_p = K_c·(R·T)^(-2) = 0.5·(0.082·673)^(-2) = 1.64·10^(-4)"},
+     "  variación de moles de gas: 2 - 4 = -2; K_p = K_c·(R·T)^(-2) = 0.5·(0.082·673)^(-2) = 1.64e-4"},
     {"ClassroomKcFromKp",
      2,
      "N2 + 3 H2 <=> 2 NH3",

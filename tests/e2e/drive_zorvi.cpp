@@ -71,6 +71,7 @@ struct ReactionChoice {
     Kind kind = None;
     int line = 0;                // the line proposed (AcceptProposed) or clicked, from 1
     const char* text = nullptr;  // typed over the field (Type)
+    const char* caption = nullptr;  // of the window, when not the topic's
 };
 
 // One visit to the generation window: the sub-kind chosen, the formula typed (if the
@@ -271,7 +272,7 @@ const std::vector<Topic>& BachilleratoScenario() {
               {ReactionChoice::AcceptProposed, 2}},
          },
          true,
-         "Equilibrio químico",
+         "Elegir equilibrio",
          3},
         {210,
          "Ácidos y bases débiles",
@@ -288,13 +289,13 @@ const std::vector<Topic>& BachilleratoScenario() {
              {2, nullptr, {}, "Una disolución ", " M de NH_3 (amoníaco) tiene pH ", "; Kb = x²/(c - x) = ", false,
               {ReactionChoice::Type, 0, "NH3"}},
              {3, nullptr, {}, "Calcular el pH de una disolución ", " M de NH_4Cl.\r\ndatos: Kb (NH_3) = 1.8e-5",
-              "; Kh = Kw/Kb = ", false, {ReactionChoice::Type, 0, "NH4Cl"}},
+              "; Kh = Kw/Kb = ", false, {ReactionChoice::Type, 0, "NH4Cl", "Elegir sal"}},
              // By its name, as the list writes it.
              {4, nullptr, {}, "Se valoran ", " de C_6H_5COOH (ácido benzoico) ",
               "; en la equivalencia, ", false, {ReactionChoice::Type, 0, "ácido benzoico"}},
          },
          true,
-         "Ácidos y bases débiles",
+         "Elegir ácido o base",
          5},
         {211,
          "Solubilidad",
@@ -305,11 +306,13 @@ const std::vector<Topic>& BachilleratoScenario() {
               "; K_s = s·(2s)^2 = 4s^3 = ", false, {ReactionChoice::Type, 0, "PbI2"}},
              {3, nullptr, {}, "Se mezclan ", "¿Se forma precipitado de Ag_2CrO_4? (volúmenes aditivos)",
               "; precipitado: ", false, {ReactionChoice::ClickLine, 9}},
-             {4, nullptr, {}, "Calcular la solubilidad en mol/L del AgCl en una disolución ", " M de NaCl.",
-              "  K_s = s·(", true, {ReactionChoice::DoubleClickLine, 1}},
+             // The common ion is drawn, Ag^+ or Cl^-.
+             {4, nullptr, {}, "Calcular la solubilidad en mol/L del AgCl en una disolución ",
+              "\r\ndatos: K_s(AgCl) = 1.8e-10 a 25 °C", "; con s despreciable", true,
+              {ReactionChoice::DoubleClickLine, 1}},
          },
          true,
-         "Solubilidad",
+         "Elegir sal",
          12},
     };
     return topics;
@@ -511,7 +514,7 @@ void TypeFormula(const char* formula) {
 
 void ChooseFromList(const Topic& topic, const ReactionChoice& choice) {
     HWND window = WaitFor("triareaccio");
-    CheckEqual("caption of the list window", TextOf(window), topic.listCaption);
+    CheckEqual("caption of the list window", TextOf(window), choice.caption ? choice.caption : topic.listCaption);
     const LRESULT lines = SendItem(window, kIdReactionList, LB_GETCOUNT, 0, 0);
     if (lines < topic.listLeast) {
         std::string listed;

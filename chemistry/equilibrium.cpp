@@ -608,7 +608,11 @@ void GenerateEquilibrium(uint8_t subKind) {
     const EquilibriumKind& kind = kKinds[subKind - 1];
     if (const Equilibrium* equilibrium = AskEquilibrium(kind)) {
         // A copy: a load of the list meanwhile (a version made from another window) leaves it as it is.
-        const Equilibrium picked = *equilibrium;
+        Equilibrium picked = *equilibrium;
+        // "448 °C" in the list is 721.15 K; the class writes T = 721 K, and a tenth of a degree
+        // changes no figure of the answers.
+        const double celsius = picked.kelvin - 273.15;
+        if (std::fabs(celsius - std::round(celsius)) < 1e-9) picked.kelvin = std::round(picked.kelvin);
         kind.make(picked);
     }
 }

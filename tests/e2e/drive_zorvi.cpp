@@ -258,12 +258,12 @@ const std::vector<Topic>& BachilleratoScenario() {
                 IDOK}},
               nullptr, nullptr, nullptr, false, {ReactionChoice::Type, 0, "C + CO2 <=> 2 CO"}},
              // Typed with the arrow of the stoichiometry topic: it is the list's all the same.
-             {2, nullptr, {}, "Reacción: N_2 + 3 H_2 <=> 2 NH_3\r\nA 745", "\r\ndatos: R = 0.082 atm·L/(mol·K)",
+             {2, nullptr, {}, "Reacción: N_2 + 3 H_2 <=> 2 NH_3\r\nA 745 K, K_", "\r\ndatos: R = 0.082 atm·L/(mol·K)",
               "  variación de moles de gas: 2 - 4 = -2; ", false, {ReactionChoice::Type, 0, "N2 + 3 H2 -> 2 NH3"}},
              {3, nullptr, {}, "Reacción: H_2 + I_2 <=> 2 HI\r\nEn un recipiente de ",
-              "Calcular las concentraciones en el equilibrio.\r\ndatos: K_c = 50.5 a 721", "  K_c = 4x^2/(", false,
+              "Calcular las concentraciones en el equilibrio.\r\ndatos: K_c = 50.5 a 721 K", "  K_c = 4x^2/(", false,
               {ReactionChoice::ClickLine, 1}},
-             {4, nullptr, {}, "Reacción: N_2O_4 <=> 2 NO_2\r\nCalcular el grado de disociación del N_2O_4 a 373",
+             {4, nullptr, {}, "Reacción: N_2O_4 <=> 2 NO_2\r\nCalcular el grado de disociación del N_2O_4 a 373 K ",
               " atm, y las presiones parciales en el equilibrio.", "K_p = 4·alfa^2·p/(1 - alfa^2): alfa = ", true,
               {ReactionChoice::DoubleClickLine, 1}},
              // The last one picked is proposed again, on its line of this sub-kind's list.

@@ -309,29 +309,10 @@ void Tell(const std::string& text) { ShowMessageFlags(kCaption, text, kBoxIconEx
 ConstantsList ReadConstantsList(std::string_view contents) {
     ConstantsList list;
     Seen seen;
-    const TextEncoding encoding = FindTextEncoding(contents);
-    contents.remove_prefix(encoding.start);
-    int number = 0;
-    while (!contents.empty()) {
-        ++number;
-        const std::size_t end = contents.find('\n');
-        std::string_view line = contents.substr(0, end);
-        contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
-        // The comment goes first: a character that Windows-1252 lacks may stay there.
-        line = TrimControls(line.substr(0, line.find('#')));
-        if (line.empty()) continue;
-        std::string converted;
-        if (encoding.utf8) {
-            Utf8Problem problem;
-            if (!Utf8ToWindows1252(line, converted, problem)) {
-                list.leftOut.push_back({number, Utf8ProblemText(problem)});
-                continue;
-            }
-            line = converted;
-        }
+    ForEachListLine(contents, list.leftOut, [&](std::string_view line, int number) {
         std::string why;
         if (!ReadLine(line, number, list, seen, why)) list.leftOut.push_back({number, why});
-    }
+    });
     return list;
 }
 

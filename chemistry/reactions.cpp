@@ -222,8 +222,8 @@ double ReactingMoles(double moles, const Substance& from, const Substance& to) {
     return moles * to.coefficient / from.coefficient;
 }
 
-ReactionList ReadReactionList(std::string_view contents) {
-    ReactionList list;
+void ForEachListLine(std::string_view contents, std::vector<LeftOutLine>& leftOut,
+                     const std::function<void(std::string_view line, int number)>& use) {
     const TextEncoding encoding = FindTextEncoding(contents);
     contents.remove_prefix(encoding.start);
     int number = 0;
@@ -239,11 +239,18 @@ ReactionList ReadReactionList(std::string_view contents) {
         if (encoding.utf8) {
             Utf8Problem problem;
             if (!Utf8ToWindows1252(line, converted, problem)) {
-                list.leftOut.push_back({number, Utf8ProblemText(problem)});
+                leftOut.push_back({number, Utf8ProblemText(problem)});
                 continue;
             }
             line = converted;
         }
+        use(line, number);
+    }
+}
+
+ReactionList ReadReactionList(std::string_view contents) {
+    ReactionList list;
+    ForEachListLine(contents, list.leftOut, [&list](std::string_view line, int number) {
         Reaction reaction;
         ReactionProblem problem;
         if (!ReadReaction(line, reaction, problem)) {
@@ -253,7 +260,7 @@ ReactionList ReadReactionList(std::string_view contents) {
         } else {
             ++list.beyondRoom;
         }
-    }
+    });
     return list;
 }
 

@@ -8,6 +8,7 @@
 // per run about a file it cannot write; AskReaction tells about a reaction it refuses.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,10 @@ struct ReactionList {
     int beyondRoom = 0;  // good reactions after the first kReactionRoom, not kept
 };
 ReactionList ReadReactionList(std::string_view contents);
+// The lines of a teacher's list file, numbered from 1, their comment and blanks cut, in
+// Windows-1252, to `use`; a UTF-8 line that Windows-1252 cannot hold goes to `leftOut`.
+void ForEachListLine(std::string_view contents, std::vector<LeftOutLine>& leftOut,
+                     const std::function<void(std::string_view line, int number)>& use);
 
 // The one message about the lines that a load left out, within 255 characters; empty when none.
 std::string LeftOutMessage(const ReactionList& list);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -217,27 +218,63 @@ std::vector<const Substance*> Pointers(const std::vector<Substance>& side) {
 void KcFromAmounts(const Equilibrium& equilibrium) {
     const Reaction& reaction = equilibrium.reaction;
     const std::size_t reactantCount = reaction.reactants.size();
-    int given = Choose(int32_t(reactantCount + reaction.products.size()));
-    double litres = 0;
-    std::vector<double> initial(reactantCount);
-    double reacted = 0;
+    const int drawn = Choose(int32_t(reactantCount + reaction.products.size()));
+    struct Draw {
+        double litres = 0;
+        std::vector<double> initial;
+        int given = 0;
+        double moles = 0;
+    };
+    std::optional<Draw> kept;
     for (int attempt = 0; attempt < 50; ++attempt) {
-        litres = DrawLitres();
-        for (double& moles : initial) moles = DrawInitialMoles();
-        reacted = ReactedAtEquilibrium(reaction, initial, litres, equilibrium.kc);
-        const double share = reacted / MostReacted(reaction, initial);
-        if (share >= 0.2 && share <= 0.8) break;
+        Draw draw{DrawLitres(), std::vector<double>(reactantCount), drawn, 0};
+        for (double& amount : draw.initial) amount = DrawInitialMoles();
+        const double reacted = ReactedAtEquilibrium(reaction, draw.initial, draw.litres, equilibrium.kc);
+        const double share = reacted / MostReacted(reaction, draw.initial);
+        // A reactant that loses less than a fifth of its amount gives the moles reacted to a
+        // figure or two: the amount given is then a product's, which shows how far it went.
+        if (std::size_t(draw.given) < reactantCount &&
+            reaction.reactants[draw.given].coefficient * reacted < 0.2 * draw.initial[draw.given]) {
+            draw.given = int(reactantCount + draw.given % reaction.products.size());
+        }
+        const bool reactantGiven = std::size_t(draw.given) < reactantCount;
+        const int a = reactantGiven ? reaction.reactants[draw.given].coefficient
+                                    : reaction.products[draw.given - reactantCount].coefficient;
+        draw.moles = ToThreeFigures(reactantGiven ? draw.initial[draw.given] - a * reacted : a * reacted);
+        // The amount given, to its three figures, must leave every reactant some and give back
+        // the list's Kc: rounded, it can use up a reactant whole (a Kc divided by zero).
+        const double x = reactantGiven ? (draw.initial[draw.given] - draw.moles) / a : draw.moles / a;
+        std::vector<double> left(reactantCount);
+        std::vector<double> made(reaction.products.size());
+        bool sound = x > 0;
+        for (std::size_t i = 0; i < reactantCount; ++i) {
+            left[i] = AsShown((draw.initial[i] - reaction.reactants[i].coefficient * x) / draw.litres,
+                              ConcentrationText);
+            sound = sound && left[i] > 0;
+        }
+        for (std::size_t j = 0; j < made.size(); ++j) {
+            made[j] = AsShown(reaction.products[j].coefficient * x / draw.litres, ConcentrationText);
+        }
+        sound = sound && std::fabs(Quotient(reaction, left, made) / equilibrium.kc - 1) <= 0.05;
+        if (!sound) continue;
+        // Between a fifth and four fifths of the way is best; a Kc that never gets there (N2O4
+        // at 25 °C) takes the first sound draw.
+        const bool midway = share >= 0.2 && share <= 0.8;
+        if (midway || !kept) kept = draw;
+        if (midway) break;
     }
-    // A reactant that loses less than a fifth of its amount gives the moles reacted to a figure
-    // or two: the amount given is then a product's, which shows how far it went.
-    if (std::size_t(given) < reactantCount && reaction.reactants[given].coefficient * reacted < 0.2 * initial[given]) {
-        given = int(reactantCount + given % reaction.products.size());
+    if (!kept) {
+        return Tell("Con la K_c de " + EquilibriumText(equilibrium) +
+                    " no salen cantidades en el equilibrio que la den con tres cifras.\rElija otro equilibrio.");
     }
+    const double litres = kept->litres;
+    const std::vector<double>& initial = kept->initial;
+    const int given = kept->given;
+    const double moles = kept->moles;
     const bool givenReactant = std::size_t(given) < reactantCount;
     const Substance& species = givenReactant ? reaction.reactants[given] : reaction.products[given - reactantCount];
     const int a = species.coefficient;
     const double n0 = givenReactant ? initial[given] : 0;
-    const double moles = ToThreeFigures(givenReactant ? n0 - a * reacted : a * reacted);
 
     // The moles reacted from the amount given. The concentrations follow x as the data give it,
     // not as rounded for the step: the reactant left of a reaction gone far would lose its

@@ -48,6 +48,11 @@ struct EquilibriumExample {
 
 void PrintTo(const EquilibriumExample& e, std::ostream* os) { *os << e.name; }
 
+std::vector<int32_t> ThenUsingUpTheOxygen(std::vector<int32_t> draws) {
+    for (int attempt = 1; attempt < 50; ++attempt) draws.insert(draws.end(), {0, 45, 5});
+    return draws;
+}
+
 class EquilibriumExamples : public EquilibriumTest, public ::testing::WithParamInterface<EquilibriumExample> {};
 
 TEST_P(EquilibriumExamples, AreWrittenExactly) {
@@ -80,6 +85,18 @@ const EquilibriumExample kExamples[] = {
      "Alcanzado el equilibrio, hay 1,45 mol de PCl_5. Calcular K_c a esa temperatura.",
      "  x = 2 - 1,45 = 0,550 mol; [PCl_5] = 1,45/5 = 0,290 M; [PCl_3] = 0,550/5 = 0,110 M; "
      "[Cl_2] = 0,550/5 = 0,110 M; K_c = [PCl_3]·[Cl_2]/[PCl_5] = 0,0417"},
+    // 1 L, 5 mol of SO2 and 5 mol of O2 go too far to be the best draw, and then 49 times 1 L,
+    // 5 mol of SO2 and 1 mol of O2, which leave 3 mol of SO2 and so, to three figures, no O2
+    // at all (a Kc divided by zero): the first draw is kept.
+    {"KcFromAmountsKeepsNoDrawThatUsesUpAReactant",
+     1,
+     "2 SO2 + O2 <=> 2 SO3",
+     ThenUsingUpTheOxygen({0, 0, 45, 45}),
+     {},
+     "Reacción: 2 SO_2 + O_2 <=> 2 SO_3\r\nEn un recipiente de 1 L se introducen 5 mol de SO_2 y 5 mol de O_2 a "
+     "1000 K. Alcanzado el equilibrio, hay 0.179 mol de SO_2. Calcular K_c a esa temperatura.",
+     "  x = (5 - 0.179)/2 = 2.41 mol; [SO_2] = 0.179/1 = 0.179 M; [O_2] = (5 - 2.41)/1 = 2.59 M; "
+     "[SO_3] = 2·2.41/1 = 4.82 M; K_c = [SO_3]^2/([SO_2]^2·[O_2]) = 279.955"},
     {"KpFromKc",
      2,
      "N2 + 3 H2 <=> 2 NH3",

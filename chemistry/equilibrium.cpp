@@ -524,21 +524,32 @@ const char* const kAtEquilibrium = "en equilibrio";
 // or between twice and ten times it, so that the way it goes is never in doubt.
 void QuotientAgainstKc(const Equilibrium& equilibrium) {
     const Reaction& reaction = equilibrium.reaction;
-    const double litres = DrawLitres();
-    const bool right = Random(2) == 0;
-    const double ratio = right ? (Random(5) + 1) / 10.0 : Random(9) + 2;
     std::vector<const Substance*> all = Pointers(reaction.reactants);
     for (const Substance& product : reaction.products) all.push_back(&product);
-    std::vector<double> moles(all.size());
-    for (std::size_t i = 0; i + 1 < all.size(); ++i) moles[i] = DrawInitialMoles();
-    // Q = K·ratio, solved for the concentration of the last product.
-    double rest = equilibrium.kc * ratio;
     const std::size_t reactantCount = reaction.reactants.size();
-    for (std::size_t i = 0; i + 1 < all.size(); ++i) {
-        const double power = std::pow(moles[i] / litres, all[i]->coefficient);
-        rest = i < reactantCount ? rest * power : rest / power;
+    double litres = 0;
+    std::vector<double> moles(all.size());
+    bool sound = false;
+    // The last product's amount is what gives Q: drawn again while it is more than a vessel
+    // of a few litres holds (104 mol of SO3 in 2 L). A tiny one is sound: a Kc of 2e-10 asks it.
+    for (int attempt = 0; attempt < 50 && !sound; ++attempt) {
+        litres = DrawLitres();
+        const bool right = Random(2) == 0;
+        const double ratio = right ? (Random(5) + 1) / 10.0 : Random(9) + 2;
+        for (std::size_t i = 0; i + 1 < all.size(); ++i) moles[i] = DrawInitialMoles();
+        // Q = K·ratio, solved for the concentration of the last product.
+        double rest = equilibrium.kc * ratio;
+        for (std::size_t i = 0; i + 1 < all.size(); ++i) {
+            const double power = std::pow(moles[i] / litres, all[i]->coefficient);
+            rest = i < reactantCount ? rest * power : rest / power;
+        }
+        moles.back() = ToThreeFigures(std::pow(rest, 1.0 / all.back()->coefficient) * litres);
+        sound = moles.back() > 0 && moles.back() <= 10;
     }
-    moles.back() = ToThreeFigures(std::pow(rest, 1.0 / all.back()->coefficient) * litres);
+    if (!sound) {
+        return Tell("Con la K_c de " + EquilibriumText(equilibrium) +
+                    " no salen cantidades razonables para comparar Q con ella.\rElija otro equilibrio.");
+    }
 
     std::string answer = " ";
     std::vector<double> reactants;

@@ -346,8 +346,10 @@ TEST_F(EquilibriumTest, EveryAnswerAgreesWithTheTestsOwnComputationOverManyDraws
                         std::vector<double> reactants, products;
                         for (const Substance& r : reaction.reactants)
                             reactants.push_back(AmountGiven(s, Mark(r)) / litres);
-                        for (const Substance& p : reaction.products)
+                        for (const Substance& p : reaction.products) {
                             products.push_back(AmountGiven(s, Mark(p)) / litres);
+                            EXPECT_LE(products.back() * litres, 10) << "no vessel holds it: " << what << "\n" << s;
+                        }
                         const double q = QuotientOf(reaction, reactants, products);
                         ExpectRelativelyNear(NumberAfter(a, " = ", a.find(" = ", a.find("Q_c = ") + 6)), q, 0.03,
                                              what + "\n" + a);

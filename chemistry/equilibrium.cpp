@@ -439,21 +439,36 @@ void ConcentrationsFromKc(const Equilibrium& equilibrium) {
     } else {
         const double a = equation.c[2], b = equation.c[1], c = equation.c[0];
         const double root = std::sqrt(b * b - 4 * a * c);
-        const double first = (-b + root) / (2 * a);
-        const double second = (-b - root) / (2 * a);
-        const bool firstFits = first > 0 && first < most;
+        // (-b ± root)/2a loses every figure of the small root to -b + root when Kc is large:
+        // that one is taken as c/q instead.
+        const double q = -(b + std::copysign(root, b)) / 2;
+        const double near = q == 0 ? 0 : c / q;
+        const double first = b >= 0 ? near : q / a;    // (-b + root)/2a
+        const double second = b >= 0 ? q / a : near;   // (-b - root)/2a
+        const bool firstFits = first > 0 && first <= most * (1 + 1e-12);
         x = firstFits ? first : second;
         const double rejected = firstFits ? second : first;
         other = " (la otra raíz, " + KText(rejected) + ", " +
                 (rejected < 0 ? std::string("es negativa") : "deja " + Bracket(reaction.reactants[limiting]) + " < 0") +
                 ")";
     }
+    if (!(x > 0 && x <= most * (1 + 1e-12))) {
+        return Tell("Con la K_c de " + EquilibriumText(equilibrium) +
+                    " la ecuación no da concentraciones con sentido.\rElija otro equilibrio.");
+    }
     answer += "; x = " + ConcentrationText(x) + " M" + other;
     // Every concentration from x as solved: the reactant that the reaction nearly spends would
     // lose its figures to x as rounded.
+    std::vector<double> left(c0.size());
+    for (std::size_t i = 0; i < c0.size(); ++i) {
+        left[i] = c0[i] - reaction.reactants[i].coefficient * x;
+        // A large Kc spends the limiting reactant to below what c0 - x can tell from c0: that is
+        // none left, not less than none.
+        if (left[i] < 0 && left[i] > -1e-9 * c0[i]) left[i] = 0;
+    }
     std::string sep = "; ";
     for (std::size_t i = 0; i < c0.size(); ++i) {
-        const double c = c0[i] - reaction.reactants[i].coefficient * x;
+        const double c = left[i];
         const std::string label = Bracket(reaction.reactants[i]) + " =";
         answer += sep + label + " " + NumberResult(label, c, ConcentrationText(c), "M") + " M";
         sep = ", ";

@@ -363,6 +363,22 @@ TEST_F(EquilibriumTest, EveryAnswerAgreesWithTheTestsOwnComputationOverManyDraws
     }
 }
 
+// A Kc the teacher types far from the textbook's: the root lost no figures to -b + root.
+TEST_F(EquilibriumTest, ALargeKcStillGivesNoNegativeConcentration) {
+    Constants = ReadConstantsList("H2 + I2 <=> 2 HI ; Kc = 1e30 ; 448 °C\r\nN2O4 <=> 2 NO2 ; Kc = 1e20 ; 100 °C\r\n");
+    ASSERT_EQ(Constants.equilibria.size(), 2u);
+    for (const Equilibrium& listed : std::vector<Equilibrium>(Constants.equilibria)) {
+        const std::string picked = EquilibriumText(listed);
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            SeedRandom(seed);
+            ASSERT_TRUE(Make(3, picked)) << picked;
+            const Printed c = ConcentrationsIn(listed.reaction, CurrentExercise.answer, true);
+            for (double each : c.reactants) EXPECT_GE(each, 0) << CurrentExercise.answer;
+            for (double each : c.products) EXPECT_GT(each, 0) << CurrentExercise.answer;
+        }
+    }
+}
+
 // ---- The equilibria offered and refused
 
 // Each sub-kind lists only the equilibria it can work: a teacher never picks one to be refused.

@@ -122,10 +122,15 @@ bool ReadCompoundField(std::string_view text, Compound& compound, std::string& w
     return true;
 }
 
-// An acid or a base may be an ion, "NH4+": its sign stays in the formula shown.
+// An acid or a base may be a cation, "NH4+": its sign stays in the formula shown. The
+// exercises write no anion's charges (CH3COO- would read "CH_3COO + H_2O"): the acetate is
+// asked through its salt, CH3COONa, from the acid's line.
 bool ReadElectrolyte(std::string_view formula, std::string_view name, WeakElectrolyte& electrolyte, std::string& why) {
     std::string_view bare = formula;
-    if (!bare.empty() && (bare.back() == '+' || bare.back() == '-')) bare.remove_suffix(1);
+    if (!bare.empty() && bare.back() == '-') {
+        return Fail(why, "un anión no se admite como ácido o base: escriba el ácido del que viene, y su sal sale de él");
+    }
+    if (!bare.empty() && bare.back() == '+') bare.remove_suffix(1);
     if (!ReadCompoundField(TrimControls(bare), electrolyte.compound, why)) return false;
     electrolyte.compound.formula = std::string(formula);
     if (name.empty()) return Fail(why, "le falta el nombre");

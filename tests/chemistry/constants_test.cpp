@@ -46,6 +46,8 @@ TEST_F(ConstantsTest, EveryLineThatCannotBeUsedIsLeftOutWithItsNumberAndReason) 
         {"CH3COOH ; ácido etanoico ; Ka = 1.8e-5", nullptr},
         {"CH3COOH ; ácido acético ; Ka = 1.75e-5", "repite CH3COOH de la línea 12"},
         {"NH3 ; amoníaco ; Kb = 0", "Kb debe ser mayor que 0"},
+        {"CH3COO- ; ion acetato ; Kb = 5.6e-10",
+         "un anión no se admite como ácido o base: escriba el ácido del que viene, y su sal sale de él"},
         {"Xx3N ; xenamina ; Kb = 1e-5", "Xx no está en la tabla de elementos"},
         {"CH3NH2 ; metilamina ; K = 4.4e-4", "le falta la constante: Kc, Ka, Kb o Ks = valor"},
         {"CH3NH2 ; metilamina ; Kd = 4.4e-4", "constante desconocida Kd (se espera Kc, Ka, Kb o Ks)"},

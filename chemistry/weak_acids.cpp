@@ -359,7 +359,15 @@ void SaltPh(const Weak& parent) {
 
 void TitrationToEquivalence(const Weak& weak) {
     const Titration drawn = DrawTitration(kKw / weak.picked->k);
-    if (drawn.sampleMl == 0) return TellTooWeak(Bare(weak.picked->compound.formula));
+    if (drawn.sampleMl == 0) {
+        // It is the conjugate that hydrolyses too little: the stronger the acid, the weaker it.
+        ShowMessageFlags(kCaption,
+                         Bare(weak.picked->compound.formula) +
+                             ": en el punto de equivalencia su conjugado apenas se hidroliza, y el pH lo darían "
+                             "los iones del agua.\rElija una sustancia más débil.",
+                         kBoxIconExclamation);
+        return;
+    }
     const std::string titrant = weak.isBase ? "HCl" : "NaOH";
     const double millimoles = drawn.sampleMl * drawn.sampleMolarity;
     const double titrantMl = millimoles / drawn.titrantMolarity;

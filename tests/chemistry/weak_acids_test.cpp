@@ -278,6 +278,16 @@ TEST_F(WeakAcidsTest, TakeOnlyWhatIsOnTheList) {
      "C6H5COONa (sal de C6H5COOH)", "NH4Cl (sal de NH3)", "CH3NH3Cl (sal de CH3NH2)"}));
 }
 
+// An acid too strong for its salt to hydrolyse is no titration to work: said so, not "too weak".
+TEST_F(WeakAcidsTest, ATitrationWhoseSaltDoesNotHydrolyseIsToldWhy) {
+    Constants.acids.push_back(MakeWeak("HIO3", "ácido yódico", 0.17));
+    EXPECT_FALSE(Make(4, "HIO3"));
+    EXPECT_EQ(ui.boxes, (ShownBoxes{{"Ácidos y bases débiles",
+                                     "HIO3: en el punto de equivalencia su conjugado apenas se hidroliza, y el pH lo "
+                                     "darían los iones del agua.\rElija una sustancia más débil.",
+                                     kBoxOk | kBoxIconExclamation}}));
+}
+
 // A text without its numbers, which may take a power of ten in one version and not in another.
 std::string Outline(const std::string& text) {
     std::string outline;

@@ -283,11 +283,11 @@ void KcFromAmounts(const Equilibrium& equilibrium) {
     const double x = givenReactant ? (n0 - moles) / a : moles / a;
     const std::string xText = AmountText(x);
     const std::string over = a == 1 ? "" : "/" + IntToText(a);
-    std::string answer = "  x = " +
-                         (givenReactant ? (a == 1 ? MolesText(n0, kGiven) + " - " + n
-                                                  : "(" + MolesText(n0, kGiven) + " - " + n + ")" + over)
-                                        : n + over) +
-                         " = " + xText + " mol";
+    // A product of coefficient 1 gives x itself: "x = 0.207 mol", not "x = 0.207 = 0.207 mol".
+    const std::string worked = givenReactant ? (a == 1 ? MolesText(n0, kGiven) + " - " + n
+                                                       : "(" + MolesText(n0, kGiven) + " - " + n + ")" + over)
+                                             : n + over;
+    std::string answer = "  x = " + (worked == xText ? "" : worked + " = ") + xText + " mol";
     const std::string v = LitresText(litres, kGiven);
     std::vector<double> reactants;
     std::vector<double> products;

@@ -1,17 +1,13 @@
 #include "chemistry/constants.h"
 
-#include <cerrno>
 #include <cmath>
 #include <map>
 
 #include "shell/interaction.h"
 #include "shell/messages.h"
-#include "util/atomic_file.h"
 #include "util/exercise_numbers.h"
-#include "util/files.h"
 #include "util/number_format.h"
 #include "util/strings.h"
-#include "util/text_encoding.h"
 
 ConstantsList Constants;
 bool ConstantsRead = false;
@@ -377,21 +373,8 @@ const std::string& DefaultConstantsText() {
 }
 
 void LoadConstants() {
-    const FileContent file = ReadFileBytes(kConstantsFile);
-    const std::string& contents = file.error == 0 ? file.bytes : DefaultConstantsText();
-    if (file.error == ENOENT && EntryAt(kConstantsFile) == Entry::None) {
-        std::string writeError;
-        // Said once: every visit to the topics tries again, and the folder stays as it was.
-        if (!WriteWholeFile(kConstantsFile, contents, writeError) && !ConstantsWriteFailureTold) {
-            ConstantsWriteFailureTold = true;
-            Tell("No se puede crear el fichero " + std::string(kConstantsFile) + " (" + writeError +
-                 ").\rSe usa la lista de constantes del programa.");
-        }
-    } else if (file.error != 0) {
-        // The teacher's file stays as it is; the program's own list serves meanwhile.
-        Tell("No se puede leer el fichero " + std::string(kConstantsFile) + " (" + ReadErrorText(file.error) +
-             ").\rSe usa la lista de constantes del programa.");
-    }
+    const std::string contents =
+        ReadListFile(kConstantsFile, DefaultConstantsText(), "constantes", ConstantsWriteFailureTold, Tell);
     Constants = ReadConstantsList(contents);
     ConstantsRead = true;
     const std::string message = ConstantsLeftOutMessage(Constants);

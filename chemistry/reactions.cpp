@@ -322,22 +322,29 @@ const std::string& DefaultReactionsText() {
     return text;
 }
 
-void LoadReactions() {
-    const FileContent file = ReadFileBytes(kReactionsFile);
-    const std::string& contents = file.error == 0 ? file.bytes : DefaultReactionsText();
-    if (file.error == ENOENT && EntryAt(kReactionsFile) == Entry::None) {
+std::string ReadListFile(const char* file, const std::string& defaults, const char* what, bool& writeFailureTold,
+                         void (*tell)(const std::string&)) {
+    FileContent read = ReadFileBytes(file);
+    if (read.error == 0) return std::move(read.bytes);
+    if (read.error == ENOENT && EntryAt(file) == Entry::None) {
         std::string writeError;
         // Said once: every visit to the topic tries again, and the folder stays as it was.
-        if (!WriteWholeFile(kReactionsFile, contents, writeError) && !ReactionsWriteFailureTold) {
-            ReactionsWriteFailureTold = true;
-            Tell("No se puede crear el fichero " + std::string(kReactionsFile) + " (" + writeError +
-                 ").\rSe usa la lista de reacciones del programa.");
+        if (!WriteWholeFile(file, defaults, writeError) && !writeFailureTold) {
+            writeFailureTold = true;
+            tell("No se puede crear el fichero " + std::string(file) + " (" + writeError + ").\rSe usa la lista de " +
+                 what + " del programa.");
         }
-    } else if (file.error != 0) {
+    } else {
         // The teacher's file stays as it is; the program's own list serves meanwhile.
-        Tell("No se puede leer el fichero " + std::string(kReactionsFile) + " (" + ReadErrorText(file.error) +
-             ").\rSe usa la lista de reacciones del programa.");
+        tell("No se puede leer el fichero " + std::string(file) + " (" + ReadErrorText(read.error) +
+             ").\rSe usa la lista de " + what + " del programa.");
     }
+    return defaults;
+}
+
+void LoadReactions() {
+    const std::string contents =
+        ReadListFile(kReactionsFile, DefaultReactionsText(), "reacciones", ReactionsWriteFailureTold, Tell);
     ReactionList list = ReadReactionList(contents);
     Reactions = std::move(list.reactions);
     const std::string message = LeftOutMessage(list);

@@ -72,6 +72,11 @@ ReactionList ReadReactionList(std::string_view contents);
 // Windows-1252, to `use`; a UTF-8 line that Windows-1252 cannot hold goes to `leftOut`.
 void ForEachListLine(std::string_view contents, std::vector<LeftOutLine>& leftOut,
                      const std::function<void(std::string_view line, int number)>& use);
+// The contents of a teacher's list file: the program's own `defaults` where it is missing
+// (written there, atomically; a failure told once per run through `writeFailureTold`) or
+// cannot be read (told, the file left alone). `what` names the list: "reacciones".
+std::string ReadListFile(const char* file, const std::string& defaults, const char* what, bool& writeFailureTold,
+                         void (*tell)(const std::string&));
 
 // The one message about the lines that a load left out, within 255 characters; empty when none.
 std::string LeftOutMessage(const ReactionList& list);

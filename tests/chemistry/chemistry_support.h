@@ -12,6 +12,7 @@
 
 #include "chemistry/constants.h"
 #include "chemistry/elements.h"
+#include "chemistry/topics.h"
 #include "shell/batch.h"
 #include "shell/settings.h"
 #include "tests/support/files.h"
@@ -89,6 +90,13 @@ protected:
     }
     void Pick(std::initializer_list<const char*> reactions) {
         for (const char* r : reactions) ui.reactions.push_back(std::string(r));
+    }
+    // One exercise of the topic's sub-kind on what is picked from its list; false when none is made.
+    bool MakePicked(uint16_t topic, uint8_t subKind, const std::string& picked) {
+        ui.reactions.push_back(picked);
+        CurrentExercise = ExerciseRecord{};
+        GenerateSubKind(*FindTopic(topic), subKind);
+        return CurrentExercise.accepted;
     }
     const std::string& Statement(int slot) { return Batch.Slot(slot).statement; }
     const std::string& Answer(int slot) { return Batch.Slot(slot).answer; }

@@ -79,6 +79,15 @@ inline double ShownNumber(const std::string& text) {
     return ok && !text.empty() ? value : std::nan("");
 }
 
+// The text between `before` and the next `after`; empty when either is missing.
+inline std::string Between(const std::string& text, const std::string& before, const std::string& after) {
+    const std::size_t start = text.find(before);
+    if (start == std::string::npos) return "";
+    const std::size_t end = text.find(after, start + before.size());
+    if (end == std::string::npos) return "";
+    return text.substr(start + before.size(), end - start - before.size());
+}
+
 // The number written right after `before` in `text`, or NaN when `before` is not there or no
 // number follows.
 inline double NumberAfter(const std::string& text, const std::string& before, std::size_t from = 0) {

@@ -26,12 +26,7 @@ protected:
         SetCourseEquilibria();
     }
     // One exercise of the sub-kind on the equilibrium picked; false when none is made.
-    bool Make(uint8_t subKind, const std::string& picked) {
-        ui.reactions.push_back(picked);
-        CurrentExercise = ExerciseRecord{};
-        GenerateSubKind(*FindTopic(9), subKind);
-        return CurrentExercise.accepted;
-    }
+    bool Make(uint8_t subKind, const std::string& picked) { return MakePicked(9, subKind, picked); }
 };
 
 // ---- The worked examples, one of each sub-kind in both forms

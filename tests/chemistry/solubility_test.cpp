@@ -25,12 +25,7 @@ protected:
         SetTestSalts();
     }
     // One exercise of the sub-kind on the salt picked from the list.
-    bool Make(uint8_t subKind, const char* salt) {
-        Pick({salt});
-        CurrentExercise = ExerciseRecord{};
-        GenerateSubKind(*FindTopic(11), subKind);
-        return CurrentExercise.accepted;
-    }
+    bool Make(uint8_t subKind, const char* salt) { return MakePicked(11, subKind, salt); }
 };
 
 struct Example {
@@ -168,15 +163,6 @@ TEST_F(SolubilityTest, AVisitListsTheSaltsOfTheFile) {
     }
     EXPECT_EQ(ui.reactionLists[0], listed);
     EXPECT_EQ(ui.proposedReactions, std::vector<std::string>{""});
-}
-
-// The text between `before` and the next `after`.
-std::string Between(const std::string& text, const std::string& before, const std::string& after) {
-    const std::size_t start = text.find(before);
-    if (start == std::string::npos) return "";
-    const std::size_t end = text.find(after, start + before.size());
-    if (end == std::string::npos) return "";
-    return text.substr(start + before.size(), end - start - before.size());
 }
 
 double Read(const std::string& text) { return ShownNumber(text); }

@@ -14,15 +14,6 @@ const char* const kLimestone = "CaCO3 + 2 HCl -> CaCl2 + CO2 + H2O";
 
 class StoichiometryTest : public CourseTopicTest {};
 
-// The text between `before` and the next `after`.
-std::string Between(const std::string& text, const std::string& before, const std::string& after) {
-    const std::size_t start = text.find(before);
-    if (start == std::string::npos) return "";
-    const std::size_t end = text.find(after, start + before.size());
-    if (end == std::string::npos) return "";
-    return text.substr(start + before.size(), end - start - before.size());
-}
-
 const Substance* Named(const std::vector<Substance>& side, const std::string& markup) {
     for (const Substance& substance : side) {
         if (FormulaMarkup(substance.compound) == markup) return &substance;

@@ -27,12 +27,7 @@ protected:
         SetWeakElectrolytes();
     }
     // One exercise of the sub-kind on the substance picked; false when none is made.
-    bool Make(uint8_t subKind, const std::string& picked) {
-        ui.reactions.push_back(picked);
-        CurrentExercise = ExerciseRecord{};
-        GenerateSubKind(*FindTopic(10), subKind);
-        return CurrentExercise.accepted;
-    }
+    bool Make(uint8_t subKind, const std::string& picked) { return MakePicked(10, subKind, picked); }
 };
 
 struct Exact {
